@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "platform/core/context.h"
 #include "platform/gdi/pixels.h"
 #include "platform/win/windef.h"
 
@@ -32,9 +33,9 @@ struct InputEvent {
   int exitCode = 0;
 };
 
-class Host {
+// Installed into the platform context by main(): Context::Install<host::Host>.
+class Host : public platform::Service {
  public:
-  virtual ~Host() = default;
 
   // Milliseconds on the host's clock: real in a window, virtual headless.
   virtual DWORD TickCount() = 0;
