@@ -1,0 +1,182 @@
+#include "platform/host/headless_host.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/host/civil_time.h"
+
+namespace host {
+namespace {
+
+using Kind = InputEvent::Kind;
+
+constexpr std::chrono::hours kStartOfDay{12};
+constexpr int kScriptErrorStatus = 2;
+// A program still running after this many close requests at the end of
+// its script would never end; the run is stopped instead.
+constexpr int kCloseRequestLimit = 16;
+
+InputEvent PenEvent(Kind kind, const ScriptCommand& command) {
+  InputEvent event{kind};
+  event.x = command.x;
+  event.y = command.y;
+  return event;
+}
+
+InputEvent KeyEvent(Kind kind, const ScriptCommand& command) {
+  InputEvent event{kind};
+  event.vk = command.vk;
+  return event;
+}
+
+InputEvent QuitEvent(int exitCode) {
+  InputEvent event{Kind::Quit};
+  event.exitCode = exitCode;
+  return event;
+}
+
+}  // namespace
+
+HeadlessHost::HeadlessHost(std::unique_ptr<std::istream> script,
+                           std::optional<std::chrono::sys_days> today, ScreenshotWriter writeShot,
+                           std::ostream& diagnostics)
+    : reader_(std::move(script)),
+      date_(today.value_or(RealLocalDate())),
+      writeShot_(std::move(writeShot)),
+      diagnostics_(diagnostics) {}
+
+DWORD HeadlessHost::TickCount() { return static_cast<DWORD>(now_); }
+
+SYSTEMTIME HeadlessHost::LocalTime() {
+  return SystemTimeAt(date_, kStartOfDay + std::chrono::milliseconds(now_));
+}
+
+// The virtual world has no time zone.
+SYSTEMTIME HeadlessHost::UniversalTime() { return LocalTime(); }
+
+void HeadlessHost::Sleep(DWORD ms) { now_ += ms; }
+
+void HeadlessHost::Present(const gdi::Surface32& screen) { screen_ = screen; }
+
+// There is no window to raise.
+void HeadlessHost::RaiseWindow() {}
+
+std::optional<InputEvent> HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
+  if (failed_) return QuitEvent(kScriptErrorStatus);
+  if (waitUntil_) {
+    if (AdvanceToTimer(deadline)) return std::nullopt;
+    waitUntil_.reset();
+  }
+  if (!pending_.empty()) return TakePending();
+  return EventFromScript(deadline);
+}
+
+// Moves the clock towards the end of the current wait; stops at the timer
+// deadline (and says so) when that comes first or at the same moment.
+bool HeadlessHost::AdvanceToTimer(std::optional<DWORD> deadline) {
+  const std::uint64_t end = std::max(now_, *waitUntil_);
+  if (deadline) {
+    // The tick count wraps; the deadline is the nearest tick ahead of now.
+    const auto ahead = static_cast<std::int32_t>(*deadline - static_cast<DWORD>(now_));
+    const std::uint64_t due = now_ + static_cast<std::uint64_t>(std::max(ahead, 0));
+    if (due <= end) {
+      now_ = due;
+      return true;
+    }
+  }
+  now_ = end;
+  return false;
+}
+
+std::optional<InputEvent> HeadlessHost::EventFromScript(std::optional<DWORD> deadline) {
+  for (;;) {
+    ScriptReader::Step step = reader_.Next();
+    if (step.kind == ScriptReader::Step::Kind::End) return CloseAtEnd();
+    if (step.kind == ScriptReader::Step::Kind::Error) return Fail(step.error);
+    commandLine_ = reader_.LineNumber();
+    const ScriptCommand& command = step.command;
+    switch (command.kind) {
+      case ScriptCommand::Kind::Wait:
+        waitUntil_ = now_ + command.ms;
+        if (AdvanceToTimer(deadline)) return std::nullopt;
+        waitUntil_.reset();
+        break;
+      case ScriptCommand::Kind::Shot:
+        if (!TakeShot(command.file)) return Fail("cannot write '" + command.file + "'");
+        break;
+      default:
+        QueueEvents(command);
+        return TakePending();
+    }
+  }
+}
+
+void HeadlessHost::QueueEvents(const ScriptCommand& command) {
+  switch (command.kind) {
+    case ScriptCommand::Kind::Tap:
+      pending_.push_back(PenEvent(Kind::PenDown, command));
+      pending_.push_back(PenEvent(Kind::PenUp, command));
+      break;
+    case ScriptCommand::Kind::PenDown:
+      pending_.push_back(PenEvent(Kind::PenDown, command));
+      break;
+    case ScriptCommand::Kind::PenMove:
+      pending_.push_back(PenEvent(Kind::PenMove, command));
+      break;
+    case ScriptCommand::Kind::PenUp:
+      pending_.push_back(PenEvent(Kind::PenUp, command));
+      break;
+    case ScriptCommand::Kind::Key:
+      pending_.push_back(KeyEvent(Kind::KeyDown, command));
+      pending_.push_back(KeyEvent(Kind::KeyUp, command));
+      break;
+    case ScriptCommand::Kind::KeyDown:
+      pending_.push_back(KeyEvent(Kind::KeyDown, command));
+      break;
+    case ScriptCommand::Kind::KeyUp:
+      pending_.push_back(KeyEvent(Kind::KeyUp, command));
+      break;
+    case ScriptCommand::Kind::Wait:
+    case ScriptCommand::Kind::Shot:
+      break;
+  }
+}
+
+InputEvent HeadlessHost::TakePending() {
+  InputEvent event = pending_.front();
+  pending_.pop_front();
+  return event;
+}
+
+// Before anything was presented the screen is black.
+bool HeadlessHost::TakeShot(const std::string& path) {
+  if (screen_) return writeShot_(*screen_, path);
+  std::vector<gdi::Pixel> black(static_cast<size_t>(kScreenWidth) * kScreenHeight, 0);
+  return writeShot_(gdi::Surface32{black.data(), kScreenWidth, kScreenHeight, kScreenWidth}, path);
+}
+
+InputEvent HeadlessHost::Fail(const std::string& message) {
+  diagnostics_ << "script:" << reader_.LineNumber() << ": " << message << '\n';
+  failed_ = true;
+  return QuitEvent(kScriptErrorStatus);
+}
+
+InputEvent HeadlessHost::CloseAtEnd() {
+  if (++closeRequests_ <= kCloseRequestLimit) return InputEvent{Kind::Close};
+  diagnostics_ << "script: the program did not close at the end of the script; stopping it\n";
+  return QuitEvent(0);
+}
+
+int HeadlessHost::Finish(int exitCode) {
+  if (failed_) return kScriptErrorStatus;
+  const bool unfinished = !pending_.empty() || waitUntil_ || reader_.HasMoreCommands();
+  if (!unfinished) return exitCode;
+  if (commandLine_ == 0)
+    diagnostics_ << "script: the program ended before the script began; none of it was run\n";
+  else
+    diagnostics_ << "script:" << commandLine_
+                 << ": the program ended here; the rest of the script was not run\n";
+  return exitCode;
+}
+
+}  // namespace host

@@ -1,0 +1,68 @@
+#include "platform/host/key_names.h"
+
+#include <array>
+#include <cctype>
+#include <charconv>
+
+namespace host {
+namespace {
+
+struct NamedKey {
+  std::string_view name;
+  UINT vk;
+};
+
+// Virtual-key codes of the keys the device has.
+constexpr std::array<NamedKey, 11> kNamedKeys{{
+    {"LEFT", 0x25},
+    {"UP", 0x26},
+    {"RIGHT", 0x27},
+    {"DOWN", 0x28},
+    {"RETURN", 0x0D},
+    {"ESCAPE", 0x1B},
+    {"F1", 0x70},
+    {"F2", 0x71},
+    {"F3", 0x72},
+    {"F4", 0x73},
+    {"DEVICE", kDeviceCloseKey},
+}};
+
+constexpr UINT kNumpad0 = 0x60;
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != static_cast<unsigned char>(b[i]))
+      return false;
+  return true;
+}
+
+std::optional<UINT> HexKey(std::string_view text) {
+  if (text.size() < 3 || text.size() > 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+    return std::nullopt;
+  UINT vk = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data() + 2, end, vk, 16);
+  if (ec != std::errc() || ptr != end || vk == 0 || vk == 0xFF) return std::nullopt;
+  return vk;
+}
+
+std::optional<UINT> NumpadKey(std::string_view name) {
+  constexpr std::string_view kPrefix = "NUMPAD";
+  if (name.size() != kPrefix.size() + 1 || !EqualsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix))
+    return std::nullopt;
+  char digit = name.back();
+  if (digit < '0' || digit > '9') return std::nullopt;
+  return kNumpad0 + static_cast<UINT>(digit - '0');
+}
+
+}  // namespace
+
+std::optional<UINT> VirtualKeyFromName(std::string_view name) {
+  for (const NamedKey& key : kNamedKeys)
+    if (EqualsIgnoringCase(name, key.name)) return key.vk;
+  if (auto numpad = NumpadKey(name)) return numpad;
+  return HexKey(name);
+}
+
+}  // namespace host
