@@ -1,0 +1,67 @@
+// A bitmap's pixel storage in one of the three formats the device uses.
+// Pixels are addressed top row first in every format; the bottom-up row
+// order of a 24-bit DIB section is hidden in RowBytes.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/pixels.h"
+
+namespace gdi {
+
+enum class BitmapFormat {
+  Mono1,     // 1 bit per pixel, most significant bit leftmost, rows padded to 16 bits
+  Device32,  // 0x00RRGGBB words, the screen's format
+  Dib24,     // B, G, R bytes, rows padded to 4 bytes, stored bottom-up
+};
+
+class Bitmap : public GdiObject {
+ public:
+  static constexpr ObjectKind kKind = ObjectKind::Bitmap;
+
+  // Largest side accepted; keeps every size computation far from overflow.
+  static constexpr int kMaxSide = 8192;
+  static bool IsValidSize(int width, int height) {
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
+  }
+
+  // Zero-filled. The size must satisfy IsValidSize.
+  Bitmap(BitmapFormat format, int width, int height);
+
+  BitmapFormat Format() const { return format_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Stride() const { return stride_; }  // bytes per row
+  int BitsPerPixel() const;
+  bool IsMono() const { return format_ == BitmapFormat::Mono1; }
+
+  // The first byte of row y (0 = top).
+  std::uint8_t* RowBytes(int y);
+  const std::uint8_t* RowBytes(int y) const;
+  // All pixel bytes in storage order (for a DIB section: the bottom row first).
+  std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(words_.data()); }
+
+  // Device32 rows as pixels.
+  Pixel* Row32(int y) { return reinterpret_cast<Pixel*>(RowBytes(y)); }
+  const Pixel* Row32(int y) const { return reinterpret_cast<const Pixel*>(RowBytes(y)); }
+
+  // Mono1 bits.
+  bool Bit(int x, int y) const { return (RowBytes(y)[x >> 3] >> (7 - (x & 7))) & 1; }
+  void SetBit(int x, int y, bool on);
+
+  // The pixel view of a Device32 bitmap; empty for the other formats.
+  Surface32 Surface();
+
+ private:
+  static int StrideFor(BitmapFormat format, int width);
+
+  BitmapFormat format_;
+  int width_;
+  int height_;
+  int stride_;
+  std::vector<std::uint32_t> words_;  // 32-bit words keep Device32 rows aligned
+};
+
+}  // namespace gdi

@@ -1,0 +1,170 @@
+// Fonts and text output through the font engine's typefaces.
+#include <algorithm>
+#include <cstring>
+#include <cwchar>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/font_engine.h"
+#include "platform/gdi/object_table.h"
+#include "platform/gdi/paint.h"
+#include "platform/gdi/wingdi.h"
+
+using gdi::DeviceContext;
+using gdi::ObjectTable;
+using gdi::RectList;
+
+namespace {
+
+DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
+
+// The text of a (text, count) pair; count -1 means terminated.
+std::wstring_view TextOf(LPCWSTR text, int count) {
+  if (!text || count == 0 || count < -1) return {};
+  return count == -1 ? std::wstring_view(text) : std::wstring_view(text, static_cast<std::size_t>(count));
+}
+
+// One line at (x, y), the cell's top-left corner, within clip. Text reaches
+// 32-bit bitmaps only; opaque mode fills the cell with the background first.
+void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring_view line,
+              const RectList& clip) {
+  const SIZE extent = face.Measure(line);
+  if (dc.bkMode == OPAQUE) {
+    const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
+    for (const RECT& area : gdi::Intersect(clip, cell)) gdi::FillArea(dc.Target(), area, dc.bkColor);
+  }
+  const gdi::Surface32 surface = dc.Target().Surface();
+  if (surface.pixels) face.Draw(surface, x, y, line, dc.textColor, clip);
+}
+
+std::vector<std::wstring_view> SplitLines(std::wstring_view text, bool singleLine) {
+  if (singleLine) return {text};
+  std::vector<std::wstring_view> lines;
+  while (true) {
+    const std::size_t end = text.find(L'\n');
+    std::wstring_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::wstring_view::npos) return lines;
+    text.remove_prefix(end + 1);
+  }
+}
+
+int AlignedX(const RECT& rect, int width, UINT format) {
+  if (format & DT_CENTER) return (rect.left + rect.right - width) / 2;
+  if (format & DT_RIGHT) return rect.right - width;
+  return rect.left;
+}
+
+// Vertical placement applies to single lines only, as on the device.
+int FirstLineY(const RECT& rect, int cellHeight, UINT format) {
+  if (!(format & DT_SINGLELINE)) return rect.top;
+  if (format & DT_VCENTER) return rect.top + (rect.bottom - rect.top) / 2 - cellHeight / 2;
+  if (format & DT_BOTTOM) return rect.bottom - cellHeight;
+  return rect.top;
+}
+
+}  // namespace
+
+HFONT CreateFontIndirect(const LOGFONTW* font) {
+  if (!font) return nullptr;
+  return static_cast<HFONT>(ObjectTable::Get().Add(std::make_unique<gdi::Font>(*font)));
+}
+
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
+                 DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                 DWORD outputPrecision, DWORD clipPrecision, DWORD quality,
+                 DWORD pitchAndFamily, LPCWSTR face) {
+  LOGFONTW font{};
+  font.lfHeight = height;
+  font.lfWidth = width;
+  font.lfEscapement = escapement;
+  font.lfOrientation = orientation;
+  font.lfWeight = weight;
+  font.lfItalic = static_cast<BYTE>(italic);
+  font.lfUnderline = static_cast<BYTE>(underline);
+  font.lfStrikeOut = static_cast<BYTE>(strikeOut);
+  font.lfCharSet = static_cast<BYTE>(charSet);
+  font.lfOutPrecision = static_cast<BYTE>(outputPrecision);
+  font.lfClipPrecision = static_cast<BYTE>(clipPrecision);
+  font.lfQuality = static_cast<BYTE>(quality);
+  font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
+  if (face) std::wmemcpy(font.lfFaceName, face, std::min<std::size_t>(std::wcslen(face), LF_FACESIZE - 1));
+  return CreateFontIndirect(&font);
+}
+
+int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || !rect) return 0;
+  gdi::Typeface* face = dc->CurrentFont()->Face();
+  if (!face) return 0;
+  const int cellHeight = face->Metrics().height;
+  const std::vector<std::wstring_view> lines = SplitLines(TextOf(text, count), format & DT_SINGLELINE);
+  const int height = cellHeight * static_cast<int>(lines.size());
+  if (format & DT_CALCRECT) {
+    LONG widest = 0;
+    for (std::wstring_view line : lines) widest = std::max(widest, face->Measure(line).cx);
+    rect->right = rect->left + widest;
+    rect->bottom = rect->top + height;
+    return height;
+  }
+  const RectList clip = (format & DT_NOCLIP) ? dc->Clip() : gdi::Intersect(dc->Clip(), *rect);
+  int y = FirstLineY(*rect, cellHeight, format);
+  for (std::wstring_view line : lines) {
+    DrawLine(*dc, *face, AlignedX(*rect, face->Measure(line).cx, format), y, line, clip);
+    y += cellHeight;
+  }
+  return height;
+}
+
+BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count) {
+  if (count < 0) return FALSE;
+  return ExtTextOut(hdc, x, y, 0, nullptr, text, static_cast<UINT>(count), nullptr);
+}
+
+// ETO_OPAQUE fills rect with the background colour whatever the mode;
+// ETO_CLIPPED keeps the text inside rect.
+BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
+                const INT* dx) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || dx) return FALSE;
+  if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
+  const std::wstring_view line = TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
+  gdi::Typeface* face = dc->CurrentFont()->Face();
+  if (line.empty() || !face) return TRUE;
+  const RectList clip =
+      rect && (options & ETO_CLIPPED) ? gdi::Intersect(dc->Clip(), *rect) : dc->Clip();
+  DrawLine(*dc, *face, x, y, line, clip);
+  return TRUE;
+}
+
+BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || !size || count < 0 || (count > 0 && !text)) return FALSE;
+  gdi::Typeface* face = dc->CurrentFont()->Face();
+  if (!face) {
+    *size = SIZE{0, 0};
+    return TRUE;
+  }
+  *size = face->Measure(TextOf(text, count));
+  size->cy = face->Metrics().height;
+  return TRUE;
+}
+
+BOOL GetTextMetrics(HDC hdc, TEXTMETRICW* metrics) {
+  DeviceContext* dc = FindDC(hdc);
+  if (!dc || !metrics) return FALSE;
+  gdi::Typeface* face = dc->CurrentFont()->Face();
+  if (!face) return FALSE;
+  const gdi::FontMetrics m = face->Metrics();
+  *metrics = TEXTMETRICW{};
+  metrics->tmHeight = m.height;
+  metrics->tmAscent = m.ascent;
+  metrics->tmDescent = m.descent;
+  metrics->tmAveCharWidth = m.averageWidth;
+  metrics->tmMaxCharWidth = m.averageWidth;
+  metrics->tmWeight = dc->CurrentFont()->Logical().lfWeight;
+  return TRUE;
+}
