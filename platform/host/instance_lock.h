@@ -1,0 +1,26 @@
+// An exclusive advisory lock on a file (flock), held for as long as the
+// object lives. The kernel drops it when its process dies, so a lock file
+// left behind by a crash never counts as held.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/host/unique_fd.h"
+
+namespace host {
+
+class InstanceLock {
+ public:
+  // The lock, if no live process (this one included) holds it.
+  static std::optional<InstanceLock> TryAcquire(const std::string& path);
+
+  // Whether a live process holds the lock now.
+  static bool IsHeld(const std::string& path);
+
+ private:
+  explicit InstanceLock(UniqueFd fd) : fd_(std::move(fd)) {}
+  UniqueFd fd_;
+};
+
+}  // namespace host

@@ -1,0 +1,104 @@
+#include "platform/host/socket_instance_broker.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+#include "tests/host/child_process.h"
+
+namespace host {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ChildProcess;
+
+constexpr wchar_t kClass[] = L"ProbeWindow";
+
+// Each test gets its own runtime directory, so runs never meet.
+class BrokerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "broker-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    runtime_ = pattern;
+    ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
+  }
+  void TearDown() override { std::filesystem::remove_all(runtime_); }
+
+  std::unique_ptr<ChildProcess> StartProbe(const std::string& dataPath) {
+    auto probe = std::make_unique<ChildProcess>(std::vector<std::string>{BROKER_PROBE, dataPath});
+    EXPECT_EQ(probe->ReadLine(10s), "ready");
+    return probe;
+  }
+
+  std::string DataPath(const std::string& name) const { return runtime_ + "/" + name; }
+
+  std::string runtime_;
+};
+
+TEST_F(BrokerTest, SecondStartWithTheSameDataFileFindsTheFirstAndRaisesIt) {
+  auto first = StartProbe(DataPath("Roadtally.dat"));
+  SocketInstanceBroker second(runtime_ + "/./sub/../Roadtally.dat", {});
+  EXPECT_TRUE(second.IsRunningElsewhere(kClass));
+  EXPECT_FALSE(second.IsRunningElsewhere(L"OtherWindow"));
+  second.RaiseElsewhere(kClass);
+  EXPECT_EQ(first->ReadLine(10s), "raised");
+  ChildProcess::Result result = first->Wait(10s);
+  EXPECT_TRUE(result.exited);
+  EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST_F(BrokerTest, AnotherDataFileRunsOnItsOwn) {
+  auto first = StartProbe(DataPath("a.dat"));
+  SocketInstanceBroker other(DataPath("b.dat"), {});
+  EXPECT_FALSE(other.IsRunningElsewhere(kClass));
+  other.Announce(kClass);
+  SocketInstanceBroker third(DataPath("b.dat"), {});
+  EXPECT_TRUE(third.IsRunningElsewhere(kClass));
+  first->Signal(SIGTERM);
+}
+
+TEST_F(BrokerTest, OwnClaimIsNotAnotherProcess) {
+  SocketInstanceBroker broker(DataPath("Roadtally.dat"), {});
+  broker.Announce(kClass);
+  EXPECT_FALSE(broker.IsRunningElsewhere(kClass));
+}
+
+TEST_F(BrokerTest, FilesLeftByAKilledProcessDoNotCountAndAreTakenOver) {
+  auto crashed = StartProbe(DataPath("Roadtally.dat"));
+  crashed->Signal(SIGKILL);
+  EXPECT_FALSE(crashed->Wait(10s).exited);
+  ASSERT_FALSE(std::filesystem::is_empty(runtime_));  // its lock and socket stay behind
+
+  std::atomic<int> raises = 0;
+  SocketInstanceBroker successor(DataPath("Roadtally.dat"), [&] { ++raises; });
+  EXPECT_FALSE(successor.IsRunningElsewhere(kClass));
+  successor.Announce(kClass);
+
+  SocketInstanceBroker later(DataPath("Roadtally.dat"), {});
+  EXPECT_TRUE(later.IsRunningElsewhere(kClass));
+  later.RaiseElsewhere(kClass);
+  for (int i = 0; i < 1000 && raises == 0; ++i) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(raises, 1);
+}
+
+TEST_F(BrokerTest, ClaimEndsWithItsBroker) {
+  {
+    SocketInstanceBroker first(DataPath("Roadtally.dat"), {});
+    first.Announce(kClass);
+    ASSERT_FALSE(std::filesystem::is_empty(runtime_));
+  }
+  SocketInstanceBroker next(DataPath("Roadtally.dat"), {});
+  EXPECT_FALSE(next.IsRunningElsewhere(kClass));
+  int sockets = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(runtime_))
+    sockets += entry.path().extension() == ".sock";
+  EXPECT_EQ(sockets, 0);
+}
+
+}  // namespace
+}  // namespace host

@@ -1,0 +1,59 @@
+// Runs a program as a child process with its standard streams on pipes,
+// for tests that drive whole executables.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/host/unique_fd.h"
+
+namespace testing_support {
+
+class ChildProcess {
+ public:
+  struct Result {
+    bool exited = false;  // false: killed, by a signal or at the time limit
+    int exitStatus = -1;
+    std::string out;
+    std::string err;
+  };
+
+  // Starts argv[0] with argv; `environment` entries "NAME=value" are added
+  // to (or replace those of) this process's environment.
+  ChildProcess(const std::vector<std::string>& argv,
+               const std::vector<std::string>& environment = {});
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
+
+  void WriteInput(const std::string& text);
+  void CloseInput();
+
+  // The next line of standard output (without its newline), if one comes in time.
+  std::optional<std::string> ReadLine(std::chrono::milliseconds limit);
+
+  // Closes the input, collects all output and the exit status; kills the
+  // child if it has not ended within `limit`.
+  Result Wait(std::chrono::milliseconds limit);
+
+  void Signal(int signal);
+
+ private:
+  bool ReadSome(std::chrono::steady_clock::time_point deadline);
+
+  pid_t pid_ = -1;
+  host::UniqueFd input_;
+  host::UniqueFd output_;
+  host::UniqueFd errors_;
+  std::string outBuffer_;
+  std::string errBuffer_;
+};
+
+}  // namespace testing_support
