@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "platform/host/device_keys.h"
+
 namespace host {
 namespace {
 
@@ -12,22 +14,19 @@ struct NamedKey {
   UINT vk;
 };
 
-// Virtual-key codes of the keys the device has.
 constexpr std::array<NamedKey, 11> kNamedKeys{{
-    {"LEFT", 0x25},
-    {"UP", 0x26},
-    {"RIGHT", 0x27},
-    {"DOWN", 0x28},
-    {"RETURN", 0x0D},
-    {"ESCAPE", 0x1B},
-    {"F1", 0x70},
-    {"F2", 0x71},
-    {"F3", 0x72},
-    {"F4", 0x73},
-    {"DEVICE", kDeviceCloseKey},
+    {"LEFT", keys::kLeft},
+    {"UP", keys::kUp},
+    {"RIGHT", keys::kRight},
+    {"DOWN", keys::kDown},
+    {"RETURN", keys::kReturn},
+    {"ESCAPE", keys::kEscape},
+    {"F1", keys::kF1},
+    {"F2", keys::kF2},
+    {"F3", keys::kF3},
+    {"F4", keys::kF4},
+    {"DEVICE", keys::kDeviceClose},
 }};
-
-constexpr UINT kNumpad0 = 0x60;
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -53,7 +52,7 @@ std::optional<UINT> NumpadKey(std::string_view name) {
     return std::nullopt;
   char digit = name.back();
   if (digit < '0' || digit > '9') return std::nullopt;
-  return kNumpad0 + static_cast<UINT>(digit - '0');
+  return keys::kNumpad0 + static_cast<UINT>(digit - '0');
 }
 
 }  // namespace

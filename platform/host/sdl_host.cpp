@@ -1,0 +1,86 @@
+#include "platform/host/sdl_host.h"
+
+#include "platform/host/civil_time.h"
+#include "platform/host/sdl_input.h"
+#include "platform/host/sdl_video.h"
+
+namespace host {
+namespace {
+
+constexpr char kTitle[] = "Roadtally";
+
+// The real time of day, on the fixed date when there is one.
+SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<std::chrono::sys_days>& today) {
+  if (!today) return real;
+  using namespace std::chrono;
+  return SystemTimeAt(*today, hours{real.wHour} + minutes{real.wMinute} + seconds{real.wSecond} +
+                                  milliseconds{real.wMilliseconds});
+}
+
+}  // namespace
+
+struct SdlHost::State {
+  std::unique_ptr<SdlVideo> video;
+  std::optional<std::chrono::sys_days> today;
+  Uint32 raiseEvent = 0;
+  SdlPenState pen;
+
+  // An input event for the program, or nothing if SDL's event was the
+  // host's own business.
+  std::optional<InputEvent> Handle(const SDL_Event& event) {
+    if (event.type == raiseEvent) {
+      video->Raise();
+      return std::nullopt;
+    }
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+      video->Redraw();
+      return std::nullopt;
+    }
+    return TranslateSdlEvent(event, pen);
+  }
+};
+
+std::unique_ptr<SdlHost> SdlHost::Open(const Options& options, std::string& error) {
+  auto state = std::make_unique<State>();
+  state->video = SdlVideo::Open({options.scale, options.icon, kTitle}, error);
+  if (!state->video) return nullptr;
+  state->today = options.today;
+  state->raiseEvent = SDL_RegisterEvents(1);
+  state->pen.scale = state->video->Scale();
+  return std::make_unique<SdlHost>(std::move(state));
+}
+
+SdlHost::SdlHost(std::unique_ptr<State> state) : state_(std::move(state)) {}
+SdlHost::~SdlHost() = default;
+
+DWORD SdlHost::TickCount() { return SDL_GetTicks(); }
+SYSTEMTIME SdlHost::LocalTime() { return OnDate(RealLocalTime(), state_->today); }
+SYSTEMTIME SdlHost::UniversalTime() { return OnDate(RealUniversalTime(), state_->today); }
+void SdlHost::Sleep(DWORD ms) { SDL_Delay(ms); }
+void SdlHost::Present(const gdi::Surface32& screen) { state_->video->Show(screen); }
+void SdlHost::RaiseWindow() { state_->video->Raise(); }
+
+void SdlHost::PostRaiseRequest() {
+  if (state_->raiseEvent == static_cast<Uint32>(-1)) return;
+  SDL_Event event{};
+  event.type = state_->raiseEvent;
+  SDL_PushEvent(&event);
+}
+
+// Sleeps in SDL until an event comes or the deadline passes.
+std::optional<InputEvent> SdlHost::WaitForInput(std::optional<DWORD> deadline) {
+  for (;;) {
+    SDL_Event event;
+    if (deadline) {
+      const auto left = static_cast<std::int32_t>(*deadline - TickCount());
+      if (left <= 0) return std::nullopt;
+      if (!SDL_WaitEventTimeout(&event, left)) continue;
+    } else if (!SDL_WaitEvent(&event)) {
+      // SDL can no longer deliver events; ask the program to end.
+      return InputEvent{InputEvent::Kind::Close};
+    }
+    if (std::optional<InputEvent> input = state_->Handle(event)) return input;
+  }
+}
+
+}  // namespace host

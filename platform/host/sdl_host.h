@@ -1,0 +1,46 @@
+// The host in a desktop window: SDL2 shows the screen, the mouse or touch
+// is the pen, the keyboard gives the device's keys, the clock is real.
+// While nothing happens the process sleeps in SDL's event wait.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/host/host.h"
+#include "platform/host/window_icon.h"
+
+namespace host {
+
+class SdlHost final : public Host {
+ public:
+  struct Options {
+    std::optional<int> scale;                      // none: the largest that fits
+    std::optional<std::chrono::sys_days> today;    // a fixed date for the clock
+    std::optional<WindowIcon> icon;
+  };
+
+  // Opens the window; nullptr and `error` set when there is no display.
+  static std::unique_ptr<SdlHost> Open(const Options& options, std::string& error);
+  ~SdlHost() override;
+
+  DWORD TickCount() override;
+  SYSTEMTIME LocalTime() override;
+  SYSTEMTIME UniversalTime() override;
+  void Sleep(DWORD ms) override;
+  std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
+  void Present(const gdi::Surface32& screen) override;
+  void RaiseWindow() override;
+
+  // Asks the window to come to the front; safe from any thread.
+  void PostRaiseRequest();
+
+  struct State;
+  explicit SdlHost(std::unique_ptr<State> state);
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace host

@@ -1,0 +1,27 @@
+// SDL's input events as the device's: the mouse (and touch, which SDL
+// reports as the mouse too) is the pen, moves count only while it is down;
+// window pixels are divided by the window's scale; keys map to the device's
+// virtual keys.
+#pragma once
+
+#include <SDL.h>
+
+#include <optional>
+
+#include "platform/host/host.h"
+
+namespace host {
+
+struct SdlPenState {
+  int scale = 1;
+  bool down = false;
+};
+
+// The device's virtual key for a key of the desktop keyboard, if it has one.
+std::optional<UINT> VirtualKeyFromScancode(SDL_Scancode scancode);
+
+// The input event an SDL event stands for, if any; a close request for the
+// window's close button and for SDL's quit (a signal, say).
+std::optional<InputEvent> TranslateSdlEvent(const SDL_Event& event, SdlPenState& pen);
+
+}  // namespace host

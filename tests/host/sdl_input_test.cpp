@@ -1,0 +1,102 @@
+#include "platform/host/sdl_input.h"
+
+#include <gtest/gtest.h>
+
+namespace host {
+namespace {
+
+using Kind = InputEvent::Kind;
+
+SDL_Event Button(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+  SDL_Event event{};
+  event.button.type = type;
+  event.button.button = button;
+  event.button.x = x;
+  event.button.y = y;
+  return event;
+}
+
+SDL_Event Motion(int x, int y) {
+  SDL_Event event{};
+  event.motion.type = SDL_MOUSEMOTION;
+  event.motion.x = x;
+  event.motion.y = y;
+  return event;
+}
+
+SDL_Event Key(Uint32 type, SDL_Scancode scancode) {
+  SDL_Event event{};
+  event.key.type = type;
+  event.key.keysym.scancode = scancode;
+  return event;
+}
+
+TEST(SdlInput, PenPointsAreWindowPixelsDividedByTheScale) {
+  SdlPenState pen{3};
+  std::optional<InputEvent> down = TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, 959, 5), pen);
+  ASSERT_TRUE(down);
+  EXPECT_EQ(down->kind, Kind::PenDown);
+  EXPECT_EQ(down->x, 319);
+  EXPECT_EQ(down->y, 1);
+  // Held outside the window, the pen stays on the screen's edge.
+  std::optional<InputEvent> move = TranslateSdlEvent(Motion(-7, 900), pen);
+  ASSERT_TRUE(move);
+  EXPECT_EQ(move->kind, Kind::PenMove);
+  EXPECT_EQ(move->x, 0);
+  EXPECT_EQ(move->y, 239);
+  std::optional<InputEvent> up = TranslateSdlEvent(Button(SDL_MOUSEBUTTONUP, 30, 31), pen);
+  ASSERT_TRUE(up);
+  EXPECT_EQ(up->kind, Kind::PenUp);
+  EXPECT_EQ(up->x, 10);
+  EXPECT_EQ(up->y, 10);
+}
+
+TEST(SdlInput, MovesCountOnlyWhileThePenIsDown) {
+  SdlPenState pen{1};
+  EXPECT_FALSE(TranslateSdlEvent(Motion(4, 4), pen));
+  EXPECT_FALSE(TranslateSdlEvent(Button(SDL_MOUSEBUTTONUP, 4, 4), pen));
+  EXPECT_FALSE(TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, 4, 4, SDL_BUTTON_RIGHT), pen));
+  ASSERT_TRUE(TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, 4, 4), pen));
+  EXPECT_TRUE(TranslateSdlEvent(Motion(5, 5), pen));
+  ASSERT_TRUE(TranslateSdlEvent(Button(SDL_MOUSEBUTTONUP, 5, 5), pen));
+  EXPECT_FALSE(TranslateSdlEvent(Motion(6, 6), pen));
+}
+
+TEST(SdlInput, KeysMapToTheDevicesVirtualKeys) {
+  const std::pair<SDL_Scancode, UINT> map[] = {
+      {SDL_SCANCODE_LEFT, 0x25},  {SDL_SCANCODE_UP, 0x26},       {SDL_SCANCODE_RIGHT, 0x27},
+      {SDL_SCANCODE_DOWN, 0x28},  {SDL_SCANCODE_RETURN, 0x0D},   {SDL_SCANCODE_KP_ENTER, 0x0D},
+      {SDL_SCANCODE_ESCAPE, 0x1B}, {SDL_SCANCODE_F1, 0x70},      {SDL_SCANCODE_F4, 0x73},
+      {SDL_SCANCODE_END, 0xC3},   {SDL_SCANCODE_KP_0, 0x60},     {SDL_SCANCODE_KP_1, 0x61},
+      {SDL_SCANCODE_KP_5, 0x65},  {SDL_SCANCODE_KP_9, 0x69}};
+  for (const auto& [scancode, vk] : map) EXPECT_EQ(VirtualKeyFromScancode(scancode), vk) << scancode;
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_A), std::nullopt);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_F5), std::nullopt);
+  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_PERIOD), std::nullopt);
+
+  SdlPenState pen;
+  std::optional<InputEvent> up = TranslateSdlEvent(Key(SDL_KEYUP, SDL_SCANCODE_END), pen);
+  ASSERT_TRUE(up);
+  EXPECT_EQ(up->kind, Kind::KeyUp);
+  EXPECT_EQ(up->vk, 0xC3u);
+  EXPECT_EQ(TranslateSdlEvent(Key(SDL_KEYDOWN, SDL_SCANCODE_F1), pen)->kind, Kind::KeyDown);
+  EXPECT_FALSE(TranslateSdlEvent(Key(SDL_KEYDOWN, SDL_SCANCODE_Q), pen));
+}
+
+TEST(SdlInput, CloseButtonAndQuitAskToClose) {
+  SdlPenState pen;
+  SDL_Event close{};
+  close.window.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  EXPECT_EQ(TranslateSdlEvent(close, pen)->kind, Kind::Close);
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  EXPECT_EQ(TranslateSdlEvent(quit, pen)->kind, Kind::Close);
+  SDL_Event moved{};
+  moved.window.type = SDL_WINDOWEVENT;
+  moved.window.event = SDL_WINDOWEVENT_MOVED;
+  EXPECT_FALSE(TranslateSdlEvent(moved, pen));
+}
+
+}  // namespace
+}  // namespace host
