@@ -1,0 +1,132 @@
+#include "platform/host/command_line.h"
+
+#include <charconv>
+
+#include "platform/host/civil_time.h"
+
+namespace host {
+namespace {
+
+constexpr int kLargestScale = 16;
+
+struct Argument {
+  std::string_view name;
+  std::optional<std::string_view> value;  // given after '='
+};
+
+Argument Split(std::string_view argument) {
+  size_t equals = argument.find('=');
+  if (argument.substr(0, 2) != "--" || equals == std::string_view::npos) return {argument, {}};
+  return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+std::optional<int> ParseScale(std::string_view text) {
+  int scale = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, scale);
+  if (text.empty() || ec != std::errc() || ptr != end || scale < 1 || scale > kLargestScale)
+    return std::nullopt;
+  return scale;
+}
+
+// Applies an option that takes a value; an error message, empty when fine.
+std::string ApplyValue(std::string_view name, std::string_view value, CommandLine& options) {
+  if (name == "--script") {
+    if (value.empty()) return "--script needs a FILE or -";
+    options.script = std::string(value);
+    options.headless = true;
+  } else if (name == "--today") {
+    options.today = ParseIsoDate(value);
+    if (!options.today) return "--today needs a real date YYYY-MM-DD, not '" + std::string(value) + "'";
+  } else if (name == "--data") {
+    if (value.empty()) return "--data needs a PATH";
+    options.dataPath = std::string(value);
+  } else {
+    options.scale = ParseScale(value);
+    if (!options.scale)
+      return "--scale needs a whole number 1.." + std::to_string(kLargestScale) + ", not '" +
+             std::string(value) + "'";
+  }
+  return {};
+}
+
+bool TakesValue(std::string_view name) {
+  return name == "--script" || name == "--today" || name == "--data" || name == "--scale";
+}
+
+ParsedCommandLine Failure(std::string message) { return {std::nullopt, std::move(message)}; }
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
+  CommandLine options;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const Argument argument = Split(arguments[i]);
+    if (TakesValue(argument.name)) {
+      std::optional<std::string_view> value = argument.value;
+      if (!value && i + 1 < arguments.size()) value = arguments[++i];
+      if (!value) return Failure(std::string(argument.name) + " needs a value");
+      if (std::string error = ApplyValue(argument.name, *value, options); !error.empty())
+        return Failure(error);
+    } else if (argument.value) {
+      return Failure(std::string(argument.name) + " takes no value");
+    } else if (argument.name == "--headless") {
+      options.headless = true;
+    } else if (argument.name == "--help" || argument.name == "-h") {
+      options.action = CommandLine::Action::Help;
+    } else if (argument.name == "--version") {
+      options.action = CommandLine::Action::Version;
+    } else {
+      return Failure("unknown argument '" + std::string(arguments[i]) + "'");
+    }
+  }
+  return {options, {}};
+}
+
+std::string VersionText() { return std::string("roadtally ") + ROADTALLY_VERSION + "\n"; }
+
+std::string HelpText() {
+  return R"(Usage: roadtally [OPTION]...
+A vehicle expense logbook for a 320 x 240 touch screen, here in a desktop
+window or, with --headless, driven by a script.
+
+Options:
+  --help              show this text and end
+  --version           show the version and end
+  --headless          no window: input from a script, a virtual clock
+  --script FILE|-     the script to run (- for standard input, the default);
+                      implies --headless
+  --today YYYY-MM-DD  the date the clock reports (headless: from 12:00:00)
+  --data PATH         the data file, instead of Roadtally.dat beside the program
+  --scale N           the window's whole scale factor 1..16 (default: the
+                      largest that fits the display)
+
+One program runs per data file: a second start with the same data file
+brings the first one's window to the front and ends.
+
+Keys in the window:
+  arrows              the device's arrow keys
+  Enter               RETURN          Escape        ESCAPE
+  F1 F2 F3 F4         the function keys
+  numeric pad 0-9     NUMPAD0..NUMPAD9
+  End                 the device's close key (0xC3)
+The mouse, or a touch, is the pen. Closing the window closes the program.
+
+Script lines (one command a line, each handled before the next begins):
+  tap X Y             pen down and up at (X, Y), 0..319 x 0..239
+  down X Y | move X Y | up X Y
+  key NAME            key down and up; keydown NAME | keyup NAME
+                      NAME: LEFT RIGHT UP DOWN RETURN ESCAPE F1 F2 F3 F4
+                      NUMPAD0..NUMPAD9 DEVICE, or 0xNN
+  wait MS             advance the virtual clock, delivering timers and paints
+  shot FILE.png       write the screen as it is now (320 x 240 PNG)
+  # comment
+A malformed line stops the run with its line number (exit status 2); the
+end of the script closes the program.
+
+Exit status: 0 when the program ended normally, 1 without a display (use
+--headless, or run under xvfb-run), 2 for a bad option or script line.
+)";
+}
+
+}  // namespace host

@@ -1,0 +1,34 @@
+// The roadtally executable's command line.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+struct CommandLine {
+  enum class Action { Run, Help, Version };
+  Action action = Action::Run;
+  bool headless = false;
+  std::string script = "-";                  // a file, or "-" for standard input
+  std::optional<std::chrono::sys_days> today;
+  std::optional<std::string> dataPath;       // replaces the data file beside the executable
+  std::optional<int> scale;                  // window scale; none: the largest that fits
+};
+
+struct ParsedCommandLine {
+  std::optional<CommandLine> options;
+  std::string error;  // one line, when the arguments are wrong
+};
+
+// The arguments after the program's name. Options take their value as the
+// next argument or after '='; a script implies --headless.
+ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments);
+
+std::string HelpText();
+std::string VersionText();
+
+}  // namespace host
