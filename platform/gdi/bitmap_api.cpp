@@ -4,6 +4,7 @@
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/font_object.h"
 #include "platform/gdi/object_table.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
@@ -82,9 +83,22 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
   return handle;
 }
 
-// Bitmaps only: fills a BITMAP and returns its size; with no buffer,
-// returns the size needed.
+namespace {
+
+int GetFontObject(const gdi::Font& font, int size, LPVOID buffer) {
+  if (!buffer) return sizeof(LOGFONTW);
+  if (size < static_cast<int>(sizeof(LOGFONTW))) return 0;
+  std::memcpy(buffer, &font.Logical(), sizeof(LOGFONTW));
+  return sizeof(LOGFONTW);
+}
+
+}  // namespace
+
+// Bitmaps fill a BITMAP, fonts a LOGFONTW; the size written is returned,
+// or with no buffer the size needed.
 int GetObjectW(HGDIOBJ object, int size, LPVOID buffer) {
+  if (const gdi::Font* font = ObjectTable::Get().Find<gdi::Font>(object))
+    return GetFontObject(*font, size, buffer);
   Bitmap* bitmap = ObjectTable::Get().Find<Bitmap>(object);
   if (!bitmap) return 0;
   if (!buffer) return sizeof(BITMAP);

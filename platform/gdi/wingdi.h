@@ -128,6 +128,8 @@ struct TEXTMETRICW {
   LONG tmWeight;
 };
 using TEXTMETRIC = TEXTMETRICW;
+using LPTEXTMETRIC = TEXTMETRICW*;
+using LPINT = INT*;
 
 struct BITMAP {
   LONG bmType;

@@ -1,0 +1,111 @@
+// Build tool: turns a resource manifest and the files it lists into a C++
+// source defining res::EmbeddedResources(), plus a make-style dependency
+// file naming every file read, so the build regenerates when any changes.
+//
+//   rt_embed_resources <manifest> <output.cpp> <output.d>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/res/manifest.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const char* KindName(res::ResourceKind kind) {
+  switch (kind) {
+    case res::ResourceKind::Bitmap: return "Bitmap";
+    case res::ResourceKind::Icon: return "Icon";
+    case res::ResourceKind::Dialog: return "Dialog";
+  }
+  return "";
+}
+
+void AppendBytes(std::string& out, const std::string& bytes) {
+  static const char kHex[] = "0123456789abcdef";
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    out += "0x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 15];
+    out += (i % 20 == 19) ? ",\n" : ",";
+  }
+}
+
+// Make-style escaping of a path in a dependency file.
+std::string DepPath(const fs::path& path) {
+  std::string escaped;
+  for (char c : path.string()) {
+    if (c == ' ' || c == '#' || c == '\\') escaped += '\\';
+    if (c == '$') escaped += '$';
+    escaped += c;
+  }
+  return escaped;
+}
+
+bool WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "rt_embed_resources: " << message << "\n";
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) return Fail("usage: rt_embed_resources <manifest> <output.cpp> <output.d>");
+  const fs::path manifestPath = argv[1];
+  const std::optional<std::string> manifestText = ReadFile(manifestPath);
+  if (!manifestText) return Fail("cannot read " + manifestPath.string());
+  const res::Manifest manifest = res::ParseManifest(*manifestText);
+  if (manifest.error)
+    return Fail(manifestPath.string() + ":" + std::to_string(manifest.error->line) + ": " +
+                manifest.error->message);
+
+  std::string code =
+      "// Generated from " + manifestPath.filename().string() + "; do not edit.\n"
+      "#include \"platform/res/embedded.h\"\n\nnamespace {\n\n";
+  std::string table;
+  std::string deps = DepPath(argv[2]) + ":";
+  for (std::size_t i = 0; i < manifest.entries.size(); ++i) {
+    const res::ManifestEntry& entry = manifest.entries[i];
+    const fs::path file = manifestPath.parent_path() / entry.path;
+    const std::optional<std::string> bytes = ReadFile(file);
+    if (!bytes) return Fail("cannot read " + file.string());
+    if (bytes->empty()) return Fail(file.string() + " is empty");
+    deps += " " + DepPath(file);
+    const std::string name = "kData" + std::to_string(i);
+    code += "constexpr std::uint8_t " + name + "[] = {\n";
+    AppendBytes(code, *bytes);
+    code += "};\n\n";
+    table += "    {res::ResourceKind::" + std::string(KindName(entry.kind)) + ", " +
+             std::to_string(entry.id) + ", " + name + ", sizeof(" + name + ")},\n";
+  }
+  if (table.empty()) {
+    code += "}  // namespace\n\nstd::span<const res::EmbeddedResource> res::EmbeddedResources() {\n"
+            "  return {};\n}\n";
+  } else {
+    code += "constexpr res::EmbeddedResource kTable[] = {\n" + table + "};\n\n}  // namespace\n\n"
+            "std::span<const res::EmbeddedResource> res::EmbeddedResources() { return kTable; }\n";
+  }
+  if (!WriteFile(argv[2], code)) return Fail(std::string("cannot write ") + argv[2]);
+  if (!WriteFile(argv[3], deps + "\n")) return Fail(std::string("cannot write ") + argv[3]);
+  return 0;
+}

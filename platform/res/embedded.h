@@ -1,0 +1,25 @@
+// The table of resources compiled into an executable. The build generates
+// its definition from a manifest (cmake/EmbedResources.cmake): every
+// executable that links rt_res embeds one manifest, even an empty one.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "platform/win/windef.h"
+
+namespace res {
+
+enum class ResourceKind { Bitmap, Icon, Dialog };
+
+struct EmbeddedResource {
+  ResourceKind kind;
+  WORD id;
+  const std::uint8_t* bytes;
+  std::size_t size;
+};
+
+// Defined by the generated source of the executable's manifest.
+std::span<const EmbeddedResource> EmbeddedResources();
+
+}  // namespace res
