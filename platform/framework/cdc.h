@@ -1,0 +1,83 @@
+// The framework's drawing context. A CDC that created or attached its DC
+// deletes it when destroyed; SelectObject returns the wrapper of the object
+// selected before (a temporary one when nothing owns it, valid as long as
+// that object lives).
+#pragma once
+
+#include "platform/framework/cbitmap.h"
+#include "platform/framework/cbrush.h"
+#include "platform/framework/cfont.h"
+#include "platform/framework/cpen.h"
+#include "platform/framework/crect.h"
+#include "platform/framework/crgn.h"
+
+namespace framework {
+template <class Wrapper>
+class HandleMap;
+}
+
+class CDC {
+ public:
+  CDC() = default;
+  virtual ~CDC();
+  CDC(const CDC&) = delete;
+  CDC& operator=(const CDC&) = delete;
+
+  static CDC* FromHandle(HDC handle);
+
+  // A memory DC compatible with dc; NULL means the screen.
+  BOOL CreateCompatibleDC(CDC* dc);
+  BOOL DeleteDC();
+  BOOL Attach(HDC handle);
+  HDC Detach();
+  HDC GetSafeHdc() const { return m_hDC; }
+  operator HDC() const { return m_hDC; }
+
+  CBitmap* SelectObject(CBitmap* bitmap);
+  CFont* SelectObject(CFont* font);
+  CPen* SelectObject(CPen* pen);
+  CBrush* SelectObject(CBrush* brush);
+  CGdiObject* SelectObject(CGdiObject* object);
+  CGdiObject* SelectStockObject(int index);
+  int SelectClipRgn(CRgn* region);  // NULL removes the clip region
+  int IntersectClipRect(int left, int top, int right, int bottom);
+  int IntersectClipRect(LPCRECT rect);
+
+  COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
+  COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
+  COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
+  COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
+  int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+  int GetBkMode() const { return ::GetBkMode(m_hDC); }
+
+  BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+              DWORD rop);
+  // Fills with the colour through an opaque ExtTextOut, which leaves the
+  // background colour set to it.
+  void FillSolidRect(LPCRECT rect, COLORREF color);
+  void FillSolidRect(int x, int y, int width, int height, COLORREF color);
+  void FillRect(LPCRECT rect, CBrush* brush) { ::FillRect(m_hDC, rect, static_cast<HBRUSH>(brush->GetSafeHandle())); }
+
+  CPoint MoveTo(int x, int y);
+  CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+  BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+  BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+  COLORREF SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
+  COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
+
+  int DrawText(LPCTSTR text, int count, LPRECT rect, UINT format) {
+    return ::DrawText(m_hDC, text, count, rect, format);
+  }
+  BOOL TextOut(int x, int y, LPCTSTR text, int count) { return ::TextOut(m_hDC, x, y, text, count); }
+  BOOL ExtTextOut(int x, int y, UINT options, LPCRECT rect, LPCTSTR text, UINT count, LPINT dx) {
+    return ::ExtTextOut(m_hDC, x, y, options, rect, text, count, dx);
+  }
+  CSize GetTextExtent(LPCTSTR text, int count) const;
+  BOOL GetTextMetrics(LPTEXTMETRIC metrics) const { return ::GetTextMetrics(m_hDC, metrics); }
+
+  HDC m_hDC = nullptr;
+
+ private:
+  friend class framework::HandleMap<CDC>;
+  static void ForgetHandle(CDC& temporary) { temporary.m_hDC = nullptr; }
+};
