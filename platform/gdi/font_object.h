@@ -19,7 +19,8 @@ class Font : public GdiObject {
 
   const LOGFONTW& Logical() const { return logical_; }
 
-  // nullptr only when no face at all could be loaded.
+  // nullptr only when no face at all could be loaded. Lives with the text
+  // output (text_api.cpp), the one user of the font engine.
   Typeface* Face();
 
  private:

@@ -3,9 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
-#include "platform/res/png_codec.h"
 #include "platform/win/windef.h"
 
 inline LPWSTR MAKEINTRESOURCE(WORD id) {
@@ -21,13 +19,6 @@ inline bool IS_INTRESOURCE(LPCWSTR name) {
 HBITMAP LoadBitmap(HINSTANCE instance, LPCWSTR name);
 
 // The icon resource's handle; NULL when there is none. The handle names
-// the resource; its pixels come from res::IconImage.
+// the resource; its pixels come from res::IconImage (resources.h).
 HICON LoadIcon(HINSTANCE instance, LPCWSTR name);
 BOOL DestroyIcon(HICON icon);
-
-namespace res {
-
-// The pixels of a loaded icon; nullopt for a handle LoadIcon did not give.
-std::optional<Image> IconImage(HICON icon);
-
-}  // namespace res
