@@ -30,22 +30,6 @@ int Bitmap::BitsPerPixel() const {
   return 0;
 }
 
-std::uint8_t* Bitmap::RowBytes(int y) {
-  return const_cast<std::uint8_t*>(static_cast<const Bitmap*>(this)->RowBytes(y));
-}
-
-const std::uint8_t* Bitmap::RowBytes(int y) const {
-  const int storedRow = format_ == BitmapFormat::Dib24 ? height_ - 1 - y : y;
-  return reinterpret_cast<const std::uint8_t*>(words_.data()) +
-         static_cast<std::ptrdiff_t>(storedRow) * stride_;
-}
-
-void Bitmap::SetBit(int x, int y, bool on) {
-  std::uint8_t& byte = RowBytes(y)[x >> 3];
-  const std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (x & 7));
-  byte = on ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
-}
-
 Surface32 Bitmap::Surface() {
   if (format_ != BitmapFormat::Device32) return {};
   return Surface32{Row32(0), width_, height_, width_};

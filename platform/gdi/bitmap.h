@@ -38,8 +38,10 @@ class Bitmap : public GdiObject {
   bool IsMono() const { return format_ == BitmapFormat::Mono1; }
 
   // The first byte of row y (0 = top).
-  std::uint8_t* RowBytes(int y);
-  const std::uint8_t* RowBytes(int y) const;
+  std::uint8_t* RowBytes(int y) { return Bytes() + RowOffset(y); }
+  const std::uint8_t* RowBytes(int y) const {
+    return reinterpret_cast<const std::uint8_t*>(words_.data()) + RowOffset(y);
+  }
   // All pixel bytes in storage order (for a DIB section: the bottom row first).
   std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(words_.data()); }
 
@@ -47,15 +49,25 @@ class Bitmap : public GdiObject {
   Pixel* Row32(int y) { return reinterpret_cast<Pixel*>(RowBytes(y)); }
   const Pixel* Row32(int y) const { return reinterpret_cast<const Pixel*>(RowBytes(y)); }
 
-  // Mono1 bits.
-  bool Bit(int x, int y) const { return (RowBytes(y)[x >> 3] >> (7 - (x & 7))) & 1; }
-  void SetBit(int x, int y, bool on);
+  // Mono1 bits, by row and by position.
+  static bool Bit(const std::uint8_t* row, int x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }
+  static void SetBit(std::uint8_t* row, int x, bool on) {
+    const unsigned shift = 7 - (x & 7);
+    std::uint8_t& byte = row[x >> 3];
+    byte = static_cast<std::uint8_t>((byte & ~(1u << shift)) | (unsigned{on} << shift));
+  }
+  bool Bit(int x, int y) const { return Bit(RowBytes(y), x); }
+  void SetBit(int x, int y, bool on) { SetBit(RowBytes(y), x, on); }
 
   // The pixel view of a Device32 bitmap; empty for the other formats.
   Surface32 Surface();
 
  private:
   static int StrideFor(BitmapFormat format, int width);
+  std::ptrdiff_t RowOffset(int y) const {
+    const int stored = format_ == BitmapFormat::Dib24 ? height_ - 1 - y : y;
+    return static_cast<std::ptrdiff_t>(stored) * stride_;
+  }
 
   BitmapFormat format_;
   int width_;

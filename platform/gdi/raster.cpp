@@ -34,10 +34,18 @@ void ApplyToRow32(Pixel* d, const Value* s, int n) {
   for (int i = 0; i < n; ++i) d[i] = Combine<rop>(s[i], d[i]);
 }
 
-Value ReadColour(const Bitmap& b, int x, int y) {
-  if (b.Format() == BitmapFormat::Device32) return b.Row32(y)[x];
-  const std::uint8_t* p = b.RowBytes(y) + x * 3;
+inline Value ReadColour24(const std::uint8_t* p) {
   return (Value{p[2]} << 16) | (Value{p[1]} << 8) | p[0];
+}
+
+// A colour row as values: 32-bit rows are copied, 24-bit rows unpacked.
+void ReadColourRow(const Bitmap& b, int x, int y, int n, Value* out) {
+  if (b.Format() == BitmapFormat::Device32) {
+    std::memcpy(out, b.Row32(y) + x, static_cast<std::size_t>(n) * sizeof(Pixel));
+    return;
+  }
+  const std::uint8_t* p = b.RowBytes(y) + x * 3;
+  for (int i = 0; i < n; ++i, p += 3) out[i] = ReadColour24(p);
 }
 
 // Reads n source pixels at (x, y) as values of the destination's kind.
@@ -47,19 +55,28 @@ void ReadSourceRow(const BlitSource& source, const BlitDestination& dest, int x,
   if (b.IsMono()) {
     const Value zero = dest.bitmap.IsMono() ? 0 : PixelFromColor(dest.textColor);
     const Value one = dest.bitmap.IsMono() ? 1 : PixelFromColor(dest.bkColor);
-    for (int i = 0; i < n; ++i) out[i] = b.Bit(x + i, y) ? one : zero;
+    const std::uint8_t* row = b.RowBytes(y);
+    for (int i = 0; i < n; ++i) out[i] = Bitmap::Bit(row, x + i) ? one : zero;
     return;
   }
+  ReadColourRow(b, x, y, n, out);
   if (dest.bitmap.IsMono()) {
     const Pixel key = PixelFromColor(source.bkColor);
-    for (int i = 0; i < n; ++i) out[i] = ReadColour(b, x + i, y) == key ? 1 : 0;
-    return;
+    for (int i = 0; i < n; ++i) out[i] = out[i] == key ? 1 : 0;
   }
-  if (b.Format() == BitmapFormat::Device32) {
-    std::memcpy(out, b.Row32(y) + x, static_cast<std::size_t>(n) * sizeof(Pixel));
-    return;
+}
+
+// Copying bits whole bytes at a time where the row allows; masks are built
+// this way on every transparent draw.
+void CopyToMonoRow(std::uint8_t* row, int x, int n, const Value* s) {
+  int i = 0;
+  for (; i < n && ((x + i) & 7) != 0; ++i) Bitmap::SetBit(row, x + i, s[i] & 1);
+  for (; i + 8 <= n; i += 8) {
+    unsigned byte = 0;
+    for (int k = 0; k < 8; ++k) byte = (byte << 1) | (s[i + k] & 1);
+    row[(x + i) >> 3] = static_cast<std::uint8_t>(byte);
   }
-  for (int i = 0; i < n; ++i) out[i] = ReadColour(b, x + i, y);
+  for (; i < n; ++i) Bitmap::SetBit(row, x + i, s[i] & 1);
 }
 
 template <Rop rop>
@@ -71,18 +88,23 @@ void ApplyToRow(Bitmap& b, int x, int y, int n, const Value* s) {
     case BitmapFormat::Dib24: {
       std::uint8_t* p = b.RowBytes(y) + x * 3;
       for (int i = 0; i < n; ++i, p += 3) {
-        const Value d = (Value{p[2]} << 16) | (Value{p[1]} << 8) | p[0];
-        const Value v = Combine<rop>(s[i], d);
+        const Value v = Combine<rop>(s[i], ReadColour24(p));
         p[0] = static_cast<std::uint8_t>(v);
         p[1] = static_cast<std::uint8_t>(v >> 8);
         p[2] = static_cast<std::uint8_t>(v >> 16);
       }
       return;
     }
-    case BitmapFormat::Mono1:
+    case BitmapFormat::Mono1: {
+      std::uint8_t* row = b.RowBytes(y);
+      if constexpr (rop == Rop::Copy) {
+        CopyToMonoRow(row, x, n, s);
+        return;
+      }
       for (int i = 0; i < n; ++i)
-        b.SetBit(x + i, y, Combine<rop>(s[i], b.Bit(x + i, y) ? 1 : 0) & 1);
+        Bitmap::SetBit(row, x + i, Combine<rop>(s[i], Bitmap::Bit(row, x + i) ? 1 : 0) & 1);
       return;
+    }
   }
 }
 

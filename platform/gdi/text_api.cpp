@@ -66,8 +66,7 @@ std::wstring_view TextOf(LPCWSTR text, int count) {
 // One line at (x, y), the cell's top-left corner, within clip. Text reaches
 // 32-bit bitmaps only; opaque mode fills the cell with the background first.
 void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring_view line,
-              const RectList& clip) {
-  const SIZE extent = face.Measure(line);
+              SIZE extent, const RectList& clip) {
   if (dc.bkMode == OPAQUE) {
     const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
     for (const RECT& area : gdi::Intersect(clip, cell)) gdi::FillArea(dc.Target(), area, dc.bkColor);
@@ -150,7 +149,8 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const RectList clip = (format & DT_NOCLIP) ? dc->Clip() : gdi::Intersect(dc->Clip(), *rect);
   int y = FirstLineY(*rect, cellHeight, format);
   for (std::wstring_view line : lines) {
-    DrawLine(*dc, *face, AlignedX(*rect, face->Measure(line).cx, format), y, line, clip);
+    const SIZE extent = face->Measure(line);
+    DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip);
     y += cellHeight;
   }
   return height;
@@ -173,7 +173,7 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
   if (line.empty() || !face) return TRUE;
   const RectList clip =
       rect && (options & ETO_CLIPPED) ? gdi::Intersect(dc->Clip(), *rect) : dc->Clip();
-  DrawLine(*dc, *face, x, y, line, clip);
+  DrawLine(*dc, *face, x, y, line, face->Measure(line), clip);
   return TRUE;
 }
 
