@@ -80,6 +80,14 @@ CGdiObject* CDC::SelectStockObject(int index) {
   return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(index)));
 }
 
+CBitmap* CDC::GetCurrentBitmap() const {
+  return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
+}
+
+CFont* CDC::GetCurrentFont() const {
+  return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
+}
+
 int CDC::SelectClipRgn(CRgn* region) {
   return ::SelectClipRgn(m_hDC, static_cast<HRGN>(HandleOf(region)));
 }
@@ -106,6 +114,10 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color) {
 void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color) {
   const RECT rect{x, y, x + width, y + height};
   FillSolidRect(&rect, color);
+}
+
+void CDC::FillRect(LPCRECT rect, CBrush* brush) {
+  ::FillRect(m_hDC, rect, static_cast<HBRUSH>(HandleOf(brush)));
 }
 
 CPoint CDC::MoveTo(int x, int y) {

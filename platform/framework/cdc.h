@@ -39,6 +39,8 @@ class CDC {
   CBrush* SelectObject(CBrush* brush);
   CGdiObject* SelectObject(CGdiObject* object);
   CGdiObject* SelectStockObject(int index);
+  CBitmap* GetCurrentBitmap() const;
+  CFont* GetCurrentFont() const;
   int SelectClipRgn(CRgn* region);  // NULL removes the clip region
   int IntersectClipRect(int left, int top, int right, int bottom);
   int IntersectClipRect(LPCRECT rect);
@@ -56,7 +58,7 @@ class CDC {
   // background colour set to it.
   void FillSolidRect(LPCRECT rect, COLORREF color);
   void FillSolidRect(int x, int y, int width, int height, COLORREF color);
-  void FillRect(LPCRECT rect, CBrush* brush) { ::FillRect(m_hDC, rect, static_cast<HBRUSH>(brush->GetSafeHandle())); }
+  void FillRect(LPCRECT rect, CBrush* brush);
 
   CPoint MoveTo(int x, int y);
   CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }

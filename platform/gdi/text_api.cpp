@@ -72,7 +72,7 @@ void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring
     for (const RECT& area : gdi::Intersect(clip, cell)) gdi::FillArea(dc.Target(), area, dc.bkColor);
   }
   const gdi::Surface32 surface = dc.Target().Surface();
-  if (surface.pixels) face.Draw(surface, x, y, line, dc.textColor, clip);
+  if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
 }
 
 std::vector<std::wstring_view> SplitLines(std::wstring_view text, bool singleLine) {
