@@ -47,8 +47,14 @@ bool CSkinBitmap::HasCell(int column, int row) const {
   return (column + 1LL) * m_nCellWidth <= m_nWidth && (row + 1LL) * m_nCellHeight <= m_nHeight;
 }
 
+// Unchecked draws may name any cell; far-off origins are pulled in to a
+// range that stays off every bitmap instead of overflowing.
 CPoint CSkinBitmap::CellOrigin(int column, int row) const {
-  return CPoint(column * m_nCellWidth, row * m_nCellHeight);
+  static constexpr long long kFar = 1LL << 30;
+  auto offset = [](int index, int size) {
+    return static_cast<int>(std::clamp(static_cast<long long>(index) * size, -kFar, kFar));
+  };
+  return CPoint(offset(column, m_nCellWidth), offset(row, m_nCellHeight));
 }
 
 bool CSkinBitmap::DrawCell(CDC* target, POINT point, int column, int row, int mode) {
