@@ -147,13 +147,15 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     return height;
   }
   const RectList clip = (format & DT_NOCLIP) ? dc->Clip() : gdi::Intersect(dc->Clip(), *rect);
-  int y = FirstLineY(*rect, cellHeight, format);
+  const int top = FirstLineY(*rect, cellHeight, format);
+  int y = top;
   for (std::wstring_view line : lines) {
     const SIZE extent = face->Measure(line);
     DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip);
     y += cellHeight;
   }
-  return height;
+  // Placed lower than the top, the result is how far below it the text ends.
+  return top == rect->top ? height : top + height - rect->top;
 }
 
 BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count) {

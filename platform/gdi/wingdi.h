@@ -228,7 +228,8 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
                  DWORD outputPrecision, DWORD clipPrecision, DWORD quality,
                  DWORD pitchAndFamily, LPCWSTR face);
-// count -1: text is terminated. Returns the height of the drawn text.
+// count -1: text is terminated. Returns the height of the text, or with
+// DT_VCENTER or DT_BOTTOM the distance from rect's top to the text's bottom.
 int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
 BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count);
 // dx (per-character advances) is not supported and must be NULL.

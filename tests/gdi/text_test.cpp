@@ -85,8 +85,9 @@ TEST_F(TextTest, SingleLineAlignmentPlacesTheCellByTheRules) {
   for (const auto& c : cases) {
     Fill(dc, {0, 0, 160, 80}, kRed);
     RECT rect = box;
-    EXPECT_EQ(DrawText(dc, kLabel, -1, &rect, c.format | DT_SINGLELINE), size.cy);
+    const int result = DrawText(dc, kLabel, -1, &rect, c.format | DT_SINGLELINE);
     SCOPED_TRACE(testing::Message() << "format " << c.format);
+    EXPECT_EQ(result, c.y + size.cy - 10);  // from the top to the text's bottom
     ExpectRect(Touched(), {c.x, c.y, c.x + size.cx, c.y + size.cy});
   }
 }
