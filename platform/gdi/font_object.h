@@ -1,5 +1,6 @@
 // A font handle's object: the logical font the program asked for, and the
-// typeface serving it, found on first use and kept for the font's life.
+// typeface serving it. The font engine owns typefaces; a font only watches
+// its own, so the engine may go before or after the object table.
 #pragma once
 
 #include <memory>
@@ -19,14 +20,14 @@ class Font : public GdiObject {
 
   const LOGFONTW& Logical() const { return logical_; }
 
-  // nullptr only when no face at all could be loaded. Lives with the text
-  // output (text_api.cpp), the one user of the font engine.
-  Typeface* Face();
+  // The typeface, asked of the engine when not yet known or no longer
+  // alive; nullptr only when no face at all could be loaded. Lives with the
+  // text output (text_api.cpp), the one user of the font engine.
+  std::shared_ptr<Typeface> Face();
 
  private:
   LOGFONTW logical_;
-  std::shared_ptr<Typeface> face_;
-  bool resolved_ = false;
+  std::weak_ptr<Typeface> face_;
 };
 
 }  // namespace gdi

@@ -39,12 +39,13 @@ FontSpec SpecFor(const LOGFONTW& logical) {
 
 }  // namespace
 
-Typeface* Font::Face() {
-  if (!resolved_) {
-    face_ = platform::Context::Get().Use<FontEngine>().Get(SpecFor(logical_));
-    resolved_ = true;
+std::shared_ptr<Typeface> Font::Face() {
+  std::shared_ptr<Typeface> face = face_.lock();
+  if (!face) {
+    face = platform::Context::Get().Use<FontEngine>().Get(SpecFor(logical_));
+    face_ = face;
   }
-  return face_.get();
+  return face;
 }
 
 }  // namespace gdi
@@ -134,7 +135,7 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
 int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc || !rect) return 0;
-  gdi::Typeface* face = dc->CurrentFont()->Face();
+  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (!face) return 0;
   const int cellHeight = face->Metrics().height;
   const std::vector<std::wstring_view> lines = SplitLines(TextOf(text, count), format & DT_SINGLELINE);
@@ -171,7 +172,7 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
   if (!dc || dx) return FALSE;
   if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
   const std::wstring_view line = TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
-  gdi::Typeface* face = dc->CurrentFont()->Face();
+  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (line.empty() || !face) return TRUE;
   const RectList clip =
       rect && (options & ETO_CLIPPED) ? gdi::Intersect(dc->Clip(), *rect) : dc->Clip();
@@ -182,7 +183,7 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
 BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc || !size || count < 0 || (count > 0 && !text)) return FALSE;
-  gdi::Typeface* face = dc->CurrentFont()->Face();
+  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (!face) {
     *size = SIZE{0, 0};
     return TRUE;
@@ -195,7 +196,7 @@ BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size) {
 BOOL GetTextMetrics(HDC hdc, TEXTMETRICW* metrics) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc || !metrics) return FALSE;
-  gdi::Typeface* face = dc->CurrentFont()->Face();
+  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (!face) return FALSE;
   const gdi::FontMetrics m = face->Metrics();
   *metrics = TEXTMETRICW{};

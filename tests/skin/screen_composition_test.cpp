@@ -48,13 +48,15 @@ TEST(ScreenCompositionTest, BackgroundLabelsAndAKeyedCell) {
                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);  // 주유 45.20 L / 72,300 원
   screen.dc.SelectObject(oldFont);
 
-  CSkinBitmap mixed;
-  ASSERT_TRUE(mixed.LoadFromResource(500, 2, 0, kKey));
-  for (int x = 0; x < 8; ++x) mixed.DrawCell(&screen.dc, CPoint(150 + 3 * x, 120), 0, 0, 1);
+  CSkinBitmap marker;  // a disc on the key colour
+  ASSERT_TRUE(marker.LoadFromResource(2794, 24, 0, kKey));
+  ASSERT_TRUE(marker.DrawCell(&screen.dc, CPoint(148, 120), 0, 0, 1));
+  ASSERT_TRUE(marker.DrawCell(&screen.dc, CPoint(44, 70), 0, 0, 1));  // over the light box
 
   // The keyed cell left its key pixels alone and drew the others.
-  EXPECT_EQ(screen.dc.GetPixel(150, 120), RGB(28, 44, 84));
-  EXPECT_EQ(screen.dc.GetPixel(151, 120), kRed);
+  EXPECT_EQ(screen.dc.GetPixel(148, 120), RGB(28, 44, 84));
+  EXPECT_EQ(screen.dc.GetPixel(148 + 12, 120 + 12), RGB(250, 200, 40));
+  EXPECT_EQ(screen.dc.GetPixel(44, 70), RGB(240, 240, 232));
   // Label ink landed inside the first button and nowhere below it.
   EXPECT_GT(screen.CountOther({12, 196, 104, 228}, RGB(70, 110, 170)), 30);
   EXPECT_EQ(screen.CountOther({0, 228, 320, 240}, RGB(28, 44, 84)), 0);
