@@ -22,3 +22,7 @@ HBITMAP LoadBitmap(HINSTANCE instance, LPCWSTR name);
 // the resource; its pixels come from res::IconImage (resources.h).
 HICON LoadIcon(HINSTANCE instance, LPCWSTR name);
 BOOL DestroyIcon(HICON icon);
+
+// Draws the icon with its top-left corner at (x, y): pixels at least half
+// opaque are drawn, the others leave the target as it was.
+BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
