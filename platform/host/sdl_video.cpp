@@ -27,6 +27,15 @@ void SetIcon(SDL_Window* window, const WindowIcon& icon) {
   SDL_FreeSurface(surface);
 }
 
+// SDL falls back on drivers that draw nowhere when it finds no display;
+// those count only when asked for by name.
+bool DrawsNowhereUnasked() {
+  const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+  if (requested && *requested) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
 }  // namespace
 
 SdlVideo::SdlVideo(StartKey, int scale) : scale_(scale) {}
@@ -36,6 +45,12 @@ std::unique_ptr<SdlVideo> SdlVideo::Open(const Options& options, std::string& er
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  if (DrawsNowhereUnasked()) {
+    error = "no display found";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
     return nullptr;
   }
