@@ -1,0 +1,92 @@
+#include "platform/host/launcher.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "platform/core/context.h"
+#include "platform/host/command_line.h"
+#include "platform/host/sdl_host.h"
+#include "platform/host/socket_instance_broker.h"
+
+namespace host {
+namespace {
+
+constexpr int kNoDisplayStatus = 1;
+constexpr int kBadArgumentStatus = 2;
+
+std::unique_ptr<std::istream> OpenScript(const std::string& name) {
+  if (name == "-") return std::make_unique<std::istream>(std::cin.rdbuf());
+  auto file = std::make_unique<std::ifstream>(name);
+  if (!*file) return nullptr;
+  return file;
+}
+
+void InstallBroker(const std::string& dataPath, std::function<void()> onRaise) {
+  platform::Context::Get().Install<InstanceBroker>(
+      std::make_unique<SocketInstanceBroker>(dataPath, std::move(onRaise)));
+}
+
+int RunHeadless(const CommandLine& options, const std::string& dataPath,
+                const ProgramParts& parts) {
+  std::unique_ptr<std::istream> script = OpenScript(options.script);
+  if (!script) {
+    std::cerr << "roadtally: cannot read the script '" << options.script << "'\n";
+    return kBadArgumentStatus;
+  }
+  auto headless =
+      std::make_unique<HeadlessHost>(std::move(script), options.today, parts.writeShot, std::cerr);
+  HeadlessHost& host = *headless;
+  platform::Context::Get().Install<Host>(std::move(headless));
+  // Nothing to raise without a window, but the claim keeps a second start out.
+  InstallBroker(dataPath, {});
+  return host.Finish(parts.run());
+}
+
+int RunInWindow(const CommandLine& options, const std::string& dataPath,
+                const ProgramParts& parts) {
+  std::string error;
+  std::optional<WindowIcon> icon = parts.loadIcon ? parts.loadIcon() : std::nullopt;
+  std::unique_ptr<SdlHost> window = SdlHost::Open({options.scale, options.today, icon}, error);
+  if (!window) {
+    std::cerr << "roadtally: cannot open a window (" << error
+              << "); run with --headless and a script, or under xvfb-run\n";
+    return kNoDisplayStatus;
+  }
+  SdlHost& host = *window;
+  platform::Context::Get().Install<Host>(std::move(window));
+  InstallBroker(dataPath, [&host] { host.PostRaiseRequest(); });
+  return parts.run();
+}
+
+}  // namespace
+
+std::string DefaultDataPath() {
+  std::error_code error;
+  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return (executable.parent_path() / "Roadtally.dat").string();
+}
+
+int Launch(std::span<const std::string_view> arguments, const ProgramParts& parts) {
+  ParsedCommandLine parsed = ParseCommandLine(arguments);
+  if (!parsed.options) {
+    std::cerr << "roadtally: " << parsed.error << " (see --help)\n";
+    return kBadArgumentStatus;
+  }
+  const CommandLine& options = *parsed.options;
+  if (options.action == CommandLine::Action::Help) {
+    std::cout << HelpText();
+    return 0;
+  }
+  if (options.action == CommandLine::Action::Version) {
+    std::cout << VersionText();
+    return 0;
+  }
+  if (options.dataPath && parts.overrideDataPath) parts.overrideDataPath(*options.dataPath);
+  const std::string dataPath = options.dataPath.value_or(DefaultDataPath());
+  return options.headless ? RunHeadless(options, dataPath, parts)
+                          : RunInWindow(options, dataPath, parts);
+}
+
+}  // namespace host

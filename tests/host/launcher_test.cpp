@@ -1,0 +1,137 @@
+#include "platform/host/launcher.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/host/child_process.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ChildProcess;
+
+// Each test runs the launcher with the stand-in program in a directory of
+// its own, which is also its runtime directory.
+class LauncherTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "launcher-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::vector<std::string> Environment() const { return {"XDG_RUNTIME_DIR=" + dir_}; }
+
+  std::vector<std::string> Command(std::vector<std::string> arguments) const {
+    arguments.insert(arguments.begin(), LAUNCHER_PROBE);
+    return arguments;
+  }
+
+  ChildProcess::Result Run(std::vector<std::string> arguments, const std::string& input = "") {
+    ChildProcess child(Command(std::move(arguments)), Environment());
+    child.WriteInput(input);
+    return child.Wait(20s);
+  }
+
+  ChildProcess::Result RunScript(const std::string& script, std::vector<std::string> more = {}) {
+    std::vector<std::string> arguments{"--headless", "--data", dir_ + "/Roadtally.dat"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return Run(arguments, script);
+  }
+
+  std::string dir_;
+};
+
+TEST_F(LauncherTest, HelpNamesEveryOptionTheKeysAndTheScript) {
+  ChildProcess::Result help = Run({"--help"});
+  EXPECT_EQ(help.exitStatus, 0);
+  for (const char* text : {"--version", "--headless", "--script FILE|-", "--today YYYY-MM-DD",
+                           "--data PATH", "--scale N", "End", "NUMPAD0", "tap X Y", "shot FILE.png"})
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
+  ChildProcess::Result version = Run({"--version"});
+  EXPECT_EQ(version.exitStatus, 0);
+  EXPECT_EQ(version.out.rfind("roadtally ", 0), 0u);
+}
+
+TEST_F(LauncherTest, BadOptionIsOneLineAndStatusTwo) {
+  ChildProcess::Result result = Run({"--scale", "zero"});
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.err, "roadtally: --scale needs a whole number 1..16, not 'zero' (see --help)\n");
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(Run({"--script", dir_ + "/missing.txt"}).exitStatus, 2);
+}
+
+TEST_F(LauncherTest, ScriptRunsInVirtualTimeOnTheGivenDayThenCloses) {
+  ChildProcess::Result result =
+      RunScript("tap 10 20\nkey F1\nwait 250\nkey F2\nwait 50\n", {"--today", "2024-02-29"});
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out,
+            "running\n"
+            "down 10 20 @0\nup 10 20 @0\n"
+            "keydown 0x70\nkeyup 0x70\ndate 2024-02-29 12:00:00.000\n"
+            "timer 100\ntimer 200\n"
+            "keydown 0x71\nkeyup 0x71\n"
+            // The 250 ms sleep put the clock at 500, past the deadlines at 300
+            // and 400: the stand-in fires each late, then the one due at 500.
+            "timer 500\ntimer 500\ntimer 500\n"
+            "close\n");
+}
+
+TEST_F(LauncherTest, MalformedLineStopsTheRunWithItsNumber) {
+  ChildProcess::Result result = RunScript("tap 1 1\n# fine so far\njump 3 4\ntap 2 2\n");
+  EXPECT_EQ(result.exitStatus, 2);
+  EXPECT_EQ(result.err, "script:3: unknown command 'jump'\n");
+  EXPECT_EQ(result.out, "running\ndown 1 1 @0\nup 1 1 @0\nquit 2\n");
+}
+
+TEST_F(LauncherTest, ProgramEndingFirstLeavesTheRestUnrunAndSaysWhere) {
+  ChildProcess::Result result = RunScript("wait 10\nkey DEVICE\ntap 5 5\n");
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.err, "script:2: the program ended here; the rest of the script was not run\n");
+  EXPECT_EQ(result.out.find("down 5 5"), std::string::npos);
+}
+
+TEST_F(LauncherTest, ShotWritesTheLastPresentedScreenBesideTheCurrentDirectory) {
+  const std::string shot = dir_ + "/after tap.png";
+  ChildProcess::Result result = RunScript("tap 77 1\nshot " + shot + "\n");
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  std::ifstream written(shot);
+  std::string description;
+  std::getline(written, description);
+  EXPECT_EQ(description, "320x240 77");
+}
+
+TEST_F(LauncherTest, SecondStartWithTheSameDataFileRaisesTheFirstAndEnds) {
+  ChildProcess first(Command({"--script", "-", "--data", dir_ + "/Roadtally.dat"}), Environment());
+  ASSERT_EQ(first.ReadLine(20s), "running");
+
+  ChildProcess::Result second = RunScript("tap 1 1\n");
+  EXPECT_EQ(second.exitStatus, 0);
+  EXPECT_EQ(second.out, "raised the other\n");
+
+  ChildProcess::Result other = Run({"--headless", "--data", dir_ + "/Other.dat"}, "tap 1 1\n");
+  EXPECT_EQ(other.exitStatus, 0);
+  EXPECT_EQ(other.out.rfind("running\n", 0), 0u);
+
+  first.WriteInput("key DEVICE\n");
+  ChildProcess::Result ended = first.Wait(20s);
+  EXPECT_EQ(ended.exitStatus, 0);
+  EXPECT_EQ(ended.out, "keydown 0xC3\nkeyup 0xC3\n");
+}
+
+TEST_F(LauncherTest, WithoutADisplayTheWindowModeNamesTheWaysOut) {
+  ChildProcess child(Command({"--data", dir_ + "/Roadtally.dat"}),
+                     {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "XDG_RUNTIME_DIR=" + dir_});
+  ChildProcess::Result result = child.Wait(20s);
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.err.find("--headless"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("xvfb-run"), std::string::npos) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+}
+
+}  // namespace
