@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/host/runtime_directory.h"
 #include "tests/host/child_process.h"
 
 namespace host {
@@ -98,6 +99,12 @@ TEST_F(BrokerTest, ClaimEndsWithItsBroker) {
   for (const auto& entry : std::filesystem::directory_iterator(runtime_))
     sockets += entry.path().extension() == ".sock";
   EXPECT_EQ(sockets, 0);
+}
+
+TEST_F(BrokerTest, RuntimeDirectoryOthersMayWriteIsNotUsed) {
+  EXPECT_EQ(RuntimeDirectory(), runtime_);
+  std::filesystem::permissions(runtime_, std::filesystem::perms::all);
+  EXPECT_EQ(RuntimeDirectory(), "/tmp/roadtally-" + std::to_string(::getuid()));
 }
 
 }  // namespace
