@@ -1,0 +1,54 @@
+// The application object. Exactly one exists, a static of the program; its
+// constructor makes it the one AfxGetApp returns. AfxWinMain runs its
+// InitInstance, then Run, the message loop, which ends on WM_QUIT (posted by
+// the framework when m_pMainWnd's window is destroyed).
+#pragma once
+
+#include <string>
+
+#include "platform/framework/ccmdtarget.h"
+
+class CWnd;
+
+class CWinApp : public CCmdTarget {
+ public:
+  explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+  // Touches no platform service: statics may outlive the platform context.
+  ~CWinApp() override = default;
+
+  virtual BOOL InitInstance();
+  virtual int Run();  // returns ExitInstance's result
+  virtual int ExitInstance();  // the WM_QUIT exit code
+  // Called for each message before dispatch; walks from the target window up
+  // to its top-level window through CWnd::PreTranslateMessage.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+  // Records the key only; nothing is ever written.
+  void SetRegistryKey(LPCTSTR lpszRegistryKey);
+  const std::wstring& GetRegistryKey() const { return m_strRegistryKey; }
+
+  CWnd* m_pMainWnd = nullptr;
+  HINSTANCE m_hInstance = nullptr;
+  LPCTSTR m_pszAppName = nullptr;
+
+ protected:
+  static const AFX_MSGMAP* GetThisMessageMap();
+  const AFX_MSGMAP* GetMessageMap() const override;
+
+ private:
+  std::wstring m_strRegistryKey;
+  int m_nExitCode = 0;
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+
+// The program's start, called by main() once the host is installed: runs the
+// application's InitInstance and, if it returns TRUE, its message loop.
+// Returns the WM_QUIT exit code; 0 when InitInstance returns FALSE or no
+// application object exists.
+int AfxWinMain();
+
+// Runs one message through the PreTranslateMessage walk; TRUE if a window
+// took it (it must then not be dispatched).
+BOOL AfxPreTranslateMessage(MSG* pMsg);

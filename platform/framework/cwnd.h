@@ -1,0 +1,121 @@
+// The framework's window. A CWnd is attached to its HWND while the window
+// lives: messages reach WindowProc, which looks them up in the message table
+// chain and falls back to the window's previous procedure (DefWindowProc).
+// A CWnd that deletes itself does so in PostNcDestroy, after the window is
+// gone.
+#pragma once
+
+#include "platform/framework/ccmdtarget.h"
+#include "platform/framework/cdc.h"
+#include "platform/framework/cpoint.h"
+#include "platform/framework/crect.h"
+
+namespace framework {
+template <class Wrapper>
+class HandleMap;
+}
+
+class CWnd : public CCmdTarget {
+ public:
+  CWnd() = default;
+  ~CWnd() override;  // destroys a window still attached
+
+  // The permanent CWnd of a window made by the framework, else a temporary
+  // wrapper that lives as long as the window (never deletes it).
+  static CWnd* FromHandle(HWND hWnd);
+  static CWnd* FromHandlePermanent(HWND hWnd);
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  operator HWND() const { return m_hWnd; }
+  BOOL Attach(HWND hWnd);
+  HWND Detach();
+
+  // className NULL: the framework's default window class.
+  virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                      const RECT& rect, CWnd* pParentWnd, UINT nID);
+  BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                LPVOID lpParam = nullptr);
+  BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+  virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+  virtual BOOL DestroyWindow();
+
+  // Message handling.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
+  LRESULT Default();  // DefWindowProc with the message being handled
+
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // Window state.
+  BOOL ShowWindow(int nCmdShow);
+  BOOL IsWindowVisible() const;
+  BOOL EnableWindow(BOOL bEnable = TRUE);
+  BOOL IsWindowEnabled() const;
+  void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+  void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+  void GetClientRect(LPRECT lpRect) const;
+  void GetWindowRect(LPRECT lpRect) const;
+  void ClientToScreen(LPPOINT lpPoint) const;
+  void ScreenToClient(LPPOINT lpPoint) const;
+  CWnd* GetParent() const;
+  CWnd* GetOwner() const;
+  CWnd* GetDlgItem(int nID) const;
+  int GetDlgCtrlID() const;
+  BOOL SetForegroundWindow();
+  CWnd* SetFocus();
+  static CWnd* GetFocus();
+  CWnd* SetActiveWindow();
+  CWnd* SetCapture();
+  static CWnd* GetCapture();
+
+  // Painting.
+  void UpdateWindow();
+  void Invalidate(BOOL bErase = TRUE);
+  void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+  void ValidateRect(LPCRECT lpRect);
+  CDC* GetDC();
+  int ReleaseDC(CDC* pDC);
+
+  // Timers.
+  UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+  BOOL KillTimer(UINT_PTR nIDEvent);
+
+  HWND m_hWnd = nullptr;
+
+ protected:
+  static const AFX_MSGMAP* GetThisMessageMap();
+  const AFX_MSGMAP* GetMessageMap() const override;
+
+  // After WM_NCDESTROY, when the window is gone. Windows allocated with new
+  // that delete themselves override it with `delete this`.
+  virtual void PostNcDestroy();
+
+  // The handlers' default behaviour: each passes the message on (Default()).
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnDestroy();
+  afx_msg void OnNcDestroy();
+  afx_msg void OnPaint();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnClose();
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+
+  WNDPROC m_pfnSuper = nullptr;  // the procedure the window had before it was attached
+
+ private:
+  friend class framework::HandleMap<CWnd>;
+  friend struct CWndAttachment;
+  static void ForgetHandle(CWnd& temporary) { temporary.m_hWnd = nullptr; }
+  LRESULT HandleNcDestroy(WPARAM wParam, LPARAM lParam);
+};
