@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/gdi/wingdi.h"
-#include "platform/res/resources.h"
+#include "platform/res/resource_images.h"
 #include "platform/res/winresource.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
+#include "platform/res/resource_images.h"
 #include "platform/res/resources.h"
 #include "platform/res/winresource.h"
 
@@ -58,6 +59,12 @@ HICON LoadIcon(HINSTANCE, LPCWSTR name) {
 BOOL DestroyIcon(HICON icon) { return IconIdOf(icon) ? TRUE : FALSE; }
 
 namespace res {
+
+std::optional<Image> LoadIconImage(WORD id) {
+  const std::span<const std::uint8_t> bytes = FindResource(ResourceKind::Icon, id);
+  if (bytes.empty()) return std::nullopt;
+  return DecodePng(bytes);
+}
 
 std::optional<Image> IconImage(HICON icon) {
   const std::optional<WORD> id = IconIdOf(icon);

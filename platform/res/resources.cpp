@@ -14,12 +14,6 @@ std::span<const std::uint8_t> FindResource(ResourceKind kind, WORD id) {
   return {found->bytes, found->size};
 }
 
-std::optional<Image> LoadIconImage(WORD id) {
-  const std::span<const std::uint8_t> bytes = FindResource(ResourceKind::Icon, id);
-  if (bytes.empty()) return std::nullopt;
-  return DecodePng(bytes);
-}
-
 std::optional<DialogTemplate> FindDialogTemplate(WORD id) {
   const std::span<const std::uint8_t> bytes = FindResource(ResourceKind::Dialog, id);
   if (bytes.empty()) return std::nullopt;
