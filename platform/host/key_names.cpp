@@ -4,7 +4,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "platform/host/device_keys.h"
+#include "platform/win/winuser.h"
 
 namespace host {
 namespace {
@@ -15,17 +15,17 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 11> kNamedKeys{{
-    {"LEFT", keys::kLeft},
-    {"UP", keys::kUp},
-    {"RIGHT", keys::kRight},
-    {"DOWN", keys::kDown},
-    {"RETURN", keys::kReturn},
-    {"ESCAPE", keys::kEscape},
-    {"F1", keys::kF1},
-    {"F2", keys::kF2},
-    {"F3", keys::kF3},
-    {"F4", keys::kF4},
-    {"DEVICE", keys::kDeviceClose},
+    {"LEFT", VK_LEFT},
+    {"UP", VK_UP},
+    {"RIGHT", VK_RIGHT},
+    {"DOWN", VK_DOWN},
+    {"RETURN", VK_RETURN},
+    {"ESCAPE", VK_ESCAPE},
+    {"F1", VK_F1},
+    {"F2", VK_F2},
+    {"F3", VK_F3},
+    {"F4", VK_F4},
+    {"DEVICE", kDeviceCloseKey},
 }};
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -52,7 +52,7 @@ std::optional<UINT> NumpadKey(std::string_view name) {
     return std::nullopt;
   char digit = name.back();
   if (digit < '0' || digit > '9') return std::nullopt;
-  return keys::kNumpad0 + static_cast<UINT>(digit - '0');
+  return VK_NUMPAD0 + static_cast<UINT>(digit - '0');
 }
 
 }  // namespace

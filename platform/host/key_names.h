@@ -9,6 +9,9 @@
 
 namespace host {
 
+// The device's own close/cancel key; it has no name among the virtual keys.
+constexpr UINT kDeviceCloseKey = 0xC3;
+
 // Names are matched without regard to case; 0xNN gives any key 0x01..0xFE.
 std::optional<UINT> VirtualKeyFromName(std::string_view name);
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/host/device_keys.h"
+#include "platform/host/key_names.h"
+#include "platform/win/winuser.h"
 
 namespace host {
 namespace {
@@ -41,24 +42,24 @@ std::optional<InputEvent> Key(const SDL_KeyboardEvent& key) {
 
 std::optional<UINT> VirtualKeyFromScancode(SDL_Scancode scancode) {
   switch (scancode) {
-    case SDL_SCANCODE_LEFT: return keys::kLeft;
-    case SDL_SCANCODE_UP: return keys::kUp;
-    case SDL_SCANCODE_RIGHT: return keys::kRight;
-    case SDL_SCANCODE_DOWN: return keys::kDown;
+    case SDL_SCANCODE_LEFT: return VK_LEFT;
+    case SDL_SCANCODE_UP: return VK_UP;
+    case SDL_SCANCODE_RIGHT: return VK_RIGHT;
+    case SDL_SCANCODE_DOWN: return VK_DOWN;
     case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER: return keys::kReturn;
-    case SDL_SCANCODE_ESCAPE: return keys::kEscape;
-    case SDL_SCANCODE_F1: return keys::kF1;
-    case SDL_SCANCODE_F2: return keys::kF2;
-    case SDL_SCANCODE_F3: return keys::kF3;
-    case SDL_SCANCODE_F4: return keys::kF4;
-    case SDL_SCANCODE_END: return keys::kDeviceClose;
-    case SDL_SCANCODE_KP_0: return keys::kNumpad0;
+    case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
+    case SDL_SCANCODE_ESCAPE: return VK_ESCAPE;
+    case SDL_SCANCODE_F1: return VK_F1;
+    case SDL_SCANCODE_F2: return VK_F2;
+    case SDL_SCANCODE_F3: return VK_F3;
+    case SDL_SCANCODE_F4: return VK_F4;
+    case SDL_SCANCODE_END: return kDeviceCloseKey;
+    case SDL_SCANCODE_KP_0: return VK_NUMPAD0;
     default: break;
   }
   // SDL numbers the pad's digits 1..9 consecutively, then 0.
   if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
-    return keys::kNumpad0 + 1 + static_cast<UINT>(scancode - SDL_SCANCODE_KP_1);
+    return VK_NUMPAD0 + 1 + static_cast<UINT>(scancode - SDL_SCANCODE_KP_1);
   return std::nullopt;
 }
 
