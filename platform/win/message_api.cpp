@@ -1,0 +1,156 @@
+// Sending, posting and retrieving messages. Retrieval order: posted
+// messages, the quit request, input, WM_PAINT for a window needing it, a due
+// WM_TIMER. Only when none of these waits is the screen presented and the
+// host asked for input, until the next timer falls due.
+#include "platform/gdi/wingdi.h"
+#include "platform/win/window_manager.h"
+#include "platform/win/window_ops.h"
+
+using win::Window;
+using win::WindowManager;
+
+namespace {
+
+DWORD Now(WindowManager& manager) {
+  host::Host* host = manager.Host();
+  return host ? host->TickCount() : 0;
+}
+
+// Posted messages for windows destroyed since are dropped.
+std::optional<MSG> TakeFrom(WindowManager& manager, std::deque<MSG>& queue, bool remove) {
+  while (!queue.empty() && queue.front().hwnd && !manager.Find(queue.front().hwnd)) queue.pop_front();
+  if (queue.empty()) return std::nullopt;
+  MSG msg = queue.front();
+  if (remove) queue.pop_front();
+  return msg;
+}
+
+HWND FindPaintNeeded(WindowManager& manager, const std::vector<HWND>& windows) {
+  for (HWND hwnd : windows) {
+    Window* w = manager.Find(hwnd);
+    if (!w || !w->visible) continue;
+    if (!w->update.IsEmpty()) return hwnd;
+    if (HWND child = FindPaintNeeded(manager, w->children)) return child;
+  }
+  return nullptr;
+}
+
+std::optional<MSG> TakeReady(WindowManager& manager, bool remove) {
+  if (auto msg = TakeFrom(manager, manager.posted, remove)) return msg;
+  if (manager.quitCode) {
+    MSG quit{nullptr, WM_QUIT, static_cast<WPARAM>(*manager.quitCode), 0, Now(manager), {0, 0}};
+    if (remove) manager.quitCode.reset();
+    return quit;
+  }
+  if (auto msg = TakeFrom(manager, manager.input, remove)) return msg;
+  if (HWND hwnd = FindPaintNeeded(manager, manager.TopLevels()))
+    return MSG{hwnd, WM_PAINT, 0, 0, Now(manager), {0, 0}};
+  DWORD now = Now(manager);
+  auto timer = remove ? manager.timers.TakeDue(now) : manager.timers.PeekDue(now);
+  if (timer)
+    return MSG{timer->hwnd, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->proc), now, {0, 0}};
+  return std::nullopt;
+}
+
+// Asks the host for the next input event, waiting until `deadline` at most.
+// Without a host nothing can ever arrive, so the loop is told to quit.
+void WaitForInput(WindowManager& manager, std::optional<DWORD> deadline) {
+  manager.compositor.PresentIfChanged(manager);
+  host::Host* host = manager.Host();
+  if (!host) {
+    manager.quitCode = 0;
+    return;
+  }
+  std::optional<host::InputEvent> event = host->WaitForInput(deadline);
+  if (!event) return;
+  if (std::optional<MSG> msg = win::ConvertInput(manager, *event)) manager.input.push_back(*msg);
+}
+
+}  // namespace
+
+LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window || !window->proc) return 0;
+  return window->proc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return proc ? proc(hwnd, message, wParam, lParam) : 0;
+}
+
+BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowManager& manager = WindowManager::Get();
+  if (hwnd && !manager.Find(hwnd)) return FALSE;
+  manager.posted.push_back(MSG{hwnd, message, wParam, lParam, Now(manager), {0, 0}});
+  return TRUE;
+}
+
+void PostQuitMessage(int exitCode) { WindowManager::Get().quitCode = exitCode; }
+
+BOOL GetMessageW(LPMSG msg, HWND, UINT, UINT) {
+  WindowManager& manager = WindowManager::Get();
+  std::optional<MSG> next;
+  while (!(next = TakeReady(manager, true))) WaitForInput(manager, manager.timers.NextDeadline());
+  *msg = *next;
+  return msg->message != WM_QUIT;
+}
+
+// Never blocks: when nothing is ready the host is polled once, its clock
+// not advanced.
+BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT removeFlags) {
+  WindowManager& manager = WindowManager::Get();
+  bool remove = (removeFlags & PM_REMOVE) != 0;
+  std::optional<MSG> next = TakeReady(manager, remove);
+  if (!next && manager.Host()) {
+    WaitForInput(manager, Now(manager));
+    next = TakeReady(manager, remove);
+  }
+  if (!next) return FALSE;
+  *msg = *next;
+  return TRUE;
+}
+
+LRESULT DispatchMessageW(const MSG* msg) {
+  if (!msg) return 0;
+  if (msg->message == WM_TIMER && msg->lParam) {
+    auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+    proc(msg->hwnd, WM_TIMER, static_cast<UINT_PTR>(msg->wParam), msg->time);
+    return 0;
+  }
+  return SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+BOOL TranslateMessage(const MSG*) { return FALSE; }
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+  WindowManager& manager = WindowManager::Get();
+  if (hwnd && !manager.Find(hwnd)) return 0;
+  return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+}
+
+BOOL KillTimer(HWND hwnd, UINT_PTR id) { return WindowManager::Get().timers.Kill(hwnd, id); }
+
+LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      return TRUE;
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(hwnd, &paint);
+      EndPaint(hwnd, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      Window* window = WindowManager::Get().Find(hwnd);
+      if (!window || !window->background) return 0;
+      RECT client = {0, 0, window->Width(), window->Height()};
+      FillRect(reinterpret_cast<HDC>(wParam), &client, window->background);
+      return 1;
+    }
+    default:
+      return 0;
+  }
+}

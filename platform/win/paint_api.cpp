@@ -1,0 +1,91 @@
+// Invalidation and painting, and DCs onto a window's surface.
+#include "platform/gdi/rect_list.h"
+#include "platform/gdi/surface_dc.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/window_manager.h"
+#include "platform/win/window_ops.h"
+
+using win::Window;
+using win::WindowManager;
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return FALSE;
+  if (!rect) {
+    win::InvalidateWhole(*window, erase);
+    return TRUE;
+  }
+  window->update.Add(gdi::IntersectRects(*rect, {0, 0, window->Width(), window->Height()}));
+  if (!window->update.IsEmpty()) window->erasePending = window->erasePending || erase;
+  return TRUE;
+}
+
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return FALSE;
+  if (rect) {
+    window->update.Subtract(*rect);
+  } else {
+    window->update.Clear();
+  }
+  if (window->update.IsEmpty()) window->erasePending = false;
+  return TRUE;
+}
+
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return FALSE;
+  if (rect) *rect = window->update.Bounds();
+  return !window->update.IsEmpty();
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window) return FALSE;
+  if (!window->update.IsEmpty() && manager.IsShownOnScreen(hwnd)) SendMessageW(hwnd, WM_PAINT, 0, 0);
+  return TRUE;
+}
+
+// Takes the update region: drawing through the DC reaches only its
+// rectangles, and the window counts as painted from here on.
+HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window || !paint) return nullptr;
+  *paint = PAINTSTRUCT{};
+  std::vector<RECT> rects = window->update.Rects();
+  bool erase = window->erasePending;
+  paint->rcPaint = window->update.Bounds();
+  window->update.Clear();
+  window->erasePending = false;
+  paint->hdc = gdi::CreateSurfaceDC(window->surface);
+  if (!paint->hdc) return nullptr;
+  gdi::SetSystemClip(paint->hdc, std::move(rects));
+  if (erase) paint->fErase = !SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0);
+  return paint->hdc;
+}
+
+BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
+  if (!paint || !paint->hdc) return FALSE;
+  DeleteDC(paint->hdc);
+  WindowManager::Get().compositor.MarkChanged();
+  return TRUE;
+}
+
+HDC GetDC(HWND hwnd) {
+  WindowManager& manager = WindowManager::Get();
+  if (!hwnd) return gdi::CreateSurfaceDC(manager.compositor.ScreenBitmap());
+  Window* window = manager.Find(hwnd);
+  HDC dc = window ? gdi::CreateSurfaceDC(window->surface) : nullptr;
+  if (!dc) return nullptr;
+  manager.windowDcs.emplace(dc, hwnd);
+  manager.compositor.DcOpened();
+  return dc;
+}
+
+int ReleaseDC(HWND, HDC hdc) {
+  WindowManager& manager = WindowManager::Get();
+  if (!hdc) return 0;
+  if (manager.windowDcs.erase(hdc) > 0) manager.compositor.DcClosed();
+  return DeleteDC(hdc);
+}

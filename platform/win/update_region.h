@@ -1,0 +1,28 @@
+// A window's update region: the union of invalidated rectangles, kept as a
+// list of disjoint rectangles so that painting clips to exactly the pixels
+// that were invalidated, not their bounding box.
+#pragma once
+
+#include <vector>
+
+#include "platform/win/windef.h"
+
+namespace win {
+
+class UpdateRegion {
+ public:
+  void Add(const RECT& rect);
+  void Subtract(const RECT& rect);
+  void Clear() { rects_.clear(); }
+  bool IsEmpty() const { return rects_.empty(); }
+  RECT Bounds() const;  // all zero when empty
+  const std::vector<RECT>& Rects() const { return rects_; }
+
+ private:
+  std::vector<RECT> rects_;  // disjoint, none empty
+};
+
+// The parts of `from` outside `cut`: up to four disjoint rectangles.
+std::vector<RECT> SubtractRect(const RECT& from, const RECT& cut);
+
+}  // namespace win

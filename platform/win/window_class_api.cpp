@@ -1,0 +1,87 @@
+// Window classes and the per-window attributes kept with a window.
+#include <algorithm>
+#include <cwchar>
+
+#include "platform/win/window_manager.h"
+
+using win::WindowManager;
+
+ATOM RegisterClassW(const WNDCLASSW* wndClass) {
+  static_assert(sizeof(ATOM) == 2);
+  if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
+  win::WindowClass added{wndClass->lpszClassName, wndClass->style, wndClass->lpfnWndProc,
+                         wndClass->hIcon, wndClass->hbrBackground, wndClass->hInstance};
+  WindowManager& manager = WindowManager::Get();
+  if (!manager.AddClass(std::move(added))) return 0;
+  return 0xC000;  // a nonzero atom; classes are looked up by name
+}
+
+BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
+  return className && WindowManager::Get().RemoveClass(className);
+}
+
+BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass) {
+  const win::WindowClass* found = className ? WindowManager::Get().FindClass(className) : nullptr;
+  if (!found || !wndClass) return FALSE;
+  *wndClass = WNDCLASSW{};
+  wndClass->style = found->style;
+  wndClass->lpfnWndProc = found->proc;
+  wndClass->hInstance = found->instance;
+  wndClass->hIcon = found->icon;
+  wndClass->hbrBackground = found->background;
+  wndClass->lpszClassName = found->name.c_str();
+  return TRUE;
+}
+
+LONG_PTR GetWindowLongPtrW(HWND hwnd, int index) {
+  win::Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return 0;
+  switch (index) {
+    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->proc);
+    case GWLP_ID: return window->id;
+    case GWL_STYLE: return static_cast<LONG_PTR>(window->style);
+    case GWLP_USERDATA: return window->userData;
+    default: return 0;
+  }
+}
+
+LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
+  win::Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return 0;
+  LONG_PTR previous = GetWindowLongPtrW(hwnd, index);
+  switch (index) {
+    case GWLP_WNDPROC:
+      if (value) window->proc = reinterpret_cast<WNDPROC>(value);
+      break;
+    case GWLP_ID: window->id = static_cast<int>(value); break;
+    case GWLP_USERDATA: window->userData = value; break;
+    default: return 0;
+  }
+  return previous;
+}
+
+// Copies text into a caller's buffer of `size` characters, terminated.
+static int CopyText(const std::wstring& text, LPWSTR buffer, int size) {
+  if (!buffer || size <= 0) return 0;
+  int count = std::min<int>(static_cast<int>(text.size()), size - 1);
+  std::wmemcpy(buffer, text.data(), count);
+  buffer[count] = L'\0';
+  return count;
+}
+
+int GetWindowTextW(HWND hwnd, LPWSTR buffer, int size) {
+  win::Window* window = WindowManager::Get().Find(hwnd);
+  return window ? CopyText(window->text, buffer, size) : 0;
+}
+
+BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
+  win::Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return FALSE;
+  window->text = text ? text : L"";
+  return TRUE;
+}
+
+int GetClassNameW(HWND hwnd, LPWSTR buffer, int size) {
+  win::Window* window = WindowManager::Get().Find(hwnd);
+  return window ? CopyText(window->className, buffer, size) : 0;
+}

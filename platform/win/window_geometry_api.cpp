@@ -1,0 +1,140 @@
+// Showing, moving, enabling windows, and their relations.
+#include "platform/win/window_manager.h"
+#include "platform/win/window_ops.h"
+
+using win::Window;
+using win::WindowManager;
+
+BOOL ShowWindow(HWND hwnd, int command) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window) return FALSE;
+  BOOL wasVisible = window->visible;
+  bool show = command != SW_HIDE;
+  if (show == static_cast<bool>(wasVisible) || (show && window->destroying)) return wasVisible;
+  window->visible = show;
+  manager.compositor.MarkChanged();
+  SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
+  window = manager.Find(hwnd);
+  if (!window) return wasVisible;
+  if (show) win::InvalidateWhole(*window, true);
+  if (show && !window->IsChild() && window->enabled) win::Activate(manager, hwnd);
+  if (!show && manager.capture == hwnd) manager.capture = nullptr;
+  return wasVisible;
+}
+
+BOOL IsWindowVisible(HWND hwnd) { return WindowManager::Get().IsShownOnScreen(hwnd); }
+
+BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window) return FALSE;
+  window->rect = {x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  win::FitSurface(*window);
+  if (window->visible) manager.compositor.MarkChanged();
+  if (repaint) win::InvalidateWhole(*window, true);
+  SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED,
+               MAKELPARAM(static_cast<WORD>(window->Width()), static_cast<WORD>(window->Height())));
+  return TRUE;
+}
+
+BOOL SetWindowPos(HWND hwnd, HWND, int x, int y, int cx, int cy, UINT flags) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window) return FALSE;
+  RECT r = window->rect;
+  if (flags & SWP_NOMOVE) x = r.left, y = r.top;
+  if (flags & SWP_NOSIZE) cx = r.right - r.left, cy = r.bottom - r.top;
+  if (!(flags & SWP_NOZORDER)) manager.BringToTop(*window);
+  if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) MoveWindow(hwnd, x, y, cx, cy, TRUE);
+  if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOW);
+  if (flags & SWP_HIDEWINDOW) ShowWindow(hwnd, SW_HIDE);
+  return TRUE;
+}
+
+BOOL GetClientRect(HWND hwnd, LPRECT rect) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window || !rect) return FALSE;
+  *rect = {0, 0, window->Width(), window->Height()};
+  return TRUE;
+}
+
+BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window || !rect) return FALSE;
+  POINT origin = manager.ClientOrigin(hwnd);
+  *rect = {origin.x, origin.y, origin.x + window->Width(), origin.y + window->Height()};
+  return TRUE;
+}
+
+BOOL ClientToScreen(HWND hwnd, LPPOINT point) {
+  WindowManager& manager = WindowManager::Get();
+  if (!manager.Find(hwnd) || !point) return FALSE;
+  POINT origin = manager.ClientOrigin(hwnd);
+  point->x += origin.x;
+  point->y += origin.y;
+  return TRUE;
+}
+
+BOOL ScreenToClient(HWND hwnd, LPPOINT point) {
+  WindowManager& manager = WindowManager::Get();
+  if (!manager.Find(hwnd) || !point) return FALSE;
+  POINT origin = manager.ClientOrigin(hwnd);
+  point->x -= origin.x;
+  point->y -= origin.y;
+  return TRUE;
+}
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(hwnd);
+  if (!window) return FALSE;
+  BOOL wasDisabled = !window->enabled;
+  if (window->enabled == static_cast<bool>(enable)) return wasDisabled;
+  window->enabled = enable;
+  if (!enable && manager.capture == hwnd) manager.capture = nullptr;
+  if (!enable && manager.focus == hwnd) manager.focus = nullptr;
+  SendMessageW(hwnd, WM_ENABLE, enable, 0);
+  return wasDisabled;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  return window && window->enabled;
+}
+
+HWND GetParent(HWND hwnd) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return nullptr;
+  return window->IsChild() ? window->parent : window->owner;
+}
+
+HWND GetWindow(HWND hwnd, UINT relation) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  if (!window) return nullptr;
+  if (relation == GW_OWNER) return window->owner;
+  if (relation == GW_CHILD) return window->children.empty() ? nullptr : window->children.back();
+  return nullptr;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  WindowManager& manager = WindowManager::Get();
+  Window* window = manager.Find(dialog);
+  if (!window) return nullptr;
+  for (HWND child : window->children)
+    if (manager.Find(child)->id == id) return child;
+  return nullptr;
+}
+
+int GetDlgCtrlID(HWND hwnd) {
+  Window* window = WindowManager::Get().Find(hwnd);
+  return window && window->IsChild() ? window->id : 0;
+}
+
+BOOL IsChild(HWND parent, HWND hwnd) {
+  WindowManager& manager = WindowManager::Get();
+  for (Window* w = manager.Find(hwnd); w && w->IsChild(); w = manager.Find(w->parent))
+    if (w->parent == parent) return TRUE;
+  return FALSE;
+}
