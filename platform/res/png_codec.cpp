@@ -1,0 +1,121 @@
+// Built on libpng's simplified interface, which keeps libpng's longjmp error
+// handling inside the library: no frame of ours is ever jumped over.
+#include "platform/res/png_codec.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace res {
+
+namespace {
+
+// Refuse images whose pixel buffer would be absurd for this device.
+constexpr std::size_t kMaxPixels = std::size_t{1} << 26;
+constexpr int kRgbBytes = 3;
+// Decoded with alpha kept and then ignored: asking libpng for RGB would
+// composite onto black instead of dropping the alpha.
+constexpr int kRgbaBytes = 4;
+
+// Frees libpng's decoder state on every path out of DecodePng.
+struct ImageReader {
+  png_image image{};
+  ImageReader() { image.version = PNG_IMAGE_VERSION; }
+  ~ImageReader() { png_image_free(&image); }
+  ImageReader(const ImageReader&) = delete;
+  ImageReader& operator=(const ImageReader&) = delete;
+};
+
+void PackRgba(const std::vector<std::uint8_t>& rgba, std::vector<gdi::Pixel>& pixels) {
+  const std::uint8_t* source = rgba.data();
+  for (gdi::Pixel& pixel : pixels) {
+    pixel = (gdi::Pixel{source[0]} << 16) | (gdi::Pixel{source[1]} << 8) | source[2];
+    source += kRgbaBytes;
+  }
+}
+
+std::vector<std::uint8_t> UnpackRgb(const gdi::Surface32& image) {
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(image.width) * image.height * kRgbBytes);
+  std::uint8_t* out = rgb.data();
+  for (int y = 0; y < image.height; ++y) {
+    const gdi::Pixel* row = image.Row(y);
+    for (int x = 0; x < image.width; ++x) {
+      *out++ = static_cast<std::uint8_t>(row[x] >> 16);
+      *out++ = static_cast<std::uint8_t>(row[x] >> 8);
+      *out++ = static_cast<std::uint8_t>(row[x]);
+    }
+  }
+  return rgb;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!file) return std::nullopt;
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t chunk[1 << 14];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  if (std::ferror(file.get())) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return std::nullopt;
+  ImageReader reader;
+  if (!png_image_begin_read_from_memory(&reader.image, bytes.data(), bytes.size()))
+    return std::nullopt;
+  const std::size_t count = std::size_t{reader.image.width} * reader.image.height;
+  if (count == 0 || count > kMaxPixels) return std::nullopt;
+  reader.image.format = PNG_FORMAT_RGBA;
+  std::vector<std::uint8_t> rgba(count * kRgbaBytes);
+  if (!png_image_finish_read(&reader.image, nullptr, rgba.data(), 0, nullptr)) return std::nullopt;
+  Image result;
+  result.width = static_cast<int>(reader.image.width);
+  result.height = static_cast<int>(reader.image.height);
+  result.pixels.resize(count);
+  PackRgba(rgba, result.pixels);
+  return result;
+}
+
+std::optional<Image> ReadPngFile(const std::string& path) {
+  const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return DecodePng(*bytes);
+}
+
+// The simplified writer uses libpng's fixed default compression and writes
+// no tIME chunk, so its output depends on the pixels alone.
+std::vector<std::uint8_t> EncodePng(const gdi::Surface32& image) {
+  if (!image.pixels || image.width <= 0 || image.height <= 0 || image.stride < image.width)
+    return {};
+  if (std::size_t{static_cast<unsigned>(image.width)} * image.height > kMaxPixels) return {};
+  const std::vector<std::uint8_t> rgb = UnpackRgb(image);
+  png_image header{};
+  header.version = PNG_IMAGE_VERSION;
+  header.width = static_cast<png_uint_32>(image.width);
+  header.height = static_cast<png_uint_32>(image.height);
+  header.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_to_memory(&header, nullptr, &size, 0, rgb.data(), 0, nullptr)) return {};
+  std::vector<std::uint8_t> encoded(size);
+  if (!png_image_write_to_memory(&header, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
+    return {};
+  encoded.resize(size);
+  return encoded;
+}
+
+bool WritePngFile(const std::string& path, const gdi::Surface32& image) {
+  const std::vector<std::uint8_t> encoded = EncodePng(image);
+  if (encoded.empty()) return false;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+  if (!file) return false;
+  if (std::fwrite(encoded.data(), 1, encoded.size(), file.get()) != encoded.size()) return false;
+  return std::fclose(file.release()) == 0;
+}
+
+}  // namespace res
