@@ -1,0 +1,21 @@
+// Wide (wchar_t) and multibyte text conversions of the runtime library.
+// The device's ANSI code page is 949 (Korean); UTF-8 is accepted as well.
+#pragma once
+
+#include "platform/win/windef.h"
+
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_UTF8 = 65001;
+constexpr UINT kCodePageKorean = 949;
+
+// Fail instead of substituting when the source holds an invalid sequence.
+constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
+
+// srcBytes / srcChars -1: the source runs up to and including its
+// terminator. dstChars / dstBytes 0: return the size needed. Returns 0 on
+// failure or when the destination is too small. A wide character with no
+// multibyte form becomes defaultChar (or '?') and sets *usedDefault.
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR src, int srcBytes, LPWSTR dst,
+                        int dstChars);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR src, int srcChars, LPSTR dst,
+                        int dstBytes, LPCSTR defaultChar, BOOL* usedDefault);
