@@ -72,6 +72,9 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
   const std::size_t count = std::size_t{reader.image.width} * reader.image.height;
   if (count == 0 || count > kMaxPixels) return std::nullopt;
   reader.image.format = PNG_FORMAT_RGBA;
+  // Without a gamma chunk, 16-bit samples are taken as sRGB like 8-bit ones,
+  // not as linear light: tools that write 16-bit skins mean the same colours.
+  reader.image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;
   std::vector<std::uint8_t> rgba(count * kRgbaBytes);
   if (!png_image_finish_read(&reader.image, nullptr, rgba.data(), 0, nullptr)) return std::nullopt;
   Image result;
