@@ -24,6 +24,9 @@ class CWnd : public CCmdTarget {
   // wrapper that lives as long as the window (never deletes it).
   static CWnd* FromHandle(HWND hWnd);
   static CWnd* FromHandlePermanent(HWND hWnd);
+  // A top-level window of the class, here or in another process using the
+  // same data file (then a stand-in that SetForegroundWindow can raise).
+  static CWnd* FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
   BOOL Attach(HWND hWnd);
@@ -45,6 +48,8 @@ class CWnd : public CCmdTarget {
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+  // The window's table, then (for the main window) the application's.
+  BOOL OnCmdMsg(UINT nID, int nCode) override;
   virtual BOOL PreTranslateMessage(MSG* pMsg);
   LRESULT Default();  // DefWindowProc with the message being handled
 
@@ -117,5 +122,4 @@ class CWnd : public CCmdTarget {
   friend class framework::HandleMap<CWnd>;
   friend struct CWndAttachment;
   static void ForgetHandle(CWnd& temporary) { temporary.m_hWnd = nullptr; }
-  LRESULT HandleNcDestroy(WPARAM wParam, LPARAM lParam);
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/framework/cdc.h"
+#include "platform/win/winuser.h"
 
 class CWnd;
 

@@ -1,0 +1,62 @@
+#include "platform/framework/cwinapp.h"
+
+#include "platform/framework/cwnd.h"
+#include "platform/framework/window_state.h"
+
+using framework::WindowState;
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_pszAppName(lpszAppName) { WindowState::Get().app = this; }
+
+CWinApp* AfxGetApp() { return WindowState::Get().app; }
+
+HINSTANCE AfxGetInstanceHandle() {
+  CWinApp* app = AfxGetApp();
+  return app ? app->m_hInstance : nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+// Ends on WM_QUIT. A main window still there (a close request that had to
+// unwind a modal dialog first) is destroyed now.
+int CWinApp::Run() {
+  MSG msg;
+  while (::GetMessageW(&msg, nullptr, 0, 0)) {
+    if (!PreTranslateMessage(&msg)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
+  m_nExitCode = static_cast<int>(msg.wParam);
+  if (m_pMainWnd && m_pMainWnd->m_hWnd) m_pMainWnd->DestroyWindow();
+  return ExitInstance();
+}
+
+int CWinApp::ExitInstance() { return m_nExitCode; }
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return AfxPreTranslateMessage(pMsg); }
+
+void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey) {
+  m_strRegistryKey = lpszRegistryKey ? lpszRegistryKey : L"";
+}
+
+const AFX_MSGMAP* CWinApp::GetThisMessageMap() {
+  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
+  return &map;
+}
+
+const AFX_MSGMAP* CWinApp::GetMessageMap() const { return GetThisMessageMap(); }
+
+BOOL AfxPreTranslateMessage(MSG* pMsg) {
+  for (HWND hwnd = pMsg->hwnd; hwnd; hwnd = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hwnd) : nullptr) {
+    CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
+    if (wnd && wnd->PreTranslateMessage(pMsg)) return TRUE;
+  }
+  return FALSE;
+}
+
+int AfxWinMain() {
+  CWinApp* app = AfxGetApp();
+  if (!app || !app->InitInstance()) return 0;
+  return app->Run();
+}

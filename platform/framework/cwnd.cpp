@@ -1,0 +1,183 @@
+// CWnd: attaching to windows, creation and message routing.
+#include "platform/framework/cwnd.h"
+
+#include "platform/framework/cwinapp.h"
+#include "platform/framework/window_state.h"
+#include "platform/win/creation_hook.h"
+
+using framework::WindowState;
+
+// Runs inside CreateWindowEx before the first message: the CWnd takes the
+// window over and the framework's procedure replaces the class's, which
+// stays reachable as the default.
+struct CWndAttachment {
+  static void Hook(HWND hwnd, void* context) {
+    CWnd* wnd = static_cast<CWnd*>(context);
+    wnd->Attach(hwnd);
+    auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC));
+    if (previous != framework::AfxWndProc) {
+      wnd->m_pfnSuper = previous;
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&framework::AfxWndProc));
+    }
+  }
+};
+
+CWnd::~CWnd() {
+  if (m_hWnd && FromHandlePermanent(m_hWnd) == this) ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+  return WindowState::Get().wrappers.Find(hWnd, [](void* handle) {
+    if (!IsWindow(static_cast<HWND>(handle))) return std::unique_ptr<CWnd>();
+    auto temporary = std::make_unique<CWnd>();
+    temporary->m_hWnd = static_cast<HWND>(handle);
+    return temporary;
+  });
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+  WindowState& state = WindowState::Get();
+  auto found = state.attached.find(hWnd);
+  return found == state.attached.end() ? nullptr : found->second;
+}
+
+CWnd* CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName) {
+  return FromHandle(::FindWindowW(lpszClassName, lpszWindowName));
+}
+
+BOOL CWnd::Attach(HWND hWnd) {
+  WindowState& state = WindowState::Get();
+  if (!hWnd || m_hWnd || state.attached.count(hWnd)) return FALSE;
+  m_hWnd = hWnd;
+  state.attached.emplace(hWnd, this);
+  state.wrappers.Register(hWnd, this);
+  return TRUE;
+}
+
+HWND CWnd::Detach() {
+  HWND hWnd = m_hWnd;
+  if (!hWnd) return nullptr;
+  WindowState& state = WindowState::Get();
+  state.attached.erase(hWnd);
+  state.wrappers.Unregister(hWnd, this);
+  m_hWnd = nullptr;
+  return hWnd;
+}
+
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID) {
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)), lpParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam) {
+  if (m_hWnd) return FALSE;
+  CREATESTRUCT cs{lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth, y, x,
+                  static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+  if (!PreCreateWindow(cs)) {
+    PostNcDestroy();
+    return FALSE;
+  }
+  win::SetCreationHook(&CWndAttachment::Hook, this);
+  HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
+                                cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                cs.lpCreateParams);
+  win::SetCreationHook(nullptr, nullptr);
+  return hWnd != nullptr;
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
+  if (!cs.lpszClass) cs.lpszClass = framework::DefaultWindowClass();
+  return TRUE;
+}
+
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+  return result;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (message == WM_NCDESTROY) {
+    OnNcDestroy();
+    return TRUE;
+  }
+  if (message == WM_COMMAND) return OnCommand(wParam, lParam);
+  const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
+  if (!entry) return FALSE;
+  *pResult = entry->pfn(this, wParam, lParam);
+  return TRUE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_pfnSuper) return CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+  return DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  const std::vector<MSG>& current = WindowState::Get().current;
+  if (current.empty()) return 0;
+  MSG msg = current.back();
+  return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
+  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
+BOOL CWnd::OnCmdMsg(UINT nID, int nCode) {
+  if (CCmdTarget::OnCmdMsg(nID, nCode)) return TRUE;
+  CWinApp* app = AfxGetApp();
+  return app && app->m_pMainWnd == this && app->OnCmdMsg(nID, nCode);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+// The window is gone: the CWnd lets go of it, the application ends if this
+// was its main window, and PostNcDestroy may delete the object. Nothing of
+// `this` is used after PostNcDestroy.
+void CWnd::OnNcDestroy() {
+  Default();
+  CWinApp* app = AfxGetApp();
+  if (app && app->m_pMainWnd == this) {
+    app->m_pMainWnd = nullptr;
+    PostQuitMessage(0);
+  }
+  m_pfnSuper = nullptr;
+  Detach();
+  PostNcDestroy();
+}
+
+void CWnd::PostNcDestroy() {}
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap() {
+  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
+  return &map;
+}
+
+const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+
+int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnPaint() { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
