@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cwchar>
 #include <cwctype>
-#include <vector>
 
 #include "platform/framework/wide_format.h"
 
@@ -74,16 +73,18 @@ int CString::Find(LPCTSTR sub, int start) const {
   return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
-void CString::TrimLeft() {
+CString& CString::TrimLeft() {
   auto first = std::find_if_not(m_str.begin(), m_str.end(),
                                 [](wchar_t c) { return std::iswspace(c); });
   m_str.erase(m_str.begin(), first);
+  return *this;
 }
 
-void CString::TrimRight() {
+CString& CString::TrimRight() {
   auto last = std::find_if_not(m_str.rbegin(), m_str.rend(),
                                [](wchar_t c) { return std::iswspace(c); });
   m_str.erase(last.base(), m_str.end());
+  return *this;
 }
 
 void CString::Format(LPCTSTR format, ...) {

@@ -1,48 +1,70 @@
-// CString: the framework's wide string. Value semantics over std::wstring;
-// Format follows the framework's wide convention where %s and %c are wide.
+// The framework's wide string: a value type over wchar_t text with the
+// operations the program uses, in their familiar names. Printf-style
+// formatting follows the framework's wide convention, where %s and %c take
+// wide arguments.
 #pragma once
 
 #include <cstdarg>
 #include <string>
 
+#include "platform/win/windef.h"
+
 class CString {
-public:
-    CString() = default;
-    CString(const wchar_t* text) : m_text(text ? text : L"") {}
+ public:
+  CString() = default;
+  CString(LPCTSTR text);  // NOLINT: implicit like the framework's; null gives empty
+  CString(const CString&) = default;
+  CString& operator=(const CString&) = default;
+  CString& operator=(LPCTSTR text);
+  CString& operator=(wchar_t ch);
 
-    operator const wchar_t*() const { return m_text.c_str(); }
-    int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
+  operator LPCTSTR() const { return m_str.c_str(); }  // NOLINT: implicit by design
 
-    wchar_t GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
-    wchar_t operator[](int index) const { return GetAt(index); }
+  int GetLength() const { return static_cast<int>(m_str.size()); }
+  BOOL IsEmpty() const { return m_str.empty(); }
+  void Empty() { m_str.clear(); }
 
-    CString& operator=(const wchar_t* text);
-    CString& operator+=(const CString& other);
-    CString& operator+=(wchar_t ch);
-    friend CString operator+(const CString& a, const CString& b);
-    friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
-    friend bool operator!=(const CString& a, const CString& b) { return a.m_text != b.m_text; }
-    friend bool operator<(const CString& a, const CString& b) { return a.m_text < b.m_text; }
+  // Out-of-range positions give L'\0' rather than reading past the text.
+  wchar_t GetAt(int index) const;
+  wchar_t operator[](int index) const { return GetAt(index); }
 
-    CString Left(int count) const;
-    CString Right(int count) const;
-    CString Mid(int first, int count = -1) const;
-    int Find(wchar_t ch, int start = 0) const;
-    int Find(const wchar_t* sub, int start = 0) const;
+  CString& operator+=(const CString& other);
+  CString& operator+=(LPCTSTR text);
+  CString& operator+=(wchar_t ch);
 
-    void Format(const wchar_t* format, ...);
-    void FormatV(const wchar_t* format, va_list args);
+  // Counts and positions are clamped to the text, never past it.
+  CString Left(int count) const;
+  CString Right(int count) const;
+  CString Mid(int first) const;
+  CString Mid(int first, int count) const;
 
-    // Writable buffer of at least minLength characters; ReleaseBuffer(-1)
-    // takes the length from the terminating zero.
-    wchar_t* GetBuffer(int minLength);
-    void ReleaseBuffer(int newLength = -1);
+  // Position of the first match at or after start, or -1.
+  int Find(wchar_t ch, int start = 0) const;
+  int Find(LPCTSTR sub, int start = 0) const;
 
-    CString& TrimLeft();
-    CString& TrimRight();
+  CString& TrimLeft();
+  CString& TrimRight();
 
-private:
-    std::wstring m_text;
+  // Replaces the text; output of any length fits. An unformattable
+  // argument (an invalid character, say) leaves the string empty.
+  void Format(LPCTSTR format, ...);
+  void FormatV(LPCTSTR format, va_list args);
+
+  // Room for at least minLength characters plus a terminator; the caller
+  // writes into it and then calls ReleaseBuffer.
+  LPTSTR GetBuffer(int minLength);
+  // newLength -1 takes the text up to its first terminator.
+  void ReleaseBuffer(int newLength = -1);
+
+  friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
+  friend bool operator==(const CString& a, LPCTSTR b) { return a.m_str == CString(b).m_str; }
+  friend bool operator<(const CString& a, const CString& b) { return a.m_str < b.m_str; }
+
+ private:
+  std::wstring m_str;
 };
+
+CString operator+(const CString& a, const CString& b);
+CString operator+(const CString& a, LPCTSTR b);
+CString operator+(LPCTSTR a, const CString& b);
+CString operator+(const CString& a, wchar_t ch);

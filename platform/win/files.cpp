@@ -44,12 +44,11 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
   return -1;
 }
 
-bool SyncDirectory(const std::string& directory) {
+void SyncDirectory(const std::string& directory) {
   int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool synced = ::fsync(fd) == 0;
+  if (fd < 0) return;
+  ::fsync(fd);
   ::close(fd);
-  return synced;
 }
 
 bool WriteAndSync(int fd, const void* data, size_t size) {
@@ -89,7 +88,8 @@ bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size) {
     ::unlink(tempPath.c_str());
     return false;
   }
-  // The new file is in place; a failed directory sync only weakens its
-  // durability across a power cut, so it is reported as a failure too.
-  return SyncDirectory(DirectoryOf(target));
+  // The new file is in place whatever the directory sync says; a failed
+  // sync only leaves the rename less certain to survive a power cut.
+  SyncDirectory(DirectoryOf(target));
+  return true;
 }

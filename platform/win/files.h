@@ -1,31 +1,31 @@
-// The one place where device paths (wide, backslash-separated) become host
-// paths (UTF-8, '/'), plus the few file operations the program needs.
+// Files under device paths. The program names files as the device does:
+// wide, backslash-separated ("\Apps\Roadtally.dat"). This is the one place
+// that turns such a path into the host's (UTF-8, '/'), and the place where
+// a launcher may redirect one device path to another host file.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <string>
 
-namespace win {
+#include "platform/win/windef.h"
 
-// L"\\home\\u\\bin\\Roadtally.dat" -> "/home/u/bin/Roadtally.dat", honouring
-// any override installed for that exact device path.
-std::string HostPathFromDevicePath(const wchar_t* devicePath);
+// Redirects the exact device path to hostPath for every later open or
+// write through this file's functions (main() uses it for --data PATH).
+// An empty hostPath removes the redirection.
+void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath);
 
-// Redirects one device path to a host path (e.g. the data file to --data).
-void SetPathOverride(const wchar_t* devicePath, const std::string& hostPath);
-void ClearPathOverrides();
+// The host path for a device path: its override if one is set, else the
+// path with '\' turned into '/' in UTF-8. Empty for a null path or one
+// holding a character that has no UTF-8 form (so opening it fails).
+std::string HostPathFromDevice(LPCWSTR devicePath);
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+// fopen under a device path; mode as for fopen ("rb", "wb", ...).
+FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
-// Opens a device path for binary reading; null when it cannot be opened.
-UniqueFile OpenForBinaryRead(const wchar_t* devicePath);
-
-// Replaces the whole file or leaves the old one untouched: the bytes go to a
-// temporary file beside it, are synced, then renamed over the target.
-bool WriteWholeFile(const wchar_t* devicePath, const void* data, size_t size);
-
-}  // namespace win
+// Replaces the whole file with the given bytes, crash-safely: a temporary
+// file beside it is written and flushed to disk, renamed over the target,
+// and the directory synced, so a crash leaves the old file or the new one.
+// Returns false on any failure, with the old file untouched and no
+// temporary file left behind.
+bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size);

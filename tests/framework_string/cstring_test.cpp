@@ -70,3 +70,24 @@ TEST(CStringBuffer, ReleaseTakesLengthFromTheTerminator)
     EXPECT_STREQ(L"차", s);
     EXPECT_EQ(1, s.GetLength());
 }
+
+TEST(CStringFormat, WidthFlagsAndLengthsStayWithTheirConversions)
+{
+    CString s;
+    s.Format(L"[%-4s|%3c|%ls|%5.1f|%%s]", L"차", L'가', L"원", 2.25);
+    EXPECT_STREQ(L"[차   |  가|원|  2.2|%s]", s);
+}
+
+TEST(CStringPieces, OutOfRangeAccessAndNegativeCountsStayInside)
+{
+    CString s(L"가나");
+    EXPECT_EQ(L'\0', s.GetAt(2));
+    EXPECT_EQ(L'\0', s[-1]);
+    EXPECT_STREQ(L"", s.Left(-3));
+    EXPECT_STREQ(L"가나", s.Mid(-5));
+    EXPECT_STREQ(L"", s.Right(0));
+    EXPECT_EQ(-1, s.Find(L"가", 3));
+    EXPECT_TRUE(s == L"가나");
+    EXPECT_TRUE(s != L"가");
+    EXPECT_STREQ(L"x가나y", L"x" + s + L'y');
+}

@@ -12,66 +12,88 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::wstring DevicePath(const fs::path& p)
-{
-    std::wstring out;
-    for (wchar_t c : p.wstring())
-        out += c == L'/' ? L'\\' : c;
-    return out;
+std::wstring DevicePath(const fs::path& p) {
+  std::wstring out;
+  for (wchar_t c : p.wstring()) out += c == L'/' ? L'\\' : c;
+  return out;
 }
 
-std::string ReadAll(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct FilesTest : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("rt_files_" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override
-    {
-        win::ClearPathOverrides();
-        fs::remove_all(dir);
-    }
+  fs::path dir = fs::temp_directory_path() / ("rt_files_" + std::to_string(::getpid()));
+  void SetUp() override { fs::create_directories(dir); }
+  void TearDown() override { fs::remove_all(dir); }
 };
 
 }  // namespace
 
-TEST(HostPath, BackslashesBecomeSlashesAndKoreanBecomesUtf8)
-{
-    EXPECT_EQ("/home/u/bin/Roadtally.dat", win::HostPathFromDevicePath(L"\\home\\u\\bin\\Roadtally.dat"));
-    EXPECT_EQ("/\xEC\xB0\xA8/a", win::HostPathFromDevicePath(L"\\차\\a"));  // U+CC28
+TEST(HostPath, BackslashesBecomeSlashesAndKoreanBecomesUtf8) {
+  EXPECT_EQ("/home/u/bin/Roadtally.dat", HostPathFromDevice(L"\\home\\u\\bin\\Roadtally.dat"));
+  EXPECT_EQ("/\xEC\xB0\xA8/a", HostPathFromDevice(L"\\차\\a"));  // U+CC28
+  EXPECT_EQ("/\xF0\x9F\x9A\x97", HostPathFromDevice(L"\\\U0001F697"));
 }
 
-TEST_F(FilesTest, OverrideRedirectsOnlyThatPath)
-{
-    win::SetPathOverride(L"\\bin\\Roadtally.dat", "/data/x.dat");
-    EXPECT_EQ("/data/x.dat", win::HostPathFromDevicePath(L"\\bin\\Roadtally.dat"));
-    EXPECT_EQ("/bin/Other.dat", win::HostPathFromDevicePath(L"\\bin\\Other.dat"));
+TEST(HostPath, NullAndUnencodablePathsGiveNothingToOpen) {
+  const wchar_t lone[] = {L'\\', static_cast<wchar_t>(0xD800), 0};
+  const wchar_t beyond[] = {L'\\', static_cast<wchar_t>(0x110000), 0};
+  EXPECT_EQ("", HostPathFromDevice(nullptr));
+  EXPECT_EQ("", HostPathFromDevice(lone));
+  EXPECT_EQ("", HostPathFromDevice(beyond));
+  EXPECT_EQ(nullptr, _wfopen(lone, L"rb"));
+  EXPECT_FALSE(WriteWholeFile(lone, "x", 1));
 }
 
-TEST_F(FilesTest, WholeFileWriteReplacesContentAndLeavesNoTemporary)
-{
-    const std::wstring path = DevicePath(dir / "a.dat");
-    ASSERT_TRUE(win::WriteWholeFile(path.c_str(), "old bytes", 9));
-    ASSERT_TRUE(win::WriteWholeFile(path.c_str(), "new", 3));
-    EXPECT_EQ("new", ReadAll(dir / "a.dat"));
-    EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-    auto f = win::OpenForBinaryRead(path.c_str());
-    ASSERT_TRUE(f);
-    char buf[4] = {};
-    EXPECT_EQ(3u, std::fread(buf, 1, 3, f.get()));
-    EXPECT_STREQ("new", buf);
+TEST_F(FilesTest, OverrideRedirectsOnlyThatPathUntilRemoved) {
+  SetPathOverride(L"\\bin\\Roadtally.dat", (dir / "x.dat").string());
+  EXPECT_EQ((dir / "x.dat").string(), HostPathFromDevice(L"\\bin\\Roadtally.dat"));
+  EXPECT_EQ("/bin/Other.dat", HostPathFromDevice(L"\\bin\\Other.dat"));
+  ASSERT_TRUE(WriteWholeFile(L"\\bin\\Roadtally.dat", "abc", 3));
+  EXPECT_EQ("abc", ReadAll(dir / "x.dat"));
+  SetPathOverride(L"\\bin\\Roadtally.dat", "");
+  EXPECT_EQ("/bin/Roadtally.dat", HostPathFromDevice(L"\\bin\\Roadtally.dat"));
 }
 
-TEST_F(FilesTest, WriteIntoMissingDirectoryFailsAndTargetUnderAFileFails)
-{
-    const std::wstring missing = DevicePath(dir / "nope" / "a.dat");
-    EXPECT_FALSE(win::WriteWholeFile(missing.c_str(), "x", 1));
-    std::ofstream(dir / "plain") << "keep";
-    const std::wstring underFile = DevicePath(dir / "plain" / "a.dat");
-    EXPECT_FALSE(win::WriteWholeFile(underFile.c_str(), "x", 1));
-    EXPECT_EQ("keep", ReadAll(dir / "plain"));
-    EXPECT_FALSE(win::OpenForBinaryRead(missing.c_str()));
+TEST_F(FilesTest, WholeFileWriteReplacesContentAndLeavesNoTemporary) {
+  const std::wstring path = DevicePath(dir / "a.dat");
+  ASSERT_TRUE(WriteWholeFile(path.c_str(), "old bytes", 9));
+  ASSERT_TRUE(WriteWholeFile(path.c_str(), "new", 3));
+  EXPECT_EQ("new", ReadAll(dir / "a.dat"));
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+  FILE* f = _wfopen(path.c_str(), L"rb");
+  ASSERT_NE(nullptr, f);
+  char buf[4] = {};
+  EXPECT_EQ(3u, std::fread(buf, 1, 3, f));
+  std::fclose(f);
+  EXPECT_STREQ("new", buf);
+}
+
+TEST_F(FilesTest, EmptyWriteLeavesAnEmptyFile) {
+  const std::wstring path = DevicePath(dir / "empty.dat");
+  ASSERT_TRUE(WriteWholeFile(path.c_str(), "", 0));
+  EXPECT_TRUE(fs::exists(dir / "empty.dat"));
+  EXPECT_EQ(0u, fs::file_size(dir / "empty.dat"));
+}
+
+TEST_F(FilesTest, WriteIntoMissingDirectoryOrUnderAFileFailsAndLeavesNothing) {
+  const std::wstring missing = DevicePath(dir / "nope" / "a.dat");
+  EXPECT_FALSE(WriteWholeFile(missing.c_str(), "x", 1));
+  std::ofstream(dir / "plain") << "keep";
+  const std::wstring underFile = DevicePath(dir / "plain" / "a.dat");
+  EXPECT_FALSE(WriteWholeFile(underFile.c_str(), "x", 1));
+  EXPECT_EQ("keep", ReadAll(dir / "plain"));
+  EXPECT_EQ(nullptr, _wfopen(missing.c_str(), L"rb"));
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+TEST_F(FilesTest, FailedRenameKeepsTheOldTargetAndRemovesTheTemporary) {
+  // A directory in the target's place cannot be renamed over by a file.
+  fs::create_directories(dir / "target" / "inside");
+  const std::wstring path = DevicePath(dir / "target");
+  EXPECT_FALSE(WriteWholeFile(path.c_str(), "x", 1));
+  EXPECT_TRUE(fs::is_directory(dir / "target" / "inside"));
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
