@@ -27,3 +27,9 @@ bench: deps
 	@$(CMAKE) -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DROADTALLY_BENCH=ON >/dev/null
 	@$(CMAKE) --build $(BENCH) -j$(JOBS)
 	@for b in $(BENCH)/bin/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Redraws the committed skins, icon and dialog templates from their code.
+skins: deps
+	@$(CMAKE) -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(CMAKE) --build $(RELEASE) --target roadtally-skingen -j$(JOBS)
+	@$(RELEASE)/bin/roadtally-skingen resources

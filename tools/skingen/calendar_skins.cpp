@@ -1,81 +1,85 @@
-// The calendar screen: background 168, pressed faces 164, 165, 166 and the
-// day marker strip 2793.
-#include <algorithm>
-#include <array>
+// The month calendar: background 168 with its header, day grid and bottom
+// faces, the pressed pieces cut to the same places, and the marker dots.
+#include <string>
 
-#include "tools/skingen/face.h"
-#include "tools/skingen/palette.h"
-#include "tools/skingen/screen.h"
-#include "tools/skingen/skin_set.h"
+#include "tools/skingen/artwork.h"
+#include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
 
 namespace skingen {
 
 namespace {
 
-constexpr int kGridLeft = 24, kGridTop = 65, kCellWidth = 39, kCellHeight = 23;
-constexpr int kGridRight = 296, kGridBottom = 202;
+constexpr int kGridLeft = 24, kGridTop = 65;
+constexpr int kCellWidth = 39, kCellHeight = 23;
+constexpr int kColumns = 7, kRows = 6;
+constexpr int kHeaderTop = 45;
 
-void DrawWeekdayHeader(Canvas& screen) {
-  static constexpr std::array<const wchar_t*, 7> kNames = {L"SUN", L"MON", L"TUE", L"WED",
-                                                           L"THU", L"FRI", L"SAT"};
-  screen.Fill({kGridLeft, 45, kGridRight + 1, kGridTop}, palette::kPanel);
-  for (int c = 0; c < 7; ++c) {
-    const RECT cell{kGridLeft + kCellWidth * c, 45, kGridLeft + kCellWidth * (c + 1), kGridTop};
-    DrawLabel(screen, cell, kNames[c], 12, 700, c == 0 ? palette::kSundayLabel : palette::kMutedText);
+constexpr gdi::Pixel kCellFill = Rgb(236, 240, 247);
+constexpr gdi::Pixel kSundayFill = Rgb(248, 236, 236);
+constexpr gdi::Pixel kGridLine = Rgb(136, 150, 174);
+constexpr gdi::Pixel kGridBorder = Rgb(6, 10, 18);
+
+// Lines sit just left of and just above each cell, so a cell's own 38 x 22
+// pixels are all inside it and the grid closes at x = 296 and y = 202.
+void DrawDayGrid(Canvas& canvas) {
+  const int right = kGridLeft + kColumns * kCellWidth - 1;
+  const int bottom = kGridTop + kRows * kCellHeight - 1;
+  canvas.Fill({kGridLeft, kGridTop, right, bottom}, kCellFill);
+  canvas.Fill({kGridLeft, kGridTop, kGridLeft + kCellWidth - 1, bottom}, kSundayFill);
+  for (int c = 1; c < kColumns; ++c)
+    canvas.VLine(kGridLeft - 1 + c * kCellWidth, kGridTop, bottom, kGridLine);
+  for (int r = 1; r < kRows; ++r)
+    canvas.HLine(kGridLeft, right, kGridTop - 1 + r * kCellHeight, kGridLine);
+  canvas.Frame({kGridLeft - 1, kGridTop - 1, right + 1, bottom + 1}, kGridBorder);
+}
+
+void DrawWeekdayHeader(Canvas& canvas) {
+  static const wchar_t* const kNames[kColumns] = {L"SUN", L"MON", L"TUE", L"WED",
+                                                  L"THU", L"FRI", L"SAT"};
+  const int right = kGridLeft + kColumns * kCellWidth - 1;
+  FillGradient(canvas, {kGridLeft - 1, kHeaderTop, right + 1, kGridTop - 1},
+               {Rgb(44, 74, 120), Rgb(22, 42, 76)});
+  canvas.HLine(kGridLeft - 1, right + 1, kHeaderTop, Rgb(86, 124, 180));
+  for (int c = 0; c < kColumns; ++c) {
+    const int left = kGridLeft + c * kCellWidth;
+    const RECT box{left, kHeaderTop + 1, left + kCellWidth - 1, kGridTop - 1};
+    DrawText(canvas, box, kNames[c],
+             {12, true, c == 0 ? theme::kYellow : theme::kLabel, Align::kCenter});
   }
 }
 
-void DrawGrid(Canvas& screen) {
-  for (int c = 0; c < 7; ++c) {
-    const RECT column{kGridLeft + kCellWidth * c, kGridTop, kGridLeft + kCellWidth * (c + 1), kGridBottom};
-    screen.Fill(column, c == 0 ? palette::kGridSunday : palette::kGridCell);
-  }
-  for (int c = 0; c <= 7; ++c) screen.VLine(std::min(kGridLeft + kCellWidth * c, kGridRight), kGridTop, kGridBottom + 1, palette::kGridLine);
-  for (int r = 0; r <= 6; ++r) screen.HLine(kGridLeft, kGridRight + 1, std::min(kGridTop + kCellHeight * r, kGridBottom), palette::kGridLine);
-}
-
-Canvas DrawCalendarBackground() {
-  Canvas screen = NewScreen();
-  DrawArrowButton(screen, kPrevArrow, Pointing::Left, false);
-  DrawArrowButton(screen, kNextArrow, Pointing::Right, false);
-  DrawLightField(screen, kTitleField);
-  DrawWeekdayHeader(screen);
-  DrawGrid(screen);
-  DrawBottomFaces(screen, {0, 1, 3});
+res::Image DrawBackground() {
+  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
+  Canvas canvas(screen);
+  DrawBackdrop(canvas);
+  DrawMonthHeader(canvas);
+  DrawWeekdayHeader(canvas);
+  DrawDayGrid(canvas);
+  DrawBottomBar(canvas);
+  for (int i : {0, 1, 3}) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
   return screen;
 }
 
-// A pressed face copied opaquely over the screen: its corners carry the
-// colour of what lies beneath it there.
-Canvas DrawPressedFace(int width, int height, COLORREF under, const FaceStyle& style) {
-  Canvas face(width, height, under);
-  DrawFace(face, {0, 0, width, height}, style);
-  return face;
-}
-
-Canvas DrawPressedArrow(Pointing pointing) {
-  Canvas arrow(32, 26, palette::kTitleBand);
-  DrawArrowButton(arrow, {0, 0, 32, 26}, pointing, true);
-  return arrow;
-}
-
-Canvas DrawMarkerStrip() {
-  Canvas strip(28, 14, kKeyGreen);
-  // Discs of diameter 9 in the middle of each 12 x 14 cell.
-  strip.Disc(12, 14, 9, RGB(51, 213, 43));
-  strip.Disc(12 + 24, 14, 9, RGB(233, 162, 126));
+// Two 12 x 14 cells, a green and a salmon dot; the rest see-through.
+res::Image DrawMarkers() {
+  res::Image strip = MakeImage(28, 14, theme::kKey);
+  Canvas canvas(strip);
+  FillDisc(canvas, 6, 7, 5, Rgb(51, 213, 43));
+  FillDisc(canvas, 18, 7, 5, Rgb(233, 162, 126));
   return strip;
 }
 
 }  // namespace
 
-void AddCalendarSkins(SkinSet& set) {
-  set.push_back({168, DrawCalendarBackground()});
-  set.push_back({164, DrawPressedFace(75, 24, palette::kBottomBar, PressedFace())});
-  set.push_back({165, DrawPressedArrow(Pointing::Left)});
-  set.push_back({166, DrawPressedArrow(Pointing::Right)});
-  set.push_back({2793, DrawMarkerStrip()});
+ArtworkList DrawCalendarSkins() {
+  ArtworkList list;
+  list.push_back({168, DrawBackground()});
+  list.push_back({164, DrawPressedButton()});
+  list.push_back({165, DrawPressedArrow(Direction::kLeft)});
+  list.push_back({166, DrawPressedArrow(Direction::kRight)});
+  list.push_back({2793, DrawMarkers()});
+  return list;
 }
 
 }  // namespace skingen

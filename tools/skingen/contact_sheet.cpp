@@ -1,55 +1,66 @@
-#include "tools/skingen/contact_sheet.h"
-
+// A review sheet: every bitmap at twice its size on a neutral grey, rows
+// packed left to right, each under a label with its id and size.
 #include <algorithm>
 #include <string>
 
+#include "tools/skingen/artwork.h"
+#include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
 
 namespace skingen {
 
 namespace {
 
-constexpr int kSheetWidth = 1320, kGap = 12, kLabelHeight = 18, kScale = 2;
-constexpr COLORREF kSheetBackground = RGB(64, 64, 72);
+constexpr int kSheetWidth = 1440;
+constexpr int kMargin = 16;
+constexpr int kLabelHeight = 22;
+constexpr gdi::Pixel kGround = Rgb(104, 108, 116);
+
+void PasteScaled(Canvas& canvas, const res::Image& image, int x, int y) {
+  for (int row = 0; row < image.height; ++row)
+    for (int col = 0; col < image.width; ++col)
+      canvas.Fill({x + 2 * col, y + 2 * row, x + 2 * col + 2, y + 2 * row + 2},
+                  image.pixels[static_cast<std::size_t>(row) * image.width + col]);
+}
 
 struct Placement {
-  const Canvas* canvas;
-  std::wstring label;
+  const Artwork* art;
   int x, y;
 };
 
-// Fills rows left to right, wrapping when a bitmap would not fit.
-std::vector<Placement> Layout(const SkinSet& skins, const Canvas& icon, int& height) {
-  std::vector<Placement> placements;
-  int x = kGap, y = kGap, rowHeight = 0;
-  auto place = [&](const Canvas& canvas, std::wstring label) {
-    const int w = canvas.Width() * kScale, h = canvas.Height() * kScale + kLabelHeight;
-    if (x + w + kGap > kSheetWidth && x > kGap) {
-      x = kGap;
-      y += rowHeight + kGap;
-      rowHeight = 0;
+// Shelf packing in list order; returns the sheet height needed.
+int Place(const ArtworkList& bitmaps, std::vector<Placement>& placements) {
+  int x = kMargin, y = kMargin, shelf = 0;
+  for (const Artwork& art : bitmaps) {
+    const int width = std::max(2 * art.image.width, 120), height = 2 * art.image.height + kLabelHeight;
+    if (x + width + kMargin > kSheetWidth && x > kMargin) {
+      x = kMargin;
+      y += shelf + kMargin;
+      shelf = 0;
     }
-    placements.push_back({&canvas, std::move(label), x, y});
-    x += w + kGap;
-    rowHeight = std::max(rowHeight, h);
-  };
-  for (const Skin& skin : skins) place(skin.canvas, std::to_wstring(skin.id));
-  place(icon, L"icon 128");
-  height = y + rowHeight + kGap;
-  return placements;
+    placements.push_back({&art, x, y});
+    x += width + kMargin;
+    shelf = std::max(shelf, height);
+  }
+  return y + shelf + kMargin;
+}
+
+std::wstring Label(const Artwork& art) {
+  return std::to_wstring(art.id) + L"   " + std::to_wstring(art.image.width) + L" x " +
+         std::to_wstring(art.image.height);
 }
 
 }  // namespace
 
-Canvas DrawContactSheet(const SkinSet& skins, const Canvas& icon) {
-  int height = 0;
-  const std::vector<Placement> placements = Layout(skins, icon, height);
-  Canvas sheet(kSheetWidth, height, kSheetBackground);
+res::Image DrawContactSheet(const ArtworkList& bitmaps) {
+  std::vector<Placement> placements;
+  const int height = Place(bitmaps, placements);
+  res::Image sheet = MakeImage(kSheetWidth, height, kGround);
+  Canvas canvas(sheet);
   for (const Placement& p : placements) {
-    sheet.Copy(*p.canvas, p.x, p.y, kScale);
-    const int bottom = p.y + p.canvas->Height() * kScale;
-    DrawLabel(sheet, {p.x, bottom, p.x + std::max(80, p.canvas->Width() * kScale), bottom + kLabelHeight},
-              p.label, 13, 700, RGB(255, 255, 255), Align::Left);
+    DrawText(canvas, {p.x, p.y, p.x + 400, p.y + kLabelHeight - 4}, Label(*p.art),
+             {14, true, theme::kWhite, Align::kLeft});
+    PasteScaled(canvas, p.art->image, p.x, p.y + kLabelHeight);
   }
   return sheet;
 }

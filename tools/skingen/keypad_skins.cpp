@@ -1,92 +1,135 @@
-// The numeric keypad: screen 232, the digit keys 2166, the command faces
-// 2708/2709, highlighted digits 259 and disabled digits 2792.
+// The numeric keypad: screen 232, the digit key block 2166 copied to
+// (6, 116), the command faces 2708 / 2709 and the highlighted and disabled
+// digit strips 259 / 2792, whose cells land exactly on the keys of 2166.
 #include <string>
 
-#include "tools/skingen/face.h"
-#include "tools/skingen/palette.h"
-#include "tools/skingen/screen.h"
-#include "tools/skingen/skin_set.h"
+#include "tools/skingen/artwork.h"
+#include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
 
 namespace skingen {
 
 namespace {
 
+constexpr int kBlockWidth = 306, kBlockHeight = 85;
+constexpr POINT kBlockOrigin{6, 116};
 constexpr int kKeyWidth = 48, kKeyHeight = 25;
-// Where the key bitmap lands on the screen, and the keys inside it.
-constexpr POINT kKeysOrigin{6, 116};
-constexpr int kKeyColumns[5] = {13, 71, 129, 187, 245};
-constexpr int kKeyRows[2] = {12, 48};
+constexpr int kKeyLefts[5] = {13, 71, 129, 187, 245};
+constexpr int kKeyTops[2] = {12, 48};
+// Grid lines run midway between the keys.
+constexpr int kGridXs[6] = {8, 66, 124, 182, 240, 298};
+constexpr int kGridYs[3] = {6, 42, 79};
 
-struct KeyLook {
-  FaceStyle face;
-  COLORREF label;
-};
+constexpr int kTitleHeight = 24;
+constexpr RECT kValueBox{11, 60, 296, 86};
+constexpr int kCommandWidth = 77, kCommandHeight = 27;
 
-KeyLook NormalKey() { return {{RGB(226, 232, 242), RGB(168, 182, 204), RGB(40, 60, 100), 3}, RGB(10, 24, 48)}; }
-KeyLook FocusKey() { return {{RGB(255, 244, 140), RGB(255, 206, 0), RGB(150, 90, 0), 3}, RGB(40, 24, 0)}; }
-KeyLook DisabledKey() { return {{RGB(56, 62, 74), RGB(36, 40, 50), RGB(70, 78, 92), 3}, RGB(100, 108, 122)}; }
+constexpr gdi::Pixel kGridLine = Rgb(52, 96, 162);
+constexpr Gradient kGridCell{Rgb(22, 48, 92), Rgb(12, 30, 62)};
+constexpr gdi::Pixel kGridMargin = Rgb(8, 18, 38);
 
-void DrawKey(Canvas& canvas, const RECT& r, const KeyLook& look, const std::wstring& label) {
-  DrawFace(canvas, r, look.face);
-  DrawLabel(canvas, r, label, 15, 700, look.label);
+constexpr TextStyle DigitStyle(gdi::Pixel color) { return {18, true, color, Align::kCenter}; }
+
+void DrawGrid(Canvas& canvas, POINT origin) {
+  const RECT block{origin.x, origin.y, origin.x + kBlockWidth, origin.y + kBlockHeight};
+  canvas.Fill(block, kGridMargin);
+  canvas.Frame(block, theme::kOutline);
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 5; ++col)
+      FillGradient(canvas,
+                   Offset({kGridXs[col], kGridYs[row], kGridXs[col + 1], kGridYs[row + 1]},
+                          origin.x, origin.y),
+                   kGridCell);
+  for (int x : kGridXs)
+    canvas.VLine(origin.x + x, origin.y + kGridYs[0], origin.y + kGridYs[2] + 1, kGridLine);
+  for (int y : kGridYs)
+    canvas.HLine(origin.x + kGridXs[0], origin.x + kGridXs[5] + 1, origin.y + y, kGridLine);
 }
 
-// Keys in the order the keypad adds them: 1-5 on top, then 6-9 and 0.
-RECT KeyRect(int index) {
-  const int x = kKeyColumns[index % 5], y = kKeyRows[index / 5];
-  return {x, y, x + kKeyWidth, y + kKeyHeight};
+void DrawKey(Canvas& canvas, const RECT& box, const theme::FaceStyle& face,
+             std::wstring_view label, const TextStyle& style) {
+  DrawFace(canvas, box, face);
+  DrawText(canvas, Inset(box, 2), label, style);
 }
 
-void DrawBlueGrid(Canvas& canvas, const RECT& r, int pitchX, int pitchY) {
-  canvas.Fill(r, palette::kPanel);
-  for (int x = r.left; x < r.right; x += pitchX) canvas.VLine(x, r.top, r.bottom, RGB(20, 90, 150));
-  for (int y = r.top; y < r.bottom; y += pitchY) canvas.HLine(r.left, r.right, y, RGB(20, 90, 150));
-  canvas.Frame(r, palette::kPanelEdge);
+res::Image DrawKeyBlock() {
+  res::Image block = MakeImage(kBlockWidth, kBlockHeight, 0);
+  Canvas canvas(block);
+  DrawGrid(canvas, {0, 0});
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 5; ++col) {
+      const int digit = (row * 5 + col + 1) % 10;
+      const RECT key{kKeyLefts[col], kKeyTops[row], kKeyLefts[col] + kKeyWidth,
+                     kKeyTops[row] + kKeyHeight};
+      DrawKey(canvas, key, theme::kKeyFace, std::to_wstring(digit), DigitStyle(theme::kWhite));
+    }
+  return block;
 }
 
-Canvas DrawKeys() {
-  Canvas keys(306, 85, palette::kPanel);
-  DrawBlueGrid(keys, {0, 0, 306, 85}, 58, 36);
-  static constexpr wchar_t kDigits[] = L"1234567890";
-  for (int i = 0; i < 10; ++i) DrawKey(keys, KeyRect(i), NormalKey(), std::wstring(1, kDigits[i]));
-  return keys;
-}
-
-Canvas DrawKeypadScreen() {
-  Canvas screen = NewScreen();
-  screen.Fill({0, 0, 320, 28}, palette::kPanel);
-  screen.HLine(0, 320, 28, palette::kAccentLine);
-  DrawPanel(screen, {11, 60, 296, 86}, palette::kValueBox);
-  DrawBlueGrid(screen, {kKeysOrigin.x - 2, kKeysOrigin.y - 6, kKeysOrigin.x + 308, kKeysOrigin.y + 89}, 29, 18);
-  return screen;
-}
-
-// A strip of equal keyed cells, one label each.
-Canvas DrawKeyStrip(const KeyLook& look, const std::wstring* labels, int count) {
-  Canvas strip(kKeyWidth * count, kKeyHeight, kKeyGreen);
-  for (int i = 0; i < count; ++i)
-    DrawKey(strip, {kKeyWidth * i, 0, kKeyWidth * (i + 1), kKeyHeight}, look, labels[i]);
+// Cells 0..n-1 of a 48 x 25 strip, see-through around each rounded key.
+res::Image DrawKeyStrip(const std::wstring* labels, int count, const theme::FaceStyle& face,
+                        gdi::Pixel color) {
+  res::Image strip = MakeImage(kKeyWidth * count, kKeyHeight, theme::kKey);
+  Canvas canvas(strip);
+  for (int i = 0; i < count; ++i) {
+    const TextStyle style{labels[i].size() > 1 ? 14 : 18, true, color, Align::kCenter};
+    DrawKey(canvas, {i * kKeyWidth, 0, (i + 1) * kKeyWidth, kKeyHeight}, face, labels[i], style);
+  }
   return strip;
 }
 
-Canvas DrawCommandFace(const FaceStyle& style) {
-  Canvas face(77, 27, kKeyGreen);
-  DrawFace(face, {0, 0, 77, 27}, style);
-  return face;
+res::Image DrawFocusStrip() {
+  const std::wstring labels[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
+                                   L"6", L"7", L"8", L"9", L"-", L"지움"};
+  return DrawKeyStrip(labels, 12, theme::kKeyFocusFace, theme::kBlack);
+}
+
+res::Image DrawDisabledStrip() {
+  const std::wstring labels[10] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
+  return DrawKeyStrip(labels, 10, theme::kKeyOffFace, Rgb(106, 112, 124));
+}
+
+res::Image DrawCommandFace(const theme::FaceStyle& face) {
+  res::Image image = MakeImage(kCommandWidth, kCommandHeight, theme::kKey);
+  Canvas canvas(image);
+  DrawFace(canvas, {0, 0, kCommandWidth, kCommandHeight}, face, 5);
+  return image;
+}
+
+void DrawTitleEmblem(Canvas& canvas) {
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 4; ++col) {
+      const RECT key{12 + col * 12, 5 + row * 7, 22 + col * 12, 11 + row * 7};
+      DrawFace(canvas, key, row == 0 && col == 2 ? theme::kKeyFocusFace : theme::kKeyFace, 1);
+    }
+}
+
+res::Image DrawKeypadScreen() {
+  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
+  Canvas canvas(screen);
+  DrawBackdrop(canvas);
+  DrawTitleBar(canvas, kTitleHeight);
+  DrawTitleEmblem(canvas);
+  DrawWell(canvas, kValueBox);
+  canvas.Frame({kBlockOrigin.x - 2, kBlockOrigin.y - 2, kBlockOrigin.x + kBlockWidth + 2,
+                kBlockOrigin.y + kBlockHeight + 2},
+               kGridLine);
+  DrawGrid(canvas, kBlockOrigin);
+  DrawBottomBar(canvas);
+  return screen;
 }
 
 }  // namespace
 
-void AddKeypadSkins(SkinSet& set) {
-  static const std::wstring kCells[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
-                                          L"6", L"7", L"8", L"9", L"-", L"CE"};
-  set.push_back({232, DrawKeypadScreen()});
-  set.push_back({2166, DrawKeys()});
-  set.push_back({2708, DrawCommandFace(BlueFace())});
-  set.push_back({2709, DrawCommandFace(OrangeFace())});
-  set.push_back({259, DrawKeyStrip(FocusKey(), kCells, 12)});
-  set.push_back({2792, DrawKeyStrip(DisabledKey(), kCells, 10)});
+ArtworkList DrawKeypadSkins() {
+  ArtworkList list;
+  list.push_back({232, DrawKeypadScreen()});
+  list.push_back({2166, DrawKeyBlock()});
+  list.push_back({2708, DrawCommandFace(theme::kBlueFace)});
+  list.push_back({2709, DrawCommandFace(theme::kOrangeFace)});
+  list.push_back({259, DrawFocusStrip()});
+  list.push_back({2792, DrawDisabledStrip()});
+  return list;
 }
 
 }  // namespace skingen

@@ -5,17 +5,30 @@
 
 namespace skingen {
 
-void DrawLabel(Canvas& canvas, const RECT& box, std::wstring_view text, int height, int weight,
-               COLORREF color, Align align) {
-  auto face = platform::Context::Get().Use<gdi::FontEngine>().Get(
-      gdi::FontSpec{L"NanumGothic", height, weight, false});
+namespace {
+
+constexpr const wchar_t* kFace = L"NanumGothic";
+
+int LeftFor(const RECT& box, int width, Align align) {
+  switch (align) {
+    case Align::kLeft: return box.left;
+    case Align::kRight: return box.right - width;
+    case Align::kCenter: break;
+  }
+  return box.left + (box.right - box.left - width) / 2;
+}
+
+}  // namespace
+
+void DrawText(Canvas& canvas, const RECT& box, std::wstring_view text, const TextStyle& style) {
+  gdi::FontEngine& engine = platform::Context::Get().Use<gdi::FontEngine>();
+  const std::shared_ptr<gdi::Typeface> face =
+      engine.Get({kFace, style.height, style.bold ? 700 : 400, false});
   const SIZE extent = face->Measure(text);
-  int x = box.left;
-  if (align == Align::Center) x = (box.left + box.right - extent.cx) / 2;
-  if (align == Align::Right) x = box.right - extent.cx;
+  const int x = LeftFor(box, extent.cx, style.align);
   const int y = box.top + (box.bottom - box.top - extent.cy) / 2;
-  const RECT clip[] = {box};
-  face->Draw(canvas.Surface(), x, y, text, color, clip);
+  const RECT clip[1] = {box};
+  face->Draw(canvas.Image().View(), x, y, text, gdi::ColorFromPixel(style.color), clip);
 }
 
 }  // namespace skingen

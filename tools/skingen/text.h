@@ -1,5 +1,6 @@
-// Text baked into skins, drawn with the platform's own font renderer so it
-// matches what the program draws at run time.
+// Text baked into skins, rendered by the platform's font engine in a clean
+// sans-serif face. Text is anti-aliased, so it is only ever drawn over
+// opaque fills, never next to the key colour.
 #pragma once
 
 #include <string_view>
@@ -8,10 +9,17 @@
 
 namespace skingen {
 
-enum class Align { Left, Center, Right };
+enum class Align { kLeft, kCenter, kRight };
 
-// One line, vertically centred in box and clipped to it.
-void DrawLabel(Canvas& canvas, const RECT& box, std::wstring_view text, int height, int weight,
-               COLORREF color, Align align = Align::Center);
+struct TextStyle {
+  int height = 14;  // character cell height in pixels
+  bool bold = true;
+  gdi::Pixel color = Rgb(255, 255, 255);
+  Align align = Align::kCenter;
+};
+
+// One line, vertically centred in the box, aligned horizontally as asked,
+// clipped to the box.
+void DrawText(Canvas& canvas, const RECT& box, std::wstring_view text, const TextStyle& style);
 
 }  // namespace skingen

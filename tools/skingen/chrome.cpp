@@ -1,0 +1,94 @@
+#include "tools/skingen/chrome.h"
+
+namespace skingen {
+
+void DrawFace(Canvas& canvas, const RECT& box, const theme::FaceStyle& style, int radius) {
+  const RoundRect outer{box, radius};
+  FillShape(canvas, outer, style.outline);
+  const RoundRect body = outer.Inset(1);
+  FillShape(canvas, body, style.body);
+  Bevel(canvas, body, style.light, style.dark);
+}
+
+void DrawWell(Canvas& canvas, const RECT& box) {
+  const RoundRect outer{box, theme::kRadius};
+  FillShape(canvas, outer, theme::kWellFrame);
+  const RoundRect inner = outer.Inset(1);
+  FillShape(canvas, inner, theme::kWellFill);
+  Bevel(canvas, inner, theme::kWellShadow, Rgb(22, 32, 52));
+}
+
+void DrawLightField(Canvas& canvas, const RECT& box) {
+  const RoundRect outer{box, 3};
+  FillShape(canvas, outer, theme::kLightFieldFrame);
+  const RoundRect inner = outer.Inset(1);
+  FillShape(canvas, inner, theme::kLightField);
+  Bevel(canvas, inner, Rgb(170, 180, 196), Rgb(255, 255, 255));
+}
+
+void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pixel color) {
+  const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+  const int w = (box.right - box.left) * 3 / 8, h = (box.bottom - box.top) * 3 / 8;
+  switch (direction) {
+    case Direction::kLeft:
+      FillTriangle(canvas, {cx - w / 2 - 1, cy}, {cx + w / 2, cy - h}, {cx + w / 2, cy + h}, color);
+      break;
+    case Direction::kRight:
+      FillTriangle(canvas, {cx + w / 2 + 1, cy}, {cx - w / 2, cy - h}, {cx - w / 2, cy + h}, color);
+      break;
+    case Direction::kUp:
+      FillTriangle(canvas, {cx, cy - h / 2 - 1}, {cx - w, cy + h / 2}, {cx + w, cy + h / 2}, color);
+      break;
+    case Direction::kDown:
+      FillTriangle(canvas, {cx, cy + h / 2 + 1}, {cx - w, cy - h / 2}, {cx + w, cy - h / 2}, color);
+      break;
+  }
+}
+
+void DrawBackdrop(Canvas& canvas) {
+  FillGradient(canvas, {0, 0, canvas.Width(), canvas.Height()}, theme::kBackdrop);
+}
+
+void DrawTitleBar(Canvas& canvas, int height) {
+  FillGradient(canvas, {0, 0, canvas.Width(), height - 2}, theme::kTitleBar);
+  canvas.HLine(0, canvas.Width(), 0, Rgb(70, 104, 156));
+  canvas.HLine(0, canvas.Width(), height - 2, theme::kTitleAccent);
+  canvas.HLine(0, canvas.Width(), height - 1, theme::kOutline);
+}
+
+void DrawBottomBar(Canvas& canvas) {
+  canvas.Fill({0, kBottomBarTop, canvas.Width(), canvas.Height()}, theme::kBottomBar);
+  canvas.HLine(0, canvas.Width(), kBottomBarTop, theme::kBottomBarLine);
+}
+
+void DrawMonthArrow(Canvas& canvas, const RECT& box, Direction direction, bool pressed) {
+  DrawFace(canvas, box, pressed ? theme::kOrangeFace : theme::kBlueFace);
+  const RECT inside = pressed ? Offset(box, 1, 1) : box;
+  DrawArrowHead(canvas, inside, direction, pressed ? Rgb(60, 30, 0) : theme::kWhite);
+}
+
+void DrawMonthHeader(Canvas& canvas) {
+  DrawTitleBar(canvas, kTitleBarHeight);
+  DrawMonthArrow(canvas, kPrevArrow, Direction::kLeft, false);
+  DrawMonthArrow(canvas, kNextArrow, Direction::kRight, false);
+  DrawLightField(canvas, kMonthField);
+}
+
+res::Image DrawPressedArrow(Direction direction) {
+  res::Image screen = MakeImage(kScreenWidth, kTitleBarHeight, 0);
+  Canvas canvas(screen);
+  DrawTitleBar(canvas, kTitleBarHeight);
+  const RECT& box = direction == Direction::kLeft ? kPrevArrow : kNextArrow;
+  DrawMonthArrow(canvas, box, direction, true);
+  return Crop(screen, box);
+}
+
+res::Image DrawPressedButton() {
+  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
+  Canvas canvas(screen);
+  DrawBottomBar(canvas);
+  DrawFace(canvas, kBottomButton[0], theme::kPressedFace);
+  return Crop(screen, kBottomButton[0]);
+}
+
+}  // namespace skingen

@@ -1,0 +1,129 @@
+// The skinned list box: scroll thumb, track, the arrows in both states and
+// the normal and selected row bands. Only a row band's left edge is ever
+// seen between columns, so its dark outer and light inner lines start at
+// x = 0 and x = 1.
+#include <functional>
+
+#include "tools/skingen/artwork.h"
+#include "tools/skingen/chrome.h"
+
+namespace skingen {
+
+namespace {
+
+constexpr gdi::Pixel kOrange = Rgb(204, 102, 0);
+constexpr gdi::Pixel kDarkRed = Rgb(104, 16, 0);
+constexpr gdi::Pixel kRowOutline = Rgb(4, 18, 38);
+constexpr int kArrowSize = 28;
+constexpr int kRowWidth = 380, kRowHeight = 28;
+
+using Region = std::function<bool(int, int)>;
+
+// Fills a region and shades its edges: light where the pixel to the left
+// or above is outside it, dark where the pixel to the right or below is.
+void FillShaded(Canvas& canvas, const RECT& bounds, const Region& inside, gdi::Pixel body,
+                gdi::Pixel light, gdi::Pixel dark) {
+  for (int y = bounds.top; y < bounds.bottom; ++y)
+    for (int x = bounds.left; x < bounds.right; ++x) {
+      if (!inside(x, y)) continue;
+      gdi::Pixel color = body;
+      if (!inside(x + 1, y) || !inside(x, y + 1)) color = dark;
+      if (!inside(x - 1, y)) color = light;
+      canvas.Plot(x, y, color);
+    }
+}
+
+Region Triangle(POINT a, POINT b, POINT c) {
+  res::Image mask = MakeImage(kArrowSize, kArrowSize, 0);
+  Canvas canvas(mask);
+  FillTriangle(canvas, a, b, c, 1);
+  return [mask](int x, int y) {
+    return x >= 0 && y >= 0 && x < mask.width && y < mask.height &&
+           mask.pixels[static_cast<std::size_t>(y) * mask.width + x] != 0;
+  };
+}
+
+res::Image DrawThumb() {
+  res::Image thumb = MakeImage(17, 21, theme::kBlack);
+  Canvas canvas(thumb);
+  FillGradient(canvas, {1, 1, 16, 20}, {Rgb(222, 226, 232), Rgb(168, 174, 184)});
+  canvas.HLine(1, 16, 1, kOrange);
+  canvas.VLine(1, 1, 20, kOrange);
+  canvas.HLine(2, 16, 19, kDarkRed);
+  canvas.VLine(15, 2, 20, kDarkRed);
+  canvas.HLine(4, 13, 10, kOrange);
+  canvas.HLine(4, 13, 11, Rgb(120, 126, 136));
+  return thumb;
+}
+
+res::Image DrawTrack() {
+  res::Image track = MakeImage(28, 140, Rgb(52, 0, 0));
+  Canvas canvas(track);
+  for (int y = 2; y < 138; y += 2)
+    for (int x = 8; x <= 18; x += 2) canvas.Plot(x, y, kOrange);
+  canvas.HLine(0, 26, 0, Rgb(85, 0, 8));
+  canvas.VLine(0, 0, 138, Rgb(85, 0, 8));
+  canvas.Fill({26, 0, 28, 140}, Rgb(10, 4, 4));
+  canvas.Fill({0, 138, 28, 140}, Rgb(10, 4, 4));
+  return track;
+}
+
+Region ArrowTriangle(Direction direction) {
+  if (direction == Direction::kUp) return Triangle({14, 7}, {5, 20}, {23, 20});
+  return Triangle({14, 21}, {5, 8}, {23, 8});
+}
+
+res::Image DrawArrowButton(Direction direction, bool pressed) {
+  res::Image button = MakeImage(kArrowSize, kArrowSize, theme::kBlack);
+  Canvas canvas(button);
+  const RECT body{1, 1, kArrowSize - 1, kArrowSize - 1};
+  const Region triangle = ArrowTriangle(direction);
+  const RECT all{0, 0, kArrowSize, kArrowSize};
+  if (pressed) {
+    FillGradient(canvas, body, {Rgb(252, 216, 160), Rgb(240, 174, 88)});
+    canvas.Frame(body, kOrange);
+    FillShaded(canvas, all, triangle, Rgb(200, 204, 212), theme::kWhite, Rgb(118, 122, 132));
+  } else {
+    FillGradient(canvas, body, {Rgb(232, 235, 240), Rgb(186, 191, 200)});
+    canvas.HLine(1, kArrowSize - 1, 1, theme::kWhite);
+    canvas.VLine(1, 1, kArrowSize - 1, theme::kWhite);
+    canvas.HLine(2, kArrowSize - 1, kArrowSize - 2, Rgb(128, 132, 142));
+    canvas.VLine(kArrowSize - 2, 2, kArrowSize - 1, Rgb(128, 132, 142));
+    FillShaded(canvas, all, triangle, Rgb(232, 122, 8), Rgb(255, 204, 64), kDarkRed);
+  }
+  return button;
+}
+
+res::Image DrawRow(bool selected) {
+  res::Image row = MakeImage(kRowWidth, kRowHeight, kRowOutline);
+  Canvas canvas(row);
+  const RECT band{1, 1, kRowWidth, kRowHeight - 1};
+  if (selected) {
+    FillGradient(canvas, band, {Rgb(241, 207, 138), Rgb(233, 180, 59)});
+    canvas.HLine(1, kRowWidth, 1, kOrange);
+    canvas.HLine(1, kRowWidth, kRowHeight - 2, kOrange);
+  } else {
+    FillGradient(canvas, {1, 1, kRowWidth, kRowHeight}, {Rgb(0, 98, 164), Rgb(0, 92, 156)});
+    canvas.HLine(1, kRowWidth, 1, Rgb(188, 226, 253));
+    canvas.VLine(1, 1, kRowHeight, Rgb(188, 226, 253));
+    canvas.HLine(2, kRowWidth, kRowHeight - 1, Rgb(0, 44, 96));
+  }
+  return row;
+}
+
+}  // namespace
+
+ArtworkList DrawListBoxSkins() {
+  ArtworkList list;
+  list.push_back({1049, DrawThumb()});
+  list.push_back({2718, DrawTrack()});
+  list.push_back({2715, DrawArrowButton(Direction::kUp, false)});
+  list.push_back({2714, DrawArrowButton(Direction::kUp, true)});
+  list.push_back({2712, DrawArrowButton(Direction::kDown, false)});
+  list.push_back({2713, DrawArrowButton(Direction::kDown, true)});
+  list.push_back({1063, DrawRow(false)});
+  list.push_back({2689, DrawRow(true)});
+  return list;
+}
+
+}  // namespace skingen
