@@ -11,8 +11,8 @@
 
 namespace gdi {
 
-// height > 0: the cell height in pixels; height < 0: |height| is the
-// character height, served as the cell height; 0: the default size.
+// height > 0: the cell height in pixels; height < 0: |height| is the em
+// height; 0: the default size.
 struct FontSpec {
   std::wstring face;
   int height = 0;

@@ -2,13 +2,18 @@
 // use and kept, so drawing a label again touches no font file.
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string_view>
 
+#include "platform/gdi/face_resolver.h"
+#include "platform/gdi/glyph_cache.h"
 #include "platform/gdi/pixels.h"
 #include "platform/win/windef.h"
 
 namespace gdi {
+
+class FontLibrary;
 
 // height = ascent + descent = the character cell height (tmHeight).
 struct FontMetrics {
@@ -20,18 +25,35 @@ struct FontMetrics {
 
 class Typeface {
  public:
-  virtual ~Typeface() = default;
+  // Sized so that ascent + descent is exactly cellHeight. Without a usable
+  // file (none given, unreadable, not a font) the typeface is empty: zero
+  // metrics, zero extents, nothing drawn.
+  Typeface(std::shared_ptr<const FontLibrary> library, const std::optional<FaceFile>& file,
+           int cellHeight);
+  ~Typeface();
+  Typeface(const Typeface&) = delete;
+  Typeface& operator=(const Typeface&) = delete;
 
-  virtual const FontMetrics& Metrics() const = 0;
+  const FontMetrics& Metrics() const { return metrics_; }
 
   // cx: the sum of advances; cy: Metrics().height.
-  virtual SIZE Measure(std::wstring_view text) = 0;
+  SIZE Measure(std::wstring_view text) const;
 
   // Blends the glyphs' coverage in color over target, the cell's top-left
   // at (x, y), only inside the clip rectangles (target coordinates,
   // disjoint; none draws nothing). No background is filled.
-  virtual void Draw(const Surface32& target, int x, int y, std::wstring_view text,
-                    COLORREF color, std::span<const RECT> clip) = 0;
+  void Draw(const Surface32& target, int x, int y, std::wstring_view text, COLORREF color,
+            std::span<const RECT> clip) const;
+
+ private:
+  struct Outline;
+
+  const Glyph& GlyphFor(wchar_t code) const;
+
+  std::shared_ptr<const FontLibrary> library_;
+  std::unique_ptr<Outline> outline_;  // null for an empty typeface
+  FontMetrics metrics_;
+  mutable GlyphCache cache_;
 };
 
 }  // namespace gdi

@@ -1,0 +1,41 @@
+// Rasterised glyphs of one typeface, kept for the typeface's lifetime: each
+// code point is rendered once, then drawn from here without touching the
+// font file. Coverage of all glyphs shares one buffer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+namespace gdi {
+
+// One glyph's placement and its 8-bit coverage bitmap (width x height,
+// rows top-down, no padding).
+struct Glyph {
+  int advance = 0;  // pen movement in pixels
+  int left = 0;     // bitmap's left edge from the pen position
+  int top = 0;      // bitmap's top row above the baseline
+  int width = 0;
+  int height = 0;
+  std::size_t offset = 0;  // where its coverage starts in the cache's buffer
+};
+
+class GlyphCache {
+ public:
+  // nullptr until the code point has been added.
+  const Glyph* Find(char32_t code) const;
+
+  // Stores the glyph with a copy of its coverage (width * height bytes).
+  const Glyph& Add(char32_t code, Glyph glyph, std::span<const std::uint8_t> coverage);
+
+  const std::uint8_t* Coverage(const Glyph& glyph) const { return coverage_.data() + glyph.offset; }
+
+ private:
+  // Node-based, so references handed out stay valid as glyphs are added.
+  std::unordered_map<char32_t, Glyph> glyphs_;
+  std::vector<std::uint8_t> coverage_;
+};
+
+}  // namespace gdi
