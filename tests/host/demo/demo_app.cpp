@@ -5,11 +5,15 @@
 // strip showing the last dialog's result (grey none, green IDOK, red
 // IDCANCEL). Enter, or a tap in the bottom-right corner, opens a modal
 // dialog (magenta, at 80,60 160 x 120) that a tap ends with IDOK and Escape
-// cancels. A tap in the bottom-left corner ends the program with status
+// cancels. F1 writes "demo" to Roadtally.dat beside the executable, as
+// the device names it. A tap in the bottom-left corner ends the program with status
 // 10 + x / 10, so a click can be checked from outside; key 0xC3 closes it.
 #include <algorithm>
 
+#include <string>
+
 #include "platform/framework/afxwin.h"
+#include "platform/win/files.h"
 
 namespace {
 
@@ -113,9 +117,18 @@ void CDemoWnd::OnLButtonUp(UINT, CPoint point) {
   }
 }
 
+void WriteDataFile() {
+  wchar_t module[400];
+  DWORD length = GetModuleFileName(nullptr, module, 400);
+  std::wstring path(module, length);
+  path = path.substr(0, path.rfind(L'\\')) + L"\\Roadtally.dat";
+  WriteWholeFile(path.c_str(), "demo", 4);
+}
+
 void CDemoWnd::OnKeyUp(UINT nChar, UINT, UINT) {
   if (nChar == kDeviceCloseKey) PostMessage(WM_CLOSE);
   if (nChar == VK_RETURN) RunDialog();
+  if (nChar == VK_F1) WriteDataFile();
 }
 
 class CDemoApp : public CWinApp {

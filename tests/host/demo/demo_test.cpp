@@ -2,6 +2,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/res/png_codec.h"
 #include "tests/host/child_process.h"
@@ -106,6 +107,15 @@ TEST_F(DemoTest, EndOfScriptClosesTheProgramFromInsideTheDialog) {
   ChildProcess::Result result = Run("key RETURN\n");
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.err, "");
+}
+
+TEST_F(DemoTest, DataOptionRedirectsTheFileBesideTheExecutable) {
+  ChildProcess::Result result = Run("key F1\n", "elsewhere.dat");
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  std::ifstream written(dir_ + "/elsewhere.dat");
+  std::string content;
+  std::getline(written, content);
+  EXPECT_EQ(content, "demo");
 }
 
 TEST_F(DemoTest, SecondStartWithTheSameDataFileEndsAtOnce) {
