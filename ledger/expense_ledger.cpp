@@ -1,0 +1,69 @@
+#include "ledger/expense_ledger.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "ledger/record_array.h"
+
+namespace {
+
+constexpr int kGrowth = 100;
+
+long long MonthKeyOf(int year, int month) { return static_cast<long long>(year) * 12 + month; }
+
+}  // namespace
+
+CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
+
+void CExpenseLedger::Adopt(ExpenseRecord* records, int count, int capacity) {
+  if (m_nCount > 0) std::memcpy(records, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
+  DeleteRecordArray(m_pRecords);
+  m_pRecords = records;
+  m_nCount = count;
+  m_nCapacity = capacity;
+}
+
+int CExpenseLedger::Append(const ExpenseRecord& record) {
+  if (m_nCount == m_nCapacity) {
+    const long long grown = static_cast<long long>(m_nCount) + kGrowth;
+    if (grown > std::numeric_limits<int>::max()) return 0;
+    ExpenseRecord* bigger = NewRecordArray(grown);
+    if (!bigger) return 0;
+    Adopt(bigger, m_nCount, static_cast<int>(grown));
+  }
+  m_pRecords[m_nCount] = record;
+  return ++m_nCount;
+}
+
+void CExpenseLedger::RemoveAt(int index) {
+  if (index < 0 || index >= m_nCount) return;
+  --m_nCount;
+  std::memmove(m_pRecords + index, m_pRecords + index + 1,
+               sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount - index));
+}
+
+void CExpenseLedger::SortByDate() {
+  if (m_nCount < 2) return;
+  std::sort(m_pRecords, m_pRecords + m_nCount,
+            [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
+}
+
+int CExpenseLedger::FindFirstOfMonth(int year, int month) const {
+  if (m_nCount == 0) return -1;
+  const long long target = MonthKeyOf(year, month);
+  const ExpenseRecord* begin = m_pRecords;
+  const ExpenseRecord* end = begin + m_nCount;
+  const ExpenseRecord* first = std::lower_bound(
+      begin, end, target,
+      [](const ExpenseRecord& r, long long key) { return MonthKey(r) < key; });
+  if (first == end || MonthKey(*first) != target) return -1;
+  return static_cast<int>(first - begin);
+}
+
+void CExpenseLedger::RemoveAll() {
+  DeleteRecordArray(m_pRecords);
+  m_pRecords = nullptr;
+  m_nCount = 0;
+  m_nCapacity = 0;
+}

@@ -1,0 +1,47 @@
+// The program's whole data model: one growable array of records kept in
+// date order, loaded from and saved to the data file whole.
+#pragma once
+
+#include "ledger/data_path.h"
+#include "ledger/expense_record.h"
+#include "platform/framework/cstring.h"
+
+class CExpenseLedger {
+ public:
+  CExpenseLedger() = default;
+  ~CExpenseLedger();
+  CExpenseLedger(const CExpenseLedger&) = delete;
+  CExpenseLedger& operator=(const CExpenseLedger&) = delete;
+
+  // Copies the record to the end, growing the array by 100 slots when it is
+  // full. Returns the new count, or 0 (ledger unchanged) if it cannot grow.
+  int Append(const ExpenseRecord& record);
+  // Removes one record, keeping the others in order; an index outside the
+  // records is ignored.
+  void RemoveAt(int index);
+  void SortByDate();
+  // Lowest index of a record of that month, or -1. Needs a sorted ledger.
+  int FindFirstOfMonth(int year, int month) const;
+  // Releases the array; the stored path stays.
+  void RemoveAll();
+
+  // Replaces the contents with the file's records, sorted; any problem
+  // with the file leaves the ledger empty. The path is kept for Save.
+  void Load(LPCTSTR path);
+  // Writes the whole ledger to path, or to the path of the last Load when
+  // null, replacing the file crash-safely. False when nothing was written.
+  bool Save(LPCTSTR path);
+
+  CString m_strPath;
+  ExpenseRecord* m_pRecords = nullptr;
+  int m_nCount = 0;
+  int m_nCapacity = 0;
+
+ private:
+  // Takes over a freshly obtained array of capacity slots holding count
+  // records, releasing the old one.
+  void Adopt(ExpenseRecord* records, int count, int capacity);
+};
+
+// The one ledger of the program.
+CExpenseLedger* GetLedger();

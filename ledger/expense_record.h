@@ -1,0 +1,35 @@
+// One ledger entry: a plain 20-byte structure laid out exactly as in the
+// data file, so the whole array is stored and loaded as one block.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+struct ExpenseRecord {
+  std::int16_t year;
+  std::int16_t month;
+  std::int16_t day;
+  std::int16_t itemId;    // catalogue id; 0 is refuelling
+  std::int32_t cost;      // hundredths of a won
+  std::int32_t fuel;      // hundredths of a litre
+  std::int32_t distance;  // metres
+};
+
+static_assert(sizeof(ExpenseRecord) == 20);
+static_assert(offsetof(ExpenseRecord, year) == 0);
+static_assert(offsetof(ExpenseRecord, month) == 2);
+static_assert(offsetof(ExpenseRecord, day) == 4);
+static_assert(offsetof(ExpenseRecord, itemId) == 6);
+static_assert(offsetof(ExpenseRecord, cost) == 8);
+static_assert(offsetof(ExpenseRecord, fuel) == 12);
+static_assert(offsetof(ExpenseRecord, distance) == 16);
+// The file is little-endian and records are copied to and from it as bytes.
+static_assert(std::endian::native == std::endian::little);
+
+// Orders records by day: 31 December (12*31+31 = 403) stays below the 432
+// that 1 January of the next year adds on top of the year's 400.
+inline int DateKey(const ExpenseRecord& r) { return r.year * 400 + r.month * 31 + r.day; }
+
+// Records of one month are adjacent once sorted by date key.
+inline int MonthKey(const ExpenseRecord& r) { return r.year * 12 + r.month; }

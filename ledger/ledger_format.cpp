@@ -1,0 +1,35 @@
+#include "ledger/ledger_format.h"
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr char kMagic[] = "ROADtally";  // with its terminating zero
+constexpr std::size_t kVersionOffset = 16;
+constexpr std::size_t kCountOffset = 20;
+
+}  // namespace
+
+std::vector<unsigned char> EncodeLedgerFile(const ExpenseRecord* records, int count) {
+  const std::size_t recordBytes = sizeof(ExpenseRecord) * static_cast<std::size_t>(count);
+  std::vector<unsigned char> file(kHeaderSize + recordBytes, 0);
+  std::memcpy(file.data(), kMagic, sizeof kMagic);
+  file[kVersionOffset] = 1;
+  const std::int32_t storedCount = count;
+  std::memcpy(file.data() + kCountOffset, &storedCount, sizeof storedCount);
+  if (recordBytes > 0) std::memcpy(file.data() + kHeaderSize, records, recordBytes);
+  return file;
+}
+
+std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::size_t bytesRead) {
+  if (bytesRead < kVersionOffset + 3) return std::nullopt;
+  if (std::memcmp(header, kMagic, sizeof kMagic) != 0) return std::nullopt;
+  const unsigned char* version = header + kVersionOffset;
+  if (version[0] != 1 || version[1] != 0 || version[2] != 0) return std::nullopt;
+  std::int32_t count = 0;
+  std::memcpy(&count, header + kCountOffset, sizeof count);
+  if (count < 0 || count > std::numeric_limits<int>::max() - kSpareAfterLoad) return std::nullopt;
+  return count;
+}

@@ -1,0 +1,23 @@
+// A month's totals as the monthly list shows them, and the grouped amount
+// text of the cost total.
+#pragma once
+
+#include <cstdint>
+
+#include "ledger/expense_ledger.h"
+
+struct MonthTotals {
+  std::int64_t cost = 0;      // hundredths, summed as stored
+  std::int64_t distance = 0;  // metres, absolute values summed
+  int count = 0;              // records of the month
+};
+
+// Sums in 64 bits, so no month of 32-bit values can overflow (nor the
+// absolute value of the most negative distance).
+MonthTotals SumMonth(const CExpenseLedger& ledger, int year, int month);
+
+// An amount in hundredths as whole units (the fraction dropped toward
+// zero) with a comma between each group of three digits: 123456789 gives
+// "1,234,567"; a minus sign stays in front of the digits, never before a
+// comma.
+CString FormatGrouped(std::int64_t hundredths);

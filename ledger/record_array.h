@@ -1,0 +1,10 @@
+// The ledger's record arrays: obtained and released with the allocation
+// operators, never throwing; a failure is a null array.
+#pragma once
+
+#include "ledger/expense_record.h"
+
+// Room for capacity records, every byte zero; null when it cannot be had
+// (including a capacity whose size in bytes would overflow).
+ExpenseRecord* NewRecordArray(long long capacity);
+void DeleteRecordArray(ExpenseRecord* records);

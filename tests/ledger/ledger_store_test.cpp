@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "ledger/expense_ledger.h"
+#include "tests/ledger/ledger_bytes.h"
+
+using ledger_test::Record;
+
+namespace {
+
+std::vector<int> Days(const CExpenseLedger& ledger) {
+  std::vector<int> days;
+  for (int i = 0; i < ledger.m_nCount; ++i) days.push_back(ledger.m_pRecords[i].day);
+  return days;
+}
+
+}  // namespace
+
+TEST(LedgerGrowth, FirstAppendMakesRoomFor100AndThe101stFor200) {
+  CExpenseLedger ledger;
+  EXPECT_EQ(nullptr, ledger.m_pRecords);
+  EXPECT_EQ(1, ledger.Append(Record(2005, 3, 1, 0, 1)));
+  EXPECT_EQ(100, ledger.m_nCapacity);
+  for (int i = 2; i <= 100; ++i) ledger.Append(Record(2005, 3, 1, 0, i));
+  EXPECT_EQ(100, ledger.m_nCapacity);
+  EXPECT_EQ(101, ledger.Append(Record(2005, 3, 2, 0, 101)));
+  EXPECT_EQ(200, ledger.m_nCapacity);
+  for (int i = 0; i < 101; ++i) ASSERT_EQ(i + 1, ledger.m_pRecords[i].cost);
+  // Slots past the count of a fresh array are zero.
+  for (int i = 101; i < 200; ++i) ASSERT_EQ(0, ledger.m_pRecords[i].year);
+}
+
+TEST(LedgerRemoval, RecordsCloseUpAndAnEmptyOrOutOfRangeRemovalChangesNothing) {
+  CExpenseLedger ledger;
+  ledger.RemoveAt(0);
+  EXPECT_EQ(0, ledger.m_nCount);
+  for (int day = 1; day <= 4; ++day) ledger.Append(Record(2005, 3, day));
+  ledger.RemoveAt(1);
+  EXPECT_EQ((std::vector<int>{1, 3, 4}), Days(ledger));
+  ledger.RemoveAt(2);
+  EXPECT_EQ((std::vector<int>{1, 3}), Days(ledger));
+  ledger.RemoveAt(2);
+  ledger.RemoveAt(-1);
+  EXPECT_EQ((std::vector<int>{1, 3}), Days(ledger));
+  EXPECT_EQ(100, ledger.m_nCapacity);
+}
+
+TEST(LedgerRemoval, RemoveAllReleasesTheArrayButKeepsThePath) {
+  CExpenseLedger ledger;
+  ledger.m_strPath = L"\\x\\Roadtally.dat";
+  ledger.Append(Record(2005, 3, 1));
+  ledger.RemoveAll();
+  EXPECT_EQ(nullptr, ledger.m_pRecords);
+  EXPECT_EQ(0, ledger.m_nCount);
+  EXPECT_EQ(0, ledger.m_nCapacity);
+  EXPECT_STREQ(L"\\x\\Roadtally.dat", ledger.m_strPath);
+}
+
+TEST(LedgerSort, DateOrderAcrossYearEndAndSameDayRecordsBothKept) {
+  CExpenseLedger ledger;
+  ledger.Append(Record(2005, 1, 1, 0, 1));
+  ledger.Append(Record(2004, 12, 31, 0, 2));
+  ledger.Append(Record(2005, 1, 1, 3, 3));
+  ledger.Append(Record(2004, 2, 29, 0, 4));
+  EXPECT_EQ(802003, DateKey(Record(2004, 12, 31)));
+  EXPECT_EQ(802032, DateKey(Record(2005, 1, 1)));
+  ledger.SortByDate();
+  EXPECT_EQ(4, ledger.m_pRecords[0].cost);
+  EXPECT_EQ(2, ledger.m_pRecords[1].cost);
+  int lastTwo = ledger.m_pRecords[2].cost + ledger.m_pRecords[3].cost;
+  EXPECT_EQ(4, lastTwo);
+  EXPECT_NE(ledger.m_pRecords[2].cost, ledger.m_pRecords[3].cost);
+}
+
+class FindFirstOfMonthTest : public ::testing::Test {
+ protected:
+  // Feb 2005 x1, Mar 2005 x7, May 2005 x2: a search for March lands in
+  // the middle of its run first.
+  void SetUp() override {
+    ledger.Append(Record(2005, 2, 28));
+    for (int day = 1; day <= 7; ++day) ledger.Append(Record(2005, 3, day));
+    ledger.Append(Record(2005, 5, 1));
+    ledger.Append(Record(2005, 5, 9));
+  }
+  CExpenseLedger ledger;
+};
+
+TEST_F(FindFirstOfMonthTest, GivesTheLowestIndexOfTheMonth) {
+  EXPECT_EQ(1, ledger.FindFirstOfMonth(2005, 3));
+  EXPECT_EQ(8, ledger.FindFirstOfMonth(2005, 5));
+  EXPECT_EQ(0, ledger.FindFirstOfMonth(2005, 2));
+}
+
+TEST_F(FindFirstOfMonthTest, MissingMonthsGiveMinusOne) {
+  EXPECT_EQ(-1, ledger.FindFirstOfMonth(2005, 4));
+  EXPECT_EQ(-1, ledger.FindFirstOfMonth(2005, 1));
+  EXPECT_EQ(-1, ledger.FindFirstOfMonth(2006, 5));
+  EXPECT_EQ(-1, ledger.FindFirstOfMonth(2147483647, 12));
+  EXPECT_EQ(-1, CExpenseLedger().FindFirstOfMonth(2005, 3));
+}
+
+TEST_F(FindFirstOfMonthTest, RunAtTheFrontOfALongLedger) {
+  CExpenseLedger big;
+  for (int i = 0; i < 500; ++i) big.Append(Record(2000, 1, 1 + i % 28));
+  for (int i = 0; i < 500; ++i) big.Append(Record(2000, 2, 1 + i % 28));
+  big.SortByDate();
+  EXPECT_EQ(0, big.FindFirstOfMonth(2000, 1));
+  EXPECT_EQ(500, big.FindFirstOfMonth(2000, 2));
+}
