@@ -97,13 +97,12 @@ res::Image DrawArrowButton(Direction direction, bool pressed) {
 res::Image DrawRow(bool selected) {
   res::Image row = MakeImage(kRowWidth, kRowHeight, kRowOutline);
   Canvas canvas(row);
-  const RECT band{1, 1, kRowWidth, kRowHeight - 1};
   if (selected) {
-    FillGradient(canvas, band, {Rgb(241, 207, 138), Rgb(233, 180, 59)});
+    FillGradient(canvas, {1, 2, kRowWidth, kRowHeight - 2}, {Rgb(241, 207, 138), Rgb(233, 180, 59)});
     canvas.HLine(1, kRowWidth, 1, kOrange);
     canvas.HLine(1, kRowWidth, kRowHeight - 2, kOrange);
   } else {
-    FillGradient(canvas, {1, 1, kRowWidth, kRowHeight}, {Rgb(0, 98, 164), Rgb(0, 92, 156)});
+    FillGradient(canvas, {2, 2, kRowWidth, kRowHeight - 1}, {Rgb(0, 98, 164), Rgb(0, 92, 156)});
     canvas.HLine(1, kRowWidth, 1, Rgb(188, 226, 253));
     canvas.VLine(1, 1, kRowHeight, Rgb(188, 226, 253));
     canvas.HLine(2, kRowWidth, kRowHeight - 1, Rgb(0, 44, 96));
