@@ -1,0 +1,41 @@
+#include <cwchar>
+
+#include "app/calendar.h"
+#include "ledger/expense_items.h"
+#include "ledger/expense_ledger.h"
+
+namespace {
+
+struct CellPosition {
+  int column;
+  int row;
+};
+
+DayCell& CellAt(DayCell (&cells)[kGridCells], CellPosition at) {
+  return cells[at.column * kGridRows + at.row];
+}
+
+}  // namespace
+
+void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger, DayCell (&cells)[kGridCells]) {
+  for (DayCell& cell : cells) cell = DayCell{};
+  const int days = DaysInMonth(year, month);
+  CellPosition positions[40] = {};  // by day number
+  CellPosition at{DayOfWeek(year, month, 1) % 7, 0};
+  for (int d = 1; d <= days; ++d) {
+    DayCell& cell = CellAt(cells, at);
+    cell.nDay = d;
+    std::swprintf(cell.szDay, std::size(cell.szDay), L"%d", d);
+    positions[d] = at;
+    if (++at.column == kGridColumns) at = {0, at.row + 1};
+  }
+  int i = ledger.FindFirstOfMonth(year, month);
+  if (i < 0) return;
+  for (; i < ledger.m_nCount; ++i) {
+    const ExpenseRecord& record = ledger.m_pRecords[i];
+    if (record.year != year || record.month != month) break;
+    if (record.day < 1 || record.day > days) continue;
+    DayCell& cell = CellAt(cells, positions[record.day]);
+    (record.itemId == kRefuellingItemId ? cell.bFuel : cell.bOther) = 1;
+  }
+}
