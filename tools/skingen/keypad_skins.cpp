@@ -21,7 +21,9 @@ constexpr int kGridXs[6] = {8, 66, 124, 182, 240, 298};
 constexpr int kGridYs[3] = {6, 42, 79};
 
 constexpr int kTitleHeight = 24;
-constexpr RECT kValueBox{11, 60, 296, 86};
+// The value is drawn right-aligned in (11, 60, 296, 86); the well around it
+// leaves the last digit some room from its frame.
+constexpr RECT kValueWell{7, 57, 306, 89};
 constexpr int kCommandWidth = 77, kCommandHeight = 27;
 
 constexpr gdi::Pixel kGridLine = Rgb(52, 96, 162);
@@ -110,7 +112,7 @@ res::Image DrawKeypadScreen() {
   DrawBackdrop(canvas);
   DrawTitleBar(canvas, kTitleHeight);
   DrawTitleEmblem(canvas);
-  DrawWell(canvas, kValueBox);
+  DrawWell(canvas, kValueWell);
   canvas.Frame({kBlockOrigin.x - 2, kBlockOrigin.y - 2, kBlockOrigin.x + kBlockWidth + 2,
                 kBlockOrigin.y + kBlockHeight + 2},
                kGridLine);
