@@ -10,6 +10,8 @@ constexpr UINT kCodePageKorean = 949;
 
 // Fail instead of substituting when the source holds an invalid sequence.
 constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
+// UTF-8 only: fail on a lone surrogate instead of writing U+FFFD.
+constexpr DWORD WC_ERR_INVALID_CHARS = 0x00000080;
 
 // srcBytes / srcChars -1: the source runs up to and including its
 // terminator. dstChars / dstBytes 0: return the size needed. Returns 0 on

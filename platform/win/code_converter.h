@@ -1,0 +1,52 @@
+// Character set conversions through iconv, opened once per direction and
+// kept by the platform context, so converting a label costs no iconv_open.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <span>
+
+#include "platform/core/context.h"
+
+namespace win {
+
+// One iconv conversion direction.
+class CodeConverter {
+ public:
+  enum class Step {
+    kDone,     // all input converted
+    kFull,     // output has no room for the next character
+    kInvalid,  // the next input bytes are not a character (or have no form in the target)
+  };
+
+  CodeConverter(const char* to, const char* from);
+  ~CodeConverter();
+  CodeConverter(const CodeConverter&) = delete;
+  CodeConverter& operator=(const CodeConverter&) = delete;
+
+  bool IsOpen() const;
+
+  // Starts a new text: forgets any shift state left by the last one.
+  void Reset();
+
+  // Converts as much of input as fits in output, advancing both past what
+  // was consumed and produced. A sequence cut short by the end of input is
+  // kInvalid: nothing follows that could complete it.
+  Step Convert(std::span<const char>& input, std::span<char>& output);
+
+ private:
+  void* handle_;  // iconv_t
+};
+
+enum class Conversion { kKoreanToWide, kWideToKorean, kUtf8ToWide, kWideToUtf8, kCount };
+
+class CodeConverters : public platform::Service {
+ public:
+  // Opened on first use; check IsOpen, iconv may lack the character set.
+  CodeConverter& For(Conversion conversion);
+
+ private:
+  std::array<std::unique_ptr<CodeConverter>, static_cast<std::size_t>(Conversion::kCount)> open_;
+};
+
+}  // namespace win
