@@ -1,0 +1,75 @@
+#include "tools/ledger/arguments.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+#include "app/calendar.h"
+
+namespace ledger_tool {
+
+namespace {
+
+bool AllDigits(const std::string& text, size_t from, size_t to) {
+  if (from >= to) return false;
+  for (size_t i = from; i < to; ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  }
+  return true;
+}
+
+int DigitsValue(const std::string& text, size_t from, size_t to) {
+  int value = 0;
+  for (size_t i = from; i < to; ++i) value = value * 10 + (text[i] - '0');
+  return value;
+}
+
+// Sign, digits, at most one point, at least one digit; no exponent, no
+// hexadecimal, no spaces, which strtod alone would accept.
+bool IsPlainDecimal(const std::string& text) {
+  size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+  bool digit = false;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (std::isdigit(static_cast<unsigned char>(c))) {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
+}  // namespace
+
+std::optional<long long> ParseInteger(const std::string& text, long long low, long long high) {
+  const size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
+  if (!AllDigits(text, start, text.size()) || text.size() > 19) return std::nullopt;
+  errno = 0;
+  const long long value = std::strtoll(text.c_str(), nullptr, 10);
+  if (errno != 0 || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<Date> ParseDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 7) || !AllDigits(text, 8, 10)) return std::nullopt;
+  const Date date{DigitsValue(text, 0, 4), DigitsValue(text, 5, 7), DigitsValue(text, 8, 10)};
+  if (date.year < 1 || date.month < 1 || date.month > 12) return std::nullopt;
+  if (date.day < 1 || date.day > DaysInMonth(date.year, date.month)) return std::nullopt;
+  return date;
+}
+
+std::optional<std::int32_t> ParseScaled(const std::string& text, int scale) {
+  if (!IsPlainDecimal(text)) return std::nullopt;
+  const double scaled = std::strtod(text.c_str(), nullptr) * scale + 0.5;
+  // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
+  if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return std::nullopt;
+  return static_cast<std::int32_t>(scaled);
+}
+
+}  // namespace ledger_tool

@@ -1,0 +1,55 @@
+// show and csv: every record of the file, in ledger order.
+#include "ledger/expense_items.h"
+#include "tools/ledger/commands.h"
+#include "tools/ledger/record_text.h"
+#include "tools/ledger/tool_io.h"
+
+namespace ledger_tool {
+
+namespace {
+
+// RFC 4180: a field holding a comma, quote or line break is quoted, its
+// quotes doubled.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string Utf8(const CString& text) {
+  std::string out;
+  AppendUtf8(out, text);
+  return out;
+}
+
+using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
+
+void ShowRow(std::string& out, const ExpenseRecord& r) {
+  out += Utf8(IsoDate(r)) + "\t" + std::to_string(r.itemId) + "\t" + Utf8(GetItemName(r.itemId)) + "\t" +
+         Utf8(Litres(r)) + "\t" + Utf8(Amount(r)) + "\t" + Utf8(Kilometres(r)) + "\n";
+}
+
+void CsvRow(std::string& out, const ExpenseRecord& r) {
+  out += Utf8(IsoDate(r)) + "," + std::to_string(r.itemId) + "," + CsvField(Utf8(GetItemName(r.itemId))) + "," +
+         Utf8(Litres(r)) + "," + Utf8(Amount(r)) + "," + Utf8(Kilometres(r)) + "\r\n";
+}
+
+int List(const Arguments& args, std::string header, RowWriter row) {
+  if (args.size() != 1) return kUsage;
+  CExpenseLedger ledger;
+  if (!LoadWhole(ledger, args[0], false)) return kFailed;
+  std::string out = std::move(header);
+  for (int i = 0; i < ledger.m_nCount; ++i) row(out, ledger.m_pRecords[i]);
+  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+}
+
+}  // namespace
+
+int RunShow(const Arguments& args) { return List(args, "", ShowRow); }
+
+int RunCsv(const Arguments& args) {
+  return List(args, "date,item_id,item,fuel_l,cost,distance_km\r\n", CsvRow);
+}
+
+}  // namespace ledger_tool

@@ -1,0 +1,82 @@
+// month: the month as the calendar draws it, then its list and totals as
+// the monthly list shows them.
+#include "app/calendar.h"
+#include "ledger/expense_items.h"
+#include "ledger/month_summary.h"
+#include "tools/ledger/arguments.h"
+#include "tools/ledger/commands.h"
+#include "tools/ledger/record_text.h"
+#include "tools/ledger/tool_io.h"
+
+namespace ledger_tool {
+
+namespace {
+
+// Four characters a cell: the day right-aligned in two, then the markers.
+CString CellText(const DayCell& cell) {
+  if (cell.nDay == 0) return L"    ";
+  CString text;
+  text.Format(L"%2d%c%c", cell.nDay, cell.bFuel ? L'F' : L' ', cell.bOther ? L'M' : L' ');
+  return text;
+}
+
+void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
+  for (int row = 0; row < kGridRows; ++row) {
+    CString line;
+    bool hasDay = false;
+    for (int column = 0; column < kGridColumns; ++column) {
+      const DayCell& cell = cells[column * kGridRows + row];
+      hasDay = hasDay || cell.nDay != 0;
+      line += CellText(cell);
+    }
+    if (!hasDay) continue;
+    AppendUtf8(out, line);
+    out += "\n";
+  }
+}
+
+void AppendList(std::string& out, const CExpenseLedger& ledger, int year, int month) {
+  int i = ledger.FindFirstOfMonth(year, month);
+  for (; i >= 0 && i < ledger.m_nCount; ++i) {
+    const ExpenseRecord& r = ledger.m_pRecords[i];
+    if (r.year != year || r.month != month) break;
+    CString row;
+    row.Format(L"%d/%02d\t%s\t%s", r.month, r.day, GetItemName(r.itemId), static_cast<LPCTSTR>(Amount(r)));
+    AppendUtf8(out, row);
+    out += "\n";
+  }
+}
+
+void AppendTotals(std::string& out, const MonthTotals& totals) {
+  CString cost;
+  cost.Format(L"월비용: %s원", static_cast<LPCTSTR>(FormatGrouped(totals.cost)));
+  CString distance;
+  distance.Format(L"운행거리: %.fkm", static_cast<double>(totals.distance) * 0.001);
+  AppendUtf8(out, cost);
+  out += "\n";
+  AppendUtf8(out, distance);
+  out += "\n";
+}
+
+}  // namespace
+
+int RunMonth(const Arguments& args) {
+  if (args.size() != 3) return kUsage;
+  const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
+  const std::optional<long long> month = ParseInteger(args[2], 1, 12);
+  if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
+  if (!month) return Fail("bad month '" + args[2] + "' (1..12)");
+  CExpenseLedger ledger;
+  if (!LoadWhole(ledger, args[0], false)) return kFailed;
+  const int y = static_cast<int>(*year);
+  const int m = static_cast<int>(*month);
+  DayCell cells[kGridCells];
+  BuildMonthGrid(y, m, ledger, cells);
+  std::string out;
+  AppendGrid(out, cells);
+  AppendList(out, ledger, y, m);
+  AppendTotals(out, SumMonth(ledger, y, m));
+  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+}
+
+}  // namespace ledger_tool

@@ -1,0 +1,70 @@
+#include "tools/ledger/tool_io.h"
+
+#include <cstdio>
+
+#include "ledger/ledger_file_check.h"
+#include "platform/win/files.h"
+#include "platform/win/utf8.h"
+
+namespace ledger_tool {
+
+namespace {
+
+constexpr wchar_t kDataDevicePath[] = L"\\roadtally-ledger\\Roadtally.dat";
+
+// Why the file cannot be used, or empty when it can.
+std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
+  const std::string counts = "announces " + std::to_string(report.announced) + " records, holds " +
+                             std::to_string(report.present);
+  switch (report.state) {
+    case LedgerFileState::kWhole:
+      return {};
+    case LedgerFileState::kMissing:
+      return missingIsEmpty ? std::string() : "cannot open the file";
+    case LedgerFileState::kBadHeader:
+      return "not a Roadtally data file (bad header)";
+    case LedgerFileState::kTruncated:
+      return "file is cut short (" + counts + ")";
+    case LedgerFileState::kTrailing:
+      return "unexpected bytes after the last record (" + counts + ")";
+  }
+  return "unreadable";
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, const CString& text) {
+  // The texts come from the catalogue and number formatting: always valid.
+  out += Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
+}
+
+bool WriteOutput(const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "roadtally-ledger: %s\n", message.c_str());
+  return kFailed;
+}
+
+LPCTSTR BindDataFile(const std::string& hostPath) {
+  SetPathOverride(kDataDevicePath, hostPath);
+  return kDataDevicePath;
+}
+
+bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {
+  LPCTSTR path = BindDataFile(hostPath);
+  const LedgerFileReport report = ExamineLedgerFile(path);
+  if (const std::string problem = ProblemWith(report, missingIsEmpty); !problem.empty()) {
+    Fail(hostPath + ": " + problem);
+    return false;
+  }
+  ledger.Load(path);
+  if (ledger.m_nCount != report.announced) {
+    Fail(hostPath + ": could not read every record");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ledger_tool

@@ -1,0 +1,31 @@
+// What every command of the ledger tool shares: its output in UTF-8, its
+// one-line errors, and opening the data file named on the command line.
+#pragma once
+
+#include <string>
+
+#include "ledger/expense_ledger.h"
+
+namespace ledger_tool {
+
+// Exit statuses: a failure of the task, and a command line not understood.
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+// Appends wide text to out as UTF-8.
+void AppendUtf8(std::string& out, const CString& text);
+// Writes the whole text to standard output; false if it could not.
+bool WriteOutput(const std::string& text);
+// "roadtally-ledger: <message>" on standard error; returns kFailed.
+int Fail(const std::string& message);
+
+// The device path under which the file named on the command line is
+// opened (any host path works, whatever its characters).
+LPCTSTR BindDataFile(const std::string& hostPath);
+
+// Loads the file into the ledger. A missing file is an error unless
+// missingIsEmpty; a file that is not whole always is. On failure the
+// message is written and false returned.
+bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty);
+
+}  // namespace ledger_tool
