@@ -124,7 +124,7 @@ void FillArc(Canvas& canvas, double cx, double cy, double inner, double outer, d
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
       const double distance = std::hypot(dx, dy);
       if (distance < inner || distance > outer) continue;
-      double angle = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+      double angle = std::fmod(std::atan2(dy, dx) * 180.0 / std::numbers::pi + 360.0, 360.0);
       if (angle < from) angle += 360.0;
       if (angle <= to) canvas.Plot(x, y, color);
     }

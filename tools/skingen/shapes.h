@@ -40,7 +40,8 @@ void FillDisc(Canvas& canvas, double cx, double cy, double radius, gdi::Pixel co
 void StrokeLine(Canvas& canvas, double x0, double y0, double x1, double y1, double width,
                 gdi::Pixel color);
 // A ring between two radii, limited to angles [from, to] in degrees,
-// measured clockwise from the positive x axis (screen coordinates).
+// measured clockwise from the positive x axis (screen coordinates), with
+// 0 <= from < 360 and from <= to < from + 360.
 void FillArc(Canvas& canvas, double cx, double cy, double inner, double outer, double from,
              double to, gdi::Pixel color);
 
