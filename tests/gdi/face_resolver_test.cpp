@@ -1,0 +1,88 @@
+#include "platform/gdi/face_resolver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "platform/gdi/font_engine.h"
+#include "platform/gdi/font_library.h"
+#include "tests/gdi/text_canvas.h"
+
+namespace gdi_test {
+namespace {
+
+constexpr gdi::Pixel kWhite = 0xFFFFFF;
+
+Canvas Drawn(const gdi::Typeface& face) {
+  Canvas canvas(120, 30, kWhite);
+  const RECT all = canvas.Whole();
+  face.Draw(canvas.View(), 1, 1, L"지출입력", RGB(0, 0, 0), {&all, 1});
+  return canvas;
+}
+
+TEST(FaceResolver, BoldAndSlantAreSynthesisedWhenTheFileLacksThem) {
+  gdi::FaceResolver resolver;
+  const std::optional<gdi::FaceFile> regular = resolver.Resolve({L"Gulim", 14, 400, false});
+  ASSERT_TRUE(regular);
+  EXPECT_FALSE(regular->embolden);
+  EXPECT_FALSE(regular->slant);
+  gdi::FaceFile emboldened = *regular, slanted = *regular;
+  emboldened.embolden = true;
+  slanted.slant = true;
+  const auto library = std::make_shared<gdi::FontLibrary>();
+  const gdi::Typeface plain(library, regular, 14), heavy(library, emboldened, 14),
+      leaning(library, slanted, 14);
+  EXPECT_GT(Drawn(heavy).Darkness(), Drawn(plain).Darkness() * 11 / 10);
+  EXPECT_NE(Drawn(leaning).pixels, Drawn(plain).pixels);
+}
+
+// A fontconfig configuration that sees only the given font directory.
+class OnlyFontsIn {
+ public:
+  explicit OnlyFontsIn(const std::string& directory) {
+    if (const char* old = std::getenv("FONTCONFIG_FILE")) saved_ = old;
+    std::ofstream(path_) << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << directory
+                                     << "</dir><cachedir>fc-cache-test</cachedir></fontconfig>\n";
+    setenv("FONTCONFIG_FILE", path_.c_str(), 1);
+  }
+  ~OnlyFontsIn() {
+    if (saved_) setenv("FONTCONFIG_FILE", saved_->c_str(), 1);
+    else unsetenv("FONTCONFIG_FILE");
+    std::remove(path_.c_str());
+  }
+
+ private:
+  // fontconfig reads a relative name from its own directory, not ours.
+  const std::string path_ = std::filesystem::absolute("fonts_only.conf").string();
+  std::optional<std::string> saved_;
+};
+
+TEST(FaceResolver, WithoutKoreanFacesWarnsOnceAndUsesWhatExists) {
+  const OnlyFontsIn latinOnly("/usr/share/fonts/truetype/dejavu");
+  testing::internal::CaptureStderr();
+  gdi::FontEngine engine;
+  const auto face = engine.Get({L"Gulim", 14, 400, false});
+  engine.Get({L"Gulim", 15, 700, false});
+  const std::string warnings = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 1) << warnings;
+  EXPECT_NE(warnings.find("Korean"), std::string::npos) << warnings;
+  EXPECT_EQ(face->Metrics().height, 14);
+  EXPECT_GT(face->Measure(L"Oil").cx, 0);
+}
+
+TEST(FaceResolver, WithNoFontsAtAllTextMeasuresZeroAndDrawsNothing) {
+  const OnlyFontsIn nothing("/nonexistent-font-dir");
+  gdi::FontEngine engine;
+  const auto face = engine.Get({L"Gulim", 14, 400, false});
+  ASSERT_TRUE(face);
+  EXPECT_EQ(face->Measure(L"지출입력").cx, 0);
+  EXPECT_EQ(Drawn(*face).CountNot(kWhite), 0);
+}
+
+}  // namespace
+}  // namespace gdi_test
