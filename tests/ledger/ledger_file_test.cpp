@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "ledger/expense_ledger.h"
+#include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
 
 using namespace ledger_test;
@@ -183,4 +184,15 @@ TEST_F(LedgerFileTest, FailedSaveReportsFalseAndLeavesTheOldFile) {
   EXPECT_FALSE(neverLoaded.Save(nullptr));
   EXPECT_EQ(before, ReadBytes(HostPath()));
   EXPECT_EQ(3, ledger.m_nCount) << "memory keeps the change";
+}
+
+TEST_F(LedgerFileTest, SaveIntoAnUnwritableDirectoryFailsAndKeepsTheOldFile) {
+  Load(TwoRecordsOutOfOrder());
+  const Bytes before = ReadBytes(HostPath());
+  ledger.RemoveAt(0);
+  FrozenDir frozen(dir.path());
+  if (!frozen.frozen()) GTEST_SKIP() << "this file system cannot make a directory immutable";
+  EXPECT_FALSE(ledger.Save(nullptr));
+  EXPECT_EQ(before, ReadBytes(HostPath()));
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()), {}));
 }

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/ledger/frozen_dir.h"
+#include "tests/ledger/ledger_bytes.h"
+#include "tests/tools/ledger/tool_run.h"
+
+using namespace ledger_test;
+
+namespace {
+
+class LedgerToolTest : public ::testing::Test {
+ protected:
+  std::string File() const { return (dir.path() / "Roadtally.dat").string(); }
+  ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
+  Bytes Saved() const { return ReadBytes(File()); }
+
+  // Four records in no particular order, one of them in February.
+  void WriteSample() {
+    Bytes file = Header(4);
+    PutRecord(file, 2005, 3, 8, 0, 5500000, 4050, 412300);
+    PutRecord(file, 2005, 3, 1, 5, 123456789, 0, 12350);
+    PutRecord(file, 2005, 2, 28, 17, 99, 0, -7900);
+    PutRecord(file, 2005, 3, 31, 21, 0, 0, 7000);
+    WriteBytes(File(), file);
+  }
+
+  void ExpectOneLineError(const ToolResult& r, int status) {
+    EXPECT_EQ(status, r.status);
+    EXPECT_EQ("", r.out);
+    ASSERT_FALSE(r.err.empty());
+    EXPECT_EQ(0u, r.err.rfind("roadtally-ledger: ", 0)) << r.err;
+    EXPECT_EQ(r.err.size() - 1, r.err.find('\n')) << r.err;
+  }
+
+  ScratchDir dir;
+  ScratchDir captures;  // apart, so that freezing dir leaves room for output
+};
+
+}  // namespace
+
+TEST_F(LedgerToolTest, ShowListsEveryRecordInDateOrder) {
+  WriteSample();
+  const ToolResult r = Run({"show", File()});
+  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(
+      "2005-02-28\t17\t브레이크 패드\t0.00\t0.99\t-7.900\n"
+      "2005-03-01\t5\t엔진오일\t0.00\t1234567.89\t12.350\n"
+      "2005-03-08\t0\t주유-충전\t40.50\t55000.00\t412.300\n"
+      "2005-03-31\t21\t와이퍼 블레이드\t0.00\t0.00\t7.000\n",
+      r.out);
+  EXPECT_EQ("", r.err);
+}
+
+TEST_F(LedgerToolTest, CsvHasItsHeaderAndCrlfLines) {
+  WriteSample();
+  const ToolResult r = Run({"csv", File()});
+  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(
+      "date,item_id,item,fuel_l,cost,distance_km\r\n"
+      "2005-02-28,17,브레이크 패드,0.00,0.99,-7.900\r\n"
+      "2005-03-01,5,엔진오일,0.00,1234567.89,12.350\r\n"
+      "2005-03-08,0,주유-충전,40.50,55000.00,412.300\r\n"
+      "2005-03-31,21,와이퍼 블레이드,0.00,0.00,7.000\r\n",
+      r.out);
+}
+
+TEST_F(LedgerToolTest, MonthPrintsGridListAndTotals) {
+  WriteSample();
+  const ToolResult r = Run({"month", File(), "2005", "3"});
+  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(
+      "         1 M 2   3   4   5  \n"
+      " 6   7   8F  9  10  11  12  \n"
+      "13  14  15  16  17  18  19  \n"
+      "20  21  22  23  24  25  26  \n"
+      "27  28  29  30  31 M        \n"
+      "3/01\t엔진오일\t1234567.89\n"
+      "3/08\t주유-충전\t55000.00\n"
+      "3/31\t와이퍼 블레이드\t0.00\n"
+      "월비용: 1,289,567원\n"
+      "운행거리: 432km\n",
+      r.out);
+}
+
+TEST_F(LedgerToolTest, MonthWithNegativeDistanceOrNoRecords) {
+  WriteSample();
+  const ToolResult february = Run({"month", File(), "2005", "2"});
+  EXPECT_EQ(0, february.status);
+  EXPECT_NE(std::string::npos, february.out.find("2/28\t브레이크 패드\t0.99\n월비용: 0원\n운행거리: 8km\n"));
+  const ToolResult empty = Run({"month", File(), "2009", "2"});
+  EXPECT_EQ(
+      " 1   2   3   4   5   6   7  \n"
+      " 8   9  10  11  12  13  14  \n"
+      "15  16  17  18  19  20  21  \n"
+      "22  23  24  25  26  27  28  \n"
+      "월비용: 0원\n"
+      "운행거리: 0km\n",
+      empty.out);
+}
+
+TEST_F(LedgerToolTest, MonthMarksBothKindsOnOneDay) {
+  Bytes file = Header(2);
+  PutRecord(file, 2005, 1, 1, 3, 100, 0, 0);
+  PutRecord(file, 2005, 1, 1, 0, 100, 0, 0);
+  WriteBytes(File(), file);
+  const ToolResult r = Run({"month", File(), "2005", "1"});
+  EXPECT_EQ(0u, r.out.find("                         1FM\n 2   3"));
+  EXPECT_NE(std::string::npos, r.out.find("\n30  31                      \n"));
+}
+
+TEST_F(LedgerToolTest, AddCreatesTheFileThenKeepsItSorted) {
+  EXPECT_EQ(0, Run({"add", File(), "2005-03-08", "0", "40.5", "55000", "412.3"}).status);
+  Bytes expected = Header(1);
+  PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
+  EXPECT_EQ(expected, Saved());
+
+  EXPECT_EQ(0, Run({"add", File(), "2004-12-31", "17", "0", "12.34", "0"}).status);
+  expected = Header(2);
+  PutRecord(expected, 2004, 12, 31, 17, 1234, 0, 0);
+  PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
+  EXPECT_EQ(expected, Saved());
+}
+
+TEST_F(LedgerToolTest, AddTakesTheLargestValuesThatFit) {
+  EXPECT_EQ(0, Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).status);
+  Bytes expected = Header(1);
+  PutRecord(expected, 2004, 2, 29, 21, 2147483647, 0, -2147483647);
+  EXPECT_EQ(expected, Saved());
+}
+
+TEST_F(LedgerToolTest, AddRefusesBadValuesAndLeavesTheFile) {
+  WriteSample();
+  const Bytes before = Saved();
+  const std::vector<std::vector<std::string>> refused = {
+      {"2005-03-08", "0", "10", "0", "0"},        // neither cost nor distance
+      {"2005-03-08", "0", "10", "0.004", "0"},    // cost rounds to 0
+      {"2005-02-29", "0", "0", "1", "0"},         // not a leap year
+      {"2005-13-01", "0", "0", "1", "0"},
+      {"0000-01-01", "0", "0", "1", "0"},
+      {"2005-3-1", "0", "0", "1", "0"},
+      {"2005-03-08", "22", "0", "1", "0"},        // no such item
+      {"2005-03-08", "-1", "0", "1", "0"},
+      {"2005-03-08", "x", "0", "1", "0"},
+      {"2005-03-08", "0", "0", "21474836.48", "0"},  // 2^31 hundredths
+      {"2005-03-08", "0", "0", "1", "2147483.648"},
+      {"2005-03-08", "0", "0", "0x10", "0"},
+      {"2005-03-08", "0", "0", "1e3", "0"},
+      {"2005-03-08", "0", "nan", "1", "0"},
+      {"2005-03-08", "0", "0", "", "1"},
+      {"2005-03-08", "0", "0", "1.2.3", "0"},
+  };
+  for (const auto& values : refused) {
+    std::vector<std::string> args = {"add", File()};
+    args.insert(args.end(), values.begin(), values.end());
+    SCOPED_TRACE(values[0] + " " + values[1] + " " + values[2] + " " + values[3] + " " + values[4]);
+    ExpectOneLineError(Run(args), 1);
+    EXPECT_EQ(before, Saved());
+  }
+}
+
+TEST_F(LedgerToolTest, RemoveTakesALedgerIndex) {
+  WriteSample();
+  EXPECT_EQ(0, Run({"remove", File(), "1"}).status);
+  Bytes expected = Header(3);
+  PutRecord(expected, 2005, 2, 28, 17, 99, 0, -7900);
+  PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
+  PutRecord(expected, 2005, 3, 31, 21, 0, 0, 7000);
+  EXPECT_EQ(expected, Saved());
+  for (const char* index : {"3", "-1", "x", ""}) {
+    ExpectOneLineError(Run({"remove", File(), index}), 1);
+    EXPECT_EQ(expected, Saved());
+  }
+}
+
+TEST_F(LedgerToolTest, MissingDamagedOrCutShortFilesAreErrorsWithNoTable) {
+  ExpectOneLineError(Run({"show", File()}), 1);
+  ExpectOneLineError(Run({"remove", File(), "0"}), 1);
+  EXPECT_FALSE(std::filesystem::exists(File()));
+
+  WriteBytes(File(), Bytes(24, 'x'));
+  ExpectOneLineError(Run({"csv", File()}), 1);
+  ExpectOneLineError(Run({"add", File(), "2005-03-08", "0", "0", "1", "0"}), 1);
+  EXPECT_EQ(Bytes(24, 'x'), Saved());
+
+  WriteSample();
+  Bytes cut = Saved();
+  cut.resize(cut.size() - 1);
+  WriteBytes(File(), cut);
+  ExpectOneLineError(Run({"show", File()}), 1);
+  ExpectOneLineError(Run({"month", File(), "2005", "3"}), 1);
+
+  Bytes forged = Header(1000000);
+  PutRecord(forged, 2005, 3, 8, 0, 100, 0, 0);
+  WriteBytes(File(), forged);
+  ExpectOneLineError(Run({"show", File()}), 1);
+}
+
+TEST_F(LedgerToolTest, FailedSaveExitsOneAndKeepsTheOldFile) {
+  WriteSample();
+  const Bytes before = Saved();
+  ExpectOneLineError(Run({"add", (dir.path() / "no" / "such.dat").string(), "2005-03-08", "0", "0", "1", "0"}), 1);
+  FrozenDir frozen(dir.path());
+  if (!frozen.frozen()) GTEST_SKIP() << "this file system cannot make a directory immutable";
+  ExpectOneLineError(Run({"add", File(), "2005-03-09", "0", "0", "1", "0"}), 1);
+  ExpectOneLineError(Run({"remove", File(), "0"}), 1);
+  EXPECT_EQ(before, Saved());
+}
+
+TEST_F(LedgerToolTest, UsageErrorsExitTwo) {
+  WriteSample();
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {}, {"frobnicate", File()}, {"show"}, {"show", File(), "extra"}, {"month", File(), "2005"},
+           {"add", File(), "2005-03-08"}, {"remove", File()}}) {
+    const ToolResult r = Run(args);
+    EXPECT_EQ(2, r.status);
+    EXPECT_EQ("", r.out);
+    EXPECT_NE(std::string::npos, r.err.find("usage:"));
+  }
+  ExpectOneLineError(Run({"month", File(), "2005", "13"}), 1);
+  ExpectOneLineError(Run({"month", File(), "0", "1"}), 1);
+  EXPECT_EQ(0, Run({"--help"}).status);
+}

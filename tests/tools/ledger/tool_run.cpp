@@ -1,0 +1,46 @@
+#include "tests/tools/ledger/tool_run.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace ledger_test {
+
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+[[noreturn]] void ExecTool(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
+  const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(LEDGER_TOOL));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  ::execv(LEDGER_TOOL, argv.data());
+  ::_exit(127);
+}
+
+}  // namespace
+
+ToolResult RunTool(const std::vector<std::string>& args, const std::filesystem::path& scratch) {
+  const std::string out = (scratch / "tool.out").string();
+  const std::string err = (scratch / "tool.err").string();
+  const pid_t child = ::fork();
+  if (child == 0) ExecTool(args, out, err);
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return {-1, "", ""};
+  ToolResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return result;
+}
+
+}  // namespace ledger_test
