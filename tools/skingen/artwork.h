@@ -26,7 +26,7 @@ ArtworkList DrawMessageBoxSkins();   // 2251, 1001, 2795, 2796
 ArtworkList DrawAllBitmaps();
 res::Image DrawProgramIcon();  // icon 128
 
-// Every bitmap scaled 2x on a neutral ground, each labelled with its id.
+// The given images scaled 2x on a neutral ground, each labelled with its id.
 res::Image DrawContactSheet(const ArtworkList& bitmaps);
 
 }  // namespace skingen

@@ -1,7 +1,6 @@
 #include "tools/skingen/canvas.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace skingen {
 
@@ -24,10 +23,6 @@ res::Image Crop(const res::Image& source, const RECT& area) {
     std::copy(from, from + part.width, part.pixels.begin() + static_cast<std::ptrdiff_t>(y) * part.width);
   }
   return part;
-}
-
-gdi::Pixel Canvas::At(int x, int y) const {
-  return Contains(x, y) ? image_.pixels[static_cast<std::size_t>(y) * Width() + x] : 0;
 }
 
 void Canvas::Plot(int x, int y, gdi::Pixel color) {
@@ -55,25 +50,6 @@ void Canvas::Frame(const RECT& area, gdi::Pixel color) {
   HLine(area.left, area.right, area.bottom - 1, color);
   VLine(area.left, area.top, area.bottom, color);
   VLine(area.right - 1, area.top, area.bottom, color);
-}
-
-void Canvas::Line(int x0, int y0, int x1, int y1, gdi::Pixel color) {
-  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-  int error = dx + dy;
-  for (;;) {
-    Plot(x0, y0, color);
-    if (x0 == x1 && y0 == y1) return;
-    const int doubled = 2 * error;
-    if (doubled >= dy) error += dy, x0 += sx;
-    if (doubled <= dx) error += dx, y0 += sy;
-  }
-}
-
-void Canvas::Paste(const res::Image& source, int x, int y) {
-  for (int row = 0; row < source.height; ++row)
-    for (int col = 0; col < source.width; ++col)
-      Plot(x + col, y + row, source.pixels[static_cast<std::size_t>(row) * source.width + col]);
 }
 
 }  // namespace skingen

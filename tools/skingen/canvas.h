@@ -1,5 +1,5 @@
 // A drawing canvas over an image: clipped pixel writes, filled and framed
-// rectangles, lines. Every primitive is hard-edged so that nothing ever
+// rectangles and straight runs. Every primitive is hard-edged so that nothing ever
 // blends into the transparent key colour.
 #pragma once
 
@@ -14,7 +14,6 @@ constexpr gdi::Pixel Rgb(int r, int g, int b) {
          static_cast<gdi::Pixel>(b);
 }
 
-constexpr RECT Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
 constexpr RECT Inset(const RECT& r, int by) {
   return {r.left + by, r.top + by, r.right - by, r.bottom - by};
 }
@@ -35,14 +34,11 @@ class Canvas {
   int Height() const { return image_.height; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
 
-  gdi::Pixel At(int x, int y) const;
   void Plot(int x, int y, gdi::Pixel color);
   void Fill(const RECT& area, gdi::Pixel color);
   void HLine(int left, int right, int y, gdi::Pixel color);  // right exclusive
   void VLine(int x, int top, int bottom, gdi::Pixel color);  // bottom exclusive
   void Frame(const RECT& area, gdi::Pixel color);            // one pixel inside the edges
-  void Line(int x0, int y0, int x1, int y1, gdi::Pixel color);
-  void Paste(const res::Image& source, int x, int y);
 
   res::Image& Image() { return image_; }
 

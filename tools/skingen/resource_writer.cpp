@@ -56,11 +56,14 @@ bool WriteResources(const std::string& folder, std::string& error) {
   bool ok = true;
   for (const Artwork& art : bitmaps)
     ok = ok && WritePng(root / "bitmaps" / (std::to_string(art.id) + ".png"), art.image);
-  ok = ok && WritePng(root / "icons" / (std::to_string(kProgramIconId) + ".png"), DrawProgramIcon());
+  const res::Image icon = DrawProgramIcon();
+  ok = ok && WritePng(root / "icons" / (std::to_string(kProgramIconId) + ".png"), icon);
   for (const DialogText& dialog : dialogs)
     ok = ok && WriteText(root / "dialogs" / (std::to_string(dialog.id) + ".dlg"), dialog.text);
   ok = ok && WriteText(root / "manifest.txt", Manifest(bitmaps, dialogs));
-  ok = ok && WritePng(root / "contact-sheet.png", DrawContactSheet(bitmaps));
+  ArtworkList reviewed = bitmaps;
+  reviewed.push_back({kProgramIconId, icon});
+  ok = ok && WritePng(root / "contact-sheet.png", DrawContactSheet(reviewed));
   if (!ok) error = "cannot write the resources under " + folder;
   return ok;
 }
