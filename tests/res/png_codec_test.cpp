@@ -28,6 +28,45 @@ std::vector<std::uint8_t> MakePng(png_uint_32 format, int width, int height,
   return bytes;
 }
 
+// CRC-32 as PNG chunks carry it, bit by bit.
+std::uint32_t Crc(const std::vector<std::uint8_t>& bytes) {
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (std::uint8_t byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+  }
+  return ~crc;
+}
+
+void PutBig32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+  std::vector<std::uint8_t> body(type, type + 4);
+  body.insert(body.end(), data.begin(), data.end());
+  PutBig32(out, static_cast<std::uint32_t>(data.size()));
+  out.insert(out.end(), body.begin(), body.end());
+  PutBig32(out, Crc(body));
+}
+
+// A 1 x 1 16-bit grey PNG with no gamma chunk: the kind the simplified
+// writer cannot make. Its image data is one stored (uncompressed) deflate block.
+std::vector<std::uint8_t> SixteenBitGray(std::uint16_t sample) {
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  PutChunk(png, "IHDR", {0, 0, 0, 1, 0, 0, 0, 1, 16, 0, 0, 0, 0});
+  const std::vector<std::uint8_t> row = {0, static_cast<std::uint8_t>(sample >> 8),
+                                         static_cast<std::uint8_t>(sample)};
+  std::uint32_t a = 1, b = 0;  // Adler-32 of the row
+  for (std::uint8_t byte : row) a = (a + byte) % 65521, b = (b + a) % 65521;
+  std::vector<std::uint8_t> zlib = {0x78, 0x01, 0x01, 3, 0, 0xFC, 0xFF};
+  zlib.insert(zlib.end(), row.begin(), row.end());
+  PutBig32(zlib, b << 16 | a);
+  PutChunk(png, "IDAT", zlib);
+  PutChunk(png, "IEND", {});
+  return png;
+}
+
 TEST(PngCodec, RoundTripKeepsEveryPixelAndIgnoresStridePadding) {
   // 3 x 2 image inside rows of 4 pixels; the padding must not reach the file.
   std::vector<gdi::Pixel> buffer = {0xFF0000, 0x00FF00, 0x0000FF, 0xDEAD00,
@@ -53,6 +92,17 @@ TEST(PngCodec, GrayAndGrayAlphaExpandToEqualChannelsWithAlphaDropped) {
   const auto grayAlpha = res::DecodePng(MakePng(PNG_FORMAT_GA, 1, 1, {0x40, 0x00}));
   ASSERT_TRUE(grayAlpha);
   EXPECT_EQ(grayAlpha->pixels, (std::vector<gdi::Pixel>{0x404040}));
+}
+
+// 0x8000 of 0xFFFF is 128 of 255 when both are sRGB; read as linear light
+// it would come out near 0xBC.
+TEST(PngCodec, SixteenBitSamplesWithoutGammaScaleToEightBits) {
+  const auto image = res::DecodePng(SixteenBitGray(0x8000));
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->pixels, std::vector<gdi::Pixel>{0x808080});
+  const auto white = res::DecodePng(SixteenBitGray(0xFFFF));
+  ASSERT_TRUE(white);
+  EXPECT_EQ(white->pixels, std::vector<gdi::Pixel>{0xFFFFFF});
 }
 
 TEST(PngCodec, PaletteIndicesExpandToTheirColours) {
