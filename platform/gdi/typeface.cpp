@@ -20,9 +20,10 @@ namespace {
 // Larger cells would only come from a broken request and cost megabytes
 // of coverage per glyph.
 constexpr int kMaxHeight = 512;
-// The auto-hinter at normal strength snaps stems on both axes, which keeps
-// the many short strokes of Hangul at 13-15 px sharp.
-constexpr FT_Int32 kLoadFlags = FT_LOAD_FORCE_AUTOHINT | FT_LOAD_TARGET_NORMAL;
+// The face's own hints at full strength: the Korean faces carry hand-made
+// instructions for small sizes, which keep the many short strokes of Hangul
+// at 13-15 px sharper and darker than the auto-hinter does.
+constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_NORMAL;
 constexpr int kFullCoverage = 255;
 
 // The face's design ascent and descent as Windows measures a cell: the
