@@ -12,9 +12,9 @@ namespace {
 
 constexpr int kDefaultHeight = 12;
 
-using SpecKey = std::tuple<std::wstring, int, int, bool>;
+using RequestKey = std::tuple<std::wstring, int, int, bool>;
 
-SpecKey KeyOf(const FontSpec& spec) {
+RequestKey KeyOf(const FontSpec& spec) {
   return {spec.face, spec.height == 0 ? kDefaultHeight : spec.height, spec.weight, spec.italic};
 }
 
@@ -23,14 +23,14 @@ SpecKey KeyOf(const FontSpec& spec) {
 struct FontEngine::State {
   std::shared_ptr<const FontLibrary> library = std::make_shared<FontLibrary>();
   FaceResolver resolver;
-  std::map<SpecKey, std::shared_ptr<Typeface>> typefaces;
+  std::map<RequestKey, std::shared_ptr<Typeface>> typefaces;
 };
 
 FontEngine::FontEngine() : state_(std::make_unique<State>()) {}
 FontEngine::~FontEngine() = default;
 
 std::shared_ptr<Typeface> FontEngine::Get(const FontSpec& spec) {
-  const SpecKey key = KeyOf(spec);
+  const RequestKey key = KeyOf(spec);
   std::shared_ptr<Typeface>& typeface = state_->typefaces[key];
   if (!typeface)
     typeface = std::make_shared<Typeface>(state_->library, state_->resolver.Resolve(spec),

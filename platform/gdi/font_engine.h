@@ -25,7 +25,7 @@ class FontEngine : public platform::Service {
   FontEngine();
   ~FontEngine() override;
 
-  // Never null; the same spec gives the same typeface while the engine
+  // Never null; the same request gives the same typeface while the engine
   // lives. With no face installed at all it measures zero and draws nothing.
   std::shared_ptr<Typeface> Get(const FontSpec& spec);
 
