@@ -6,6 +6,7 @@
 #include "platform/host/host.h"
 #include "platform/res/utf8.h"
 #include "platform/win/winbase.h"
+#include "platform/win/window_manager.h"
 
 namespace {
 host::Host* Host() { return platform::Context::Get().TryGet<host::Host>(); }
@@ -16,7 +17,12 @@ DWORD GetTickCount() {
   return host ? host->TickCount() : 0;
 }
 
+// What was drawn before the pause is on the screen during it, as on the
+// device, where windows draw straight to the display: a pressed button shows
+// pressed while its handler waits.
 void Sleep(DWORD milliseconds) {
+  if (auto* manager = platform::Context::Get().TryGet<win::WindowManager>())
+    manager->compositor.PresentIfChanged(*manager);
   if (host::Host* host = Host()) host->Sleep(milliseconds);
 }
 

@@ -1,0 +1,312 @@
+#include "app/main_wnd.h"
+
+#include <cwchar>
+
+#include "ledger/data_path.h"
+#include "ledger/expense_ledger.h"
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kFrameColour = RGB(241, 154, 66);
+constexpr COLORREF kKeyGreen = RGB(0, 255, 0);
+constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kCloseKey = 0xC3;
+
+enum Button { kPrev = 1, kNext = 2, kEntry = 3, kMonthList = 4, kNone = 5, kExit = 6 };
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
+  ON_WM_CREATE()
+  ON_WM_PAINT()
+  ON_WM_ERASEBKGND()
+  ON_WM_SIZE()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_KEYDOWN()
+  ON_WM_KEYUP()
+  ON_WM_TIMER()
+  ON_WM_CLOSE()
+  ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+CMainWnd::CMainWnd() = default;
+
+// Whatever the default hook makes of the style, the window is a popup.
+BOOL CMainWnd::PreCreateWindow(CREATESTRUCT& cs) {
+  cs.style |= WS_CHILD;
+  const BOOL result = CWnd::PreCreateWindow(cs);
+  cs.style &= ~(WS_CHILD | WS_POPUP);
+  cs.style |= WS_POPUP;
+  return result;
+}
+
+void CMainWnd::PostNcDestroy() { delete this; }
+
+int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+  if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+  wchar_t modulePath[kModulePathCapacity] = {};
+  GetModuleFileName(nullptr, modulePath, kModulePathCapacity);
+  GetLedger()->Load(BuildDataPath(modulePath));
+  m_bmpBackground.LoadBitmap(168);
+  m_skinMarks.LoadFromResource(2793, 12, 14, kKeyGreen);
+  m_rcGrid.SetRect(24, 65, 296, 202);
+  m_sizeCell = CSize(39, 23);
+  m_rcTitle.SetRect(95, 8, 226, 30);
+  m_rcButton[kPrev].SetRect(11, 8, 43, 34);
+  m_rcButton[kNext].SetRect(278, 8, 310, 34);
+  m_rcButton[kEntry].SetRect(6, 210, 81, 234);
+  m_rcButton[kMonthList].SetRect(82, 210, 157, 234);
+  m_rcButton[kNone].SetRect(0, 0, 0, 0);
+  m_rcButton[kExit].SetRect(237, 210, 312, 234);
+  m_bmpPressedButton.LoadBitmap(164);
+  m_bmpPrevPressed.LoadBitmap(165);
+  m_bmpNextPressed.LoadBitmap(166);
+  SetToday();
+  return 0;
+}
+
+void CMainWnd::SetToday() {
+  GetLocalTime(&m_timeNow);
+  m_nYear = m_timeNow.wYear;
+  m_nMonth = m_timeNow.wMonth;
+  m_nDay = m_timeNow.wDay;
+  BuildMonthGrid();
+}
+
+void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
+
+// --- painting ---------------------------------------------------------------
+
+BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CMainWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
+
+void CMainWnd::PrepareBackBuffer() {
+  if (m_dcBack.GetSafeHdc()) return;
+  GetClientRect(&m_rcClient);
+  if (m_rcClient.Width() <= 0) return;
+  CClientDC windowDC(this);
+  m_dcBack.CreateCompatibleDC(&windowDC);
+  m_bmpBack.CreateCompatibleBitmap(&windowDC, m_rcClient.Width(), m_rcClient.Height());
+  m_pOldBackBitmap = m_dcBack.SelectObject(&m_bmpBack);
+}
+
+void CMainWnd::ReleaseBackBuffer() {
+  if (!m_dcBack.GetSafeHdc()) return;
+  m_dcBack.SelectObject(m_pOldBackBitmap);
+  m_dcBack.DeleteDC();
+  m_bmpBack.DeleteObject();
+}
+
+void CMainWnd::BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX,
+                          int srcY) {
+  if (!m_dcSrc.GetSafeHdc()) m_dcSrc.CreateCompatibleDC(pDC);
+  CBitmap* pOld = m_dcSrc.SelectObject(pBitmap);
+  pDC->BitBlt(x, y, cx, cy, &m_dcSrc, srcX, srcY, SRCCOPY);
+  m_dcSrc.SelectObject(pOld);
+}
+
+void CMainWnd::BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
+  BlitBitmap(pDC, pBitmap, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0);
+}
+
+void CMainWnd::OnPaint() {
+  PrepareBackBuffer();
+  CPaintDC dc(this);
+  // Without a client area there is nothing to compose into.
+  if (!m_dcBack.GetSafeHdc()) return;
+  BlitBitmap(&m_dcBack, &m_bmpBackground, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
+  m_dcBack.SetBkMode(TRANSPARENT);
+  if (m_nPressed == kPrev) BlitBitmapToRect(&m_dcBack, &m_bmpPrevPressed, m_rcButton[kPrev]);
+  if (m_nPressed == kNext) BlitBitmapToRect(&m_dcBack, &m_bmpNextPressed, m_rcButton[kNext]);
+  if (!m_font.GetSafeHandle())
+    m_font.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
+                      L"Gulim");
+  CFont* pOldFont = m_dcBack.SelectObject(&m_font);
+  PaintDays();
+  wchar_t title[32];
+  std::swprintf(title, 32, L"%d년 %d월", m_nYear, m_nMonth);
+  m_dcBack.DrawText(title, -1, &m_rcTitle, kCentred);
+  PaintLabels();
+  m_dcBack.SelectObject(pOldFont);
+  dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
+}
+
+// Day numbers and markers; also finds the highlighted cell for the key moves.
+void CMainWnd::PaintDays() {
+  m_nSelCol = -1;
+  m_nSelRow = -1;
+  m_dcBack.SetTextColor(kRed);
+  for (int c = 0; c < 7; ++c) {
+    for (int r = 0; r < 7; ++r) {
+      DayCell& cell = m_cells[c * 7 + r];
+      if (cell.nDay == 0) continue;
+      const int left = 24 + 39 * c, top = 65 + 23 * r;
+      CRect rect(left, top, left + 39, top + 23);
+      if (cell.bFuel) m_skinMarks.DrawStripCellTransparent(&m_dcBack, 0, CPoint(left + 2, top + 2), 1);
+      if (cell.bOther)
+        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 1, CPoint(rect.right - 14, top + 2), 1);
+      m_dcBack.DrawText(cell.szDay, -1, &rect, kCentred);
+      if (m_nDay == cell.nDay) {
+        m_nSelCol = c;
+        m_nSelRow = r;
+        DrawSelectionFrame(rect);
+      }
+    }
+    m_dcBack.SetTextColor(kBlack);
+  }
+}
+
+// Two one-pixel frames, the second inside the first.
+void CMainWnd::DrawSelectionFrame(CRect cell) {
+  CPen pen(PS_SOLID, 1, kFrameColour);
+  CPen* pOldPen = m_dcBack.SelectObject(&pen);
+  CRect frame(cell.left, cell.top, cell.right - 1, cell.bottom - 1);
+  for (int pass = 0; pass < 2; ++pass) {
+    m_dcBack.MoveTo(frame.left, frame.top);
+    m_dcBack.LineTo(frame.right, frame.top);
+    m_dcBack.LineTo(frame.right, frame.bottom);
+    m_dcBack.LineTo(frame.left, frame.bottom);
+    m_dcBack.LineTo(frame.left, frame.top);
+    frame.DeflateRect(1, 1);
+  }
+  m_dcBack.SelectObject(pOldPen);
+}
+
+void CMainWnd::PaintLabels() {
+  if (m_nPressed >= kEntry) {
+    m_dcBack.SetTextColor(kBlack);
+    BlitBitmapToRect(&m_dcBack, &m_bmpPressedButton, m_rcButton[m_nPressed]);
+  } else {
+    m_dcBack.SetTextColor(kWhite);
+  }
+  m_dcBack.DrawText(L"지출입력", -1, &m_rcButton[kEntry], kCentred);
+  m_dcBack.DrawText(L"월별보기", -1, &m_rcButton[kMonthList], kCentred);
+  m_dcBack.DrawText(L"종   료", -1, &m_rcButton[kExit], kCentred);
+}
+
+// --- input ------------------------------------------------------------------
+
+int CMainWnd::HitTestButton(CPoint point) const {
+  for (int i = kPrev; i <= kExit; ++i)
+    if (m_rcButton[i].PtInRect(point)) return i;
+  return 0;
+}
+
+void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
+  m_nPressed = HitTestButton(point);
+  if (m_nPressed) {
+    const CRect pressed = m_rcButton[m_nPressed];
+    InvalidateRect(&pressed, FALSE);
+    UpdateWindow();
+    Sleep(200);
+    InvalidateRect(&pressed, FALSE);
+    RunButtonAction(m_nPressed);
+    m_nPressed = 0;
+    return;
+  }
+  if (m_rcGrid.PtInRect(point)) {
+    const int column = (point.x - 24) / 39, row = (point.y - 65) / 23;
+    const DayCell& cell = m_cells[column * 7 + row];
+    if (cell.nDay != 0) {
+      if (m_nSelRow >= 0) InvalidateCell(m_nSelCol, m_nSelRow);
+      m_nDay = cell.nDay;
+      InvalidateCell(column, row);
+    }
+  }
+  CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CMainWnd::OnLButtonUp(UINT nFlags, CPoint point) { CWnd::OnLButtonUp(nFlags, point); }
+
+void CMainWnd::RunButtonAction(int button) {
+  switch (button) {
+    case kPrev: PrevMonth(); break;
+    case kNext: NextMonth(); break;
+    case kEntry: OpenEntryDialog(); break;
+    case kMonthList: OpenMonthList(); break;
+    case kExit: PostMessage(WM_CLOSE, 0, 0); break;
+    default: break;
+  }
+}
+
+void CMainWnd::OpenEntryDialog() {}
+
+void CMainWnd::OpenMonthList() {}
+
+void CMainWnd::InvalidateCell(int column, int row) {
+  const CRect cell(24 + 39 * column, 65 + 23 * row, 24 + 39 * column + 39, 65 + 23 * row + 23);
+  InvalidateRect(&cell, FALSE);
+}
+
+// The cells reach one pixel past the grid's hit rectangle on the right and
+// at the bottom, where a highlight frame can lie: repaint all of them.
+void CMainWnd::ShowSteppedMonth() {
+  BuildMonthGrid();
+  const CRect cells(24, 65, 24 + 39 * 7, 65 + 23 * 6);
+  InvalidateRect(&m_rcTitle, FALSE);
+  InvalidateRect(&cells, FALSE);
+}
+
+void CMainWnd::PrevMonth() {
+  if (m_nYear <= kFirstYear && m_nMonth <= 1) return;
+  if (--m_nMonth < 1) {
+    m_nMonth = 12;
+    --m_nYear;
+  }
+  ShowSteppedMonth();
+}
+
+void CMainWnd::NextMonth() {
+  if (m_nYear >= kLastYear && m_nMonth >= 12) return;
+  if (++m_nMonth > 12) {
+    m_nMonth = 1;
+    ++m_nYear;
+  }
+  ShowSteppedMonth();
+}
+
+// The arrows move the highlight within its row or column, wrapping around
+// and skipping empty cells; the highlighted cell has a day, so the search ends.
+void CMainWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  int c = m_nSelCol, r = m_nSelRow;
+  auto empty = [&] { return m_cells[c * 7 + r].nDay == 0; };
+  switch (nChar) {
+    case VK_LEFT: if (c >= 0) do c = (c + 6) % 7; while (empty()); break;
+    case VK_RIGHT: if (c >= 0) do c = (c + 1) % 7; while (empty()); break;
+    case VK_UP: if (r >= 0) do r = (r + 6) % 7; while (empty()); break;
+    case VK_DOWN: if (r >= 0) do r = (r + 1) % 7; while (empty()); break;
+    default: return;
+  }
+  if (m_nSelCol < 0) return;
+  m_nDay = m_cells[c * 7 + r].nDay;
+  InvalidateCell(m_nSelCol, m_nSelRow);
+  InvalidateCell(c, r);
+  UpdateWindow();
+  CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CMainWnd::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) {
+  if (nChar == kCloseKey) {
+    PostMessage(WM_CLOSE, 0, 0);
+    return;
+  }
+  CWnd::OnKeyUp(nChar, nRepCnt, nFlags);
+}
+
+void CMainWnd::OnTimer(UINT_PTR nIDEvent) {
+  KillTimer(nIDEvent);
+  CWnd::OnTimer(nIDEvent);
+}
+
+void CMainWnd::OnClose() { CWnd::OnClose(); }
+
+void CMainWnd::OnAppExit() {
+  ReleaseBackBuffer();
+  PostQuitMessage(0);
+  DestroyWindow();
+}

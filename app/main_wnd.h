@@ -1,0 +1,83 @@
+// The calendar: the program's only top-level window. One month as a grid of
+// day cells between two arrow buttons, three text buttons below. Every paint
+// composes the whole screen in a back buffer and copies it in one block.
+#pragma once
+
+#include "app/calendar.h"
+#include "platform/framework/afxwin.h"
+#include "skin/skin_bitmap.h"
+
+class CMainWnd : public CWnd {
+ public:
+  CMainWnd();
+
+  // Month stepping keeps the shown year within the range the records and
+  // the date arithmetic can hold.
+  static constexpr int kFirstYear = 1;
+  static constexpr int kLastYear = 9999;
+
+ protected:
+  BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+  void PostNcDestroy() override;
+
+  afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+  afx_msg void OnPaint();
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnSize(UINT nType, int cx, int cy);
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+  afx_msg void OnTimer(UINT_PTR nIDEvent);
+  afx_msg void OnClose();
+  afx_msg void OnAppExit();
+
+  void BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX, int srcY);
+  void BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect);
+  void PrepareBackBuffer();
+  void ReleaseBackBuffer();
+
+  void SetToday();
+  void BuildMonthGrid();
+  void InvalidateCell(int column, int row);
+  void PrevMonth();
+  void NextMonth();
+  void ShowSteppedMonth();
+  void RunButtonAction(int button);
+  // The dialogs these buttons open are not built yet; both are left empty.
+  void OpenEntryDialog();
+  void OpenMonthList();
+
+ private:
+  void PaintDays();
+  void PaintLabels();
+  void DrawSelectionFrame(CRect cell);
+  int HitTestButton(CPoint point) const;
+
+ public:
+  CRect m_rcClient;
+  CFont m_font;
+  CDC m_dcBack;
+  CBitmap* m_pOldBackBitmap = nullptr;
+  CBitmap m_bmpBack;
+  CDC m_dcSrc;
+  CBitmap m_bmpBackground;
+  int m_nPressed = 0;
+  CRect m_rcButton[7];  // 1..6; 0 unused
+  CBitmap m_bmpPressedButton;
+  CBitmap m_bmpPrevPressed;
+  CBitmap m_bmpNextPressed;
+  CSkinBitmap m_skinMarks;
+  SYSTEMTIME m_timeNow{};
+  int m_nYear = 0;
+  int m_nMonth = 0;
+  int m_nDay = 0;
+  int m_nSelCol = -1;
+  int m_nSelRow = -1;
+  DayCell m_cells[49]{};
+  CRect m_rcGrid;
+  CSize m_sizeCell;
+  CRect m_rcTitle;
+
+  DECLARE_MESSAGE_MAP()
+};

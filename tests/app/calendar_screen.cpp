@@ -1,0 +1,92 @@
+#include "tests/app/calendar_screen.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/host/child_process.h"
+
+namespace calendar_test {
+
+namespace fs = std::filesystem;
+
+CalendarScreen::CalendarScreen() {
+  std::string pattern = (fs::temp_directory_path() / "calendar-XXXXXX").string();
+  dir_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+CalendarScreen::~CalendarScreen() {
+  std::error_code ignored;
+  fs::remove_all(dir_, ignored);
+}
+
+std::string CalendarScreen::Path(const std::string& name) const { return dir_ + "/" + name; }
+
+// The file format built by hand: header, then the records as stored.
+void CalendarScreen::WriteRecords(const std::vector<ExpenseRecord>& records) {
+  std::string bytes = std::string("ROADtally", 9) + std::string(7, '\0');
+  bytes += std::string("\x01\x00\x00\x00", 4);
+  const auto count = static_cast<std::uint32_t>(records.size());
+  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((count >> shift) & 0xFF);
+  for (const ExpenseRecord& r : records)
+    bytes.append(reinterpret_cast<const char*>(&r), sizeof r);
+  std::ofstream(Path("Roadtally.dat"), std::ios::binary) << bytes;
+}
+
+Outcome CalendarScreen::Start(const std::string& today, const std::string& script) {
+  std::ofstream(Path("script.txt")) << script;
+  testing_support::ChildProcess child(
+      {ROADTALLY_PATH, "--headless", "--today", today, "--data", Path("Roadtally.dat"), "--script",
+       Path("script.txt")});
+  const auto result = child.Wait(std::chrono::seconds(30));
+  return Outcome{result.exited ? result.exitStatus : -1, result.err};
+}
+
+res::Image CalendarScreen::Shot(const std::string& name) const {
+  return res::ReadPngFile(Path(name)).value_or(res::Image{});
+}
+
+COLORREF At(const res::Image& image, int x, int y) {
+  return gdi::ColorFromPixel(image.pixels[static_cast<std::size_t>(y) * image.width + x]);
+}
+
+int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance) {
+  int count = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF p = At(image, x, y);
+      const int d = std::abs(GetRValue(p) - GetRValue(c)) + std::abs(GetGValue(p) - GetGValue(c)) +
+                    std::abs(GetBValue(p) - GetBValue(c));
+      if (d <= tolerance) ++count;
+    }
+  return count;
+}
+
+RECT Cell(int column, int row) {
+  const LONG left = 24 + 39 * column, top = 65 + 23 * row;
+  return {left, top, left + 39, top + 23};
+}
+
+int InkIn(const res::Image& image, const RECT& r) {
+  int count = 0;
+  for (int y = r.top + 3; y < r.bottom - 3; ++y)
+    for (int x = r.left + 12; x < r.right - 12; ++x) {
+      const COLORREF p = At(image, x, y);
+      if (GetGValue(p) < 110 && GetBValue(p) < 110) ++count;  // black or red ink
+    }
+  return count;
+}
+
+ExpenseRecord Record(int year, int month, int day, int itemId, int cost) {
+  ExpenseRecord r{};
+  r.year = static_cast<std::int16_t>(year);
+  r.month = static_cast<std::int16_t>(month);
+  r.day = static_cast<std::int16_t>(day);
+  r.itemId = static_cast<std::int16_t>(itemId);
+  r.cost = cost;
+  return r;
+}
+
+}  // namespace calendar_test
