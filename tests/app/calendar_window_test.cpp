@@ -2,10 +2,13 @@
 // scripts, its screenshots read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <iterator>
 
 #include "tests/app/calendar_screen.h"
+#include "tests/host/child_process.h"
 
 namespace calendar_test {
 namespace {
@@ -133,6 +136,45 @@ TEST_F(CalendarWindow, TheExitButtonEndsTheProgramAndWritesNothing) {
   EXPECT_EQ(screen.Shot("never.png").width, 0);
   std::ifstream after(screen.Path("Roadtally.dat"), std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), bytes);
+}
+
+}  // namespace
+}  // namespace calendar_test
+
+namespace calendar_test {
+namespace {
+
+bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (std::ifstream(path).good()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return false;
+}
+
+// The first program reads its script from a pipe kept open, so it runs
+// until the test lets it go.
+TEST(SecondStart, EndsAtOnceAndLeavesTheFirstWindowRunning) {
+  CalendarScreen screen;
+  screen.WriteRecords({});
+  const std::vector<std::string> command = {ROADTALLY_PATH, "--headless", "--today", "2005-01-20",
+                                            "--data", screen.Path("Roadtally.dat"), "--script", "-"};
+  testing_support::ChildProcess first(command);
+  first.WriteInput("shot " + screen.Path("first-up.png") + "\n");
+  ASSERT_TRUE(AppearsWithin(screen.Path("first-up.png"), std::chrono::seconds(20)));
+
+  testing_support::ChildProcess second(command);
+  second.WriteInput("shot " + screen.Path("second.png") + "\n");
+  const auto secondResult = second.Wait(std::chrono::seconds(20));
+  EXPECT_TRUE(secondResult.exited);
+  EXPECT_EQ(secondResult.exitStatus, 0) << secondResult.err;
+  EXPECT_FALSE(std::ifstream(screen.Path("second.png")).good());  // it never showed a window
+
+  first.WriteInput("shot " + screen.Path("first-after.png") + "\n");
+  EXPECT_TRUE(AppearsWithin(screen.Path("first-after.png"), std::chrono::seconds(20)));
+  const auto firstResult = first.Wait(std::chrono::seconds(20));
+  EXPECT_EQ(firstResult.exitStatus, 0) << firstResult.err;
 }
 
 }  // namespace
