@@ -51,6 +51,8 @@ void CExpenseLedger::Load(LPCTSTR path) {
 bool CExpenseLedger::Save(LPCTSTR path) {
   const CString target = path ? CString(path) : m_strPath;
   if (target.IsEmpty()) return false;
-  const std::vector<unsigned char> bytes = EncodeLedgerFile(m_pRecords, m_nCount);
-  return WriteWholeFile(target, bytes.data(), bytes.size());
+  const LedgerHeader header = EncodeLedgerHeader(m_nCount);
+  const FileChunk file[] = {{header.data(), header.size()},
+                            {m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount)}};
+  return WriteWholeFile(target, file);
 }

@@ -12,15 +12,13 @@ constexpr std::size_t kCountOffset = 20;
 
 }  // namespace
 
-std::vector<unsigned char> EncodeLedgerFile(const ExpenseRecord* records, int count) {
-  const std::size_t recordBytes = sizeof(ExpenseRecord) * static_cast<std::size_t>(count);
-  std::vector<unsigned char> file(kHeaderSize + recordBytes, 0);
-  std::memcpy(file.data(), kMagic, sizeof kMagic);
-  file[kVersionOffset] = 1;
+LedgerHeader EncodeLedgerHeader(int count) {
+  LedgerHeader header{};
+  std::memcpy(header.data(), kMagic, sizeof kMagic);
+  header[kVersionOffset] = 1;
   const std::int32_t storedCount = count;
-  std::memcpy(file.data() + kCountOffset, &storedCount, sizeof storedCount);
-  if (recordBytes > 0) std::memcpy(file.data() + kHeaderSize, records, recordBytes);
-  return file;
+  std::memcpy(header.data() + kCountOffset, &storedCount, sizeof storedCount);
+  return header;
 }
 
 std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::size_t bytesRead) {

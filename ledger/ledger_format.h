@@ -3,15 +3,18 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <optional>
-#include <vector>
 
 #include "ledger/expense_record.h"
 
 constexpr std::size_t kHeaderSize = 24;
 
-// The whole file for these records.
-std::vector<unsigned char> EncodeLedgerFile(const ExpenseRecord* records, int count);
+using LedgerHeader = std::array<unsigned char, kHeaderSize>;
+
+// The header of a file of count records; the records follow it as they
+// lie in memory.
+LedgerHeader EncodeLedgerHeader(int count);
 
 // The record count a header announces, or nothing when the header is not
 // ours: wrong magic, a version other than 1.0.0, or a count that is

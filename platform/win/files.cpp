@@ -51,8 +51,12 @@ void SyncDirectory(const std::string& directory) {
   ::close(fd);
 }
 
-bool WriteAndSync(int fd, const void* data, size_t size) {
-  bool ok = WriteAll(fd, static_cast<const unsigned char*>(data), size) && ::fsync(fd) == 0;
+bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
+  bool ok = true;
+  for (const FileChunk& chunk : chunks) {
+    ok = ok && WriteAll(fd, static_cast<const unsigned char*>(chunk.data), chunk.size);
+  }
+  ok = ok && ::fsync(fd) == 0;
   return ::close(fd) == 0 && ok;
 }
 
@@ -79,12 +83,17 @@ FILE* _wfopen(const wchar_t* path, const wchar_t* mode) {
 }
 
 bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size) {
+  const FileChunk whole{data, size};
+  return WriteWholeFile(path, std::span<const FileChunk>(&whole, 1));
+}
+
+bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks) {
   std::string target = HostPathFromDevice(path);
   if (target.empty()) return false;
   std::string tempPath;
   int fd = CreateTemporary(target, tempPath);
   if (fd < 0) return false;
-  if (!WriteAndSync(fd, data, size) || ::rename(tempPath.c_str(), target.c_str()) != 0) {
+  if (!WriteAndSync(fd, chunks) || ::rename(tempPath.c_str(), target.c_str()) != 0) {
     ::unlink(tempPath.c_str());
     return false;
   }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "platform/win/windef.h"
@@ -29,3 +30,11 @@ FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 // Returns false on any failure, with the old file untouched and no
 // temporary file left behind.
 bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size);
+
+// The same for a file made of several pieces, written one after another
+// without first being copied together.
+struct FileChunk {
+  const void* data;
+  std::size_t size;
+};
+bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks);
