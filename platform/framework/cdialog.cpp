@@ -24,8 +24,6 @@ struct DialogUnits {
   int Y(int units) const { return units * baseY / 8; }
 };
 
-constexpr UINT kLiveStyles = WS_CHILD | WS_VISIBLE | WS_DISABLED;
-
 }  // namespace
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -52,7 +50,7 @@ BOOL CDialog::CreateFromTemplate() {
     return FALSE;
   framework::RegisterDialogControls();
   for (const res::DialogItem& item : found->items) {
-    DWORD itemStyle = (item.style & ~kLiveStyles) | WS_CHILD | (item.style & (WS_VISIBLE | WS_DISABLED));
+    DWORD itemStyle = (item.style & ~WS_POPUP) | WS_CHILD;
     ::CreateWindowExW(0, item.className.c_str(), item.text.c_str(), itemStyle, units.X(item.x),
                       units.Y(item.y), units.X(item.cx), units.Y(item.cy), m_hWnd,
                       reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(static_cast<WORD>(item.id))),

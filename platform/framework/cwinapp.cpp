@@ -47,10 +47,14 @@ const AFX_MSGMAP* CWinApp::GetThisMessageMap() {
 
 const AFX_MSGMAP* CWinApp::GetMessageMap() const { return GetThisMessageMap(); }
 
+// From the target up through its parents; a popup (dialog, main window)
+// is where the walk stops.
 BOOL AfxPreTranslateMessage(MSG* pMsg) {
-  for (HWND hwnd = pMsg->hwnd; hwnd; hwnd = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hwnd) : nullptr) {
+  for (HWND hwnd = pMsg->hwnd; hwnd;) {
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     if (wnd && wnd->PreTranslateMessage(pMsg)) return TRUE;
+    bool isChild = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) != 0;
+    hwnd = isChild ? ::GetParent(hwnd) : nullptr;
   }
   return FALSE;
 }

@@ -47,6 +47,12 @@ HINSTANCE AfxGetInstanceHandle();
 // application's InitInstance and, if it returns TRUE, its message loop.
 // Returns the WM_QUIT exit code; 0 when InitInstance returns FALSE or no
 // application object exists.
+//
+// The host's close request (InputEvent::Close) becomes WM_CLOSE posted to
+// the main window when it is enabled; while a modal dialog has disabled it,
+// WM_QUIT instead, which unwinds the dialog loops, and the main window is
+// destroyed once Run's loop has ended. InputEvent::Quit posts WM_QUIT with
+// its exit code.
 int AfxWinMain();
 
 // Runs one message through the PreTranslateMessage walk; TRUE if a window

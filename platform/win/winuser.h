@@ -249,7 +249,9 @@ inline BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return PostMessageW(hwnd, message, wParam, lParam);
 }
 void PostQuitMessage(int exitCode);
-BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);  // FALSE on WM_QUIT
+// The window and range filters are accepted and ignored: every loop of this
+// program takes all messages. GetMessage returns FALSE for WM_QUIT.
+BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
 inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
   return GetMessageW(msg, hwnd, filterMin, filterMax);
