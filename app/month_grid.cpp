@@ -3,6 +3,7 @@
 #include "app/calendar.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
+#include "ledger/month_records.h"
 
 namespace {
 
@@ -29,13 +30,9 @@ void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger, DayCell (
     positions[d] = at;
     if (++at.column == kGridColumns) at = {0, at.row + 1};
   }
-  int i = ledger.FindFirstOfMonth(year, month);
-  if (i < 0) return;
-  for (; i < ledger.m_nCount; ++i) {
-    const ExpenseRecord& record = ledger.m_pRecords[i];
-    if (record.year != year || record.month != month) break;
-    if (record.day < 1 || record.day > days) continue;
+  ForEachRecordOfMonth(ledger, year, month, [&](const ExpenseRecord& record) {
+    if (record.day < 1 || record.day > days) return;
     DayCell& cell = CellAt(cells, positions[record.day]);
     (record.itemId == kRefuellingItemId ? cell.bFuel : cell.bOther) = 1;
-  }
+  });
 }

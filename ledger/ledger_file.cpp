@@ -1,30 +1,22 @@
 // Loading and saving the ledger: the data file is read once and rewritten
 // whole after every change.
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 #include "ledger/expense_ledger.h"
 #include "ledger/ledger_format.h"
+#include "ledger/read_file.h"
 #include "ledger/record_array.h"
 #include "platform/win/files.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
-
-// Whole records between the end of the header and the end of the file; a
-// count beyond that would only invent zero records.
+// Whole records between the end of the header and the end of the file,
+// leaving the position at the first record; a count beyond that would
+// only invent zero records.
 long long RecordsPresent(FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-  const long size = std::ftell(file);
-  if (size < 0 || std::fseek(file, static_cast<long>(kHeaderSize), SEEK_SET) != 0) return 0;
-  if (static_cast<unsigned long>(size) <= kHeaderSize) return 0;
-  return (static_cast<long long>(size) - static_cast<long long>(kHeaderSize)) /
-         static_cast<long long>(sizeof(ExpenseRecord));
+  const long long size = FileSize(file);
+  if (std::fseek(file, static_cast<long>(kHeaderSize), SEEK_SET) != 0) return 0;
+  return std::max(0LL, size - static_cast<long long>(kHeaderSize)) / static_cast<long long>(sizeof(ExpenseRecord));
 }
 
 }  // namespace
@@ -32,7 +24,7 @@ long long RecordsPresent(FILE* file) {
 void CExpenseLedger::Load(LPCTSTR path) {
   m_strPath = path;
   RemoveAll();
-  FilePtr file(_wfopen(m_strPath, L"rb"));
+  FilePtr file = OpenForReading(m_strPath);
   if (!file) return;
   unsigned char header[kHeaderSize] = {};
   const size_t headerRead = std::fread(header, 1, sizeof header, file.get());

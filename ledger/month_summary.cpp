@@ -2,17 +2,15 @@
 
 #include <cstdlib>
 
+#include "ledger/month_records.h"
+
 MonthTotals SumMonth(const CExpenseLedger& ledger, int year, int month) {
   MonthTotals totals;
-  int i = ledger.FindFirstOfMonth(year, month);
-  if (i < 0) return totals;
-  for (; i < ledger.m_nCount; ++i) {
-    const ExpenseRecord& r = ledger.m_pRecords[i];
-    if (r.year != year || r.month != month) break;
+  ForEachRecordOfMonth(ledger, year, month, [&totals](const ExpenseRecord& r) {
     totals.cost += r.cost;
     totals.distance += std::llabs(static_cast<long long>(r.distance));
     ++totals.count;
-  }
+  });
   return totals;
 }
 

@@ -8,12 +8,7 @@ namespace ledger_tool {
 
 namespace {
 
-bool IsCatalogued(long long id) {
-  for (const ExpenseItem* item = g_expenseItems; item->name; ++item) {
-    if (item->id == id) return true;
-  }
-  return false;
-}
+bool IsCatalogued(long long id) { return GetItemName(static_cast<int>(id))[0] != L'\0'; }
 
 int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath) {
   if (ledger.Save(nullptr)) return 0;

@@ -2,6 +2,7 @@
 // the monthly list shows them.
 #include "app/calendar.h"
 #include "ledger/expense_items.h"
+#include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
@@ -36,15 +37,12 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
 }
 
 void AppendList(std::string& out, const CExpenseLedger& ledger, int year, int month) {
-  int i = ledger.FindFirstOfMonth(year, month);
-  for (; i >= 0 && i < ledger.m_nCount; ++i) {
-    const ExpenseRecord& r = ledger.m_pRecords[i];
-    if (r.year != year || r.month != month) break;
+  ForEachRecordOfMonth(ledger, year, month, [&out](const ExpenseRecord& r) {
     CString row;
     row.Format(L"%d/%02d\t%s\t%s", r.month, r.day, GetItemName(r.itemId), static_cast<LPCTSTR>(Amount(r)));
     AppendUtf8(out, row);
     out += "\n";
-  }
+  });
 }
 
 void AppendTotals(std::string& out, const MonthTotals& totals) {
