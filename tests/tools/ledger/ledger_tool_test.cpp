@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
 #include "tests/ledger/frozen_dir.h"
@@ -98,6 +99,39 @@ TEST_F(LedgerToolTest, MonthWithNegativeDistanceOrNoRecords) {
       "월비용: 0원\n"
       "운행거리: 0km\n",
       empty.out);
+}
+
+namespace {
+
+// The grid lines of a month with no records, from the standard library's
+// calendar: Sunday first, four characters a cell.
+std::string ExpectedGrid(int y, unsigned m) {
+  using namespace std::chrono;
+  const year_month ym{year{y}, month{m}};
+  const unsigned first = weekday{sys_days{ym / 1}}.c_encoding();  // 0 = Sunday
+  const unsigned days = static_cast<unsigned>((ym / std::chrono::last).day());
+  std::string out(4 * first, ' ');
+  for (unsigned d = 1; d <= days; ++d) {
+    char cell[8];
+    std::snprintf(cell, sizeof cell, "%2u  ", d);
+    out += cell;
+    if ((first + d) % 7 == 0) out += "\n";
+  }
+  if ((first + days) % 7 != 0) out += std::string(4 * (7 - (first + days) % 7), ' ') + "\n";
+  return out;
+}
+
+}  // namespace
+
+TEST_F(LedgerToolTest, MonthGridsMatchTheStandardCalendarAcrossTheRange) {
+  WriteBytes(File(), Header(0));
+  for (int y = 1; y <= 9999; y += 433) {
+    for (unsigned m : {1u, 2u, 3u, 8u, 12u}) {
+      const ToolResult r = Run({"month", File(), std::to_string(y), std::to_string(m)});
+      ASSERT_EQ(0, r.status);
+      EXPECT_EQ(ExpectedGrid(y, m) + "월비용: 0원\n운행거리: 0km\n", r.out) << y << "-" << m;
+    }
+  }
 }
 
 TEST_F(LedgerToolTest, MonthMarksBothKindsOnOneDay) {
