@@ -126,6 +126,17 @@ std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds limi
   }
 }
 
+bool ChildProcess::EndsWithin(std::chrono::milliseconds limit) {
+  const Clock::time_point deadline = Clock::now() + limit;
+  int status = 0;
+  while (!status_ && pid_ > 0) {
+    if (::waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
+    else if (Clock::now() >= deadline) break;
+    else ::usleep(1000);
+  }
+  return status_.has_value();
+}
+
 ChildProcess::Result ChildProcess::Wait(std::chrono::milliseconds limit) {
   Result result;
   if (pid_ <= 0) return result;
@@ -134,10 +145,9 @@ ChildProcess::Result ChildProcess::Wait(std::chrono::milliseconds limit) {
   while (ReadSome(deadline)) {
   }
   int status = 0;
-  pid_t ended = 0;
-  while ((ended = ::waitpid(pid_, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    ::usleep(1000);
-  if (ended == 0) {
+  if (EndsWithin(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()))) {
+    status = *status_;
+  } else {
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, &status, 0);
   }

@@ -43,12 +43,16 @@ class ChildProcess {
   // child if it has not ended within `limit`.
   Result Wait(std::chrono::milliseconds limit);
 
+  // Whether the child ends within `limit`; it keeps running otherwise.
+  bool EndsWithin(std::chrono::milliseconds limit);
+
   void Signal(int signal);
 
  private:
   bool ReadSome(std::chrono::steady_clock::time_point deadline);
 
   pid_t pid_ = -1;
+  std::optional<int> status_;  // once the child was seen to end
   host::UniqueFd input_;
   host::UniqueFd output_;
   host::UniqueFd errors_;
