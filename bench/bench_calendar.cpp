@@ -1,0 +1,92 @@
+// The calendar's costs: one whole paint with markers on every day, and a
+// start to the first presented frame with 10 000 records.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/main_wnd.h"
+#include "ledger/data_path.h"
+#include "ledger/expense_record.h"
+#include "platform/host/headless_host.h"
+#include "platform/win/files.h"
+
+extern char** environ;
+
+namespace {
+
+// Records on every day of January 2005 (both kinds), and `extra` more
+// spread over other years, as the file stores them.
+std::string WriteLedger(int extra) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("bench-calendar-" + std::to_string(extra) + ".dat")).string();
+  std::string bytes = std::string("ROADtally", 9) + std::string(7, '\0') + std::string("\x01\0\0\0", 4);
+  std::string records;
+  auto add = [&](int year, int month, int day, int item) {
+    ExpenseRecord r{};
+    r.year = static_cast<std::int16_t>(year);
+    r.month = static_cast<std::int16_t>(month);
+    r.day = static_cast<std::int16_t>(day);
+    r.itemId = static_cast<std::int16_t>(item);
+    r.cost = 1000;
+    records.append(reinterpret_cast<const char*>(&r), sizeof r);
+  };
+  int count = 0;
+  for (int day = 1; day <= 31; ++day, count += 2) add(2005, 1, day, 0), add(2005, 1, day, 5);
+  for (int i = 0; i < extra; ++i, ++count) add(1990 + i % 30, 1 + i % 12, 1 + i % 28, i % 22);
+  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((count >> shift) & 0xFF);
+  std::ofstream(path, std::ios::binary) << bytes << records;
+  return path;
+}
+
+void BM_CalendarPaint(benchmark::State& state) {
+  using namespace std::chrono;
+  std::ostringstream diagnostics;
+  platform::Context::Get().Install<host::Host>(std::make_unique<host::HeadlessHost>(
+      std::make_unique<std::istringstream>(""), sys_days{year{2005} / January / 20}, nullptr, diagnostics));
+  wchar_t module[kModulePathCapacity] = {};
+  GetModuleFileName(nullptr, module, kModulePathCapacity);
+  SetPathOverride(BuildDataPath(module), WriteLedger(0));
+  WNDCLASS wc{};
+  wc.lpfnWndProc = ::DefWindowProc;
+  wc.lpszClassName = L"Roadtally";
+  RegisterClass(&wc);
+  auto* window = new CMainWnd;  // deletes itself when its window is destroyed
+  window->CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_SYSMENU, 0, 0, 320, 240, nullptr, nullptr);
+  window->ShowWindow(SW_SHOWNORMAL);
+  for (auto _ : state) {
+    window->Invalidate(FALSE);
+    window->UpdateWindow();
+  }
+  window->DestroyWindow();
+}
+BENCHMARK(BM_CalendarPaint)->Unit(benchmark::kMicrosecond);
+
+// The whole program: start, load 10 000 records, paint, present, shoot, end.
+void BM_StartToFirstFrame(benchmark::State& state) {
+  const std::string data = WriteLedger(10000);
+  const std::string script = (std::filesystem::temp_directory_path() / "bench-calendar.script").string();
+  const std::string shot = (std::filesystem::temp_directory_path() / "bench-calendar.png").string();
+  std::ofstream(script) << "shot " << shot << "\n";
+  std::vector<std::string> args = {ROADTALLY_PATH, "--headless", "--today", "2005-01-20",
+                                   "--data", data, "--script", script};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+      state.SkipWithError("cannot start roadtally");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+}
+BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
