@@ -8,6 +8,7 @@
 #include <cwctype>
 #include <string_view>
 
+#include "platform/core/utf8.h"
 #include "platform/gdi/font_engine.h"
 
 namespace gdi {
@@ -34,28 +35,8 @@ bool IsDeviceFace(std::wstring_view face) {
                      [face](std::wstring_view known) { return EqualNoCase(face, known); });
 }
 
-std::string Utf8(std::wstring_view text) {
-  std::string out;
-  for (wchar_t wide : text) {
-    const auto c = static_cast<char32_t>(wide);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+// A family name fontconfig can read; a name with no UTF-8 form matches nothing.
+std::string Utf8(std::wstring_view text) { return Utf8FromWide(std::wstring(text)).value_or(""); }
 
 Pattern Request(const std::string& family, const FontSpec& spec, bool korean) {
   Pattern pattern(FcPatternCreate());

@@ -8,7 +8,7 @@
 #include <cerrno>
 
 #include "platform/win/path_overrides.h"
-#include "platform/win/utf8.h"
+#include "platform/core/utf8.h"
 
 namespace {
 

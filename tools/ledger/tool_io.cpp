@@ -4,7 +4,7 @@
 
 #include "ledger/ledger_file_check.h"
 #include "platform/win/files.h"
-#include "platform/win/utf8.h"
+#include "platform/core/utf8.h"
 
 namespace ledger_tool {
 

@@ -1,4 +1,4 @@
-#include "platform/win/utf8.h"
+#include "platform/core/utf8.h"
 
 namespace {
 
