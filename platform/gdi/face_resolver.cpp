@@ -38,12 +38,12 @@ bool IsDeviceFace(std::wstring_view face) {
 // A family name fontconfig can read; a name with no UTF-8 form matches nothing.
 std::string Utf8(std::wstring_view text) { return Utf8FromWide(std::wstring(text)).value_or(""); }
 
-Pattern Request(const std::string& family, const FontSpec& spec, bool korean) {
+Pattern Request(const std::string& family, const FontSpec& wanted, bool korean) {
   Pattern pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT,
-                      spec.weight >= kSemiBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.get(), FC_SLANT, spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+                      wanted.weight >= kSemiBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern.get(), FC_SLANT, wanted.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
   if (korean) {
     FcLangSet* languages = FcLangSetCreate();
@@ -102,14 +102,14 @@ struct FaceResolver::State {
 FaceResolver::FaceResolver() : state_(std::make_unique<State>()) {}
 FaceResolver::~FaceResolver() = default;
 
-std::optional<FaceFile> FaceResolver::Resolve(const FontSpec& spec) {
+std::optional<FaceFile> FaceResolver::Resolve(const FontSpec& wanted) {
   if (!state_->config) return std::nullopt;
-  if (!spec.face.empty() && !IsDeviceFace(spec.face)) {
-    const std::string family = Utf8(spec.face);
-    Pattern named = state_->Match(Request(family, spec, true));
+  if (!wanted.face.empty() && !IsDeviceFace(wanted.face)) {
+    const std::string family = Utf8(wanted.face);
+    Pattern named = state_->Match(Request(family, wanted, true));
     if (named && HasFamily(named.get(), family) && SpeaksKorean(named.get())) return FileOf(named.get());
   }
-  Pattern fallback = state_->Match(Request("sans-serif", spec, true));
+  Pattern fallback = state_->Match(Request("sans-serif", wanted, true));
   if (!fallback) return std::nullopt;
   if (!SpeaksKorean(fallback.get()) && !state_->warnedNoKorean) {
     state_->warnedNoKorean = true;

@@ -27,7 +27,7 @@ class FaceResolver {
 
   // nullopt when no font at all is installed. Without any Korean-capable
   // face, whatever exists is used and one line on stderr says so.
-  std::optional<FaceFile> Resolve(const FontSpec& spec);
+  std::optional<FaceFile> Resolve(const FontSpec& wanted);
 
  private:
   struct State;

@@ -14,8 +14,8 @@ constexpr int kDefaultHeight = 12;
 
 using RequestKey = std::tuple<std::wstring, int, int, bool>;
 
-RequestKey KeyOf(const FontSpec& spec) {
-  return {spec.face, spec.height == 0 ? kDefaultHeight : spec.height, spec.weight, spec.italic};
+RequestKey KeyOf(const FontSpec& wanted) {
+  return {wanted.face, wanted.height == 0 ? kDefaultHeight : wanted.height, wanted.weight, wanted.italic};
 }
 
 }  // namespace
@@ -29,11 +29,11 @@ struct FontEngine::State {
 FontEngine::FontEngine() : state_(std::make_unique<State>()) {}
 FontEngine::~FontEngine() = default;
 
-std::shared_ptr<Typeface> FontEngine::Get(const FontSpec& spec) {
-  const RequestKey key = KeyOf(spec);
+std::shared_ptr<Typeface> FontEngine::Get(const FontSpec& wanted) {
+  const RequestKey key = KeyOf(wanted);
   std::shared_ptr<Typeface>& typeface = state_->typefaces[key];
   if (!typeface)
-    typeface = std::make_shared<Typeface>(state_->library, state_->resolver.Resolve(spec),
+    typeface = std::make_shared<Typeface>(state_->library, state_->resolver.Resolve(wanted),
                                           std::get<1>(key));
   return typeface;
 }

@@ -27,7 +27,7 @@ class FontEngine : public platform::Service {
 
   // Never null; the same request gives the same typeface while the engine
   // lives. With no face installed at all it measures zero and draws nothing.
-  std::shared_ptr<Typeface> Get(const FontSpec& spec);
+  std::shared_ptr<Typeface> Get(const FontSpec& wanted);
 
  private:
   struct State;

@@ -29,12 +29,12 @@ int CellHeightFor(LONG lfHeight) {
 }
 
 FontSpec SpecFor(const LOGFONTW& logical) {
-  FontSpec spec;
-  spec.face.assign(logical.lfFaceName, wcsnlen(logical.lfFaceName, LF_FACESIZE));
-  spec.height = CellHeightFor(logical.lfHeight);
-  spec.weight = logical.lfWeight == FW_DONTCARE ? FW_NORMAL : logical.lfWeight;
-  spec.italic = logical.lfItalic != 0;
-  return spec;
+  FontSpec wanted;
+  wanted.face.assign(logical.lfFaceName, wcsnlen(logical.lfFaceName, LF_FACESIZE));
+  wanted.height = CellHeightFor(logical.lfHeight);
+  wanted.weight = logical.lfWeight == FW_DONTCARE ? FW_NORMAL : logical.lfWeight;
+  wanted.italic = logical.lfItalic != 0;
+  return wanted;
 }
 
 }  // namespace
