@@ -8,6 +8,7 @@
 #include "platform/framework/cwinapp.h"
 #include "platform/host/launcher.h"
 #include "platform/res/png_codec.h"
+#include "platform/res/resource_images.h"
 #include "platform/win/files.h"
 #include "platform/win/winbase.h"
 
@@ -28,6 +29,17 @@ void OverrideDataPath(const std::string& hostPath) {
   SetPathOverride(DefaultDeviceDataPath().c_str(), hostPath);
 }
 
+// The desktop window's icon: the program's icon resource, opaque.
+std::optional<host::WindowIcon> LoadWindowIcon() {
+  constexpr WORD kProgramIcon = 128;
+  std::optional<res::Image> image = res::LoadIconImage(kProgramIcon);
+  if (!image) return std::nullopt;
+  host::WindowIcon icon{image->width, image->height, {}};
+  icon.argb.reserve(image->pixels.size());
+  for (gdi::Pixel pixel : image->pixels) icon.argb.push_back(0xFF000000u | pixel);
+  return icon;
+}
+
 bool WriteShot(const gdi::Surface32& screen, const std::string& path) {
   return res::WritePngFile(path, screen);
 }
@@ -36,6 +48,6 @@ bool WriteShot(const gdi::Surface32& screen, const std::string& path) {
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  host::ProgramParts parts{AfxWinMain, WriteShot, {}, OverrideDataPath};
+  host::ProgramParts parts{AfxWinMain, WriteShot, LoadWindowIcon, OverrideDataPath};
   return host::Launch(arguments, parts);
 }
