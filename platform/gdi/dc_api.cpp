@@ -1,5 +1,6 @@
 // Drawing contexts: creation, selection, deletion, colours and modes.
 #include <memory>
+#include <utility>
 
 #include "platform/gdi/dc_factory.h"
 #include "platform/gdi/device_context.h"
@@ -108,13 +109,13 @@ DWORD GetObjectType(HGDIOBJ object) {
   return 0;
 }
 
-COLORREF SetBkColor(HDC hdc, COLORREF color) {
+// Replaces one of a DC's colours, giving back the one it had.
+static COLORREF ExchangeColor(HDC hdc, COLORREF DeviceContext::*field, COLORREF color) {
   DeviceContext* dc = FindDC(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF previous = dc->bkColor;
-  dc->bkColor = color;
-  return previous;
+  return dc ? std::exchange(dc->*field, color) : CLR_INVALID;
 }
+
+COLORREF SetBkColor(HDC hdc, COLORREF color) { return ExchangeColor(hdc, &DeviceContext::bkColor, color); }
 
 COLORREF GetBkColor(HDC hdc) {
   DeviceContext* dc = FindDC(hdc);
@@ -122,11 +123,7 @@ COLORREF GetBkColor(HDC hdc) {
 }
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc) return CLR_INVALID;
-  const COLORREF previous = dc->textColor;
-  dc->textColor = color;
-  return previous;
+  return ExchangeColor(hdc, &DeviceContext::textColor, color);
 }
 
 COLORREF GetTextColor(HDC hdc) {
