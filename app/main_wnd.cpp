@@ -145,11 +145,11 @@ void CMainWnd::PaintDays() {
     for (int r = 0; r < 7; ++r) {
       DayCell& cell = m_cells[c * 7 + r];
       if (cell.nDay == 0) continue;
-      const int left = 24 + 39 * c, top = 65 + 23 * r;
-      CRect rect(left, top, left + 39, top + 23);
-      if (cell.bFuel) m_skinMarks.DrawStripCellTransparent(&m_dcBack, 0, CPoint(left + 2, top + 2), 1);
+      CRect rect = CellRect(c, r);
+      if (cell.bFuel)
+        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 0, CPoint(rect.left + 2, rect.top + 2), 1);
       if (cell.bOther)
-        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 1, CPoint(rect.right - 14, top + 2), 1);
+        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 1, CPoint(rect.right - 14, rect.top + 2), 1);
       m_dcBack.DrawText(cell.szDay, -1, &rect, kCentred);
       if (m_nDay == cell.nDay) {
         m_nSelCol = c;
@@ -210,7 +210,8 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
     return;
   }
   if (m_rcGrid.PtInRect(point)) {
-    const int column = (point.x - 24) / 39, row = (point.y - 65) / 23;
+    const int column = (point.x - m_rcGrid.left) / m_sizeCell.cx;
+    const int row = (point.y - m_rcGrid.top) / m_sizeCell.cy;
     const DayCell& cell = m_cells[column * 7 + row];
     if (cell.nDay != 0) {
       if (m_nSelRow >= 0) InvalidateCell(m_nSelCol, m_nSelRow);
@@ -238,8 +239,13 @@ void CMainWnd::OpenEntryDialog() {}
 
 void CMainWnd::OpenMonthList() {}
 
+CRect CMainWnd::CellRect(int column, int row) const {
+  const int left = m_rcGrid.left + m_sizeCell.cx * column, top = m_rcGrid.top + m_sizeCell.cy * row;
+  return CRect(left, top, left + m_sizeCell.cx, top + m_sizeCell.cy);
+}
+
 void CMainWnd::InvalidateCell(int column, int row) {
-  const CRect cell(24 + 39 * column, 65 + 23 * row, 24 + 39 * column + 39, 65 + 23 * row + 23);
+  const CRect cell = CellRect(column, row);
   InvalidateRect(&cell, FALSE);
 }
 
@@ -247,7 +253,7 @@ void CMainWnd::InvalidateCell(int column, int row) {
 // at the bottom, where a highlight frame can lie: repaint all of them.
 void CMainWnd::ShowSteppedMonth() {
   BuildMonthGrid();
-  const CRect cells(24, 65, 24 + 39 * 7, 65 + 23 * 6);
+  const CRect cells = CellRect(0, 0) | CellRect(6, 5);
   InvalidateRect(&m_rcTitle, FALSE);
   InvalidateRect(&cells, FALSE);
 }

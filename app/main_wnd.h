@@ -53,6 +53,7 @@ class CMainWnd : public CWnd {
   void PaintLabels();
   void DrawSelectionFrame(CRect cell);
   int HitTestButton(CPoint point) const;
+  CRect CellRect(int column, int row) const;
 
  public:
   CRect m_rcClient;
