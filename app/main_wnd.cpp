@@ -4,6 +4,7 @@
 
 #include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   wchar_t modulePath[kModulePathCapacity] = {};
   GetModuleFileName(nullptr, modulePath, kModulePathCapacity);
   GetLedger()->Load(BuildDataPath(modulePath));
-  m_bmpBackground.LoadBitmap(168);
-  m_skinMarks.LoadFromResource(2793, 12, 14, kKeyGreen);
+  m_bmpBackground.LoadBitmap(IDB_CALENDAR);
+  m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
   m_rcGrid.SetRect(24, 65, 296, 202);
   m_sizeCell = CSize(39, 23);
   m_rcTitle.SetRect(95, 8, 226, 30);
@@ -62,9 +63,9 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   m_rcButton[kMonthList].SetRect(82, 210, 157, 234);
   m_rcButton[kNone].SetRect(0, 0, 0, 0);
   m_rcButton[kExit].SetRect(237, 210, 312, 234);
-  m_bmpPressedButton.LoadBitmap(164);
-  m_bmpPrevPressed.LoadBitmap(165);
-  m_bmpNextPressed.LoadBitmap(166);
+  m_bmpPressedButton.LoadBitmap(IDB_BUTTON_DOWN);
+  m_bmpPrevPressed.LoadBitmap(IDB_PREV_DOWN);
+  m_bmpNextPressed.LoadBitmap(IDB_NEXT_DOWN);
   SetToday();
   return 0;
 }
@@ -85,33 +86,16 @@ BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CMainWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
 
-void CMainWnd::PrepareBackBuffer() {
-  if (m_dcBack.GetSafeHdc()) return;
-  GetClientRect(&m_rcClient);
-  if (m_rcClient.Width() <= 0) return;
-  CClientDC windowDC(this);
-  m_dcBack.CreateCompatibleDC(&windowDC);
-  m_bmpBack.CreateCompatibleBitmap(&windowDC, m_rcClient.Width(), m_rcClient.Height());
-  m_pOldBackBitmap = m_dcBack.SelectObject(&m_bmpBack);
-}
-
-void CMainWnd::ReleaseBackBuffer() {
-  if (!m_dcBack.GetSafeHdc()) return;
-  m_dcBack.SelectObject(m_pOldBackBitmap);
-  m_dcBack.DeleteDC();
-  m_bmpBack.DeleteObject();
-}
+void CMainWnd::PrepareBackBuffer() { m_back.Prepare(this, m_rcClient); }
+void CMainWnd::ReleaseBackBuffer() { m_back.Release(); }
 
 void CMainWnd::BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX,
                           int srcY) {
-  if (!m_dcSrc.GetSafeHdc()) m_dcSrc.CreateCompatibleDC(pDC);
-  CBitmap* pOld = m_dcSrc.SelectObject(pBitmap);
-  pDC->BitBlt(x, y, cx, cy, &m_dcSrc, srcX, srcY, SRCCOPY);
-  m_dcSrc.SelectObject(pOld);
+  m_back.Blit(pDC, pBitmap, x, y, cx, cy, srcX, srcY);
 }
 
 void CMainWnd::BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
-  BlitBitmap(pDC, pBitmap, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0);
+  m_back.BlitToRect(pDC, pBitmap, rect);
 }
 
 void CMainWnd::OnPaint() {
@@ -200,12 +184,7 @@ int CMainWnd::HitTestButton(CPoint point) const {
 void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
   m_nPressed = HitTestButton(point);
   if (m_nPressed) {
-    const CRect pressed = m_rcButton[m_nPressed];
-    InvalidateRect(&pressed, FALSE);
-    UpdateWindow();
-    Sleep(200);
-    InvalidateRect(&pressed, FALSE);
-    RunButtonAction(m_nPressed);
+    ShowPressedThenRun(this, m_rcButton[m_nPressed], [this] { RunButtonAction(m_nPressed); });
     m_nPressed = 0;
     return;
   }

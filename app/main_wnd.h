@@ -5,6 +5,7 @@
 
 #include "app/calendar.h"
 #include "platform/framework/afxwin.h"
+#include "skin/back_buffer.h"
 #include "skin/skin_bitmap.h"
 
 class CMainWnd : public CWnd {
@@ -58,10 +59,8 @@ class CMainWnd : public CWnd {
  public:
   CRect m_rcClient;
   CFont m_font;
-  CDC m_dcBack;
-  CBitmap* m_pOldBackBitmap = nullptr;
-  CBitmap m_bmpBack;
-  CDC m_dcSrc;
+  CBackBuffer m_back;
+  CDC& m_dcBack = m_back.m_dcBack;
   CBitmap m_bmpBackground;
   int m_nPressed = 0;
   CRect m_rcButton[7];  // 1..6; 0 unused

@@ -1,0 +1,52 @@
+// The off-screen surface a window composes its whole screen in before one
+// block copy to the window, with the memory surface that bitmaps are copied
+// from. Made on the first paint, kept for every later one, released with
+// its owner or when the window goes.
+#pragma once
+
+#include "platform/framework/afxwin.h"
+
+class CBackBuffer {
+ public:
+  CBackBuffer() = default;
+  ~CBackBuffer();
+  CBackBuffer(const CBackBuffer&) = delete;
+  CBackBuffer& operator=(const CBackBuffer&) = delete;
+
+  // Makes the buffer once, as large as the window's client area, which is
+  // read into rcClient. With an empty client area nothing is made and the
+  // next call tries again.
+  void Prepare(CWnd* window, CRect& rcClient);
+  bool Ready() const { return m_dcBack.GetSafeHdc() != nullptr; }
+  void Release();
+  // The surface bitmaps are copied from; made again by the next copy.
+  void ReleaseSource();
+
+  // Plain copy of the cx x cy block of bitmap at (srcX, srcY) to (x, y).
+  void Blit(CDC* target, CBitmap* bitmap, int x, int y, int cx, int cy, int srcX, int srcY);
+  // The bitmap from its top-left corner into the rectangle.
+  void BlitToRect(CDC* target, CBitmap* bitmap, const CRect& rect);
+
+  CDC m_dcBack;
+
+ private:
+  CBitmap* m_pOldBackBitmap = nullptr;
+  CBitmap m_bmpBack;
+  CDC m_dcSrc;
+};
+
+// How long a tapped button shows pressed before its action runs.
+constexpr DWORD kPressedPauseMs = 200;
+
+// A tapped button: drawn pressed at once (only its rectangle repaints), the
+// pause, the action while it still shows pressed (a dialog it opens opens
+// over the pressed look), then its rectangle invalidated for the released
+// look at the next paint.
+template <typename Action>
+void ShowPressedThenRun(CWnd* window, const CRect& button, Action&& action) {
+  window->InvalidateRect(&button, FALSE);
+  window->UpdateWindow();
+  Sleep(kPressedPauseMs);
+  action();
+  window->InvalidateRect(&button, FALSE);
+}
