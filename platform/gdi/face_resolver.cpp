@@ -36,7 +36,9 @@ bool IsDeviceFace(std::wstring_view face) {
 }
 
 // A family name fontconfig can read; a name with no UTF-8 form matches nothing.
-std::string Utf8(std::wstring_view text) { return Utf8FromWide(std::wstring(text)).value_or(""); }
+std::string Utf8(std::wstring_view text) {
+  return platform::Utf8FromWide(std::wstring(text)).value_or("");
+}
 
 Pattern Request(const std::string& family, const FontSpec& wanted, bool korean) {
   Pattern pattern(FcPatternCreate());

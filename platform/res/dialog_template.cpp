@@ -3,7 +3,7 @@
 #include <array>
 #include <set>
 
-#include "platform/res/utf8.h"
+#include "platform/core/utf8.h"
 #include "platform/res/words.h"
 
 namespace res {
@@ -36,7 +36,7 @@ bool ParseControl(std::string_view rest, DialogTemplate& dialog) {
   if (!numbers || (*numbers)[3] < 0 || (*numbers)[4] < 0) return false;
   const auto [styleWord, text] = NextWord(rest);
   const std::optional<DWORD> style = ParseHex(styleWord);
-  const std::optional<std::wstring> wideText = WideFromUtf8(text);
+  const std::optional<std::wstring> wideText = platform::WideFromUtf8(text);
   if (!style || !wideText) return false;
   const auto& [id, x, y, cx, cy] = *numbers;
   dialog.items.push_back(DialogItem{std::wstring(className.begin(), className.end()), id, x, y,
@@ -46,7 +46,7 @@ bool ParseControl(std::string_view rest, DialogTemplate& dialog) {
 
 bool ParseFont(std::string_view rest, DialogTemplate& dialog) {
   const auto points = TakeInts<1>(rest);
-  const std::optional<std::wstring> face = WideFromUtf8(rest);
+  const std::optional<std::wstring> face = platform::WideFromUtf8(rest);
   if (!points || (*points)[0] <= 0 || !face || face->empty()) return false;
   dialog.pointSize = (*points)[0];
   dialog.fontFace = *face;
@@ -57,7 +57,7 @@ bool ParseDirective(std::string_view directive, std::string_view rest, DialogTem
   if (directive == "control") return ParseControl(rest, dialog);
   if (directive == "font") return ParseFont(rest, dialog);
   if (directive == "caption") {
-    const std::optional<std::wstring> caption = WideFromUtf8(rest);
+    const std::optional<std::wstring> caption = platform::WideFromUtf8(rest);
     if (caption) dialog.caption = *caption;
     return caption.has_value();
   }

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "platform/host/host.h"
-#include "platform/res/utf8.h"
+#include "platform/core/utf8.h"
 #include "platform/win/winbase.h"
 #include "platform/win/window_manager.h"
 
@@ -45,7 +45,7 @@ DWORD GetModuleFileNameW(HMODULE, LPWSTR buffer, DWORD size) {
   if (error) return 0;
   std::u8string utf8 = exe.u8string();
   std::optional<std::wstring> wide =
-      res::WideFromUtf8(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+      platform::WideFromUtf8(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
   if (!wide || wide->size() >= size) return 0;
   for (wchar_t& c : *wide)
     if (c == L'/') c = L'\\';

@@ -69,7 +69,7 @@ void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath) {
 std::string HostPathFromDevice(LPCWSTR devicePath) {
   if (!devicePath) return {};
   if (auto redirected = Overrides().Find(devicePath)) return *redirected;
-  std::optional<std::string> utf8 = Utf8FromWide(devicePath);
+  std::optional<std::string> utf8 = platform::Utf8FromWide(devicePath);
   if (!utf8) return {};
   std::replace(utf8->begin(), utf8->end(), '\\', '/');
   return *utf8;
@@ -77,7 +77,7 @@ std::string HostPathFromDevice(LPCWSTR devicePath) {
 
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode) {
   std::string hostPath = HostPathFromDevice(path);
-  std::optional<std::string> narrowMode = mode ? Utf8FromWide(mode) : std::nullopt;
+  std::optional<std::string> narrowMode = mode ? platform::Utf8FromWide(mode) : std::nullopt;
   if (hostPath.empty() || !narrowMode) return nullptr;
   return std::fopen(hostPath.c_str(), narrowMode->c_str());
 }

@@ -35,7 +35,7 @@ std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
 
 void AppendUtf8(std::string& out, const CString& text) {
   // The texts come from the catalogue and number formatting: always valid.
-  out += Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
+  out += platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
 }
 
 bool WriteOutput(const std::string& text) {
