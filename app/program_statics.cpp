@@ -3,7 +3,7 @@
 // first use (when the main window is created), so it is destroyed first at
 // exit, before the application object; nothing is written then.
 #include "app/logbook_app.h"
-#include "app/program_statics.h"
+#include "dialogs/skin_dlg.h"
 
 const RECT g_rcScreen = {0, 0, 320, 240};
 

@@ -99,6 +99,18 @@
 #define IDNO 7
 #define IDCLOSE 8
 
+// Message box styles: buttons in the low bits, the icon above them.
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONASTERISK 0x00000040L
+
 // PeekMessage options.
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001

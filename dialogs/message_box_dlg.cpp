@@ -1,0 +1,194 @@
+#include "dialogs/message_box_dlg.h"
+
+#include <cstring>
+#include <cwchar>
+
+#include "dialogs/message_lines.h"
+#include "resources/resource_ids.h"
+#include "skin/text_convert.h"
+
+namespace {
+
+constexpr COLORREF kKeyGreen = RGB(0, 255, 0);
+constexpr UINT kCloseKey = 0xC3;
+constexpr int kIconCellWidth = 53;
+constexpr POINT kIconAt{15, 40};
+constexpr int kTextLeft = 80, kTextTop = 45, kLineHeight = 20;
+constexpr int kLineCapacity = 100;
+constexpr SIZE kButtonSize{75, 24};
+constexpr int kOkIndex = 0, kCancelIndex = 1;
+struct Button {
+  UINT vk;
+  POINT at;
+  const wchar_t* caption;
+};
+constexpr Button kButtons[] = {{VK_F1, {40, 112}, L"확  인"}, {VK_F2, {153, 112}, L"취  소"}};
+
+}  // namespace
+
+UINT CMessageBoxDlg::s_nLastKeyDown = 0;
+
+int SkinMessageBox(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style) {
+  CMessageBoxDlg dialog(pParent, text, caption, style);
+  return static_cast<int>(dialog.DoModal());
+}
+
+BEGIN_MESSAGE_MAP(CMessageBoxDlg, CSkinDlg)
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// Room for two bytes a character and a terminator, as code page 949 needs.
+CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style)
+    : CSkinDlg(IDD_MESSAGE_BOX, pParent),
+      m_strCaption(caption),
+      m_strText(text),
+      m_nStyle(static_cast<int>(style)),
+      m_nIcon(IconForStyle(style)),
+      m_bTwoButtons(HasTwoButtons(style)) {
+  m_pszTextMb.assign(static_cast<std::size_t>(m_strText.GetLength()) * 2 + 10, '\0');
+  MultiByteFromWide(m_pszTextMb.data(), m_strText, static_cast<int>(m_pszTextMb.size()));
+}
+
+int CMessageBoxDlg::IconForStyle(UINT style) {
+  if ((style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) return 0;
+  if (style & MB_ICONQUESTION) return 1;
+  if (style & MB_ICONHAND) return 2;
+  return 0;
+}
+
+bool CMessageBoxDlg::HasTwoButtons(UINT style) { return (style & 1) || (style & 4); }
+
+int CMessageBoxDlg::ConfirmResult(UINT style) {
+  return (style & 4) == 4 || (style & 3) == 3 ? IDYES : IDOK;
+}
+
+BOOL CMessageBoxDlg::OnInitDialog() {
+  CSkinDlg::OnInitDialog();
+  LoadBitmapResource(m_bmpFrame, IDB_MSGBOX_FRAME);
+  BITMAP frame{};
+  m_bmpFrame.GetBitmap(&frame);
+  MoveWindow((m_rcClient.Width() - frame.bmWidth) / 2, (m_rcClient.Height() - frame.bmHeight) / 2,
+             frame.bmWidth, frame.bmHeight, FALSE);
+  m_skinIcons.LoadFromResource(IDB_MSGBOX_ICONS, kIconCellWidth, 0, kKeyGreen);
+  LoadBitmapResource(m_bmpButtonUp, IDB_MSGBOX_BUTTON_UP);
+  LoadBitmapResource(m_bmpButtonSel, IDB_MSGBOX_BUTTON_SEL);
+  m_panelButtons.m_pOwner = this;
+  m_panelButtons.SetTextStyle(13, 10, RGB(0, 0, 0), RGB(255, 255, 255));
+  for (const Button& button : kButtons) {
+    const int id = static_cast<int>(button.vk);
+    m_panelButtons.AddButton(button.at.x, button.at.y, kButtonSize.cx, kButtonSize.cy,
+                             button.caption, id, 1, TRUE, 0);
+    m_panelButtons.SetImageStyle(id, &m_bmpButtonUp, &m_bmpButtonSel, kButtonSize.cx,
+                                 kButtonSize.cy, nullptr);
+  }
+  m_panelButtons.GetButton(kOkIndex)->visible = m_bTwoButtons ? 1 : 0;
+  return TRUE;
+}
+
+// --- painting ---------------------------------------------------------------
+
+void CMessageBoxDlg::OnPaint() {
+  PrepareBackBuffer();
+  if (m_back.Ready()) m_dcBack.SetBkMode(TRANSPARENT);
+  CPaintDC dc(this);
+  if (!m_back.Ready()) return;
+  CRect client;
+  GetClientRect(&client);
+  CFont font;
+  font.CreateFont(15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
+                  L"Gulim");
+  BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
+  m_skinIcons.DrawStripCellTransparent(&m_dcBack, m_nIcon, kIconAt, 1);
+  m_dcBack.SetTextColor(RGB(255, 255, 255));
+  CFont* pOldFont = m_dcBack.SelectObject(&font);
+  DrawMessageLines(&m_dcBack);
+  m_dcBack.SelectObject(pOldFont);
+  m_panelButtons.Paint(&m_dcBack);
+  dc.BitBlt(0, 0, client.Width(), client.Height(), &m_dcBack, 0, 0, SRCCOPY);
+}
+
+void CMessageBoxDlg::DrawMessageLines(CDC* pDC) {
+  const std::string_view text(m_pszTextMb.data(), std::strlen(m_pszTextMb.data()));
+  int y = kTextTop;
+  for (const std::string& line : CutMessageLines(text)) {
+    wchar_t wide[kLineCapacity];
+    const int length = WideFromMultiByte(wide, line.c_str(), kLineCapacity);
+    pDC->TextOut(kTextLeft, y, wide, length);
+    y += kLineHeight;
+  }
+}
+
+// --- keys -------------------------------------------------------------------
+
+BOOL CMessageBoxDlg::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message == WM_KEYDOWN) return OnKeyPressed(pMsg);
+  if (pMsg->message == WM_KEYUP) return OnKeyReleased(pMsg);
+  return CSkinDlg::PreTranslateMessage(pMsg);
+}
+
+// Enter acts on its release; other keys (Escape) are the dialog manager's.
+BOOL CMessageBoxDlg::OnKeyPressed(MSG* pMsg) {
+  const UINT vk = static_cast<UINT>(pMsg->wParam);
+  s_nLastKeyDown = vk;
+  switch (vk) {
+    case VK_F1: SelectOnly(kOkIndex); return TRUE;
+    case VK_F3: SelectOnly(kCancelIndex); return TRUE;
+    case kCloseKey:
+    case VK_RETURN: return TRUE;
+    default: return CSkinDlg::PreTranslateMessage(pMsg);
+  }
+}
+
+BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
+  const UINT vk = static_cast<UINT>(pMsg->wParam);
+  const bool ownDown = vk == s_nLastKeyDown;
+  s_nLastKeyDown = 0;
+  if (!ownDown) return TRUE;
+  const int confirm = ConfirmResult(static_cast<UINT>(m_nStyle));
+  switch (vk) {
+    case VK_F1: EndDialog(confirm); return TRUE;
+    case VK_RETURN:
+      EndDialog(m_panelButtons.GetFocusId() == static_cast<int>(VK_F1) ? confirm : IDCANCEL);
+      return TRUE;
+    case VK_F2:
+    case kCloseKey: EndDialog(IDCANCEL); return TRUE;
+    default: return CSkinDlg::PreTranslateMessage(pMsg);
+  }
+}
+
+void CMessageBoxDlg::SelectOnly(int index) {
+  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
+    m_panelButtons.GetButton(i)->selected = i == index;
+  Invalidate(FALSE);
+}
+
+// --- pen: by the buttons' rectangles alone, shown or not --------------------
+
+int CMessageBoxDlg::ButtonAt(CPoint point) {
+  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
+    if (CRect(m_panelButtons.GetButton(i)->rect).PtInRect(point)) return i;
+  return -1;
+}
+
+void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
+  const int index = ButtonAt(point);
+  if (index < 0) return;
+  PanelButton& button = *m_panelButtons.GetButton(index);
+  button.selected = 1;
+  const CRect rect(button.rect);
+  InvalidateRect(&rect, TRUE);
+}
+
+// The release alone decides which button acts.
+void CMessageBoxDlg::OnLButtonUp(UINT, CPoint point) {
+  const int index = ButtonAt(point);
+  if (index < 0) return;
+  MSG key{};
+  key.wParam = static_cast<WPARAM>(m_panelButtons.GetButton(index)->id);
+  key.message = WM_KEYDOWN;
+  PreTranslateMessage(&key);
+  key.message = WM_KEYUP;
+  PreTranslateMessage(&key);
+}

@@ -1,0 +1,58 @@
+// The program's own message box: a small skinned popup centred on the
+// screen with an icon, a few lines of text and one or two buttons, ending
+// with IDOK (or IDYES), or IDCANCEL. The buttons carry the ids of the keys
+// F1 and F2, so a tap and a key press run one path.
+#pragma once
+
+#include <vector>
+
+#include "controls/button_panel.h"
+#include "dialogs/skin_dlg.h"
+#include "skin/skin_bitmap.h"
+
+// Shows the message box modally; the style takes the system message box's
+// flags (MB_OKCANCEL, MB_YESNO, MB_ICONQUESTION ...).
+int SkinMessageBox(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style);
+
+class CMessageBoxDlg : public CSkinDlg {
+ public:
+  CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style);
+
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  // The icon cell and the buttons a style asks for.
+  static int IconForStyle(UINT style);
+  static bool HasTwoButtons(UINT style);
+  static int ConfirmResult(UINT style);
+
+ protected:
+  BOOL OnInitDialog() override;
+
+  afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+  afx_msg void OnPaint();
+
+ private:
+  BOOL OnKeyPressed(MSG* pMsg);
+  BOOL OnKeyReleased(MSG* pMsg);
+  void SelectOnly(int index);
+  int ButtonAt(CPoint point);
+  void DrawMessageLines(CDC* pDC);
+
+ public:
+  CString m_strCaption;
+  CString m_strText;
+  int m_nStyle = 0;
+  int m_nIcon = 0;
+  CButtonPanel m_panelButtons;
+  CSkinBitmap m_skinIcons;
+  std::vector<char> m_pszTextMb;
+  bool m_bTwoButtons = false;
+  CBitmap m_bmpButtonUp;
+  CBitmap m_bmpButtonSel;
+  CBitmap m_bmpFrame;
+
+  static UINT s_nLastKeyDown;
+
+  DECLARE_MESSAGE_MAP()
+};

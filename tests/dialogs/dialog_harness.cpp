@@ -1,0 +1,105 @@
+// Opens one of the program's dialogs over a plain main window, so tests can
+// drive it headless before (and apart from) the screens that open it. What
+// to open comes from the environment:
+//   HARNESS_DIALOG=keypad   HARNESS_VALUE=0.00 (the caller's text)
+//   HARNESS_DIALOG=message  HARNESS_STYLE=1    HARNESS_TEXT=...
+// When the dialog ends, its result (and the keypad's text) is printed as
+// "result=N value=TEXT" and the program ends.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "dialogs/keypad_dlg.h"
+#include "dialogs/message_box_dlg.h"
+#include "platform/framework/afxwin.h"
+#include "platform/win/stringapiset.h"
+
+const RECT g_rcScreen = {0, 0, 320, 240};
+
+namespace {
+
+constexpr wchar_t kHarnessClass[] = L"RoadtallyDialogHarness";
+constexpr UINT kOpenMessage = WM_USER + 1;
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::wstring Wide(const std::string& utf8) {
+  std::wstring wide(utf8.size() + 1, L'\0');
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(),
+                                         static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+  return wide;
+}
+
+std::string Utf8(const CString& text) {
+  std::string narrow(static_cast<std::size_t>(text.GetLength()) * 4 + 1, '\0');
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.data(),
+                                         static_cast<int>(narrow.size()), nullptr, nullptr);
+  narrow.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+  return narrow;
+}
+
+class CHarnessWnd : public CWnd {
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT) {
+    PostMessage(kOpenMessage);
+    return 0;
+  }
+  afx_msg void OnPaint() {
+    CPaintDC dc(this);
+    dc.FillSolidRect(0, 0, 320, 240, RGB(40, 40, 40));
+  }
+  afx_msg LRESULT OnOpen(WPARAM, LPARAM) {
+    std::string value;
+    int result = 0;
+    if (Env("HARNESS_DIALOG") == "keypad") {
+      CKeypadDlg keypad(this);
+      keypad.m_strValue = Wide(Env("HARNESS_VALUE")).c_str();
+      keypad.m_strCaption = L"지출비용 입력";
+      keypad.m_strPrompt = L"지출비용을 입력하십시오.";
+      result = static_cast<int>(keypad.DoModal());
+      value = Utf8(keypad.m_strValue);
+    } else {
+      const UINT style = static_cast<UINT>(std::strtoul(Env("HARNESS_STYLE").c_str(), nullptr, 0));
+      result = SkinMessageBox(this, Wide(Env("HARNESS_TEXT")).c_str(), L"입력오류", style);
+    }
+    std::printf("result=%d value=%s\n", result, value.c_str());
+    std::fflush(stdout);
+    PostMessage(WM_CLOSE);
+    return 0;
+  }
+  void PostNcDestroy() override { delete this; }
+
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHarnessWnd, CWnd)
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_MESSAGE(kOpenMessage, OnOpen)
+END_MESSAGE_MAP()
+
+class CHarnessApp : public CWinApp {
+ public:
+  BOOL InitInstance() override {
+    WNDCLASS windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpszClassName = kHarnessClass;
+    RegisterClass(&windowClass);
+    auto* window = new CHarnessWnd;
+    if (!window->CreateEx(0, kHarnessClass, L"Harness", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
+                          nullptr, nullptr)) {
+      delete window;
+      return FALSE;
+    }
+    m_pMainWnd = window;
+    return TRUE;
+  }
+};
+
+CHarnessApp theApp;
+
+}  // namespace

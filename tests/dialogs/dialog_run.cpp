@@ -1,0 +1,78 @@
+#include "tests/dialogs/dialog_run.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/host/child_process.h"
+
+namespace dialog_test {
+
+namespace fs = std::filesystem;
+
+DialogRun::DialogRun() {
+  std::string pattern = (fs::temp_directory_path() / "dialog-XXXXXX").string();
+  dir_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+DialogRun::~DialogRun() {
+  std::error_code ignored;
+  fs::remove_all(dir_, ignored);
+}
+
+std::string DialogRun::Path(const std::string& name) const { return dir_ + "/" + name; }
+
+Ended DialogRun::Keypad(const std::string& value, const std::string& script) {
+  return Run({"HARNESS_DIALOG=keypad", "HARNESS_VALUE=" + value}, script);
+}
+
+Ended DialogRun::Message(unsigned style, const std::string& text, const std::string& script) {
+  return Run({"HARNESS_DIALOG=message", "HARNESS_STYLE=" + std::to_string(style),
+              "HARNESS_TEXT=" + text},
+             script);
+}
+
+// Shots are written into the run's directory: `shot a.png` lands there.
+Ended DialogRun::Run(const std::vector<std::string>& environment, const std::string& script) {
+  std::ofstream(Path("script.txt")) << script;
+  testing_support::ChildProcess child({HARNESS_PATH, "--headless", "--today", "2005-01-20", "--data",
+                                       Path("Roadtally.dat"), "--script", Path("script.txt")},
+                                      environment);
+  const auto outcome = child.Wait(std::chrono::seconds(30));
+  Ended ended;
+  std::istringstream out(outcome.out);
+  std::string line;
+  while (std::getline(out, line)) {
+    if (line.rfind("result=", 0) != 0) continue;
+    ended.ended = true;
+    const std::size_t value = line.find(" value=");
+    ended.result = std::atoi(line.c_str() + 7);
+    ended.value = value == std::string::npos ? "" : line.substr(value + 7);
+  }
+  return ended;
+}
+
+res::Image DialogRun::Shot(const std::string& name) const {
+  return res::ReadPngFile(Path(name)).value_or(res::Image{});
+}
+
+COLORREF At(const res::Image& image, int x, int y) {
+  return gdi::ColorFromPixel(image.pixels[static_cast<std::size_t>(y) * image.width + x]);
+}
+
+int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance) {
+  int count = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF p = At(image, x, y);
+      const int d = std::abs(GetRValue(p) - GetRValue(c)) + std::abs(GetGValue(p) - GetGValue(c)) +
+                    std::abs(GetBValue(p) - GetBValue(c));
+      if (d <= tolerance) ++count;
+    }
+  return count;
+}
+
+}  // namespace dialog_test

@@ -1,0 +1,41 @@
+// Runs the dialog harness headless on a script with one dialog open, and
+// reads back what the dialog ended with and its screenshots.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/res/png_codec.h"
+#include "platform/win/winuser.h"
+
+namespace dialog_test {
+
+struct Ended {
+  bool ended = false;  // the dialog ended within the script
+  int result = 0;
+  std::string value;   // the keypad's text
+};
+
+class DialogRun {
+ public:
+  DialogRun();
+  ~DialogRun();
+  DialogRun(const DialogRun&) = delete;
+  DialogRun& operator=(const DialogRun&) = delete;
+
+  Ended Keypad(const std::string& value, const std::string& script);
+  Ended Message(unsigned style, const std::string& text, const std::string& script);
+  // A `shot NAME` of the last run.
+  res::Image Shot(const std::string& name) const;
+  std::string Path(const std::string& name) const;
+
+ private:
+  Ended Run(const std::vector<std::string>& environment, const std::string& script);
+  std::string dir_;
+};
+
+COLORREF At(const res::Image& image, int x, int y);
+// Pixels inside r within `tolerance` (channel sum) of c.
+int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance);
+
+}  // namespace dialog_test
