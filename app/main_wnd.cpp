@@ -1,7 +1,9 @@
 #include "app/main_wnd.h"
 
+#include <algorithm>
 #include <cwchar>
 
+#include "dialogs/expense_entry_dlg.h"
 #include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
 #include "resources/resource_ids.h"
@@ -214,7 +216,17 @@ void CMainWnd::RunButtonAction(int button) {
   }
 }
 
-void CMainWnd::OpenEntryDialog() {}
+// The day is kept within the shown month: after a step from a 31-day month
+// the selected day may not exist in it.
+void CMainWnd::OpenEntryDialog() {
+  if (m_nDay < 1) return;
+  CExpenseEntryDlg dialog(this);
+  dialog.m_nYear = m_nYear;
+  dialog.m_nMonth = m_nMonth;
+  dialog.m_nDay = std::min(m_nDay, DaysInMonth(m_nYear, m_nMonth));
+  if (dialog.DoModal() == IDOK) BuildMonthGrid();
+  Invalidate(FALSE);
+}
 
 void CMainWnd::OpenMonthList() {}
 

@@ -45,8 +45,8 @@ class CMainWnd : public CWnd {
   void NextMonth();
   void ShowSteppedMonth();
   void RunButtonAction(int button);
-  // The dialogs these buttons open are not built yet; both are left empty.
   void OpenEntryDialog();
+  // Its dialog is not built yet.
   void OpenMonthList();
 
  private:

@@ -35,13 +35,29 @@ void CalendarScreen::WriteRecords(const std::vector<ExpenseRecord>& records) {
   std::ofstream(Path("Roadtally.dat"), std::ios::binary) << bytes;
 }
 
-Outcome CalendarScreen::Start(const std::string& today, const std::string& script) {
+Outcome CalendarScreen::Start(const std::string& today, const std::string& script,
+                              const std::string& data) {
   std::ofstream(Path("script.txt")) << script;
   testing_support::ChildProcess child(
-      {ROADTALLY_PATH, "--headless", "--today", today, "--data", Path("Roadtally.dat"), "--script",
+      {ROADTALLY_PATH, "--headless", "--today", today, "--data", data.empty() ? Path("Roadtally.dat") : data, "--script",
        Path("script.txt")});
   const auto result = child.Wait(std::chrono::seconds(30));
   return Outcome{result.exited ? result.exitStatus : -1, result.err};
+}
+
+Outcome CalendarScreen::Drive(const std::string& today, const std::string& script,
+                              const std::string& data) {
+  std::string resolved;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t shot = script.find("shot ", at);
+    resolved += script.substr(at, shot == std::string::npos ? shot : shot - at);
+    if (shot == std::string::npos) break;
+    const std::size_t end = script.find('\n', shot);
+    resolved += "shot " + Path(script.substr(shot + 5, end - shot - 5)) + "\n";
+    at = end + 1;
+  }
+  return Start(today, resolved, data);
 }
 
 res::Image CalendarScreen::Shot(const std::string& name) const {

@@ -22,8 +22,11 @@ class CalendarScreen {
 
   // Writes the data file the program will read.
   void WriteRecords(const std::vector<ExpenseRecord>& records);
-  // Runs `roadtally --headless --today today --data <file>` on the script.
-  Outcome Start(const std::string& today, const std::string& script);
+  // Runs `roadtally --headless --today today --data <file>` on the script;
+  // the file is Path("Roadtally.dat") unless another is given.
+  Outcome Start(const std::string& today, const std::string& script, const std::string& data = "");
+  // The same, with `shot NAME` lines naming files in this screen's folder.
+  Outcome Drive(const std::string& today, const std::string& script, const std::string& data = "");
   // A `shot NAME` of the last run.
   res::Image Shot(const std::string& name) const;
   std::string Path(const std::string& name) const;

@@ -18,19 +18,8 @@ constexpr RECT kGrid{24, 65, 297, 203};
 
 class CalendarWindow : public ::testing::Test {
  protected:
-  // Runs the script with `shot NAME` lines naming files in the test's folder.
   Outcome Drive(const std::string& today, const std::string& script) {
-    std::string resolved;
-    std::size_t at = 0;
-    while (true) {
-      const std::size_t shot = script.find("shot ", at);
-      resolved += script.substr(at, shot == std::string::npos ? shot : shot - at);
-      if (shot == std::string::npos) break;
-      const std::size_t end = script.find('\n', shot);
-      resolved += "shot " + screen.Path(script.substr(shot + 5, end - shot - 5)) + "\n";
-      at = end + 1;
-    }
-    return screen.Start(today, resolved);
+    return screen.Drive(today, script);
   }
 
   bool Framed(const res::Image& image, int column, int row) {

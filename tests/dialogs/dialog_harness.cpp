@@ -3,14 +3,18 @@
 // to open comes from the environment:
 //   HARNESS_DIALOG=keypad   HARNESS_VALUE=0.00 (the caller's text)
 //   HARNESS_DIALOG=message  HARNESS_STYLE=1    HARNESS_TEXT=...
+//   HARNESS_DIALOG=entry    HARNESS_INDEX=N    (edits record N of the data file)
 // When the dialog ends, its result (and the keypad's text) is printed as
 // "result=N value=TEXT" and the program ends.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "dialogs/expense_entry_dlg.h"
 #include "dialogs/keypad_dlg.h"
 #include "dialogs/message_box_dlg.h"
+#include "ledger/data_path.h"
+#include "ledger/expense_ledger.h"
 #include "platform/framework/afxwin.h"
 #include "platform/win/stringapiset.h"
 
@@ -42,6 +46,26 @@ std::string Utf8(const CString& text) {
   return narrow;
 }
 
+// The month list's way of opening a record for a change.
+int EditRecord(CWnd* parent, int index) {
+  wchar_t module[kModulePathCapacity] = {};
+  GetModuleFileName(nullptr, module, kModulePathCapacity);
+  CExpenseLedger& ledger = *GetLedger();
+  ledger.Load(BuildDataPath(module));
+  if (index < 0 || index >= ledger.m_nCount) return -1;
+  const ExpenseRecord& record = ledger.m_pRecords[index];
+  CExpenseEntryDlg dialog(parent);
+  dialog.m_nYear = record.year;
+  dialog.m_nMonth = record.month;
+  dialog.m_nDay = record.day;
+  dialog.m_nRecordIndex = index;
+  dialog.m_nItemId = record.itemId;
+  dialog.m_strRowValue[CExpenseEntryDlg::kFuelRow].Format(L"%.2f", record.fuel / 100.0);
+  dialog.m_strRowValue[CExpenseEntryDlg::kCostRow].Format(L"%.2f", record.cost / 100.0);
+  dialog.m_strRowValue[CExpenseEntryDlg::kDistanceRow].Format(L"%.2f", record.distance / 1000.0);
+  return static_cast<int>(dialog.DoModal());
+}
+
 class CHarnessWnd : public CWnd {
  protected:
   afx_msg int OnCreate(LPCREATESTRUCT) {
@@ -62,6 +86,8 @@ class CHarnessWnd : public CWnd {
       keypad.m_strPrompt = L"지출비용을 입력하십시오.";
       result = static_cast<int>(keypad.DoModal());
       value = Utf8(keypad.m_strValue);
+    } else if (Env("HARNESS_DIALOG") == "entry") {
+      result = EditRecord(this, std::atoi(Env("HARNESS_INDEX").c_str()));
     } else {
       const UINT style = static_cast<UINT>(std::strtoul(Env("HARNESS_STYLE").c_str(), nullptr, 0));
       result = SkinMessageBox(this, Wide(Env("HARNESS_TEXT")).c_str(), L"입력오류", style);

@@ -35,6 +35,10 @@ Ended DialogRun::Message(unsigned style, const std::string& text, const std::str
              script);
 }
 
+Ended DialogRun::Entry(int index, const std::string& script) {
+  return Run({"HARNESS_DIALOG=entry", "HARNESS_INDEX=" + std::to_string(index)}, script);
+}
+
 // Shots are written into the run's directory: `shot a.png` lands there.
 Ended DialogRun::Run(const std::vector<std::string>& environment, const std::string& script) {
   std::ofstream(Path("script.txt")) << script;

@@ -25,6 +25,8 @@ class DialogRun {
 
   Ended Keypad(const std::string& value, const std::string& script);
   Ended Message(unsigned style, const std::string& text, const std::string& script);
+  // Edits record `index` of the data file at Path("Roadtally.dat").
+  Ended Entry(int index, const std::string& script);
   // A `shot NAME` of the last run.
   res::Image Shot(const std::string& name) const;
   std::string Path(const std::string& name) const;

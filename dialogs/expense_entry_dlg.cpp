@@ -1,0 +1,232 @@
+#include "dialogs/expense_entry_dlg.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "dialogs/keypad_dlg.h"
+#include "dialogs/message_box_dlg.h"
+#include "dialogs/save_messages.h"
+#include "dialogs/scaled_value.h"
+#include "ledger/expense_items.h"
+#include "ledger/expense_ledger.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kRightLine = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+constexpr RECT kDateBar{11, 7, 309, 38};
+constexpr int kConfirmButton = 0, kCancelButton = 3;
+
+struct RowLayout {
+  const wchar_t* caption;
+  RECT captionBox, valueBox, valueText;
+};
+constexpr RowLayout kRows[CExpenseEntryDlg::kRowCount] = {
+    {L"항목선택", {11, 47, 95, 81}, {102, 47, 309, 81}, {113, 52, 281, 75}},
+    {L"주 유 량", {11, 86, 95, 120}, {102, 86, 309, 120}, {108, 91, 258, 114}},
+    {L"비    용", {11, 126, 95, 160}, {102, 126, 309, 160}, {108, 131, 258, 154}},
+    {L"주행거리", {11, 164, 95, 198}, {102, 164, 309, 198}, {108, 169, 258, 192}},
+};
+
+// The drop-down covers (108, 52, 303, 192): five rows of 28.
+constexpr POINT kListAt{108, 52};
+constexpr int kListWidth = 195, kListRowHeight = 28, kListRows = 5;
+constexpr int kListHeight = kListRowHeight * kListRows;
+
+struct KeypadTexts {
+  const wchar_t* caption;
+  const wchar_t* prompt;
+};
+constexpr KeypadTexts kKeypadTexts[CExpenseEntryDlg::kRowCount] = {
+    {L"", L""},
+    {L"주유량 입력", L"주유량을 입력하십시오."},
+    {L"지출비용 입력", L"지출비용을 입력하십시오."},
+    {L"주행거리 입력", L"주행거리를 입력하십시오."},
+};
+
+constexpr int kScale[CExpenseEntryDlg::kRowCount] = {0, 100, 100, 1000};
+
+constexpr wchar_t kInputErrorCaption[] = L"입력오류";
+constexpr wchar_t kNothingEntered[] = L"지출금액 또는 주행거리를 입력하십시오.";
+constexpr wchar_t kTooLarge[] = L"입력값이 너무 큽니다.";
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CExpenseEntryDlg, CSkinDlg)
+  ON_WM_PAINT()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+  ON_MESSAGE(WM_SKINLIST_SELCHANGE, OnItemChosen)
+END_MESSAGE_MAP()
+
+CExpenseEntryDlg::CExpenseEntryDlg(CWnd* pParent) : CSkinDlg(IDD_ENTRY, pParent) {
+  for (int row = kFuelRow; row < kRowCount; ++row) m_strRowValue[row] = L"0.00";
+}
+
+void CExpenseEntryDlg::DoDataExchange(CDataExchange* pDX) { CSkinDlg::DoDataExchange(pDX); }
+void CExpenseEntryDlg::OnCancel() {}
+
+BOOL CExpenseEntryDlg::OnInitDialog() {
+  CSkinDlg::OnInitDialog();
+  LoadBitmapResource(m_bmpSkin, IDB_ENTRY_SCREEN);
+  m_strButton[kConfirmButton] = m_nRecordIndex >= 0 ? L"수  정" : L"확  인";
+  m_strButton[kCancelButton] = L"취  소";
+  for (int row = 0; row < kRowCount; ++row) {
+    m_strRowCaption[row] = kRows[row].caption;
+    m_rcRowCaption[row] = kRows[row].captionBox;
+    m_rcRowBox[row] = kRows[row].valueBox;
+    m_rcRowText[row] = kRows[row].valueText;
+  }
+  m_listItems.Create(this, kListWidth, kListHeight, 1);
+  m_listItems.m_nItemHeight = kListRowHeight;
+  m_listItems.m_nVisibleRows = kListRows;
+  m_listItems.SetPosition(kListAt.x, kListAt.y, kListWidth, kListHeight, TRUE);
+  m_listItems.ShowWindow(SW_HIDE);
+  m_nItemIndex = 0;
+  while (g_expenseItems[m_nItemIndex].name && g_expenseItems[m_nItemIndex].id != m_nItemId)
+    ++m_nItemIndex;
+  if (!g_expenseItems[m_nItemIndex].name) m_nItemIndex = 0;
+  m_nItemId = g_expenseItems[m_nItemIndex].id;
+  m_strItemName = g_expenseItems[m_nItemIndex].name;
+  m_strRowValue[kItemRow] = m_strItemName;
+  return TRUE;
+}
+
+// --- painting ---------------------------------------------------------------
+
+void CExpenseEntryDlg::OnPaint() { PaintFrame(); }
+
+void CExpenseEntryDlg::DrawContent(CDC* pDC) {
+  pDC->SetTextColor(RGB(255, 255, 255));
+  CString date;
+  date.Format(L"%d년 %d월 %d일", m_nYear, m_nMonth, m_nDay);
+  CRect dateBar(kDateBar);
+  pDC->DrawText(date, -1, &dateBar, kCentredLine);
+  for (int row = 0; row < kRowCount; ++row) {
+    pDC->DrawText(m_strRowCaption[row], -1, &m_rcRowCaption[row], kCentredLine);
+    pDC->DrawText(m_strRowValue[row], -1, &m_rcRowText[row], row == kItemRow ? kLeftLine : kRightLine);
+  }
+}
+
+// --- pen --------------------------------------------------------------------
+
+// While the drop-down is open, a tap anywhere else only closes it.
+void CExpenseEntryDlg::OnLButtonDown(UINT nFlags, CPoint point) {
+  if (m_listItems.IsWindowVisible()) {
+    const CRect list(kListAt.x, kListAt.y, kListAt.x + kListWidth, kListAt.y + kListHeight);
+    if (!list.PtInRect(point)) m_listItems.ShowWindow(SW_HIDE);
+    return;
+  }
+  if (PressButtonAt(point)) return;
+  for (int row = 0; row < kRowCount; ++row) {
+    if (m_rcRowCaption[row].PtInRect(point) || m_rcRowBox[row].PtInRect(point)) {
+      RunRowAction(row);
+      return;
+    }
+  }
+  CSkinDlg::OnLButtonDown(nFlags, point);
+}
+
+void CExpenseEntryDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButtonUp(nFlags, point); }
+
+void CExpenseEntryDlg::RunButtonAction(int index) {
+  if (index == kConfirmButton) SaveEntry();
+  else if (index == kCancelButton) EndDialog(IDCANCEL);
+}
+
+void CExpenseEntryDlg::RunRowAction(int row) {
+  if (row == kItemRow) OpenItemList();
+  else EditNumber(row);
+}
+
+void CExpenseEntryDlg::OpenItemList() {
+  m_listItems.ResetContent();
+  for (int i = 0; g_expenseItems[i].name; ++i) m_listItems.AddString(g_expenseItems[i].name, i);
+  m_listItems.ShowWindow(SW_SHOW);
+  m_listItems.SetCurSel(m_nItemIndex);
+}
+
+void CExpenseEntryDlg::EditNumber(int row) {
+  CKeypadDlg keypad(this);
+  keypad.m_strValue = m_strRowValue[row];
+  keypad.m_strCaption = kKeypadTexts[row].caption;
+  keypad.m_strPrompt = kKeypadTexts[row].prompt;
+  if (keypad.DoModal() != IDOK) return;
+  m_strRowValue[row].Format(L"%.2f", ReadDecimal(static_cast<LPCTSTR>(keypad.m_strValue)));
+  Invalidate(FALSE);
+}
+
+LRESULT CExpenseEntryDlg::OnItemChosen(WPARAM, LPARAM) {
+  if (!m_listItems.HasValidSel()) return 0;
+  m_listItems.ShowWindow(SW_HIDE);
+  ChooseItem(m_listItems.GetSelItemData());
+  return 0;
+}
+
+void CExpenseEntryDlg::ChooseItem(int index) {
+  m_nItemIndex = index;
+  m_nItemId = g_expenseItems[index].id;
+  m_strItemName = g_expenseItems[index].name;
+  m_strRowValue[kItemRow] = m_strItemName;
+  Invalidate(FALSE);
+}
+
+// --- saving -----------------------------------------------------------------
+
+void CExpenseEntryDlg::SaveEntry() {
+  const std::optional<ExpenseRecord> record = BuildRecord();
+  if (!record) return;
+  if (record->cost == 0 && record->distance == 0) {
+    SkinMessageBox(this, kNothingEntered, kInputErrorCaption, MB_OKCANCEL);
+    return;
+  }
+  if (!StoreRecord(*record)) {
+    SkinMessageBox(this, kNotSavedText, kNotSavedCaption, MB_OKCANCEL);
+    return;
+  }
+  EndDialog(IDOK);
+}
+
+std::optional<ExpenseRecord> CExpenseEntryDlg::BuildRecord() {
+  ExpenseRecord record{};
+  record.year = static_cast<std::int16_t>(m_nYear);
+  record.month = static_cast<std::int16_t>(m_nMonth);
+  record.day = static_cast<std::int16_t>(m_nDay);
+  const CExpenseLedger& ledger = *GetLedger();
+  if (m_nRecordIndex >= 0 && m_nRecordIndex < ledger.m_nCount) record = ledger.m_pRecords[m_nRecordIndex];
+  record.itemId = static_cast<std::int16_t>(m_nItemId);
+  std::optional<std::int32_t> values[kRowCount];
+  for (int row = kFuelRow; row < kRowCount; ++row) {
+    values[row] = ParseScaledValue(static_cast<LPCTSTR>(m_strRowValue[row]), kScale[row]);
+    if (!values[row]) {
+      SkinMessageBox(this, kTooLarge, kInputErrorCaption, MB_OKCANCEL);
+      return std::nullopt;
+    }
+  }
+  record.fuel = *values[kFuelRow];
+  record.cost = *values[kCostRow];
+  record.distance = *values[kDistanceRow];
+  return record;
+}
+
+// An edited record keeps its stored date, so the ledger stays sorted in
+// place; a new one is appended and sorted in. What the driver sees on the
+// calendar must be what the file holds, so a failed save undoes both.
+bool CExpenseEntryDlg::StoreRecord(const ExpenseRecord& record) {
+  CExpenseLedger& ledger = *GetLedger();
+  const std::vector<ExpenseRecord> before(ledger.m_pRecords, ledger.m_pRecords + ledger.m_nCount);
+  bool stored = false;
+  if (m_nRecordIndex >= 0) {
+    stored = m_nRecordIndex < ledger.m_nCount;
+    if (stored) ledger.m_pRecords[m_nRecordIndex] = record;
+  } else if (ledger.Append(record) > 0) {
+    ledger.SortByDate();
+    stored = true;
+  }
+  if (stored && ledger.Save(nullptr)) return true;
+  std::copy(before.begin(), before.end(), ledger.m_pRecords);
+  ledger.m_nCount = static_cast<int>(before.size());
+  return false;
+}
