@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "dialogs/expense_entry_dlg.h"
+#include "dialogs/month_list_dlg.h"
 #include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
 #include "resources/resource_ids.h"
@@ -228,7 +229,16 @@ void CMainWnd::OpenEntryDialog() {
   Invalidate(FALSE);
 }
 
-void CMainWnd::OpenMonthList() {}
+// The list may have changed or deleted records whatever its result; the
+// month it paged to stays its own.
+void CMainWnd::OpenMonthList() {
+  CMonthListDlg dialog(this);
+  dialog.m_nYear = m_nYear;
+  dialog.m_nMonth = m_nMonth;
+  dialog.DoModal();
+  BuildMonthGrid();
+  Invalidate(FALSE);
+}
 
 CRect CMainWnd::CellRect(int column, int row) const {
   const int left = m_rcGrid.left + m_sizeCell.cx * column, top = m_rcGrid.top + m_sizeCell.cy * row;

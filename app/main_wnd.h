@@ -46,7 +46,6 @@ class CMainWnd : public CWnd {
   void ShowSteppedMonth();
   void RunButtonAction(int button);
   void OpenEntryDialog();
-  // Its dialog is not built yet.
   void OpenMonthList();
 
  private:

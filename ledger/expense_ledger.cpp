@@ -43,6 +43,12 @@ void CExpenseLedger::RemoveAt(int index) {
                sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount - index));
 }
 
+bool CExpenseLedger::InsertAt(int index, const ExpenseRecord& record) {
+  if (index < 0 || index > m_nCount || Append(record) == 0) return false;
+  std::rotate(m_pRecords + index, m_pRecords + m_nCount - 1, m_pRecords + m_nCount);
+  return true;
+}
+
 void CExpenseLedger::SortByDate() {
   if (m_nCount < 2) return;
   std::sort(m_pRecords, m_pRecords + m_nCount,

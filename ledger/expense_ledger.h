@@ -19,6 +19,9 @@ class CExpenseLedger {
   // Removes one record, keeping the others in order; an index outside the
   // records is ignored.
   void RemoveAt(int index);
+  // Puts a record at index (0 to the count), the later ones moving up; the
+  // way back from RemoveAt. False, ledger unchanged, if it cannot grow.
+  bool InsertAt(int index, const ExpenseRecord& record);
   void SortByDate();
   // Lowest index of a record of that month, or -1. Needs a sorted ledger.
   int FindFirstOfMonth(int year, int month) const;

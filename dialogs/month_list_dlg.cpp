@@ -1,0 +1,187 @@
+#include "dialogs/month_list_dlg.h"
+
+#include "dialogs/expense_entry_dlg.h"
+#include "dialogs/message_box_dlg.h"
+#include "dialogs/month_list_text.h"
+#include "dialogs/save_messages.h"
+#include "ledger/expense_ledger.h"
+#include "ledger/month_records.h"
+#include "ledger/month_summary.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
+constexpr int kDetailsButton = 0, kDeleteButton = 1, kCloseButton = 3;
+constexpr int kPrevArrow = 0, kNextArrow = 1;
+
+// Four rows of 28 in three columns.
+constexpr POINT kListAt{14, 67};
+constexpr int kListWidth = 291, kListRowHeight = 28, kListRows = 4;
+constexpr int kListHeight = kListRowHeight * kListRows;
+
+constexpr wchar_t kDeleteQuestion[] = L"선택된 목록을 삭제합니다.";
+constexpr wchar_t kDeleteCaption[] = L"목록 삭제";
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMonthListDlg, CSkinDlg)
+  ON_WM_PAINT()
+  ON_WM_LBUTTONDOWN()
+  ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+CMonthListDlg::CMonthListDlg(CWnd* pParent) : CSkinDlg(IDD_MONTH_LIST, pParent) {}
+
+void CMonthListDlg::DoDataExchange(CDataExchange* pDX) { CSkinDlg::DoDataExchange(pDX); }
+
+BOOL CMonthListDlg::OnInitDialog() {
+  CSkinDlg::OnInitDialog();
+  LoadBitmapResource(m_bmpSkin, IDB_MONTH_LIST_SCREEN);
+  m_strButton[kDetailsButton] = L"상세정보";
+  m_strButton[kDeleteButton] = L"삭  제";
+  m_strButton[kCloseButton] = L"종  료";
+  m_rcTitle.SetRect(95, 8, 226, 30);
+  LoadBitmapResource(m_bmpPrevMonthDown, IDB_PREV_DOWN);
+  LoadBitmapResource(m_bmpNextMonthDown, IDB_NEXT_DOWN);
+  m_rcPrevMonth.SetRect(11, 8, 43, 34);
+  m_rcNextMonth.SetRect(278, 8, 310, 34);
+  m_nPressedMonthArrow = -1;
+  m_rcCostTotal.SetRect(15, 181, 159, 202);
+  m_rcDistanceTotal.SetRect(165, 181, 308, 202);
+  m_listRecords.Create(this, kListWidth, kListHeight, 1);
+  m_listRecords.m_nItemHeight = kListRowHeight;
+  m_listRecords.m_nVisibleRows = kListRows;
+  m_listRecords.SetPosition(kListAt.x, kListAt.y, kListWidth, kListHeight, TRUE);
+  FillList();
+  return TRUE;
+}
+
+void CMonthListDlg::FillList() {
+  m_listRecords.ResetContent();
+  const CExpenseLedger& ledger = *GetLedger();
+  const MonthTotals totals = SumMonth(ledger, m_nYear, m_nMonth);
+  m_nTotalCost = totals.cost;
+  m_nTotalDistance = totals.distance;
+  ForEachRecordOfMonth(ledger, m_nYear, m_nMonth, [&](const ExpenseRecord& record) {
+    const MonthListRow row = FormatMonthListRow(record);
+    m_listRecords.AddRow(row.date, row.item, row.cost, static_cast<int>(&record - ledger.m_pRecords));
+  });
+}
+
+// --- painting ---------------------------------------------------------------
+
+void CMonthListDlg::OnPaint() { PaintFrame(); }
+
+void CMonthListDlg::DrawContent(CDC* pDC) {
+  if (m_nPressedMonthArrow == kPrevArrow) BlitBitmapToRect(pDC, &m_bmpPrevMonthDown, m_rcPrevMonth);
+  if (m_nPressedMonthArrow == kNextArrow) BlitBitmapToRect(pDC, &m_bmpNextMonthDown, m_rcNextMonth);
+  pDC->SetTextColor(RGB(0, 0, 0));
+  CString text;
+  text.Format(L"%d년 %d월", m_nYear, m_nMonth);
+  pDC->DrawText(text, -1, &m_rcTitle, kCentredLine);
+  pDC->DrawText(FormatCostTotal(m_nTotalCost), -1, &m_rcCostTotal, kLeftLine);
+  pDC->DrawText(FormatDistanceTotal(m_nTotalDistance), -1, &m_rcDistanceTotal, kLeftLine);
+}
+
+// --- pen --------------------------------------------------------------------
+
+void CMonthListDlg::OnLButtonDown(UINT nFlags, CPoint point) {
+  if (m_rcPrevMonth.PtInRect(point)) PressMonthArrow(kPrevArrow);
+  else if (m_rcNextMonth.PtInRect(point)) PressMonthArrow(kNextArrow);
+  else if (!PressButtonAt(point)) CSkinDlg::OnLButtonDown(nFlags, point);
+}
+
+void CMonthListDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButtonUp(nFlags, point); }
+
+void CMonthListDlg::PressMonthArrow(int arrow) {
+  m_nPressedMonthArrow = arrow;
+  const CRect& rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
+  InvalidateRect(&rect, FALSE);
+  UpdateWindow();
+  Sleep(kPressedPauseMs);
+  m_nPressedMonthArrow = -1;
+  if (arrow == kPrevArrow) PrevMonth();
+  else NextMonth();
+}
+
+void CMonthListDlg::RunButtonAction(int index) {
+  if (index == kDetailsButton) ShowDetails();
+  else if (index == kDeleteButton) DeleteSelected();
+  else if (index == kCloseButton) EndDialog(IDCANCEL);
+}
+
+// --- months -----------------------------------------------------------------
+
+// Repainted whatever happens: the released arrow must show again.
+void CMonthListDlg::PrevMonth() {
+  if (m_nYear > kFirstYear || m_nMonth > 1) {
+    if (--m_nMonth < 1) {
+      m_nMonth = 12;
+      --m_nYear;
+    }
+    FillList();
+  }
+  ShowChangedRecords();
+}
+
+void CMonthListDlg::NextMonth() {
+  if (m_nYear < kLastYear || m_nMonth < 12) {
+    if (++m_nMonth > 12) {
+      m_nMonth = 1;
+      ++m_nYear;
+    }
+    FillList();
+  }
+  ShowChangedRecords();
+}
+
+// --- editing and deleting ----------------------------------------------------
+
+void CMonthListDlg::ShowDetails() {
+  const int row = m_listRecords.GetCurSel();
+  if (row == -1) return;
+  const int index = m_listRecords.GetItemData(row);
+  const ExpenseRecord& record = GetLedger()->m_pRecords[index];
+  CExpenseEntryDlg dialog(this);
+  dialog.m_nYear = m_nYear;
+  dialog.m_nMonth = m_nMonth;
+  dialog.m_nDay = record.day;
+  dialog.m_nRecordIndex = index;
+  dialog.m_nItemId = record.itemId;
+  dialog.m_strRowValue[CExpenseEntryDlg::kFuelRow].Format(L"%.2f", record.fuel * 0.01);
+  dialog.m_strRowValue[CExpenseEntryDlg::kCostRow].Format(L"%.2f", record.cost * 0.01);
+  dialog.m_strRowValue[CExpenseEntryDlg::kDistanceRow].Format(L"%.2f", record.distance * 0.001);
+  if (dialog.DoModal() != IDOK) return;
+  FillList();
+  m_listRecords.SetCurSel(row);
+  ShowChangedRecords();
+}
+
+// A delete that cannot be saved is undone, so the list, the calendar and
+// the file agree, and the driver is told.
+void CMonthListDlg::DeleteSelected() {
+  int row = m_listRecords.GetCurSel();
+  if (row == -1) return;
+  const int index = m_listRecords.GetItemData(row);
+  if (SkinMessageBox(this, kDeleteQuestion, kDeleteCaption, MB_OKCANCEL) != IDOK) return;
+  CExpenseLedger& ledger = *GetLedger();
+  const ExpenseRecord removed = ledger.m_pRecords[index];
+  ledger.RemoveAt(index);
+  if (!ledger.Save(nullptr)) {
+    ledger.InsertAt(index, removed);
+    SkinMessageBox(this, kNotSavedText, kNotSavedCaption, MB_OKCANCEL);
+  }
+  FillList();
+  if (row >= m_listRecords.GetCount()) --row;
+  m_listRecords.SetCurSel(row);
+  ShowChangedRecords();
+}
+
+// A closing dialog uncovers this one as it was drawn, so the totals are
+// repainted here, not left to an uncovering paint.
+void CMonthListDlg::ShowChangedRecords() {
+  m_listRecords.Invalidate(FALSE);
+  Invalidate(FALSE);
+}
