@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/framework/afxwin.h"
-#include "platform/host/host.h"
+#include "platform/win/host_port.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <ostream>
 #include <string>
 
-#include "platform/host/host.h"
 #include "platform/host/script_reader.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 

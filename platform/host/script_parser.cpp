@@ -5,8 +5,8 @@
 #include <limits>
 #include <vector>
 
-#include "platform/host/host.h"
 #include "platform/host/key_names.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/host/host.h"
 #include "platform/host/window_icon.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 

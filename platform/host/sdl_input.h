@@ -8,7 +8,7 @@
 
 #include <optional>
 
-#include "platform/host/host.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 

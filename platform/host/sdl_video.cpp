@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/host/host.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/host/instance_broker.h"
 #include "platform/host/instance_lock.h"
 #include "platform/host/raise_channel.h"
+#include "platform/win/host_port.h"
 
 namespace host {
 

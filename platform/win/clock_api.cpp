@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/host/host.h"
 #include "platform/core/utf8.h"
+#include "platform/win/host_port.h"
 #include "platform/win/winbase.h"
 #include "platform/win/window_manager.h"
 

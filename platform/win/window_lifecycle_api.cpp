@@ -1,7 +1,7 @@
 // Creating, destroying and finding windows.
 #include <algorithm>
 
-#include "platform/host/instance_broker.h"
+#include "platform/win/host_port.h"
 #include "platform/win/window_manager.h"
 #include "platform/win/window_ops.h"
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/core/context.h"
-#include "platform/host/host.h"
 #include "platform/win/compositor.h"
 #include "platform/win/creation_hook.h"
+#include "platform/win/host_port.h"
 #include "platform/win/timer_list.h"
 #include "platform/win/window.h"
 

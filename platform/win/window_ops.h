@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "platform/host/host.h"
+#include "platform/win/host_port.h"
 #include "platform/win/window.h"
 
 namespace win {

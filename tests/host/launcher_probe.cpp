@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/core/context.h"
-#include "platform/host/instance_broker.h"
 #include "platform/host/launcher.h"
+#include "platform/win/host_port.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/core/context.h"
-#include "platform/host/host.h"
+#include "platform/win/host_port.h"
 #include "platform/win/winuser.h"
 
 namespace win_test {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/host/instance_broker.h"
+#include "platform/win/host_port.h"
 #include "tests/win/fake_host.h"
 #include "tests/win/probe_window.h"
 

@@ -1,10 +1,13 @@
-// The seam between the window system and where pixels go and input comes
-// from. The window manager owns the message queue and asks the host for
-// input only when nothing else is due; everything host-specific (SDL, the
-// headless script, the real or virtual clock) lives behind this interface.
+// The window system's seam with what it does not own: a host that shows the
+// composed screen, delivers input and keeps the clock (the window manager
+// asks it for input only when nothing else is due), and a broker that keeps
+// one running program per data file. Declared here, by their user;
+// platform/host/ implements them (SDL window, headless script, socket
+// broker) and main() installs them in the platform context.
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "platform/core/context.h"
 #include "platform/gdi/pixels.h"
@@ -12,6 +15,7 @@
 
 namespace host {
 
+// The device's screen, in pixels.
 constexpr int kScreenWidth = 320;
 constexpr int kScreenHeight = 240;
 
@@ -59,6 +63,23 @@ class Host : public platform::Service {
 
   // Brings the program's desktop window to the front (SetForegroundWindow).
   virtual void RaiseWindow() = 0;
+};
+
+// Installed into the platform context by main(): Context::Install<host::InstanceBroker>.
+// FindWindow consults it when it finds no local window of a class, and
+// SetForegroundWindow when asked to raise a window of another process.
+// Without one, FindWindow looks at this process alone.
+class InstanceBroker : public platform::Service {
+ public:
+  // Another process using the same data file has a top-level window of this class.
+  virtual bool IsRunningElsewhere(std::wstring_view className) = 0;
+
+  // Asks that process to bring its window to the front.
+  virtual void RaiseElsewhere(std::wstring_view className) = 0;
+
+  // This process has created a top-level window of this class: claim it, so
+  // later processes with the same data file find it.
+  virtual void Announce(std::wstring_view className) = 0;
 };
 
 }  // namespace host
