@@ -2,7 +2,7 @@
 // file from an empty ledger (the device itself stays silent about them).
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 enum class LedgerFileState {
   kWhole,      // header ours, exactly the records it announces

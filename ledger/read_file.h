@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 struct FileCloser {
   void operator()(FILE* file) const { std::fclose(file); }

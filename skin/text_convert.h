@@ -4,7 +4,7 @@
 // unconvertible text gives its convertible prefix (possibly empty).
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 // At most capacity - 1 characters; returns the number written.
 int WideFromMultiByte(wchar_t* buffer, const char* text, int capacity);

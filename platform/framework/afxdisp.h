@@ -3,7 +3,7 @@
 // OLE feature expects.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 inline void AfxEnableControlContainer(void* pOccManager = nullptr) {}
 inline BOOL AfxOleInit() { return TRUE; }

@@ -1,7 +1,7 @@
 // Points and sizes with the framework's arithmetic.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 class CSize : public SIZE {
  public:

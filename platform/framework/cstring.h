@@ -7,7 +7,7 @@
 #include <cstdarg>
 #include <string>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 class CString {
  public:

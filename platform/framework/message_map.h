@@ -9,7 +9,7 @@
 //   ON_COMMAND(ID_APP_ABOUT, OnAbout)   ON_MESSAGE(WM_USER + 1, OnRefresh)
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 #include "platform/win/winuser.h"
 
 class CCmdTarget;

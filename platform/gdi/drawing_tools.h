@@ -1,9 +1,9 @@
 // The small objects a DC draws with: solid brushes, pens and clip regions.
 #pragma once
 
+#include "platform/core/windef.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/rect_list.h"
-#include "platform/win/windef.h"
 
 namespace gdi {
 

@@ -3,9 +3,9 @@
 // monochrome bitmap takes the nearer of black and white.
 #pragma once
 
+#include "platform/core/windef.h"
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/device_context.h"
-#include "platform/win/windef.h"
 
 namespace gdi {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace gdi {
 

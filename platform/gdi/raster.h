@@ -9,8 +9,8 @@
 
 #include <optional>
 
+#include "platform/core/windef.h"
 #include "platform/gdi/bitmap.h"
-#include "platform/win/windef.h"
 
 namespace gdi {
 

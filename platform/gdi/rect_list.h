@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace gdi {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "platform/core/windef.h"
 #include "platform/gdi/pixels.h"
-#include "platform/win/windef.h"
 
 namespace gdi {
 

@@ -6,10 +6,10 @@
 #include <span>
 #include <string_view>
 
+#include "platform/core/windef.h"
 #include "platform/gdi/face_resolver.h"
 #include "platform/gdi/glyph_cache.h"
 #include "platform/gdi/pixels.h"
-#include "platform/win/windef.h"
 
 namespace gdi {
 

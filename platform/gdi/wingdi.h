@@ -15,7 +15,7 @@
 // - DeleteDC deselects everything the DC holds; objects stay alive.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 // Raster operations: the high word indexes the Boolean function.
 constexpr DWORD SRCCOPY = 0x00CC0020;    // D = S

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace host {
 

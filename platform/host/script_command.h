@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace host {
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace res {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace res {
 

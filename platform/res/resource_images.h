@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "platform/core/windef.h"
 #include "platform/res/png_codec.h"
-#include "platform/win/windef.h"
 
 namespace res {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 inline LPWSTR MAKEINTRESOURCE(WORD id) {
   return reinterpret_cast<LPWSTR>(static_cast<std::uintptr_t>(id));

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace res {
 

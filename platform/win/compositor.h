@@ -4,8 +4,8 @@
 // changed, so an unchanged screen costs nothing.
 #pragma once
 
+#include "platform/core/windef.h"
 #include "platform/gdi/pixels.h"
-#include "platform/win/windef.h"
 
 namespace win {
 

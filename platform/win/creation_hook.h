@@ -2,7 +2,7 @@
 // created, before the window receives its first message (WM_NCCREATE).
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace win {
 

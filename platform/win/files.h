@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 // Redirects the exact device path to hostPath for every later open or
 // write through this file's functions (main() uses it for --data PATH).

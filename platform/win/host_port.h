@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "platform/core/context.h"
+#include "platform/core/windef.h"
 #include "platform/gdi/pixels.h"
-#include "platform/win/windef.h"
 
 namespace host {
 

@@ -2,6 +2,6 @@
 // methods from its windows; this platform has none, so the call does nothing.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 inline HIMC ImmAssociateContext(HWND, HIMC) { return nullptr; }

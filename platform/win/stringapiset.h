@@ -2,7 +2,7 @@
 // The device's ANSI code page is 949 (Korean); UTF-8 is accepted as well.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_UTF8 = 65001;

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 namespace win {
 

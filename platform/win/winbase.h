@@ -3,7 +3,7 @@
 // Sleep advances the clock at once.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 DWORD GetTickCount();
 void Sleep(DWORD milliseconds);

@@ -3,7 +3,7 @@
 // Win32 ones, so code written for the device reads and behaves unchanged.
 #pragma once
 
-#include "platform/win/windef.h"
+#include "platform/core/windef.h"
 
 // Messages.
 #define WM_NULL 0x0000

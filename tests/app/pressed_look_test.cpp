@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "ledger/data_path.h"
+#include "platform/core/windef.h"
 #include "platform/framework/cwinapp.h"
 #include "platform/host/headless_host.h"
 #include "platform/res/png_codec.h"
 #include "platform/win/files.h"
-#include "platform/win/windef.h"
 #include "platform/win/winbase.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // blends into the transparent key colour.
 #pragma once
 
+#include "platform/core/windef.h"
 #include "platform/gdi/pixels.h"
 #include "platform/res/png_codec.h"
-#include "platform/win/windef.h"
 
 namespace skingen {
 
