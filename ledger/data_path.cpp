@@ -2,11 +2,7 @@
 
 #include <cwchar>
 
-namespace {
-
-constexpr wchar_t kFileName[] = L"\\Roadtally.dat";
-
-}  // namespace
+#include "platform/host/program_data_path.h"
 
 CString BuildDataPath(LPCTSTR modulePath) {
   if (!modulePath) return CString();
@@ -19,7 +15,12 @@ CString BuildDataPath(LPCTSTR modulePath) {
       break;
     }
   }
-  const size_t fileNameLength = std::wcslen(kFileName);
+  const size_t fileNameLength = 1 + std::wcslen(kDataFileName);  // with its backslash
   if (directoryLength + fileNameLength >= kModulePathCapacity) return CString();
-  return CString(modulePath).Left(static_cast<int>(directoryLength)) + kFileName;
+  return CString(modulePath).Left(static_cast<int>(directoryLength)) + L'\\' + kDataFileName;
+}
+
+// The launcher keeps the single-instance claim on the file the ledger opens.
+std::wstring ProgramDataPath(const std::wstring& modulePath) {
+  return static_cast<LPCTSTR>(BuildDataPath(modulePath.c_str()));
 }

@@ -97,7 +97,7 @@ Options:
   --script FILE|-     the script to run (- for standard input, the default);
                       implies --headless
   --today YYYY-MM-DD  the date the clock reports (headless: from 12:00:00)
-  --data PATH         the data file, instead of Roadtally.dat beside the program
+  --data PATH         the data file, instead of the one beside the program
   --scale N           the window's whole scale factor 1..16 (default: the
                       largest that fits the display)
 

@@ -1,6 +1,5 @@
 #include "platform/host/launcher.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -9,6 +8,8 @@
 #include "platform/host/command_line.h"
 #include "platform/host/sdl_host.h"
 #include "platform/host/socket_instance_broker.h"
+#include "platform/win/files.h"
+#include "platform/win/module_path.h"
 
 namespace host {
 namespace {
@@ -60,13 +61,18 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
   return parts.run();
 }
 
-}  // namespace
-
-std::string DefaultDataPath() {
-  std::error_code error;
-  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return (executable.parent_path() / "Roadtally.dat").string();
+// The data file's host path, by the program's rule. With --data PATH, the
+// program's device path for it is redirected to PATH, so the program and the
+// broker use one file.
+std::string DataPath(const CommandLine& options, const ProgramParts& parts) {
+  const std::wstring module = ModulePath();
+  const std::wstring device = parts.dataPathFor ? parts.dataPathFor(module) : module;
+  if (!options.dataPath) return HostPathFromDevice(device.c_str());
+  if (parts.dataPathFor) SetPathOverride(device.c_str(), *options.dataPath);
+  return *options.dataPath;
 }
+
+}  // namespace
 
 int Launch(std::span<const std::string_view> arguments, const ProgramParts& parts) {
   ParsedCommandLine parsed = ParseCommandLine(arguments);
@@ -83,8 +89,7 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     std::cout << VersionText();
     return 0;
   }
-  if (options.dataPath && parts.overrideDataPath) parts.overrideDataPath(*options.dataPath);
-  const std::string dataPath = options.dataPath.value_or(DefaultDataPath());
+  const std::string dataPath = DataPath(options, parts);
   return options.headless ? RunHeadless(options, dataPath, parts)
                           : RunInWindow(options, dataPath, parts);
 }

@@ -1,9 +1,9 @@
 // What the roadtally executable's main() does: reads the command line,
 // installs the host (window or headless) and the single-instance broker in
 // the platform context, runs the program, and gives the exit status.
-// The program and the services that live above the host (PNG files, the
-// icon resource, the data-path table) come in as parts, so that this layer
-// depends on none of them.
+// The program and what only it knows (PNG files, its icon resource, where its
+// data file lives) come in as parts, so that this layer depends on none of
+// them.
 #pragma once
 
 #include <functional>
@@ -21,15 +21,16 @@ struct ProgramParts {
   std::function<int()> run;                                // the program, to its exit code
   ScreenshotWriter writeShot;                              // for the script's `shot`
   std::function<std::optional<WindowIcon>()> loadIcon;     // the window's icon, if any
-  std::function<void(const std::string&)> overrideDataPath;  // --data given: use this file
+  // The program's data file for the executable's path, both device paths
+  // ("\bin\roadtally" -> "\bin\logbook.dat"). The single-instance claim is
+  // kept on that file, and --data PATH redirects it to PATH. Without one,
+  // the claim is kept per executable.
+  std::function<std::wstring(const std::wstring& modulePath)> dataPathFor;
 };
 
 // The arguments after the program's name. Exit status: the program's, or
 // 0 for --help and --version, 1 without a display, 2 for a bad option or
 // a bad script line.
 int Launch(std::span<const std::string_view> arguments, const ProgramParts& parts);
-
-// The data file beside the executable, as a host path.
-std::string DefaultDataPath();
 
 }  // namespace host

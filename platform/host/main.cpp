@@ -1,33 +1,18 @@
 // The roadtally executable's main(), in a library so that the program and
 // the test programs start the same way: the launcher gets the program
-// (AfxWinMain) and the services above the host that it hands on.
+// (AfxWinMain), screenshots as PNG files, the icon resource, and the
+// program's rule for its data file.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/framework/cwinapp.h"
 #include "platform/host/launcher.h"
+#include "platform/host/program_data_path.h"
 #include "platform/res/png_codec.h"
 #include "platform/res/resource_images.h"
-#include "platform/win/files.h"
-#include "platform/win/winbase.h"
 
 namespace {
-
-// The module path's buffer on the device.
-constexpr DWORD kPathCapacity = 400;
-
-// Where the program looks for its data: beside the executable, as the
-// device names it.
-std::wstring DefaultDeviceDataPath() {
-  std::wstring module(kPathCapacity, L'\0');
-  module.resize(GetModuleFileName(nullptr, module.data(), kPathCapacity));
-  return module.substr(0, module.rfind(L'\\')) + L"\\Roadtally.dat";
-}
-
-void OverrideDataPath(const std::string& hostPath) {
-  SetPathOverride(DefaultDeviceDataPath().c_str(), hostPath);
-}
 
 // The desktop window's icon: the program's icon resource, opaque.
 std::optional<host::WindowIcon> LoadWindowIcon() {
@@ -48,6 +33,6 @@ bool WriteShot(const gdi::Surface32& screen, const std::string& path) {
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  host::ProgramParts parts{AfxWinMain, WriteShot, LoadWindowIcon, OverrideDataPath};
+  host::ProgramParts parts{AfxWinMain, WriteShot, LoadWindowIcon, ProgramDataPath};
   return host::Launch(arguments, parts);
 }

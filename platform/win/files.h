@@ -1,5 +1,5 @@
 // Files under device paths. The program names files as the device does:
-// wide, backslash-separated ("\Apps\Roadtally.dat"). This is the one place
+// wide, backslash-separated ("\Apps\logbook.dat"). This is the one place
 // that turns such a path into the host's (UTF-8, '/'), and the place where
 // a launcher may redirect one device path to another host file.
 #pragma once
@@ -12,7 +12,7 @@
 #include "platform/core/windef.h"
 
 // Redirects the exact device path to hostPath for every later open or
-// write through this file's functions (main() uses it for --data PATH).
+// write through this file's functions (the launcher uses it for --data PATH).
 // An empty hostPath removes the redirection.
 void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath);
 

@@ -1,16 +1,22 @@
 #include "tools/ledger/tool_io.h"
 
 #include <cstdio>
+#include <string>
 
+#include "ledger/data_path.h"
 #include "ledger/ledger_file_check.h"
-#include "platform/win/files.h"
 #include "platform/core/utf8.h"
+#include "platform/win/files.h"
 
 namespace ledger_tool {
 
 namespace {
 
-constexpr wchar_t kDataDevicePath[] = L"\\roadtally-ledger\\Roadtally.dat";
+// The device path the given file is opened under, redirected to it.
+const std::wstring& DataDevicePath() {
+  static const std::wstring path = std::wstring(L"\\roadtally-ledger\\") + kDataFileName;
+  return path;
+}
 
 // Why the file cannot be used, or empty when it can.
 std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
@@ -48,8 +54,8 @@ int Fail(const std::string& message) {
 }
 
 LPCTSTR BindDataFile(const std::string& hostPath) {
-  SetPathOverride(kDataDevicePath, hostPath);
-  return kDataDevicePath;
+  SetPathOverride(DataDevicePath().c_str(), hostPath);
+  return DataDevicePath().c_str();
 }
 
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {
