@@ -19,7 +19,7 @@ const std::string kSystemLibrariesLeak = "ASAN_OPTIONS=detect_leaks=0";
 // The SDL host in a real X window: a click and a key sent by an X client
 // arrive as the pen and the device key, in screen pixels.
 TEST(SdlWindow, ClickAndEndKeyArriveAsPenAndDeviceKey) {
-  if (!XvfbDisplay::Installed()) GTEST_SKIP() << "Xvfb or xdotool is not installed";
+  SKIP_WITHOUT_XVFB_UNLESS_CI();
   std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
   ASSERT_TRUE(display) << "Xvfb did not start";
   ChildProcess probe({SDL_PROBE}, {display->Environment(), kSystemLibrariesLeak});

@@ -140,7 +140,7 @@ TEST_F(DemoTest, SecondStartWithTheSameDataFileEndsAtOnce) {
 // The X11 and D-Bus libraries SDL loads keep some memory to the end; the
 // same code paths are leak-checked by the headless runs above.
 TEST_F(DemoTest, RealWindowUnderXvfbTakesAClick) {
-  if (!XvfbDisplay::Installed()) GTEST_SKIP() << "Xvfb or xdotool is not installed";
+  SKIP_WITHOUT_XVFB_UNLESS_CI();
   std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
   ASSERT_TRUE(display);
   ChildProcess demo({DEMO_APP, "--scale", "2", "--data", dir_ + "/Roadtally.dat"},
