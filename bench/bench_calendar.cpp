@@ -10,12 +10,16 @@
 #include <sstream>
 
 #include "app/main_wnd.h"
+#include "dialogs/skin_dlg.h"
 #include "ledger/data_path.h"
 #include "ledger/expense_record.h"
 #include "platform/host/headless_host.h"
 #include "platform/win/files.h"
 
 extern char** environ;
+
+// The program's screen rectangle, which the dialogs the calendar opens take.
+const RECT g_rcScreen = {0, 0, 320, 240};
 
 namespace {
 

@@ -22,6 +22,7 @@ bool CSkinBitmap::LoadFromResource(UINT id, int cellWidth, int cellHeight, COLOR
 // The surface and the bitmap go whether or not the bitmap was selected
 // (it is not when the resource was missing), so a reload starts clean.
 void CSkinBitmap::Release() {
+  ReleaseWholeMask();
   if (m_pOldBitmap) m_dcMem.SelectObject(m_pOldBitmap);
   m_pOldBitmap = nullptr;
   m_dcMem.DeleteDC();

@@ -53,7 +53,16 @@ class CSkinBitmap {
   CPoint CellOrigin(int column, int row) const;
   // The cell's mask: 1 where the skin shows its transparent colour.
   void BuildMask(CDC& maskDC, CBitmap& mask, int column, int row);
+  // The mask of the whole skin, made on the first keyed draw and kept:
+  // skins are drawn keyed on every paint, their pixels never change.
+  CDC& WholeMask();
+  void ReleaseWholeMask();
   // target ^= image; target &= mask; target ^= image, on black text and a
   // white background, so pixels under white mask bits come out unchanged.
-  void ComposeThroughMask(CDC* target, POINT point, CDC& image, POINT imageOrigin, CDC& mask);
+  void ComposeThroughMask(CDC* target, POINT point, CDC& image, POINT imageOrigin, CDC& mask,
+                          POINT maskOrigin);
+
+  CBitmap m_bmpWholeMask;
+  CDC m_dcWholeMask;
+  CBitmap* m_pOldWholeMask = nullptr;
 };

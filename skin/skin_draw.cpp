@@ -87,21 +87,47 @@ void CSkinBitmap::BuildMask(CDC& maskDC, CBitmap& mask, int column, int row) {
   maskDC.BitBlt(0, 0, m_nCellWidth, m_nCellHeight, &m_dcMem, origin.x, origin.y, SRCCOPY);
 }
 
+CDC& CSkinBitmap::WholeMask() {
+  if (!m_dcWholeMask.GetSafeHdc()) {
+    m_dcWholeMask.CreateCompatibleDC(&m_dcMem);
+    m_bmpWholeMask.CreateBitmap(m_nWidth, m_nHeight, 1, 1, nullptr);
+    m_pOldWholeMask = m_dcWholeMask.SelectObject(&m_bmpWholeMask);
+    m_dcMem.SetBkColor(m_crTransparent);
+    m_dcWholeMask.BitBlt(0, 0, m_nWidth, m_nHeight, &m_dcMem, 0, 0, SRCCOPY);
+  }
+  return m_dcWholeMask;
+}
+
+void CSkinBitmap::ReleaseWholeMask() {
+  if (!m_dcWholeMask.GetSafeHdc()) return;
+  m_dcWholeMask.SelectObject(m_pOldWholeMask);
+  m_pOldWholeMask = nullptr;
+  m_dcWholeMask.DeleteDC();
+  m_bmpWholeMask.DeleteObject();
+}
+
 void CSkinBitmap::ComposeThroughMask(CDC* target, POINT point, CDC& image, POINT imageOrigin,
-                                     CDC& mask) {
+                                     CDC& mask, POINT maskOrigin) {
   const MaskColours colours(target);
   const int w = m_nCellWidth, h = m_nCellHeight;
   target->BitBlt(point.x, point.y, w, h, &image, imageOrigin.x, imageOrigin.y, SRCINVERT);
-  target->BitBlt(point.x, point.y, w, h, &mask, 0, 0, SRCAND);
+  target->BitBlt(point.x, point.y, w, h, &mask, maskOrigin.x, maskOrigin.y, SRCAND);
   target->BitBlt(point.x, point.y, w, h, &image, imageOrigin.x, imageOrigin.y, SRCINVERT);
 }
 
+// A cell that lies wholly inside the skin is cut from the kept mask; any
+// other (these draws do not check) gets a mask of its own, as it always did.
 void CSkinBitmap::DrawCellTransparent(CDC* target, POINT point, int column, int row) {
+  const CPoint origin = CellOrigin(column, row);
+  if (m_bLoaded && HasCell(column, row)) {
+    ComposeThroughMask(target, point, m_dcMem, origin, WholeMask(), origin);
+    return;
+  }
   CBitmap mask;  // declared before its DC, which releases it when it goes
   CDC maskDC;
   maskDC.CreateCompatibleDC(target);
   BuildMask(maskDC, mask, column, row);
-  ComposeThroughMask(target, point, m_dcMem, CellOrigin(column, row), maskDC);
+  ComposeThroughMask(target, point, m_dcMem, origin, maskDC, CPoint(0, 0));
 }
 
 HBITMAP CSkinBitmap::CopyToDibSection(CDC* memory, CDC* source, int x, int y, BYTE** bits) {
@@ -144,5 +170,5 @@ void CSkinBitmap::DrawCellBlend(CDC* target, POINT point, int column, int row, i
                percentage);
   }
   // Without a copy of the target there is nothing to put back.
-  if (targetBytes) ComposeThroughMask(target, point, targetCopyDC, CPoint(0, 0), maskDC);
+  if (targetBytes) ComposeThroughMask(target, point, targetCopyDC, CPoint(0, 0), maskDC, CPoint(0, 0));
 }
