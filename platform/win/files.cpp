@@ -1,25 +1,23 @@
 #include "platform/win/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 
-#include "platform/win/path_overrides.h"
 #include "platform/core/utf8.h"
+#include "platform/win/link_target.h"
+#include "platform/win/path_overrides.h"
+#include "platform/win/temporary_names.h"
 
 namespace {
 
 PathOverrides& Overrides() { return platform::Context::Get().Use<PathOverrides>(); }
-
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
 
 bool WriteAll(int fd, const unsigned char* bytes, size_t size) {
   while (size > 0) {
@@ -33,11 +31,11 @@ bool WriteAll(int fd, const unsigned char* bytes, size_t size) {
 }
 
 // A fresh file beside the target, created exclusively so that no other
-// file is ever reused; its mode follows the umask like any new file.
+// file is ever reused; its mode follows the umask until KeepAttributes.
 int CreateTemporary(const std::string& target, std::string& tempPath) {
   static std::atomic<unsigned> s_serial{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(s_serial++);
+    tempPath = TemporaryNameFor(target, ::getpid(), s_serial++);
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -49,6 +47,25 @@ void SyncDirectory(const std::string& directory) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+// The file being replaced: none yet (fine), a regular file (its mode and
+// owner go to the new one), or something no data file may replace.
+bool ExistingRegularFile(const std::string& target, std::optional<struct stat>& existing) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT;
+  if (!S_ISREG(info.st_mode)) return false;
+  existing = info;
+  return true;
+}
+
+// Owner and group only where allowed: a user may give a file only its own
+// owner, and only a group it belongs to.
+bool KeepAttributes(int fd, const struct stat& old) {
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+  return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
 bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
@@ -87,13 +104,47 @@ bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size) {
   return WriteWholeFile(path, std::span<const FileChunk>(&whole, 1));
 }
 
+FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error) {
+  const std::string hostPath = HostPathFromDevice(path);
+  if (hostPath.empty()) {
+    error = {false, "no such path on this system"};
+    return nullptr;
+  }
+  // Non-blocking, so that opening a FIFO returns at once instead of waiting
+  // for a writer; it is refused before anything is read from it.
+  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) {
+    error = {errno == ENOENT, std::strerror(errno)};
+    return nullptr;
+  }
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    error = {false, "not a regular file"};
+    return nullptr;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FILE* file = ::fdopen(fd, "rb");
+  if (!file) {
+    error = {false, std::strerror(errno)};
+    ::close(fd);
+  }
+  return file;
+}
+
 bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks) {
-  std::string target = HostPathFromDevice(path);
-  if (target.empty()) return false;
+  int linkError = 0;
+  const std::optional<std::string> followed = FollowLinks(HostPathFromDevice(path), linkError);
+  if (!followed || followed->empty()) return false;
+  const std::string& target = *followed;
+  std::optional<struct stat> existing;
+  if (!ExistingRegularFile(target, existing)) return false;
   std::string tempPath;
   int fd = CreateTemporary(target, tempPath);
   if (fd < 0) return false;
-  if (!WriteAndSync(fd, chunks) || ::rename(tempPath.c_str(), target.c_str()) != 0) {
+  const bool attributesKept = !existing || KeepAttributes(fd, *existing);
+  const bool written = WriteAndSync(fd, chunks);  // closes fd
+  if (!attributesKept || !written || ::rename(tempPath.c_str(), target.c_str()) != 0) {
     ::unlink(tempPath.c_str());
     return false;
   }

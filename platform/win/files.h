@@ -24,11 +24,25 @@ std::string HostPathFromDevice(LPCWSTR devicePath);
 // fopen under a device path; mode as for fopen ("rb", "wb", ...).
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
+// Why a file could not be opened.
+struct FileError {
+  bool missing = false;  // nothing at the path: the one failure that means "no file yet"
+  std::string reason;    // the system's words ("Permission denied"), or "not a regular file"
+};
+
+// Opens an existing regular file for binary reading, through links. A FIFO,
+// a device or a directory is refused at once, never waited on. Null on
+// failure, with the reason in error.
+FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error);
+
 // Replaces the whole file with the given bytes, crash-safely: a temporary
 // file beside it is written and flushed to disk, renamed over the target,
 // and the directory synced, so a crash leaves the old file or the new one.
-// Returns false on any failure, with the old file untouched and no
-// temporary file left behind.
+// A symbolic link is followed and its target replaced, so the link stays;
+// the new file keeps the old one's permission bits (and owner and group
+// where this process may set them). Returns false on any failure (a link
+// loop, a target that is not a regular file), with the old file untouched
+// and no temporary file left behind.
 bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size);
 
 // The same for a file made of several pieces, written one after another
@@ -38,3 +52,15 @@ struct FileChunk {
   std::size_t size;
 };
 bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks);
+
+// Removes what interrupted writes of this file left: files named exactly
+// as WriteWholeFile names its temporaries for it, in the directory of the
+// file (the link's target), never following a link. Only for the file's
+// one writer, when no write of it can be under way.
+void RemoveLeftoverTemporaries(LPCWSTR path);
+
+// Renames the file (the link's target) to its own name plus suffix, or plus
+// suffix and "-2", "-3" ... when that name is taken: nothing already there
+// is replaced. True with the new host path in movedTo, or true with movedTo
+// empty when there is no file to move; false when it could not be moved.
+bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo);

@@ -1,0 +1,77 @@
+// Files beside the data file: what interrupted writes left, and a rejected
+// file kept under another name instead of being written over.
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "platform/win/files.h"
+#include "platform/win/link_target.h"
+#include "platform/win/temporary_names.h"
+
+namespace {
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+bool IsRegularNotLink(int dirFd, const char* name) {
+  struct stat info {};
+  return ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
+}
+
+// Renames without replacing: renameat2 where the file system has it, else
+// a hard link and an unlink, which refuse an existing name just the same.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
+void SyncDirectoryOf(const std::string& path) {
+  const int fd = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+void RemoveLeftoverTemporaries(LPCWSTR path) {
+  int error = 0;
+  const std::optional<std::string> target = FollowLinks(HostPathFromDevice(path), error);
+  if (!target || target->empty()) return;
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(DirectoryOf(*target).c_str()));
+  if (!dir) return;
+  const std::string baseName = BaseNameOf(*target);
+  const int dirFd = ::dirfd(dir.get());
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (IsTemporaryNameOf(entry->d_name, baseName) && IsRegularNotLink(dirFd, entry->d_name))
+      ::unlinkat(dirFd, entry->d_name, 0);
+  }
+}
+
+bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo) {
+  movedTo.clear();
+  int error = 0;
+  const std::optional<std::string> target = FollowLinks(HostPathFromDevice(path), error);
+  if (!target || target->empty()) return false;
+  struct stat info {};
+  if (::lstat(target->c_str(), &info) != 0) return errno == ENOENT;
+  for (int n = 1; n < 1000; ++n) {
+    const std::string candidate = *target + suffix + (n == 1 ? std::string() : "-" + std::to_string(n));
+    if (RenameNoReplace(*target, candidate)) {
+      SyncDirectoryOf(candidate);
+      movedTo = candidate;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
