@@ -7,6 +7,7 @@
 #include "dialogs/month_list_dlg.h"
 #include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
+#include "ledger/kept_aside.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -55,6 +56,7 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   wchar_t modulePath[kModulePathCapacity] = {};
   GetModuleFileName(nullptr, modulePath, kModulePathCapacity);
   GetLedger()->Load(BuildDataPath(modulePath));
+  ReportStartedEmpty(*GetLedger(), stderr);
   m_bmpBackground.LoadBitmap(IDB_CALENDAR);
   m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
   m_rcGrid.SetRect(24, 65, 296, 202);

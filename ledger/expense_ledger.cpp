@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kGrowth = 100;
 
-long long MonthKeyOf(int year, int month) { return static_cast<long long>(year) * 12 + month; }
+bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); }
 
 }  // namespace
 
@@ -38,6 +38,7 @@ int CExpenseLedger::Append(const ExpenseRecord& record) {
 
 void CExpenseLedger::RemoveAt(int index) {
   if (index < 0 || index >= m_nCount) return;
+  if (index < m_nSorted) --m_nSorted;
   --m_nCount;
   std::memmove(m_pRecords + index, m_pRecords + index + 1,
                sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount - index));
@@ -45,24 +46,34 @@ void CExpenseLedger::RemoveAt(int index) {
 
 bool CExpenseLedger::InsertAt(int index, const ExpenseRecord& record) {
   if (index < 0 || index > m_nCount || Append(record) == 0) return false;
+  m_nSorted = std::min(m_nSorted, index);
   std::rotate(m_pRecords + index, m_pRecords + m_nCount - 1, m_pRecords + m_nCount);
   return true;
 }
 
+// Stable, so records of one day stay in the order they were entered. The
+// entry dialog's case, one record appended to a sorted ledger, goes after
+// the last record of its day by binary search and a rotation.
 void CExpenseLedger::SortByDate() {
-  if (m_nCount < 2) return;
-  std::sort(m_pRecords, m_pRecords + m_nCount,
-            [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
+  ExpenseRecord* begin = m_pRecords;
+  ExpenseRecord* end = begin + m_nCount;
+  const int sorted = std::min(m_nSorted, m_nCount);
+  if (sorted + 1 >= m_nCount) {
+    if (sorted + 1 == m_nCount) std::rotate(std::upper_bound(begin, end - 1, end[-1], EarlierDay), end - 1, end);
+  } else {
+    std::stable_sort(begin, end, EarlierDay);
+  }
+  m_nSorted = m_nCount;
 }
 
 int CExpenseLedger::FindFirstOfMonth(int year, int month) const {
   if (m_nCount == 0) return -1;
-  const long long target = MonthKeyOf(year, month);
+  const MonthKeyPair target{year, month};
   const ExpenseRecord* begin = m_pRecords;
   const ExpenseRecord* end = begin + m_nCount;
   const ExpenseRecord* first = std::lower_bound(
       begin, end, target,
-      [](const ExpenseRecord& r, long long key) { return MonthKey(r) < key; });
+      [](const ExpenseRecord& r, const MonthKeyPair& key) { return MonthKey(r) < key; });
   if (first == end || MonthKey(*first) != target) return -1;
   return static_cast<int>(first - begin);
 }
@@ -72,4 +83,5 @@ void CExpenseLedger::RemoveAll() {
   m_pRecords = nullptr;
   m_nCount = 0;
   m_nCapacity = 0;
+  m_nSorted = 0;
 }

@@ -2,6 +2,9 @@
 // date order, loaded from and saved to the data file whole.
 #pragma once
 
+#include <cstdio>
+#include <string>
+
 #include "ledger/data_path.h"
 #include "ledger/expense_record.h"
 #include "platform/framework/cstring.h"
@@ -33,7 +36,14 @@ class CExpenseLedger {
   void Load(LPCTSTR path);
   // Writes the whole ledger to path, or to the path of the last Load when
   // null, replacing the file crash-safely. False when nothing was written.
+  // A file the last Load refused is first moved aside (LoadProblem), and
+  // what interrupted saves left beside the file is removed after.
   bool Save(LPCTSTR path);
+
+  // Why the last Load refused a file that is there (not ours, another
+  // version, unreadable, not a regular file); empty when it read the file
+  // or found none.
+  const std::string& LoadProblem() const { return m_loadProblem; }
 
   CString m_strPath;
   ExpenseRecord* m_pRecords = nullptr;
@@ -44,6 +54,17 @@ class CExpenseLedger {
   // Takes over a freshly obtained array of capacity slots holding count
   // records, releasing the old one.
   void Adopt(ExpenseRecord* records, int count, int capacity);
+  // Reads the records after the header; false, nothing kept, on a failure.
+  bool ReadRecords(FILE* file, int announced);
+  // Moves the file the last Load refused out of the way of a save to target.
+  bool KeepRejectedFileAside(const CString& target);
+
+  std::string m_loadProblem;
+
+  // The records before this index are known to be in date order, so that
+  // sorting in one appended record needs no full sort. Writers through
+  // m_pRecords keep the dates (an edit) or the whole sorted prefix (an undo).
+  int m_nSorted = 0;
 };
 
 // The one ledger of the program.

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 struct ExpenseRecord {
   std::int16_t year;
@@ -31,5 +32,8 @@ static_assert(std::endian::native == std::endian::little);
 // that 1 January of the next year adds on top of the year's 400.
 inline int DateKey(const ExpenseRecord& r) { return r.year * 400 + r.month * 31 + r.day; }
 
-// Records of one month are adjacent once sorted by date key.
-inline int MonthKey(const ExpenseRecord& r) { return r.year * 12 + r.month; }
+// Records of one month are adjacent once sorted by date key. A pair, not
+// year * 12 + month: a foreign file's month 13 of one year must not pass
+// for January of the next.
+using MonthKeyPair = std::pair<int, int>;
+inline MonthKeyPair MonthKey(const ExpenseRecord& r) { return {r.year, r.month}; }

@@ -5,13 +5,15 @@
 #include "ledger/read_file.h"
 
 LedgerFileReport ExamineLedgerFile(LPCTSTR path) {
-  FilePtr file = OpenForReading(path);
-  if (!file) return {LedgerFileState::kMissing, 0, 0};
+  FileError error;
+  FilePtr file = OpenForReading(path, error);
+  if (!file) return {error.missing ? LedgerFileState::kMissing : LedgerFileState::kUnreadable, 0, 0, error.reason};
   unsigned char header[kHeaderSize] = {};
   const size_t headerRead = std::fread(header, 1, sizeof header, file.get());
+  if (std::ferror(file.get())) return {LedgerFileState::kUnreadable, 0, 0, "read error"};
   const std::optional<int> announced = ParseHeader(header, headerRead);
   const long long size = FileSize(file.get());
-  if (!announced || size < 0) return {LedgerFileState::kBadHeader, 0, 0};
+  if (!announced || size < 0) return {LedgerFileState::kBadHeader, 0, 0, {}};
   const long long headerBytes = static_cast<long long>(kHeaderSize);
   const long long body = size > headerBytes ? size - headerBytes : 0;
   const long long expected = static_cast<long long>(*announced) * static_cast<long long>(sizeof(ExpenseRecord));
@@ -19,5 +21,5 @@ LedgerFileReport ExamineLedgerFile(LPCTSTR path) {
   LedgerFileState state = LedgerFileState::kWhole;
   if (body < expected || size < headerBytes) state = LedgerFileState::kTruncated;
   else if (body > expected) state = LedgerFileState::kTrailing;
-  return {state, *announced, present};
+  return {state, *announced, present, {}};
 }

@@ -1,8 +1,8 @@
 #include "ledger/read_file.h"
 
-#include "platform/win/files.h"
-
-FilePtr OpenForReading(LPCTSTR path) { return FilePtr(_wfopen(path, L"rb")); }
+FilePtr OpenForReading(LPCTSTR path, FileError& error) {
+  return FilePtr(OpenRegularFileForReading(path, error));
+}
 
 long long FileSize(FILE* file) {
   if (std::fseek(file, 0, SEEK_END) != 0) return -1;

@@ -5,15 +5,16 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/core/windef.h"
+#include "platform/win/files.h"
 
 struct FileCloser {
   void operator()(FILE* file) const { std::fclose(file); }
 };
 using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
-// Opens the device path for binary reading; null when it cannot be.
-FilePtr OpenForReading(LPCTSTR path);
+// Opens the device path, a regular file, for binary reading; null with
+// the reason when it cannot be.
+FilePtr OpenForReading(LPCTSTR path, FileError& error);
 
 // The file's size in bytes, or -1; the position is left at the end.
 long long FileSize(FILE* file);

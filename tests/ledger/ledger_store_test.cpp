@@ -71,6 +71,42 @@ TEST(LedgerSort, DateOrderAcrossYearEndAndSameDayRecordsBothKept) {
   EXPECT_NE(ledger.m_pRecords[2].cost, ledger.m_pRecords[3].cost);
 }
 
+// Same-day records keep the order they came in, whichever way the sort
+// runs: a full sort of a shuffled ledger, or one appended record sorted in.
+TEST(LedgerSort, SameDayRecordsKeepTheirOrder) {
+  struct Step {
+    const char* what;
+    std::vector<ExpenseRecord> appended;  // each followed by SortByDate when one by one
+    bool oneByOne;
+  };
+  const std::vector<ExpenseRecord> mixed = {
+      Record(2005, 3, 2, 0, 1), Record(2005, 3, 1, 0, 2), Record(2005, 3, 2, 0, 3),
+      Record(2005, 3, 1, 0, 4), Record(2005, 3, 2, 0, 5), Record(2004, 1, 9, 0, 6),
+      Record(2005, 3, 2, 0, 7), Record(2005, 3, 1, 0, 8)};
+  const Step steps[] = {{"whole", mixed, false}, {"one by one", mixed, true}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    CExpenseLedger ledger;
+    for (const ExpenseRecord& r : step.appended) {
+      ledger.Append(r);
+      if (step.oneByOne) ledger.SortByDate();
+    }
+    ledger.SortByDate();
+    std::vector<int> costs;
+    for (int i = 0; i < ledger.m_nCount; ++i) costs.push_back(ledger.m_pRecords[i].cost);
+    EXPECT_EQ((std::vector<int>{6, 2, 4, 8, 1, 3, 5, 7}), costs);
+    // A removal and its undo, then one more entry of the busiest day.
+    const ExpenseRecord removed = ledger.m_pRecords[5];
+    ledger.RemoveAt(5);
+    ledger.InsertAt(5, removed);
+    ledger.Append(Record(2005, 3, 2, 0, 9));
+    ledger.SortByDate();
+    costs.clear();
+    for (int i = 0; i < ledger.m_nCount; ++i) costs.push_back(ledger.m_pRecords[i].cost);
+    EXPECT_EQ((std::vector<int>{6, 2, 4, 8, 1, 3, 5, 7, 9}), costs);
+  }
+}
+
 class FindFirstOfMonthTest : public ::testing::Test {
  protected:
   // Feb 2005 x1, Mar 2005 x7, May 2005 x2: a search for March lands in
@@ -105,4 +141,20 @@ TEST_F(FindFirstOfMonthTest, RunAtTheFrontOfALongLedger) {
   big.SortByDate();
   EXPECT_EQ(0, big.FindFirstOfMonth(2000, 1));
   EXPECT_EQ(500, big.FindFirstOfMonth(2000, 2));
+}
+
+// A foreign file's month 13 of 2004 sorts just before January 2005 and
+// would pass for it as year * 12 + month; it hides nothing and is found
+// by nothing but its own (impossible) month.
+TEST(FindFirstOfMonth, ImpossibleMonthHidesNoRealOne) {
+  CExpenseLedger ledger;
+  ledger.Append(Record(2004, 12, 31, 0, 1));
+  ledger.Append(Record(2004, 13, 1, 0, 2));
+  ledger.Append(Record(2005, 1, 1, 0, 3));
+  ledger.Append(Record(2005, 1, 20, 0, 4));
+  ledger.SortByDate();
+  EXPECT_EQ(2, ledger.FindFirstOfMonth(2005, 1));
+  EXPECT_EQ(0, ledger.FindFirstOfMonth(2004, 12));
+  EXPECT_EQ(1, ledger.FindFirstOfMonth(2004, 13));
+  EXPECT_EQ(-1, ledger.FindFirstOfMonth(2004, 14));
 }
