@@ -12,11 +12,12 @@ namespace host {
 
 class InstanceLock {
  public:
-  // The lock, if no live process (this one included) holds it.
-  static std::optional<InstanceLock> TryAcquire(const std::string& path);
+  // The lock, if no live process (this one included) holds it. The file
+  // then says who holds it: label, a space, the process id.
+  static std::optional<InstanceLock> TryAcquire(const std::string& path, const std::string& label);
 
-  // Whether a live process holds the lock now.
-  static bool IsHeld(const std::string& path);
+  // The label the holder wrote; empty when there is none (yet).
+  static std::string HolderLabel(const std::string& path);
 
  private:
   explicit InstanceLock(UniqueFd fd) : fd_(std::move(fd)) {}

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kNoDisplayStatus = 1;
 constexpr int kBadArgumentStatus = 2;
+constexpr int kDataFileBusyStatus = 1;
 
 std::unique_ptr<std::istream> OpenScript(const std::string& name) {
   if (name == "-") return std::make_unique<std::istream>(std::cin.rdbuf());
@@ -24,9 +25,26 @@ std::unique_ptr<std::istream> OpenScript(const std::string& name) {
   return file;
 }
 
-void InstallBroker(const std::string& dataPath, std::function<void()> onRaise) {
-  platform::Context::Get().Install<InstanceBroker>(
-      std::make_unique<SocketInstanceBroker>(dataPath, std::move(onRaise)));
+// The broker takes the data file's lock before the program reads the file.
+SocketInstanceBroker& InstallBroker(const std::string& dataPath, std::function<void()> onRaise) {
+  auto broker = std::make_unique<SocketInstanceBroker>(dataPath, std::move(onRaise));
+  SocketInstanceBroker& installed = *broker;
+  platform::Context::Get().Install<InstanceBroker>(std::move(broker));
+  return installed;
+}
+
+bool DataFileBusy(const SocketInstanceBroker& broker) {
+  if (broker.LockState() != DataFileLock::State::kBusy) return false;
+  std::cerr << "roadtally: " << broker.DataPath()
+            << " is being changed by roadtally-ledger for too long; try again\n";
+  return true;
+}
+
+// A second start on the same data file ends at once, saying why.
+bool RaisedTheRunningOne(const SocketInstanceBroker& broker) {
+  if (!broker.RaisedElsewhere()) return false;
+  std::cerr << "roadtally: already running on " << broker.DataPath() << "; brought it to the front\n";
+  return true;
 }
 
 int RunHeadless(const CommandLine& options, const std::string& dataPath,
@@ -41,8 +59,10 @@ int RunHeadless(const CommandLine& options, const std::string& dataPath,
   HeadlessHost& host = *headless;
   platform::Context::Get().Install<Host>(std::move(headless));
   // Nothing to raise without a window, but the claim keeps a second start out.
-  InstallBroker(dataPath, {});
-  return host.Finish(parts.run());
+  SocketInstanceBroker& broker = InstallBroker(dataPath, {});
+  if (DataFileBusy(broker)) return kDataFileBusyStatus;
+  const int status = parts.run();
+  return RaisedTheRunningOne(broker) ? status : host.Finish(status);
 }
 
 int RunInWindow(const CommandLine& options, const std::string& dataPath,
@@ -57,8 +77,11 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
   }
   SdlHost& host = *window;
   platform::Context::Get().Install<Host>(std::move(window));
-  InstallBroker(dataPath, [&host] { host.PostRaiseRequest(); });
-  return parts.run();
+  SocketInstanceBroker& broker = InstallBroker(dataPath, [&host] { host.PostRaiseRequest(); });
+  if (DataFileBusy(broker)) return kDataFileBusyStatus;
+  const int status = parts.run();
+  RaisedTheRunningOne(broker);
+  return status;
 }
 
 // The data file's host path, by the program's rule. With --data PATH, the

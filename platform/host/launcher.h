@@ -29,8 +29,8 @@ struct ProgramParts {
 };
 
 // The arguments after the program's name. Exit status: the program's, or
-// 0 for --help and --version, 1 without a display, 2 for a bad option or
-// a bad script line.
+// 0 for --help and --version, 1 without a display or while the ledger tool
+// keeps the data file, 2 for a bad option or a bad script line.
 int Launch(std::span<const std::string_view> arguments, const ProgramParts& parts);
 
 }  // namespace host

@@ -1,17 +1,18 @@
-// The single-instance rule across processes, kept per data file: a lock
-// file says a process runs with that data file, and a socket beside it
-// takes requests to come to the front. Both live in the user's runtime
-// directory ($XDG_RUNTIME_DIR, else /tmp/roadtally-<uid>), named by a hash
-// of the data file's canonical path and the window class.
+// The single-instance rule across processes, kept per data file: the data
+// file's one-writer lock (data_file_lock.h), held from the start, says a
+// program runs with that data file, and a socket beside it takes requests
+// to come to the front. Both live in the user's runtime directory
+// ($XDG_RUNTIME_DIR, else /tmp/roadtally-<uid>).
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/host/instance_lock.h"
+#include "platform/host/data_file_lock.h"
 #include "platform/host/raise_channel.h"
 #include "platform/win/host_port.h"
 
@@ -19,29 +20,40 @@ namespace host {
 
 class SocketInstanceBroker final : public InstanceBroker {
  public:
-  // `dataPath` is the host path of the data file (it need not exist yet).
-  // `onRaise` runs on a listener thread whenever a later process asks this
-  // one to come to the front.
+  // How long a start waits for the ledger tool to finish a change.
+  static constexpr std::chrono::milliseconds kToolWait{10000};
+
+  // `dataPath` is the host path of the data file (it need not exist yet);
+  // its lock is taken here, before the program reads the file. `onRaise`
+  // runs on a listener thread whenever a later process asks this one to
+  // come to the front.
   SocketInstanceBroker(const std::string& dataPath, std::function<void()> onRaise);
 
+  // Another program holds the data file, whatever its window class.
   bool IsRunningElsewhere(std::wstring_view className) override;
   void RaiseElsewhere(std::wstring_view className) override;
   void Announce(std::wstring_view className) override;
 
+  DataFileLock::State LockState() const { return lock_.state(); }
+  // This process asked another to come to the front.
+  bool RaisedElsewhere() const { return raisedElsewhere_; }
+  const std::string& DataPath() const { return dataPath_; }
+
  private:
   struct Claim {
     std::wstring className;
-    InstanceLock lock;
-    std::unique_ptr<RaiseListener> listener;  // destroyed before the lock guarding its socket
+    std::unique_ptr<RaiseListener> listener;
   };
 
   bool ClaimedHere(std::wstring_view className) const;
-  std::string PathFor(std::wstring_view className, const char* suffix) const;
+  std::string SocketFor(std::wstring_view className) const;
 
   std::string dataPath_;
   std::optional<std::string> directory_;  // none if no safe directory exists
   std::function<void()> onRaise_;
-  std::vector<Claim> claims_;
+  DataFileLock lock_;
+  std::vector<Claim> claims_;  // destroyed before the lock guarding their sockets
+  bool raisedElsewhere_ = false;
 };
 
 }  // namespace host

@@ -1,0 +1,50 @@
+#include "platform/host/data_file_lock.h"
+
+#include <filesystem>
+#include <system_error>
+#include <thread>
+
+#include "platform/host/instance_lock.h"
+#include "platform/host/lock_file_names.h"
+#include "platform/host/runtime_directory.h"
+
+namespace host {
+namespace {
+
+constexpr std::chrono::milliseconds kRetryEvery{5};
+
+const char* Label(LockHolder holder) { return holder == LockHolder::kProgram ? "program" : "tool"; }
+
+}  // namespace
+
+std::string CanonicalDataPath(const std::string& dataPath) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(dataPath, error);
+  if (error) return dataPath;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
+  return error ? absolute.string() : canonical.string();
+}
+
+DataFileLock DataFileLock::Acquire(const std::string& dataPath, LockHolder as, std::chrono::milliseconds wait) {
+  const std::optional<std::string> directory = RuntimeDirectory();
+  if (!directory) return DataFileLock(nullptr, State::kNoPlace);
+  const std::string path = DataLockPath(*directory, CanonicalDataPath(dataPath));
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, Label(as)))
+      return DataFileLock(std::make_unique<InstanceLock>(std::move(*lock)), State::kHeld);
+    // A holder that has not yet written its label is waited for like a tool.
+    if (InstanceLock::HolderLabel(path) == Label(LockHolder::kProgram))
+      return DataFileLock(nullptr, State::kProgramRuns);
+    if (std::chrono::steady_clock::now() >= deadline) return DataFileLock(nullptr, State::kBusy);
+    std::this_thread::sleep_for(kRetryEvery);
+  }
+}
+
+DataFileLock::DataFileLock(std::unique_ptr<InstanceLock> lock, State state)
+    : lock_(std::move(lock)), state_(state) {}
+DataFileLock::DataFileLock(DataFileLock&&) noexcept = default;
+DataFileLock& DataFileLock::operator=(DataFileLock&&) noexcept = default;
+DataFileLock::~DataFileLock() = default;
+
+}  // namespace host
