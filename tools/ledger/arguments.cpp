@@ -66,7 +66,10 @@ std::optional<Date> ParseDate(const std::string& text) {
 
 std::optional<std::int32_t> ParseScaled(const std::string& text, int scale) {
   if (!IsPlainDecimal(text)) return std::nullopt;
-  const double scaled = std::strtod(text.c_str(), nullptr) * scale + 0.5;
+  // Half away from zero, so a negative value is stored as typed (-5 as
+  // -500, not the -499 that adding 0.5 and truncating gives).
+  const double exact = std::strtod(text.c_str(), nullptr) * scale;
+  const double scaled = exact < 0 ? exact - 0.5 : exact + 0.5;
   // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
   if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return std::nullopt;
   return static_cast<std::int32_t>(scaled);

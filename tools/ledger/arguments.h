@@ -18,8 +18,8 @@ struct Date {
 std::optional<Date> ParseDate(const std::string& text);
 // A decimal integer within [low, high].
 std::optional<long long> ParseInteger(const std::string& text, long long low, long long high);
-// A decimal number ("12", "-3.5", ".25") as stored: value x scale + 0.5,
-// truncated toward zero; nothing when the result does not fit 32 bits.
+// A decimal number ("12", "-3.5", ".25") as stored: value x scale rounded
+// half away from zero; nothing when the result does not fit 32 bits.
 std::optional<std::int32_t> ParseScaled(const std::string& text, int scale);
 
 }  // namespace ledger_tool

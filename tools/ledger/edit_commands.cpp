@@ -1,4 +1,5 @@
-// add and remove: one change to the file, saved the way the device saves.
+// add and remove: one change to the file, saved the way the device saves,
+// under the file's one-writer lock from before it is read until it is saved.
 #include "ledger/expense_items.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
@@ -31,6 +32,8 @@ int RunAdd(const Arguments& args) {
   if (!distance) return Fail("bad distance '" + args[5] + "' (a decimal number that fits the record)");
   if (*cost == 0 && *distance == 0) return Fail("cost and distance are both 0; nothing to record");
 
+  const std::optional<host::DataFileLock> lock = LockForWriting(args[0]);
+  if (!lock) return kFailed;
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
   const ExpenseRecord record{static_cast<std::int16_t>(date->year), static_cast<std::int16_t>(date->month),
@@ -43,6 +46,8 @@ int RunAdd(const Arguments& args) {
 
 int RunRemove(const Arguments& args) {
   if (args.size() != 2) return kUsage;
+  const std::optional<host::DataFileLock> lock = LockForWriting(args[0]);
+  if (!lock) return kFailed;
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
   const std::optional<long long> index = ParseInteger(args[1], 0, ledger.m_nCount - 1LL);

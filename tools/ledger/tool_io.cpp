@@ -1,5 +1,6 @@
 #include "tools/ledger/tool_io.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -26,7 +27,9 @@ std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
     case LedgerFileState::kWhole:
       return {};
     case LedgerFileState::kMissing:
-      return missingIsEmpty ? std::string() : "cannot open the file";
+      return missingIsEmpty ? std::string() : "no such file";
+    case LedgerFileState::kUnreadable:
+      return "cannot read the file: " + report.reason + "; nothing changed";
     case LedgerFileState::kBadHeader:
       return "not a Roadtally data file (bad header)";
     case LedgerFileState::kTruncated:
@@ -35,6 +38,23 @@ std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
       return "unexpected bytes after the last record (" + counts + ")";
   }
   return "unreadable";
+}
+
+// Long enough for any number of other changes queued before this one.
+constexpr std::chrono::milliseconds kOtherToolWait{10000};
+
+std::string WhyNotLocked(host::DataFileLock::State state) {
+  switch (state) {
+    case host::DataFileLock::State::kHeld:
+      return {};
+    case host::DataFileLock::State::kProgramRuns:
+      return "roadtally is running on this file; end it first (nothing changed)";
+    case host::DataFileLock::State::kBusy:
+      return "another roadtally-ledger kept the file busy too long (nothing changed)";
+    case host::DataFileLock::State::kNoPlace:
+      return "no private runtime directory to keep the file's lock in (nothing changed)";
+  }
+  return "cannot lock the file";
 }
 
 }  // namespace
@@ -56,6 +76,13 @@ int Fail(const std::string& message) {
 LPCTSTR BindDataFile(const std::string& hostPath) {
   SetPathOverride(DataDevicePath().c_str(), hostPath);
   return DataDevicePath().c_str();
+}
+
+std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
+  host::DataFileLock lock = host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
+  if (lock.Held()) return lock;
+  Fail(hostPath + ": " + WhyNotLocked(lock.state()));
+  return std::nullopt;
 }
 
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {

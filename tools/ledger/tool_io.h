@@ -2,9 +2,11 @@
 // one-line errors, and opening the data file named on the command line.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ledger/expense_ledger.h"
+#include "platform/host/data_file_lock.h"
 
 namespace ledger_tool {
 
@@ -22,6 +24,11 @@ int Fail(const std::string& message);
 // The device path under which the file named on the command line is
 // opened (any host path works, whatever its characters).
 LPCTSTR BindDataFile(const std::string& hostPath);
+
+// The file's one-writer lock, for a command that changes it: another
+// tool's change is waited for (a bounded time), the program running on the
+// file is not. Without it the message is written and nothing returned.
+std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath);
 
 // Loads the file into the ledger. A missing file is an error unless
 // missingIsEmpty; a file that is not whole always is. On failure the

@@ -160,7 +160,7 @@ TEST_F(LedgerToolTest, AddCreatesTheFileThenKeepsItSorted) {
 TEST_F(LedgerToolTest, AddTakesTheLargestValuesThatFit) {
   EXPECT_EQ(0, Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).status);
   Bytes expected = Header(1);
-  PutRecord(expected, 2004, 2, 29, 21, 2147483647, 0, -2147483647);
+  PutRecord(expected, 2004, 2, 29, 21, 2147483647, 0, -2147483647 - 1);
   EXPECT_EQ(expected, Saved());
 }
 
