@@ -1,4 +1,7 @@
 // LoadBitmap and LoadIcon over the embedded resources.
+#include <unordered_map>
+
+#include "platform/core/context.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/res/resource_images.h"
 #include "platform/res/resources.h"
@@ -22,6 +25,21 @@ std::optional<WORD> IconIdOf(HICON icon) {
   return id;
 }
 
+// Bitmap resources decoded once per process: every dialog loads its skins
+// when it opens, and the embedded bytes never change. A resource that does
+// not decode is remembered as such.
+class DecodedBitmaps : public platform::Service {
+ public:
+  const std::optional<res::Image>& Get(WORD id, std::span<const std::uint8_t> bytes) {
+    auto found = images_.find(id);
+    if (found == images_.end()) found = images_.emplace(id, res::DecodePng(bytes)).first;
+    return found->second;
+  }
+
+ private:
+  std::unordered_map<WORD, std::optional<res::Image>> images_;
+};
+
 // The image's pixels in a new device bitmap.
 HBITMAP DeviceBitmapFrom(const res::Image& image) {
   return CreateBitmap(image.width, image.height, 1, 32, image.pixels.data());
@@ -34,7 +52,8 @@ HBITMAP LoadBitmap(HINSTANCE, LPCWSTR name) {
   if (!id) return nullptr;
   const std::span<const std::uint8_t> bytes = res::FindResource(res::ResourceKind::Bitmap, *id);
   if (bytes.empty()) return nullptr;
-  const std::optional<res::Image> image = res::DecodePng(bytes);
+  const std::optional<res::Image>& image =
+      platform::Context::Get().Use<DecodedBitmaps>().Get(*id, bytes);
   return image ? DeviceBitmapFrom(*image) : nullptr;
 }
 
