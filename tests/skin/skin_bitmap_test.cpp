@@ -1,3 +1,4 @@
+#include "resources/resource_ids.h"
 #include "skin/skin_bitmap.h"
 
 #include "tests/skin/skin_fixture.h"
@@ -5,7 +6,7 @@
 namespace skin_test {
 namespace {
 
-constexpr UINT kStrip = 2793;  // 28 x 14
+constexpr UINT kStrip = IDB_DAY_MARKERS;  // 28 x 14
 constexpr UINT kMixed = 500;   // 4 x 2
 constexpr UINT kMissing = 999;
 

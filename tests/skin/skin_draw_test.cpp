@@ -1,3 +1,4 @@
+#include "resources/resource_ids.h"
 #include "skin/skin_bitmap.h"
 #include "tests/skin/skin_fixture.h"
 
@@ -7,7 +8,7 @@ namespace {
 class SkinDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(strip.LoadFromResource(2793, 12, 0, kKey));  // 28 x 14, cells 12 x 14
+    ASSERT_TRUE(strip.LoadFromResource(IDB_DAY_MARKERS, 12, 0, kKey));  // 28 x 14, cells 12 x 14
     ASSERT_TRUE(mixed.LoadFromResource(500, 2, 0, kKey));    // 4 x 2, cells 2 x 2
   }
   CSkinBitmap strip;

@@ -16,15 +16,15 @@ struct Artwork {
 
 using ArtworkList = std::vector<Artwork>;
 
-ArtworkList DrawCalendarSkins();     // 168, 164, 165, 166, 2793
-ArtworkList DrawListBoxSkins();      // 1049, 2718, 2715, 2714, 2712, 2713, 1063, 2689
-ArtworkList DrawEntryDialogSkins();  // 171
-ArtworkList DrawMonthListSkins();    // 157
-ArtworkList DrawKeypadSkins();       // 232, 2166, 2708, 2709, 259, 2792
-ArtworkList DrawMessageBoxSkins();   // 2251, 1001, 2795, 2796
+ArtworkList DrawCalendarSkins();
+ArtworkList DrawListBoxSkins();
+ArtworkList DrawEntryDialogSkins();
+ArtworkList DrawMonthListSkins();
+ArtworkList DrawKeypadSkins();
+ArtworkList DrawMessageBoxSkins();
 
 ArtworkList DrawAllBitmaps();
-res::Image DrawProgramIcon();  // icon 128
+res::Image DrawProgramIcon();
 
 // The given images scaled 2x on a neutral ground, each labelled with its id.
 res::Image DrawContactSheet(const ArtworkList& bitmaps);

@@ -1,5 +1,7 @@
 #include "tools/skingen/dialog_templates.h"
 
+#include "resources/resource_ids.h"
+
 namespace skingen {
 
 namespace {
@@ -26,8 +28,8 @@ constexpr const char* kAboutTemplate =
 }  // namespace
 
 std::vector<DialogText> DialogTemplates() {
-  std::vector<DialogText> dialogs{{100, kAboutTemplate}};
-  for (int id = 169; id <= 174; ++id) dialogs.push_back({id, kEmptyTemplate});
+  std::vector<DialogText> dialogs{{IDD_ABOUT, kAboutTemplate}};
+  for (int id = IDD_ENTRY; id <= IDD_MESSAGE_BOX; ++id) dialogs.push_back({id, kEmptyTemplate});
   return dialogs;
 }
 

@@ -1,6 +1,7 @@
-// The expense entry screen 171: the date bar, four rows of caption face and
+// The expense entry screen: the date bar, four rows of caption face and
 // value well, the item row's drop-down arrow, unit marks beside the number
 // fields, and the confirm and cancel faces.
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
@@ -53,7 +54,7 @@ res::Image DrawEntryScreen() {
 
 ArtworkList DrawEntryDialogSkins() {
   ArtworkList list;
-  list.push_back({171, DrawEntryScreen()});
+  list.push_back({IDB_ENTRY_SCREEN, DrawEntryScreen()});
   return list;
 }
 

@@ -1,8 +1,9 @@
-// The numeric keypad: screen 232, the digit key block 2166 copied to
-// (6, 116), the command faces 2708 / 2709 and the highlighted and disabled
-// digit strips 259 / 2792, whose cells land exactly on the keys of 2166.
+// The numeric keypad: its screen, the digit key block copied to (6, 116),
+// the blue and orange command faces and the highlighted and disabled digit
+// strips, whose cells land exactly on the keys of the block.
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
@@ -125,12 +126,12 @@ res::Image DrawKeypadScreen() {
 
 ArtworkList DrawKeypadSkins() {
   ArtworkList list;
-  list.push_back({232, DrawKeypadScreen()});
-  list.push_back({2166, DrawKeyBlock()});
-  list.push_back({2708, DrawCommandFace(theme::kBlueFace)});
-  list.push_back({2709, DrawCommandFace(theme::kOrangeFace)});
-  list.push_back({259, DrawFocusStrip()});
-  list.push_back({2792, DrawDisabledStrip()});
+  list.push_back({IDB_KEYPAD_SCREEN, DrawKeypadScreen()});
+  list.push_back({IDB_KEYPAD_KEYS, DrawKeyBlock()});
+  list.push_back({IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)});
+  list.push_back({IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)});
+  list.push_back({IDB_KEYPAD_DIGIT_FOCUS, DrawFocusStrip()});
+  list.push_back({IDB_KEYPAD_DIGIT_OFF, DrawDisabledStrip()});
   return list;
 }
 

@@ -4,6 +4,7 @@
 // x = 0 and x = 1.
 #include <functional>
 
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 
@@ -114,14 +115,14 @@ res::Image DrawRow(bool selected) {
 
 ArtworkList DrawListBoxSkins() {
   ArtworkList list;
-  list.push_back({1049, DrawThumb()});
-  list.push_back({2718, DrawTrack()});
-  list.push_back({2715, DrawArrowButton(Direction::kUp, false)});
-  list.push_back({2714, DrawArrowButton(Direction::kUp, true)});
-  list.push_back({2712, DrawArrowButton(Direction::kDown, false)});
-  list.push_back({2713, DrawArrowButton(Direction::kDown, true)});
-  list.push_back({1063, DrawRow(false)});
-  list.push_back({2689, DrawRow(true)});
+  list.push_back({IDB_LIST_THUMB, DrawThumb()});
+  list.push_back({IDB_LIST_TRACK, DrawTrack()});
+  list.push_back({IDB_LIST_UP, DrawArrowButton(Direction::kUp, false)});
+  list.push_back({IDB_LIST_UP_DOWN, DrawArrowButton(Direction::kUp, true)});
+  list.push_back({IDB_LIST_DOWN, DrawArrowButton(Direction::kDown, false)});
+  list.push_back({IDB_LIST_DOWN_DOWN, DrawArrowButton(Direction::kDown, true)});
+  list.push_back({IDB_LIST_ROW, DrawRow(false)});
+  list.push_back({IDB_LIST_ROW_SEL, DrawRow(true)});
   return list;
 }
 

@@ -1,6 +1,7 @@
-// The message box: frame 2251, the icon strip 1001 (warning, question,
+// The message box: its frame, the icon strip (warning, question,
 // cross in 53-pixel cells) and the blue and orange button faces, cut from
 // the frame itself so their corners match what lies around them.
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
@@ -76,10 +77,10 @@ res::Image DrawIcons() {
 
 ArtworkList DrawMessageBoxSkins() {
   ArtworkList list;
-  list.push_back({2251, DrawFrame()});
-  list.push_back({1001, DrawIcons()});
-  list.push_back({2795, DrawButtonFace(theme::kBlueFace)});
-  list.push_back({2796, DrawButtonFace(theme::kOrangeFace)});
+  list.push_back({IDB_MSGBOX_FRAME, DrawFrame()});
+  list.push_back({IDB_MSGBOX_ICONS, DrawIcons()});
+  list.push_back({IDB_MSGBOX_BUTTON_UP, DrawButtonFace(theme::kBlueFace)});
+  list.push_back({IDB_MSGBOX_BUTTON_SEL, DrawButtonFace(theme::kOrangeFace)});
   return list;
 }
 

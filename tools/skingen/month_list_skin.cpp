@@ -1,6 +1,7 @@
-// The monthly list screen 157: month header, the column header lined up
+// The monthly list screen: month header, the column header lined up
 // with the list's three columns, a car drawn faintly on the light panel
 // behind the list and the totals line, and three bottom faces.
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
@@ -81,7 +82,7 @@ res::Image DrawMonthListScreen() {
 
 ArtworkList DrawMonthListSkins() {
   ArtworkList list;
-  list.push_back({157, DrawMonthListScreen()});
+  list.push_back({IDB_MONTH_LIST_SCREEN, DrawMonthListScreen()});
   return list;
 }
 

@@ -1,4 +1,4 @@
-// Icon 128: a fuel gauge over a small car, on a dark tile.
+// The program icon: a fuel gauge over a small car, on a dark tile.
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 

@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "resources/resource_ids.h"
 #include "platform/res/dialog_template.h"
 #include "platform/res/manifest.h"
 #include "tools/skingen/artwork.h"
@@ -76,7 +77,7 @@ TEST_F(GeneratedTree, ManifestNamesEveryFileOnce) {
 }
 
 TEST_F(GeneratedTree, EmptyTemplatesAreBarePopups) {
-  for (int id = 169; id <= 174; ++id) {
+  for (int id = IDD_ENTRY; id <= IDD_MESSAGE_BOX; ++id) {
     const auto dialog = res::ParseDialogTemplate(Bytes(out_ / "dialogs" / (std::to_string(id) + ".dlg")));
     ASSERT_TRUE(dialog.has_value()) << id;
     EXPECT_EQ(dialog->style, 0x80000040u) << id;

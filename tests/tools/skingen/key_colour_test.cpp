@@ -1,6 +1,7 @@
 // Sizes and the green key: opaque skins hold no pure green at all, keyed
 // skins hold it exactly where they are meant to be see-through, and never
 // a greenish blend next to it.
+#include "resources/resource_ids.h"
 #include "tests/tools/skingen/skin_images.h"
 
 namespace {
@@ -17,12 +18,21 @@ bool IsFringe(COLORREF c) {
 }
 
 TEST(SkinSizes, EveryBitmapHasTheSizeTheProgramExpects) {
-  const struct { int id, width, height; } sizes[] = {
-      {168, 320, 240}, {164, 75, 24},    {165, 32, 26},   {166, 32, 26},   {2793, 28, 14},
-      {1049, 17, 21},  {2718, 28, 140},  {2715, 28, 28},  {2714, 28, 28},  {2712, 28, 28},
-      {2713, 28, 28},  {1063, 380, 28},  {2689, 380, 28}, {171, 320, 240}, {157, 320, 240},
-      {232, 320, 240}, {2166, 306, 85},  {2708, 77, 27},  {2709, 77, 27},  {259, 576, 25},
-      {2792, 480, 25}, {2251, 267, 158}, {1001, 272, 52}, {2795, 75, 24},  {2796, 75, 24}};
+  const struct {
+    int id, width, height;
+  } sizes[] = {{IDB_CALENDAR, 320, 240},          {IDB_BUTTON_DOWN, 75, 24},
+               {IDB_PREV_DOWN, 32, 26},           {IDB_NEXT_DOWN, 32, 26},
+               {IDB_DAY_MARKERS, 28, 14},         {IDB_LIST_THUMB, 17, 21},
+               {IDB_LIST_TRACK, 28, 140},         {IDB_LIST_UP, 28, 28},
+               {IDB_LIST_UP_DOWN, 28, 28},        {IDB_LIST_DOWN, 28, 28},
+               {IDB_LIST_DOWN_DOWN, 28, 28},      {IDB_LIST_ROW, 380, 28},
+               {IDB_LIST_ROW_SEL, 380, 28},       {IDB_ENTRY_SCREEN, 320, 240},
+               {IDB_MONTH_LIST_SCREEN, 320, 240}, {IDB_KEYPAD_SCREEN, 320, 240},
+               {IDB_KEYPAD_KEYS, 306, 85},        {IDB_KEYPAD_CMD_UP, 77, 27},
+               {IDB_KEYPAD_CMD_DOWN, 77, 27},     {IDB_KEYPAD_DIGIT_FOCUS, 576, 25},
+               {IDB_KEYPAD_DIGIT_OFF, 480, 25},   {IDB_MSGBOX_FRAME, 267, 158},
+               {IDB_MSGBOX_ICONS, 272, 52},       {IDB_MSGBOX_BUTTON_UP, 75, 24},
+               {IDB_MSGBOX_BUTTON_SEL, 75, 24}};
   EXPECT_EQ(skingen_test::Bitmaps().size(), std::size(sizes));
   for (const auto& s : sizes) {
     EXPECT_EQ(Bitmap(s.id).width, s.width) << s.id;
@@ -34,8 +44,11 @@ TEST(SkinSizes, EveryBitmapHasTheSizeTheProgramExpects) {
 }
 
 TEST(KeyColour, OpaqueSkinsHoldNoPureGreen) {
-  for (int id : {168, 164, 165, 166, 171, 157, 232, 2166, 2251, 2795, 2796, 1049, 2718, 2715,
-                 2714, 2712, 2713, 1063, 2689}) {
+  for (int id :
+       {IDB_CALENDAR, IDB_BUTTON_DOWN, IDB_PREV_DOWN, IDB_NEXT_DOWN, IDB_ENTRY_SCREEN,
+        IDB_MONTH_LIST_SCREEN, IDB_KEYPAD_SCREEN, IDB_KEYPAD_KEYS, IDB_MSGBOX_FRAME,
+        IDB_MSGBOX_BUTTON_UP, IDB_MSGBOX_BUTTON_SEL, IDB_LIST_THUMB, IDB_LIST_TRACK, IDB_LIST_UP,
+        IDB_LIST_UP_DOWN, IDB_LIST_DOWN, IDB_LIST_DOWN_DOWN, IDB_LIST_ROW, IDB_LIST_ROW_SEL}) {
     const res::Image& image = Bitmap(id);
     int green = 0;
     for (gdi::Pixel p : image.pixels) green += gdi::ColorFromPixel(p) == kKey;
@@ -45,7 +58,8 @@ TEST(KeyColour, OpaqueSkinsHoldNoPureGreen) {
 
 // The marker strip is checked pixel by pixel below; its dot is green itself.
 TEST(KeyColour, KeyedSkinsLeaveNoGreenFringe) {
-  for (int id : {2708, 2709, 259, 2792, 1001}) {
+  for (int id : {IDB_KEYPAD_CMD_UP, IDB_KEYPAD_CMD_DOWN, IDB_KEYPAD_DIGIT_FOCUS,
+                 IDB_KEYPAD_DIGIT_OFF, IDB_MSGBOX_ICONS}) {
     int fringe = 0;
     for (gdi::Pixel p : Bitmap(id).pixels) fringe += IsFringe(gdi::ColorFromPixel(p));
     EXPECT_EQ(fringe, 0) << id;
@@ -54,14 +68,17 @@ TEST(KeyColour, KeyedSkinsLeaveNoGreenFringe) {
 
 TEST(KeyColour, MarkerDotsAreSolidColourOnTheKey) {
   const COLORREF green = RGB(51, 213, 43), salmon = RGB(233, 162, 126);
-  EXPECT_EQ(At(2793, 6, 7), green);
-  EXPECT_EQ(At(2793, 18, 7), salmon);
+  EXPECT_EQ(At(IDB_DAY_MARKERS, 6, 7), green);
+  EXPECT_EQ(At(IDB_DAY_MARKERS, 18, 7), salmon);
   for (int y = 0; y < 14; ++y)
     for (int x = 0; x < 28; ++x) {
-      const COLORREF c = At(2793, x, y);
-      if (x < 12) EXPECT_TRUE(c == kKey || c == green) << x << "," << y;
-      else if (x < 24) EXPECT_TRUE(c == kKey || c == salmon) << x << "," << y;
-      else EXPECT_EQ(c, kKey) << "unused columns " << x << "," << y;
+      const COLORREF c = At(IDB_DAY_MARKERS, x, y);
+      if (x < 12)
+        EXPECT_TRUE(c == kKey || c == green) << x << "," << y;
+      else if (x < 24)
+        EXPECT_TRUE(c == kKey || c == salmon) << x << "," << y;
+      else
+        EXPECT_EQ(c, kKey) << "unused columns " << x << "," << y;
     }
   for (int x : {0, 11, 12, 23}) EXPECT_TRUE(IsKey(2793, x, 0) && IsKey(2793, x, 13)) << x;
 }
@@ -90,7 +107,8 @@ TEST(KeyColour, DigitCellsAreRoundedKeysOnTheKey) {
 
 TEST(KeyColour, HighlightedDigitsAreYellowAndDisabledOnesDark) {
   for (int cell = 0; cell < 10; ++cell) {
-    const COLORREF lit = At(259, cell * 48 + 4, 5), off = At(2792, cell * 48 + 4, 5);
+    const COLORREF lit = At(IDB_KEYPAD_DIGIT_FOCUS, cell * 48 + 4, 5),
+                   off = At(IDB_KEYPAD_DIGIT_OFF, cell * 48 + 4, 5);
     EXPECT_GT(GetRValue(lit), 230) << cell;
     EXPECT_GT(GetGValue(lit), 190) << cell;
     EXPECT_LT(GetBValue(lit), 140) << cell;
@@ -107,8 +125,9 @@ TEST(KeyColour, IconStripShowsThreeIconsAndNothingElse) {
   }
   for (int y = 0; y < 52; ++y)
     for (int x = 3 * cell; x < 272; ++x) ASSERT_TRUE(IsKey(1001, x, y)) << x << "," << y;
-  const COLORREF warning = At(1001, 26, 44), question = At(1001, cell + 10, 26),
-                 cross = At(1001, 2 * cell + 10, 26);
+  const COLORREF warning = At(IDB_MSGBOX_ICONS, 26, 44),
+                 question = At(IDB_MSGBOX_ICONS, cell + 10, 26),
+                 cross = At(IDB_MSGBOX_ICONS, 2 * cell + 10, 26);
   EXPECT_GT(GetRValue(warning), 200);
   EXPECT_GT(GetGValue(warning), 150);
   EXPECT_GT(GetBValue(question), 180);
