@@ -61,12 +61,15 @@ res::Image DrawBackground() {
   return screen;
 }
 
-// Two 12 x 14 cells, a green and a salmon dot; the rest see-through.
+// Two 12 x 14 cells, a green and a salmon dot; the rest see-through. The
+// dots, 8 px across and centred in their cells, sit in a day cell's top
+// corners and keep clear of a two-digit day number.
 res::Image DrawMarkers() {
+  constexpr double kDotRadius = 4;
   res::Image strip = MakeImage(28, 14, theme::kKey);
   Canvas canvas(strip);
-  FillDisc(canvas, 6, 7, 5, Rgb(51, 213, 43));
-  FillDisc(canvas, 18, 7, 5, Rgb(233, 162, 126));
+  FillDisc(canvas, 6, 7, kDotRadius, Rgb(51, 213, 43));
+  FillDisc(canvas, 18, 7, kDotRadius, Rgb(233, 162, 126));
   return strip;
 }
 
