@@ -7,6 +7,7 @@
 
 #include "ledger/expense_record.h"
 #include "platform/res/png_codec.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 
@@ -35,9 +36,8 @@ class CalendarScreen {
   std::string dir_;
 };
 
-COLORREF At(const res::Image& image, int x, int y);
-// Pixels inside r whose colour is within `tolerance` of c (channel sum).
-int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance);
+using screen_pixels::At;
+using screen_pixels::CountNear;
 // The day cell (column, row) of the grid, 39 x 23 from (24, 65).
 RECT Cell(int column, int row);
 // The cell's text pixels: dark or red ones against the light cell.

@@ -42,16 +42,10 @@ std::string Keypad(const std::string& keys) {
   return taps + Tap(44, 222);
 }
 
-Bytes File(const std::vector<ExpenseRecord>& records) {
-  Bytes bytes = ledger_test::Header(static_cast<std::int32_t>(records.size()));
-  for (const ExpenseRecord& r : records)
-    ledger_test::PutRecord(bytes, r.year, r.month, r.day, r.itemId, r.cost, r.fuel, r.distance);
-  return bytes;
-}
 
 class EntryDialog : public ::testing::Test {
  protected:
-  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), File(records)); }
+  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), ledger_test::FileOf(records)); }
   Bytes Saved() const { return ledger_test::ReadBytes(Data()); }
   std::filesystem::path Data() const { return screen.Path("Roadtally.dat"); }
   Outcome Drive(const std::string& today, const std::string& script) {
@@ -72,7 +66,7 @@ TEST_F(EntryDialog, ANewEntryIsStoredInDateOrderAndMarked) {
   const Outcome run = Drive("2005-01-20", kEntry + kCostRow + Keypad("12.5") + kDistanceRow +
                                               Keypad("3") + kConfirm + "shot after.png\n");
   ASSERT_EQ(0, run.exitStatus) << run.err;
-  EXPECT_EQ(File({early, ledger_test::Record(2005, 1, 20, 0, 1250, 0, 3000), late}), Saved());
+  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 1250, 0, 3000), late}), Saved());
   const res::Image after = screen.Shot("after.png");
   ASSERT_EQ(320, after.width);
   // 20 January 2005 lies in column 4, row 3; its refuelling dot is green.
@@ -88,7 +82,7 @@ TEST_F(EntryDialog, TheItemIsPickedFromTheDropDown) {
   const Outcome run = Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" + kCostRow +
                                               Keypad("7") + kConfirm);
   ASSERT_EQ(0, run.exitStatus) << run.err;
-  EXPECT_EQ(File({ledger_test::Record(2005, 1, 20, 2, 700)}), Saved());
+  EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 1, 20, 2, 700)}), Saved());
 }
 
 // Refused entries leave the dialog open over the message box's answer and
@@ -111,7 +105,7 @@ TEST_F(EntryDialog, RefusedEntriesWriteNothing) {
     const Outcome run = Drive("2005-01-20", kEntry + c.typing + kConfirm + "shot message.png\n" +
                                                 kMessageOk + "shot open.png\n" + kCancel + "shot back.png\n");
     ASSERT_EQ(0, run.exitStatus) << run.err;
-    EXPECT_EQ(File({early}), Saved()) << c.what;
+    EXPECT_EQ(ledger_test::FileOf({early}), Saved()) << c.what;
     const res::Image message = screen.Shot("message.png"), open = screen.Shot("open.png"),
                      back = screen.Shot("back.png");
     ASSERT_EQ(320, message.width);
@@ -128,7 +122,7 @@ TEST_F(EntryDialog, CancelWithTheDropDownOpenOnlyClosesIt) {
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_FALSE(CalendarShown(screen.Shot("closed.png")));
   EXPECT_TRUE(CalendarShown(screen.Shot("back.png")));
-  EXPECT_EQ(File({}), Saved());
+  EXPECT_EQ(ledger_test::FileOf({}), Saved());
 }
 
 // From 31 January the next month has no 31st: the entry is for its last day.
@@ -136,7 +130,7 @@ TEST_F(EntryDialog, ADayTheMonthLacksBecomesItsLastDay) {
   Write({});
   const Outcome run = Drive("2005-01-31", Tap(294, 21) + kEntry + kCostRow + Keypad("7") + kConfirm);
   ASSERT_EQ(0, run.exitStatus) << run.err;
-  EXPECT_EQ(File({ledger_test::Record(2005, 2, 28, 0, 700)}), Saved());
+  EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 2, 28, 0, 700)}), Saved());
 }
 
 // A save that fails tells the driver, keeps what was typed and the ledger
@@ -145,7 +139,7 @@ TEST_F(EntryDialog, ADayTheMonthLacksBecomesItsLastDay) {
 TEST_F(EntryDialog, AFailedSaveCanBeRetried) {
   const std::filesystem::path dir = screen.Path("frozen"), data = dir / "Roadtally.dat";
   std::filesystem::create_directory(dir);
-  ledger_test::WriteBytes(data, File({early}));
+  ledger_test::WriteBytes(data, ledger_test::FileOf({early}));
   testing_support::ChildProcess child({ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data",
                                        data.string(), "--script", "-"});
   const std::string refused = screen.Path("refused.png");
@@ -157,12 +151,12 @@ TEST_F(EntryDialog, AFailedSaveCanBeRetried) {
     while (!std::filesystem::exists(refused) && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ASSERT_TRUE(std::filesystem::exists(refused));
-    EXPECT_EQ(File({early}), ledger_test::ReadBytes(data));
+    EXPECT_EQ(ledger_test::FileOf({early}), ledger_test::ReadBytes(data));
   }
   child.WriteInput(kMessageOk + kConfirm);
   const auto result = child.Wait(std::chrono::seconds(30));
   ASSERT_EQ(0, result.exitStatus) << result.err;
-  EXPECT_EQ(File({early, ledger_test::Record(2005, 1, 20, 0, 700)}), ledger_test::ReadBytes(data));
+  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 700)}), ledger_test::ReadBytes(data));
   // A message box over the dialog, not the calendar.
   EXPECT_FALSE(CalendarShown(screen.Shot("refused.png")));
 }

@@ -14,7 +14,6 @@
 namespace calendar_test {
 namespace {
 
-using ledger_test::Bytes;
 using ledger_test::Record;
 
 std::string Tap(int x, int y) { return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
@@ -26,19 +25,13 @@ const std::string kMessageOk = Tap(26 + 77, 41 + 124), kMessageCancel = Tap(26 +
 // Row r of the list's page, and the pause of its selection notice.
 std::string Row(int r) { return Tap(100, 81 + 28 * r) + "wait 300\n"; }
 
-Bytes File(const std::vector<ExpenseRecord>& records) {
-  Bytes bytes = ledger_test::Header(static_cast<std::int32_t>(records.size()));
-  for (const ExpenseRecord& r : records)
-    ledger_test::PutRecord(bytes, r.year, r.month, r.day, r.itemId, r.cost, r.fuel, r.distance);
-  return bytes;
-}
 
 class MonthList : public ::testing::Test {
  protected:
   std::filesystem::path Data() const { return screen.Path("Roadtally.dat"); }
-  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), File(records)); }
+  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), ledger_test::FileOf(records)); }
   void ExpectFile(const std::vector<ExpenseRecord>& records, const char* what) {
-    EXPECT_EQ(File(records), ledger_test::ReadBytes(Data())) << what;
+    EXPECT_EQ(ledger_test::FileOf(records), ledger_test::ReadBytes(Data())) << what;
   }
 
   CalendarScreen screen;
@@ -127,14 +120,14 @@ TEST_F(MonthList, TheArrowsStopAtTheCalendarsLastYear) {
 TEST_F(MonthList, ADeleteThatCannotBeSavedIsUndone) {
   const std::filesystem::path dir = screen.Path("frozen"), data = dir / "Roadtally.dat";
   std::filesystem::create_directory(dir);
-  ledger_test::WriteBytes(data, File({a, c}));
+  ledger_test::WriteBytes(data, ledger_test::FileOf({a, c}));
   ledger_test::FrozenDir frozen(dir);
   if (!frozen.frozen()) GTEST_SKIP() << "this file system cannot make a directory immutable";
   const std::string script = kOpenList + kDelete + kMessageOk + "shot message.png\n" + kMessageOk + kClose +
                              "shot after.png\n";
   const Outcome run = screen.Drive("2005-01-20", script, data.string());
   ASSERT_EQ(0, run.exitStatus) << run.err;
-  EXPECT_EQ(File({a, c}), ledger_test::ReadBytes(data));
+  EXPECT_EQ(ledger_test::FileOf({a, c}), ledger_test::ReadBytes(data));
   const res::Image after = screen.Shot("after.png");
   ASSERT_EQ(320, after.width);
   const RECT day7 = Cell(5, 1);

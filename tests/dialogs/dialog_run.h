@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/res/png_codec.h"
+#include "tests/support/screen_pixels.h"
 #include "platform/win/winuser.h"
 
 namespace dialog_test {
@@ -36,8 +37,7 @@ class DialogRun {
   std::string dir_;
 };
 
-COLORREF At(const res::Image& image, int x, int y);
-// Pixels inside r within `tolerance` (channel sum) of c.
-int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance);
+using screen_pixels::At;
+using screen_pixels::CountNear;
 
 }  // namespace dialog_test

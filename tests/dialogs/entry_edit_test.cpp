@@ -7,27 +7,20 @@
 
 namespace {
 
-using ledger_test::Bytes;
 using ledger_test::Record;
 
-Bytes File(const std::vector<ExpenseRecord>& records) {
-  Bytes bytes = ledger_test::Header(static_cast<std::int32_t>(records.size()));
-  for (const ExpenseRecord& r : records)
-    ledger_test::PutRecord(bytes, r.year, r.month, r.day, r.itemId, r.cost, r.fuel, r.distance);
-  return bytes;
-}
 
 TEST(EntryEdit, AChangeKeepsTheRecordsDateAndPlace) {
   dialog_test::DialogRun run;
   const std::vector<ExpenseRecord> before = {Record(2005, 1, 5, 3, 1000), Record(2005, 1, 5, 0, 500, 1000, 2000),
                                              Record(2005, 1, 25)};
-  ledger_test::WriteBytes(run.Path("Roadtally.dat"), File(before));
+  ledger_test::WriteBytes(run.Path("Roadtally.dat"), ledger_test::FileOf(before));
   // The cost row, "<-" held to clear the keypad, 7 and OK, then "수  정".
   const std::string kClear = "down 123 222\nwait 1000\nup 123 222\n";
   const auto ended = run.Entry(1, "tap 200 143\n" + kClear + "tap 101 176\ntap 44 222\ntap 43 222\n");
   EXPECT_TRUE(ended.ended);
   EXPECT_EQ(IDOK, ended.result);
-  EXPECT_EQ(File({before[0], Record(2005, 1, 5, 0, 700, 1000, 2000), before[2]}),
+  EXPECT_EQ(ledger_test::FileOf({before[0], Record(2005, 1, 5, 0, 700, 1000, 2000), before[2]}),
             ledger_test::ReadBytes(run.Path("Roadtally.dat")));
 }
 

@@ -41,6 +41,14 @@ inline ExpenseRecord Record(int year, int month, int day, int item = 0, std::int
                        cost, fuel, distance};
 }
 
+// A whole data file holding the records, as the ledger stores them.
+inline Bytes FileOf(const std::vector<ExpenseRecord>& records) {
+  Bytes bytes = Header(static_cast<std::int32_t>(records.size()));
+  for (const ExpenseRecord& r : records)
+    PutRecord(bytes, r.year, r.month, r.day, r.itemId, r.cost, r.fuel, r.distance);
+  return bytes;
+}
+
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
 Bytes ReadBytes(const std::filesystem::path& path);
 // The device form of a host path: '/' becomes '\'.
