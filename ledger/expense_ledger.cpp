@@ -51,16 +51,19 @@ bool CExpenseLedger::InsertAt(int index, const ExpenseRecord& record) {
   return true;
 }
 
-// Stable, so records of one day stay in the order they were entered. The
-// entry dialog's case, one record appended to a sorted ledger, goes after
-// the last record of its day by binary search and a rotation.
+// Stable, so records of one day stay in the order they were entered. Past
+// the prefix known to be sorted, records already in order are only looked
+// at (a loaded file was saved sorted); the entry dialog's case, one record
+// appended to a sorted ledger, goes after the last record of its day by
+// binary search and a rotation.
 void CExpenseLedger::SortByDate() {
   ExpenseRecord* begin = m_pRecords;
   ExpenseRecord* end = begin + m_nCount;
-  const int sorted = std::min(m_nSorted, m_nCount);
-  if (sorted + 1 >= m_nCount) {
-    if (sorted + 1 == m_nCount) std::rotate(std::upper_bound(begin, end - 1, end[-1], EarlierDay), end - 1, end);
-  } else {
+  const int known = std::min(m_nSorted, m_nCount);
+  ExpenseRecord* sortedEnd = std::is_sorted_until(begin + std::max(known - 1, 0), end, EarlierDay);
+  if (sortedEnd + 1 == end) {
+    std::rotate(std::upper_bound(begin, end - 1, end[-1], EarlierDay), end - 1, end);
+  } else if (sortedEnd != end) {
     std::stable_sort(begin, end, EarlierDay);
   }
   m_nSorted = m_nCount;
