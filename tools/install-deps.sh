@@ -3,7 +3,7 @@
 # skipping those already present. Works as root or through sudo.
 set -eu
 
-packages="build-essential cmake pkg-config
+packages="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-nanum
   xvfb xauth xdotool"
@@ -16,6 +16,6 @@ done
 [ -z "$missing" ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
-echo "Installing:$missing"
+echo "installing packages:$missing (this takes a few minutes)"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
