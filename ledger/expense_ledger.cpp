@@ -36,6 +36,14 @@ int CExpenseLedger::Append(const ExpenseRecord& record) {
   return ++m_nCount;
 }
 
+bool CExpenseLedger::Reserve(int capacity) {
+  if (capacity <= m_nCapacity) return true;
+  ExpenseRecord* bigger = NewRecordArray(capacity);
+  if (!bigger) return false;
+  Adopt(bigger, m_nCount, capacity);
+  return true;
+}
+
 void CExpenseLedger::RemoveAt(int index) {
   if (index < 0 || index >= m_nCount) return;
   if (index < m_nSorted) --m_nSorted;

@@ -25,6 +25,9 @@ class CExpenseLedger {
   // Puts a record at index (0 to the count), the later ones moving up; the
   // way back from RemoveAt. False, ledger unchanged, if it cannot grow.
   bool InsertAt(int index, const ExpenseRecord& record);
+  // Makes room for capacity records in all, so that many appends in a row
+  // (an import) grow the array once. False, ledger unchanged, if it cannot.
+  bool Reserve(int capacity);
   void SortByDate();
   // Lowest index of a record of that month, or -1. Needs a sorted ledger.
   int FindFirstOfMonth(int year, int month) const;

@@ -14,5 +14,10 @@ int RunCsv(const Arguments& args);
 int RunMonth(const Arguments& args);
 int RunAdd(const Arguments& args);
 int RunRemove(const Arguments& args);
+int RunItems(const Arguments& args);
+int RunStats(const Arguments& args);
+int RunLast(const Arguments& args);
+int RunImport(const Arguments& args);
+int RunChart(const Arguments& args);
 
 }  // namespace ledger_tool

@@ -1,6 +1,7 @@
 // show and csv: every record of the file, in ledger order.
 #include "ledger/expense_items.h"
 #include "tools/ledger/commands.h"
+#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 
@@ -17,12 +18,6 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string Utf8(const CString& text) {
-  std::string out;
-  AppendUtf8(out, text);
-  return out;
-}
-
 using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
 
 void ShowRow(std::string& out, const ExpenseRecord& r) {
@@ -35,10 +30,9 @@ void CsvRow(std::string& out, const ExpenseRecord& r) {
          Utf8(Litres(r)) + "," + Utf8(Amount(r)) + "," + Utf8(Kilometres(r)) + "\r\n";
 }
 
-int List(const Arguments& args, std::string header, RowWriter row) {
-  if (args.size() != 1) return kUsage;
+int List(const std::string& hostPath, std::string header, RowWriter row) {
   CExpenseLedger ledger;
-  if (!LoadWhole(ledger, args[0], false)) return kFailed;
+  if (!LoadWhole(ledger, hostPath, false)) return kFailed;
   std::string out = std::move(header);
   for (int i = 0; i < ledger.m_nCount; ++i) row(out, ledger.m_pRecords[i]);
   return WriteOutput(out) ? 0 : Fail("cannot write the output");
@@ -46,10 +40,19 @@ int List(const Arguments& args, std::string header, RowWriter row) {
 
 }  // namespace
 
-int RunShow(const Arguments& args) { return List(args, "", ShowRow); }
+int RunShow(const Arguments& args) {
+  if (args.size() != 1) return kUsage;
+  return List(args[0], "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n", ShowRow);
+}
 
-int RunCsv(const Arguments& args) {
-  return List(args, "date,item_id,item,fuel_l,cost,distance_km\r\n", CsvRow);
+// Plain, RFC 4180 in UTF-8; for a spreadsheet, with a byte-order mark so
+// that it reads the Korean names as UTF-8 rather than the local code page.
+int RunCsv(const Arguments& given) {
+  Arguments args = given;
+  const bool excel = TakeFlag(args, "--excel");
+  if (args.size() != 1) return kUsage;
+  const std::string header = "date,item_id,item,fuel_l,cost,distance_km\r\n";
+  return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvRow);
 }
 
 }  // namespace ledger_tool

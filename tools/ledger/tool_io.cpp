@@ -64,6 +64,12 @@ void AppendUtf8(std::string& out, const CString& text) {
   out += platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
 }
 
+std::string Utf8(const CString& text) {
+  std::string out;
+  AppendUtf8(out, text);
+  return out;
+}
+
 bool WriteOutput(const std::string& text) {
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }

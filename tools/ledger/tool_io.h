@@ -16,6 +16,8 @@ constexpr int kUsage = 2;
 
 // Appends wide text to out as UTF-8.
 void AppendUtf8(std::string& out, const CString& text);
+// Wide text as UTF-8.
+std::string Utf8(const CString& text);
 // Writes the whole text to standard output; false if it could not.
 bool WriteOutput(const std::string& text);
 // "roadtally-ledger: <message>" on standard error; returns kFailed.

@@ -157,6 +157,7 @@ TEST_F(FileSafetyTest, SameDayOrderAndImpossibleMonthsAndSignedValues) {
   ASSERT_EQ(0, Run({"remove", At("Roadtally.dat"), "1"}).status);
   ASSERT_EQ(0, Add(At("Roadtally.dat"), "-5").status);
   EXPECT_EQ(
+      "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n"
       "2005-03-08\t0\t주유-충전\t0.00\t3.00\t0.000\n"
       "2005-03-08\t0\t주유-충전\t0.00\t2.00\t0.000\n"
       "2005-03-08\t0\t주유-충전\t0.00\t-5.00\t0.000\n",

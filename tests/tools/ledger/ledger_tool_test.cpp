@@ -46,6 +46,7 @@ TEST_F(LedgerToolTest, ShowListsEveryRecordInDateOrder) {
   const ToolResult r = Run({"show", File()});
   EXPECT_EQ(0, r.status);
   EXPECT_EQ(
+      "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n"
       "2005-02-28\t17\t브레이크 패드\t0.00\t0.99\t-7.900\n"
       "2005-03-01\t5\t엔진오일\t0.00\t1234567.89\t12.350\n"
       "2005-03-08\t0\t주유-충전\t40.50\t55000.00\t412.300\n"

@@ -1,0 +1,36 @@
+// A record as a driver types it (on the command line or in a CSV row),
+// checked the one way every command that adds records checks it.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "ledger/expense_ledger.h"
+
+namespace ledger_tool {
+
+// The texts of one record, in the order add takes them.
+struct RecordText {
+  std::string date;  // YYYY-MM-DD
+  std::string item;  // catalogue id
+  std::string fuel;  // litres
+  std::string cost;  // currency units
+  std::string km;    // kilometres driven
+};
+
+// What is wrong with a record: the field at fault ("date", "item_id",
+// "fuel_l", "cost", "distance_km", or "cost and distance_km") and why.
+struct RecordProblem {
+  std::string field;
+  std::string message;
+};
+
+// The record, or the first problem: a real date of years 1..9999, a
+// catalogued item, values that fit their fields, not both cost and distance 0.
+std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text);
+
+// Saves the ledger to the file it was loaded from; on failure says why
+// (a directory that is not there, or the old file kept) and returns kFailed.
+int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath);
+
+}  // namespace ledger_tool
