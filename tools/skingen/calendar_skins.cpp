@@ -1,7 +1,8 @@
-// The month calendar: background 168 with its header, day grid and bottom
+// The month calendar: its background with its header, day grid and bottom
 // faces, the pressed pieces cut to the same places, and the marker dots.
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 #include "tools/skingen/text.h"
@@ -77,11 +78,11 @@ res::Image DrawMarkers() {
 
 ArtworkList DrawCalendarSkins() {
   ArtworkList list;
-  list.push_back({168, DrawBackground()});
-  list.push_back({164, DrawPressedButton()});
-  list.push_back({165, DrawPressedArrow(Direction::kLeft)});
-  list.push_back({166, DrawPressedArrow(Direction::kRight)});
-  list.push_back({2793, DrawMarkers()});
+  list.push_back({IDB_CALENDAR, DrawBackground()});
+  list.push_back({IDB_BUTTON_DOWN, DrawPressedButton()});
+  list.push_back({IDB_PREV_DOWN, DrawPressedArrow(Direction::kLeft)});
+  list.push_back({IDB_NEXT_DOWN, DrawPressedArrow(Direction::kRight)});
+  list.push_back({IDB_DAY_MARKERS, DrawMarkers()});
   return list;
 }
 
