@@ -31,7 +31,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 std::optional<std::vector<ExpenseRecord>> ReadRows(const std::string& csvPath, std::string_view text) {
   CsvReader reader(text);
   std::vector<std::string> fields;
-  int line = 0;
+  int line = 1;
   const auto fault = [&](const std::string& message) {
     Fail(csvPath + ": line " + std::to_string(line) + ": " + message + "; nothing imported");
     return std::nullopt;
