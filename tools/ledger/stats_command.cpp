@@ -20,14 +20,15 @@ using Row = std::vector<std::string>;
 const Row kHeader = {"month", "cost", "distance_km", "fuel_l", "l_per_100km", "km_per_l", "cost_per_km"};
 
 // Litres per 100 km is fuel (1/100 L) x 1000 / metres; km per litre is
-// metres / (fuel x 10); cost per km is cost (1/100) x 10 / metres.
+// metres / (fuel x 10); cost per km is cost (1/100) x 10 / metres. With
+// no distance driven on fuel there is no consumption either way.
 Row FiguresRow(std::string label, const PeriodSums& sums) {
   return {std::move(label),
           Fixed(sums.cost, 2, 2),
           Fixed(sums.distance, 3, 1),
           Fixed(sums.fuel, 2, 2),
           Ratio(sums.fuel, 1000, sums.fuelledDistance, 1),
-          Ratio(sums.fuelledDistance, 1, sums.fuel * 10, 1),
+          sums.fuelledDistance == 0 ? "-" : Ratio(sums.fuelledDistance, 1, sums.fuel * 10, 1),
           Ratio(sums.cost, 10, sums.distance, 2)};
 }
 
