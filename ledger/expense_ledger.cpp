@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 #include "ledger/record_array.h"
 
@@ -10,7 +11,12 @@ namespace {
 
 constexpr int kGrowth = 100;
 
-bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); }
+// Year, then month, then day: the same order as DateKey for every real date,
+// and one that keeps a month's records together even when a foreign file
+// holds an impossible day, so the month search stays sound.
+bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
+  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
 
 }  // namespace
 

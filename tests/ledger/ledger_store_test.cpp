@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ledger/expense_ledger.h"
+#include "ledger/month_summary.h"
 #include "tests/ledger/ledger_bytes.h"
 
 using ledger_test::Record;
@@ -154,4 +155,18 @@ TEST(FindFirstOfMonth, ImpossibleMonthHidesNoRealOne) {
   EXPECT_EQ(0, ledger.FindFirstOfMonth(2004, 12));
   EXPECT_EQ(1, ledger.FindFirstOfMonth(2004, 13));
   EXPECT_EQ(-1, ledger.FindFirstOfMonth(2004, 14));
+}
+
+// A day 40 of January would sort among February's days by DateKey alone;
+// it stays with January and February is found whole.
+TEST(FindFirstOfMonth, ImpossibleDayHidesNoRealMonth) {
+  CExpenseLedger ledger;
+  ledger.Append(Record(2005, 2, 10, 0, 1));
+  ledger.Append(Record(2005, 1, 40, 0, 2));
+  ledger.Append(Record(2005, 2, 1, 0, 3));
+  ledger.Append(Record(2005, 1, 5, 0, 4));
+  ledger.SortByDate();
+  EXPECT_EQ(0, ledger.FindFirstOfMonth(2005, 1));
+  EXPECT_EQ(2, ledger.FindFirstOfMonth(2005, 2));
+  EXPECT_EQ(2, SumMonth(ledger, 2005, 2).count);
 }
