@@ -65,7 +65,8 @@ bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo
   struct stat info {};
   if (::lstat(target->c_str(), &info) != 0) return errno == ENOENT;
   for (int n = 1; n < 1000; ++n) {
-    const std::string candidate = *target + suffix + (n == 1 ? std::string() : "-" + std::to_string(n));
+    std::string candidate = *target + suffix;
+    if (n > 1) candidate += '-' + std::to_string(n);
     if (RenameNoReplace(*target, candidate)) {
       SyncDirectoryOf(candidate);
       movedTo = candidate;
