@@ -1,72 +1,105 @@
 #include "tools/ledger/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace ledger_tool {
 
 namespace {
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-}  // namespace
 
-CsvReader::CsvReader(std::string_view text) : text_(text) {
-  if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) at_ = kByteOrderMark.size();
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+void SkipByteOrderMark(std::istream& in) {
+  char start[3] = {};
+  if (in.read(start, 3) && std::memcmp(start, kByteOrderMark, 3) == 0) return;
+  in.clear();
+  in.seekg(0);
 }
 
-bool CsvReader::AtLineEnd() const { return at_ == text_.size() || text_[at_] == '\n' || text_[at_] == '\r'; }
+}  // namespace
+
+CsvReader::CsvReader(std::istream& in) : in_(in) { SkipByteOrderMark(in); }
+
+bool CsvReader::Refill() {
+  in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  filled_ = static_cast<size_t>(in_.gcount());
+  at_ = 0;
+  return filled_ > 0;
+}
+
+bool CsvReader::AtLineEnd() {
+  const int c = Peek();
+  return c == kEnd || c == '\n' || c == '\r';
+}
 
 void CsvReader::SkipLineEnd() {
-  if (at_ < text_.size() && text_[at_] == '\r') ++at_;
-  if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+  if (Peek() == '\r') Skip();
+  if (Peek() == '\n') Skip();
   ++line_;
 }
 
-// From after the opening quote to the first character after the closing one.
+// From the opening quote to the first character after the closing one.
 bool CsvReader::ReadQuoted(std::string& field) {
   const int opened = line_;
-  for (++at_; at_ < text_.size(); ++at_) {
-    const char c = text_[at_];
+  Skip();
+  for (int c = Peek(); c != kEnd; c = Peek()) {
+    Skip();
     if (c == '"') {
-      if (at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
+      if (Peek() == '"') {
         field += '"';
-        ++at_;
+        Skip();
         continue;
       }
-      ++at_;
-      if (AtLineEnd() || text_[at_] == ',') return true;
+      if (AtLineEnd() || Peek() == ',') return true;
       error_ = "a quoted field goes on after its closing quote";
       return false;
     }
     if (c == '\n') ++line_;
-    field += c;
+    field += static_cast<char>(c);
   }
   error_ = "a quoted field opened on line " + std::to_string(opened) + " is never closed";
   return false;
 }
 
+// A stretch of the buffer at a time.
 void CsvReader::ReadPlain(std::string& field) {
-  const size_t from = at_;
-  while (!AtLineEnd() && text_[at_] != ',') ++at_;
-  field.assign(text_.substr(from, at_ - from));
+  while (Peek() != kEnd) {
+    const size_t from = at_;
+    while (at_ < filled_ && buffer_[at_] != ',' && buffer_[at_] != '\n' && buffer_[at_] != '\r') ++at_;
+    field.append(buffer_.data() + from, at_ - from);
+    if (at_ < filled_) return;
+  }
 }
 
 bool CsvReader::Next(std::vector<std::string>& fields, int& line) {
-  while (at_ < text_.size() && (text_[at_] == '\n' || text_[at_] == '\r')) SkipLineEnd();
-  if (at_ == text_.size()) return false;
+  while (Peek() == '\n' || Peek() == '\r') SkipLineEnd();
+  if (Peek() == kEnd) return false;
   line = line_;
   size_t count = 0;
   for (;;) {
     if (fields.size() == count) fields.emplace_back();
     std::string& field = fields[count++];
     field.clear();
-    if (at_ < text_.size() && text_[at_] == '"') {
+    if (Peek() == '"') {
       if (!ReadQuoted(field)) return false;
     } else {
       ReadPlain(field);
     }
     if (AtLineEnd()) break;
-    ++at_;  // the comma
+    Skip();  // the comma
   }
   fields.resize(count);
-  if (at_ < text_.size()) SkipLineEnd();
+  if (Peek() != kEnd) SkipLineEnd();
   return true;
+}
+
+long long CountLineFeeds(std::istream& in) {
+  long long count = 0;
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) count += std::count(chunk, chunk + in.gcount(), '\n');
+  in.clear();
+  in.seekg(0);
+  return count;
 }
 
 }  // namespace ledger_tool
