@@ -2,30 +2,17 @@
 // (start, lock, read, sort in, save, leftovers check), against the floor of
 // a crash-safe write of the same bytes timed in the same iterations.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
 #include "bench/crash_safe_floor.h"
 #include "bench/sample_ledger.h"
-
-extern char** environ;
+#include "bench/tool_process.h"
 
 namespace {
 
-// The exit status, or -1 when it did not run or end normally.
-int RunTool(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  int status = 0;
-  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
-}
+using bench::RunTool;
 
 void BM_LedgerToolAdd(benchmark::State& state) {
   const bench::SampleLedger& sample = bench::SampleLedger::Get();

@@ -1,0 +1,137 @@
+// `roadtally-ledger stats` and `import` on a 1 000 000-record file, whole
+// process runs, each against its floor timed in the same iterations:
+// stats against reading the file and one pass over its records, import
+// (of the file's own CSV into a new file) against a crash-safe write of
+// the bytes it saves.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "bench/crash_safe_floor.h"
+#include "bench/tool_process.h"
+#include "ledger/expense_ledger.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRecords = 1000000;
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The data file, its CSV as the tool writes it, in a directory of their own.
+struct MillionRecords {
+  fs::path dir = fs::temp_directory_path() / ("rt_bench_insights_" + std::to_string(::getpid()));
+  fs::path data = dir / "Roadtally.dat";
+  fs::path csv = dir / "export.csv";
+  std::string bytes;
+  bool ready = false;
+
+  MillionRecords() {
+    fs::create_directories(dir);
+    std::mt19937 random(20050308);
+    CExpenseLedger ledger;
+    if (!ledger.Reserve(kRecords)) return;
+    for (int i = 0; i < kRecords; ++i) {
+      const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+      ledger.Append({static_cast<std::int16_t>(1990 + pick(40)), static_cast<std::int16_t>(1 + pick(12)),
+                     static_cast<std::int16_t>(1 + pick(28)), static_cast<std::int16_t>(pick(22)),
+                     1 + pick(20000000), pick(8000), pick(900000)});
+    }
+    ledger.SortByDate();
+    std::wstring device;
+    for (wchar_t c : data.wstring()) device += c == L'/' ? L'\\' : c;
+    ready = ledger.Save(device.c_str()) && bench::RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
+    bytes = Slurp(data);
+  }
+  ~MillionRecords() {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+};
+
+const MillionRecords& Sample() {
+  static const MillionRecords sample;
+  return sample;
+}
+
+template <class Action>
+double SecondsOf(Action&& action) {
+  const auto start = std::chrono::steady_clock::now();
+  action();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The least stats can do: the file read whole, then every record's cost
+// and distance summed once.
+long long ReadAndPass(const fs::path& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return -1;
+  std::vector<unsigned char> bytes(fs::file_size(path));
+  const size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+  long long sum = 0;
+  for (size_t at = 24; at + 20 <= read; at += 20) {
+    ExpenseRecord r;
+    std::memcpy(&r, bytes.data() + at, sizeof r);
+    sum += r.cost + (r.distance < 0 ? -static_cast<long long>(r.distance) : r.distance) + r.fuel;
+  }
+  return sum;
+}
+
+
+void BM_LedgerToolStats(benchmark::State& state) {
+  const MillionRecords& sample = Sample();
+  if (!sample.ready) return state.SkipWithError("cannot make the sample");
+  const std::vector<std::string> stats = {LEDGER_TOOL, "stats", sample.data.string(), "2005"};
+  // The tool's month command loads the same file the same way: what any
+  // command of a fresh process pays before it looks at a record.
+  const std::vector<std::string> month = {LEDGER_TOOL, "month", sample.data.string(), "2005", "1"};
+  double floor = 0;
+  double flow = 0;
+  double load = 0;
+  for (auto _ : state) {
+    floor += SecondsOf([&] { benchmark::DoNotOptimize(ReadAndPass(sample.data)); });
+    int status = -1;
+    flow += SecondsOf([&] { status = bench::RunTool(stats, "/dev/null"); });
+    load += SecondsOf([&] { status |= bench::RunTool(month, "/dev/null"); });
+    if (status != 0) return state.SkipWithError("the tool failed");
+  }
+  state.counters["floor"] = floor / static_cast<double>(state.iterations());
+  state.counters["x_floor"] = flow / floor;
+  state.counters["x_month"] = flow / load;
+}
+BENCHMARK(BM_LedgerToolStats)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_LedgerToolImport(benchmark::State& state) {
+  const MillionRecords& sample = Sample();
+  if (!sample.ready) return state.SkipWithError("cannot make the sample");
+  const fs::path target = sample.dir / "imported.dat";
+  const std::vector<std::string> import = {LEDGER_TOOL, "import", target.string(), sample.csv.string()};
+  bench::FloorRatio ratio;
+  for (auto _ : state) {
+    state.PauseTiming();
+    fs::remove(target);
+    const bool floorWritten = ratio.TimeFloor(target, sample.bytes);
+    state.ResumeTiming();
+    if (!floorWritten) return state.SkipWithError("cannot write the floor");
+    if (!ratio.TimeFlow([&] { return bench::RunTool(import, "/dev/null") == 0; })) {
+      return state.SkipWithError("the tool failed");
+    }
+  }
+  if (Slurp(target) != sample.bytes) return state.SkipWithError("the import is not the file exported");
+  ratio.Report(state);
+}
+BENCHMARK(BM_LedgerToolImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+}  // namespace
