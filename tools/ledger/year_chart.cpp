@@ -164,7 +164,7 @@ std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
     highest = std::max(highest, std::max<std::int64_t>(0, month.refuellingCost) +
                                     std::max<std::int64_t>(0, month.cost - month.refuellingCost));
   }
-  const AmountAxis axis = ChooseAxis(highest);
+  const AmountAxis axis = ChooseAxis(std::max(highest, kManWon));  // an empty year still has a readable scale
   DrawHeading(paint, fonts, year, sums.year.cost);
   DrawAxis(paint, fonts, axis);
   for (int month = 1; month <= 12; ++month) DrawMonth(paint, fonts, month, sums.months[month - 1], axis);
