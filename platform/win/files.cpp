@@ -13,15 +13,18 @@
 #include "platform/core/utf8.h"
 #include "platform/win/link_target.h"
 #include "platform/win/path_overrides.h"
+#include "platform/win/save_calls.h"
 #include "platform/win/temporary_names.h"
 
 namespace {
 
 PathOverrides& Overrides() { return platform::Context::Get().Use<PathOverrides>(); }
 
+SaveCalls& Calls() { return CurrentSaveCalls(); }
+
 bool WriteAll(int fd, const unsigned char* bytes, size_t size) {
   while (size > 0) {
-    ssize_t written = ::write(fd, bytes, size);
+    ssize_t written = Calls().Write(fd, bytes, size);
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return false;
     bytes += written;
@@ -36,24 +39,24 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
   static std::atomic<unsigned> s_serial{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = TemporaryNameFor(target, ::getpid(), s_serial++);
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = Calls().Open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
 
 void SyncDirectory(const std::string& directory) {
-  int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int fd = Calls().Open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
   if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  Calls().Fsync(fd);
+  Calls().Close(fd);
 }
 
 // The file being replaced: none yet (fine), a regular file (its mode and
 // owner go to the new one), or something no data file may replace.
 bool ExistingRegularFile(const std::string& target, std::optional<struct stat>& existing) {
   struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT;
+  if (Calls().Stat(target.c_str(), &info) != 0) return errno == ENOENT;
   if (!S_ISREG(info.st_mode)) return false;
   existing = info;
   return true;
@@ -62,10 +65,10 @@ bool ExistingRegularFile(const std::string& target, std::optional<struct stat>& 
 // Owner and group only where allowed: a user may give a file only its own
 // owner, and only a group it belongs to.
 bool KeepAttributes(int fd, const struct stat& old) {
-  if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-    [[maybe_unused]] int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  if (Calls().Fchown(fd, old.st_uid, old.st_gid) != 0) {
+    [[maybe_unused]] int groupOnly = Calls().Fchown(fd, static_cast<uid_t>(-1), old.st_gid);
   }
-  return ::fchmod(fd, old.st_mode & 07777) == 0;
+  return Calls().Fchmod(fd, old.st_mode & 07777) == 0;
 }
 
 bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
@@ -73,8 +76,8 @@ bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
   for (const FileChunk& chunk : chunks) {
     ok = ok && WriteAll(fd, static_cast<const unsigned char*>(chunk.data), chunk.size);
   }
-  ok = ok && ::fsync(fd) == 0;
-  return ::close(fd) == 0 && ok;
+  ok = ok && Calls().Fsync(fd) == 0;
+  return Calls().Close(fd) == 0 && ok;
 }
 
 }  // namespace
@@ -144,8 +147,8 @@ bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks) {
   if (fd < 0) return false;
   const bool attributesKept = !existing || KeepAttributes(fd, *existing);
   const bool written = WriteAndSync(fd, chunks);  // closes fd
-  if (!attributesKept || !written || ::rename(tempPath.c_str(), target.c_str()) != 0) {
-    ::unlink(tempPath.c_str());
+  if (!attributesKept || !written || Calls().Rename(tempPath.c_str(), target.c_str()) != 0) {
+    Calls().Unlink(tempPath.c_str());
     return false;
   }
   // The new file is in place whatever the directory sync says; a failed

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/win/save_calls.h"
+
 namespace {
 
 // As the kernel allows when it resolves a path itself.
@@ -14,7 +16,7 @@ constexpr int kMaxLinks = 40;
 std::optional<std::string> ReadLink(const std::string& path, int& error) {
   std::vector<char> buffer(256);
   for (;;) {
-    const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
+    const ssize_t length = CurrentSaveCalls().Readlink(path.c_str(), buffer.data(), buffer.size());
     if (length < 0) {
       error = errno;
       return std::nullopt;
@@ -42,7 +44,7 @@ std::optional<std::string> FollowLinks(const std::string& path, int& error) {
   std::string current = path;
   for (int hops = 0; hops <= kMaxLinks; ++hops) {
     struct stat info {};
-    if (::lstat(current.c_str(), &info) != 0) {
+    if (CurrentSaveCalls().Lstat(current.c_str(), &info) != 0) {
       if (errno == ENOENT) return current;
       error = errno;
       return std::nullopt;
