@@ -76,6 +76,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
       options.action = CommandLine::Action::Help;
     } else if (argument.name == "--version") {
       options.action = CommandLine::Action::Version;
+    } else if (argument.name == "--where") {
+      options.action = CommandLine::Action::Where;
+    } else if (argument.name == "--fullscreen") {
+      options.fullscreen = true;
     } else {
       return Failure("unknown argument '" + std::string(arguments[i]) + "'");
     }
@@ -97,9 +101,19 @@ Options:
   --script FILE|-     the script to run (- for standard input, the default);
                       implies --headless
   --today YYYY-MM-DD  the date the clock reports (headless: from 12:00:00)
-  --data PATH         the data file, instead of the one beside the program
+  --where             show the data file's path and end
+  --data PATH         the data file to use instead (see below)
   --scale N           the window's whole scale factor 1..16 (default: the
-                      largest that fits the display)
+                      largest at which the window with its frame fits the
+                      display)
+  --fullscreen        the whole display: the screen scaled by the largest
+                      whole factor that fits, centred on black, no pointer;
+                      a touch is the pen
+
+The data file: the one beside the program when it is there (a portable
+copy), else the file of that name in $XDG_DATA_HOME/roadtally/ (by default
+~/.local/share/roadtally/); --where shows which. To back it up, copy that
+one file: each save replaces it whole, so a copy is never half written.
 
 One program runs per data file: a second start with the same data file
 brings the first one's window to the front and ends.

@@ -1,11 +1,14 @@
 #include "platform/host/launcher.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "platform/core/context.h"
 #include "platform/host/command_line.h"
+#include "platform/host/data_location.h"
 #include "platform/host/sdl_host.h"
 #include "platform/host/socket_instance_broker.h"
 #include "platform/win/files.h"
@@ -84,15 +87,25 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
   return status;
 }
 
-// The data file's host path, by the program's rule. With --data PATH, the
-// program's device path for it is redirected to PATH, so the program and the
-// broker use one file.
+// The data file's host path, by the program's rule: beside the executable
+// when a file is there, else in the user's data directory; --data PATH wins.
+// The program's device path for the file is redirected to the chosen host
+// file, so the program and the broker use one file.
 std::string DataPath(const CommandLine& options, const ProgramParts& parts) {
   const std::wstring module = ModulePath();
-  const std::wstring device = parts.dataPathFor ? parts.dataPathFor(module) : module;
-  if (!options.dataPath) return HostPathFromDevice(device.c_str());
-  if (parts.dataPathFor) SetPathOverride(device.c_str(), *options.dataPath);
-  return *options.dataPath;
+  if (!parts.dataPathFor) return options.dataPath.value_or(HostPathFromDevice(module.c_str()));
+  const std::wstring device = parts.dataPathFor(module);
+  if (options.dataPath) {
+    SetPathOverride(device.c_str(), *options.dataPath);
+    return *options.dataPath;
+  }
+  const std::string beside = HostPathFromDevice(device.c_str());
+  std::error_code error;
+  const std::string chosen = DataFileFor(beside, std::filesystem::exists(beside, error),
+                                         UserDataDirectory(std::getenv("XDG_DATA_HOME"),
+                                                           std::getenv("HOME")));
+  if (chosen != beside) SetPathOverride(device.c_str(), chosen);
+  return chosen;
 }
 
 }  // namespace
@@ -113,6 +126,13 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     return 0;
   }
   const std::string dataPath = DataPath(options, parts);
+  if (options.action == CommandLine::Action::Where) {
+    std::cout << dataPath << '\n';
+    return 0;
+  }
+  // The user's data directory is made on the first start; a --data file's is the user's business.
+  if (!options.dataPath && !MakeDataDirectory(dataPath))
+    std::cerr << "roadtally: cannot make the directory for " << dataPath << '\n';
   return options.headless ? RunHeadless(options, dataPath, parts)
                           : RunInWindow(options, dataPath, parts);
 }
