@@ -2,6 +2,7 @@
 // whole after every change. Only a missing file is a new ledger; a file
 // that is there but refused is kept aside before anything replaces it.
 #include <algorithm>
+#include <cstring>
 
 #include "ledger/expense_ledger.h"
 #include "ledger/kept_aside.h"
@@ -52,7 +53,8 @@ void CExpenseLedger::Load(LPCTSTR path) {
 
 bool CExpenseLedger::ReadRecords(FILE* file, int announced) {
   const int wanted = static_cast<int>(std::min<long long>(announced, RecordsPresent(file)));
-  ExpenseRecord* records = NewRecordArray(static_cast<long long>(wanted) + kSpareAfterLoad);
+  const int capacity = wanted + kSpareAfterLoad;
+  ExpenseRecord* records = NewUnfilledRecordArray(capacity);
   if (!records) {
     m_loadProblem = "too large to load";
     return false;
@@ -63,9 +65,11 @@ bool CExpenseLedger::ReadRecords(FILE* file, int announced) {
     m_loadProblem = "read error";
     return false;
   }
+  // Whatever the file did not fill is zero, as in every other array.
+  std::memset(records + read, 0, sizeof(ExpenseRecord) * (static_cast<size_t>(capacity) - read));
   m_pRecords = records;
   m_nCount = static_cast<int>(read);
-  m_nCapacity = wanted + kSpareAfterLoad;
+  m_nCapacity = capacity;
   return true;
 }
 

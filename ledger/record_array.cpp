@@ -4,15 +4,18 @@
 #include <limits>
 #include <new>
 
-ExpenseRecord* NewRecordArray(long long capacity) {
+ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
   constexpr long long kMaxRecords =
       static_cast<long long>(std::numeric_limits<std::size_t>::max() / sizeof(ExpenseRecord));
   if (capacity <= 0 || capacity > kMaxRecords) return nullptr;
   const std::size_t bytes = static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord);
-  void* memory = ::operator new(bytes, std::nothrow);
-  if (!memory) return nullptr;
-  std::memset(memory, 0, bytes);
-  return static_cast<ExpenseRecord*>(memory);
+  return static_cast<ExpenseRecord*>(::operator new(bytes, std::nothrow));
+}
+
+ExpenseRecord* NewRecordArray(long long capacity) {
+  ExpenseRecord* records = NewUnfilledRecordArray(capacity);
+  if (records) std::memset(records, 0, static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord));
+  return records;
 }
 
 void DeleteRecordArray(ExpenseRecord* records) {
