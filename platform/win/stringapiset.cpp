@@ -53,8 +53,11 @@ std::optional<std::size_t> Run(CodeConverter& converter, std::span<const char> i
     produced += before - room.size();
     if (step == CodeConverter::Step::kDone) return produced;
     if (step == CodeConverter::Step::kFull) {
-      if (out) return std::nullopt;
-      continue;
+      if (!out) continue;
+      // The rest may be characters the converter drops (iconv skips tag
+      // characters): full only if counting it would add bytes.
+      const std::optional<std::size_t> rest = Run(converter, input, nullptr, 0, substitution);
+      return rest == std::size_t{0} ? std::optional<std::size_t>(produced) : std::nullopt;
     }
     const std::string_view replacement = substitution.replacement;
     if (replacement.empty()) return std::nullopt;

@@ -64,6 +64,15 @@ TEST(CodePage949, TooSmallDestinationFailsWithoutOverrun) {
   EXPECT_EQ(wide[1], L'x');
 }
 
+// Found by fuzzing: a text ending in a character the converter drops (a
+// tag character) fitted the size asked for only with room to spare.
+TEST(CodePage949, TextEndingInADroppedCharacterFitsTheSizeAskedFor) {
+  const std::wstring text = {L'a', L'\uAC00', static_cast<wchar_t>(0xE0000)};
+  EXPECT_EQ(Narrow(text), "a\xB0\xA1");
+  char narrow[3];
+  EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, text.data(), 3, narrow, 2, nullptr, nullptr), 0);
+}
+
 TEST(CodePage949, UnconvertibleWideTextBecomesTheDefaultCharacter) {
   char narrow[8];
   BOOL used = FALSE;
