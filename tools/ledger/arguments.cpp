@@ -53,7 +53,7 @@ std::optional<long long> ExactlyScaled(const std::string& text, int scale) {
   const size_t point = std::min(text.find('.'), text.size());
   const size_t decimals = point < text.size() ? text.size() - point - 1 : 0;
   long long unit = 1;
-  for (size_t i = 0; i < decimals; ++i) unit *= 10;
+  for (size_t i = 0; i < decimals && unit <= scale; ++i) unit *= 10;  // stops before it could overflow
   if (point - start > 12 || unit > scale) return std::nullopt;
   long long whole = 0;
   for (size_t i = start; i < point; ++i) whole = whole * 10 + (text[i] - '0');

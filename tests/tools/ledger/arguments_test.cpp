@@ -1,0 +1,29 @@
+// The tool's value parsing on the inputs fuzzing reached: long decimals
+// and digit runs beyond 64 bits are read without overflow.
+#include "tools/ledger/arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+using ledger_tool::ParseScaled;
+
+TEST(ToolArguments, ScaledValuesOfEveryLengthAreReadWithoutOverflow) {
+  const std::string longFraction = "40." + std::string(40, '3') + "5";
+  struct Case {
+    std::string text;
+    int scale;
+    std::optional<std::int32_t> stored;
+  } cases[] = {
+      {"40.5", 100, 4050},
+      {"-5", 100, -500},
+      {"412.3", 1000, 412300},
+      {longFraction, 100, 4033},  // found by fuzzing: the decimals' unit overflowed
+      {"0." + std::string(30, '0') + "1", 1000, 0},
+      {std::string(30, '9'), 100, std::nullopt},
+      {"21474836.47", 100, 2147483647},
+      {"21474836.48", 100, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.stored, ParseScaled(c.text, c.scale)) << c.text;
+}
