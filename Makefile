@@ -6,6 +6,11 @@ CMAKE   := cmake
 RELEASE := build/release
 TEST    := build/test
 BENCH   := build/bench
+FUZZ    := build/fuzz
+# Seconds each fuzz target runs: make fuzz FUZZ_SECONDS=600
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := ledger_load_fuzz script_line_fuzz dialog_template_fuzz text_conversion_fuzz \
+                tool_arguments_fuzz
 # Options for the program: make run ARGS="--data ~/car.dat"
 ARGS    ?=
 
@@ -24,7 +29,7 @@ define build
 @$(CMAKE) --build $(1) $(if $(2),--target $(2)) -j$(JOBS)
 endef
 
-.PHONY: run test bench skins deps
+.PHONY: run test bench skins deps fuzz
 
 deps:
 	@sh tools/install-deps.sh
@@ -44,6 +49,13 @@ bench: deps
 	$(call configure,$(BENCH),-DCMAKE_BUILD_TYPE=Release -DROADTALLY_BENCH=ON)
 	$(call build,$(BENCH))
 	@for b in $(BENCH)/bin/bench_*; do echo "== $$b"; $$b || exit 1; done
+
+# Every libFuzzer target from its seed corpus for FUZZ_SECONDS (clang-14,
+# ASan and UBSan); findings land in build/fuzz/bin/findings.
+fuzz: deps
+	$(call configure,$(FUZZ),-DCMAKE_BUILD_TYPE=Debug -DROADTALLY_FUZZ=ON -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14)
+	$(call build,$(FUZZ),$(FUZZ_TARGETS))
+	@sh fuzz/run.sh $(FUZZ)/bin $(FUZZ_SECONDS)
 
 # Redraws the committed skins, icon and dialog templates from their code.
 skins: deps

@@ -6,7 +6,8 @@ set -eu
 packages="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-nanum
-  xvfb xauth xdotool"
+  xvfb xauth xdotool
+  clang-14 libclang-rt-14-dev"
 
 missing=""
 for p in $packages; do
