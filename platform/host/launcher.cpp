@@ -72,7 +72,7 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
                 const ProgramParts& parts) {
   std::string error;
   std::optional<WindowIcon> icon = parts.loadIcon ? parts.loadIcon() : std::nullopt;
-  std::unique_ptr<SdlHost> window = SdlHost::Open({options.scale, options.today, icon}, error);
+  std::unique_ptr<SdlHost> window = SdlHost::Open({options.scale, options.fullscreen, options.today, icon}, error);
   if (!window) {
     std::cerr << "roadtally: cannot open a window (" << error
               << "); run with --headless and a script, or under xvfb-run\n";

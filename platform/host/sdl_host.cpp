@@ -42,11 +42,16 @@ struct SdlHost::State {
 
 std::unique_ptr<SdlHost> SdlHost::Open(const Options& options, std::string& error) {
   auto state = std::make_unique<State>();
-  state->video = SdlVideo::Open({options.scale, options.icon, kTitle}, error);
+  state->video = SdlVideo::Open({options.scale, options.fullscreen, options.icon, kTitle}, error);
   if (!state->video) return nullptr;
   state->today = options.today;
   state->raiseEvent = SDL_RegisterEvents(1);
-  state->pen.scale = state->video->Scale();
+  const Placement& place = state->video->Place();
+  state->pen.scale = place.scale;
+  state->pen.originX = place.x;
+  state->pen.originY = place.y;
+  state->pen.outputWidth = state->video->OutputWidth();
+  state->pen.outputHeight = state->video->OutputHeight();
   return std::make_unique<SdlHost>(std::move(state));
 }
 

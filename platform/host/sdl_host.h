@@ -17,6 +17,7 @@ class SdlHost final : public Host {
  public:
   struct Options {
     std::optional<int> scale;                      // none: the largest that fits
+    bool fullscreen = false;                       // the whole display, no decorations
     std::optional<std::chrono::sys_days> today;    // a fixed date for the clock
     std::optional<WindowIcon> icon;
   };

@@ -10,24 +10,46 @@ namespace {
 
 using Kind = InputEvent::Kind;
 
-InputEvent PenEvent(Kind kind, int windowX, int windowY, int scale) {
+// A point in the margin around the screen is on the screen's nearest edge.
+int ScreenCoordinate(int window, int origin, int scale, int size) {
+  return std::clamp((window - origin) / scale, 0, size - 1);
+}
+
+InputEvent PenEvent(Kind kind, int windowX, int windowY, const SdlPenState& pen) {
   InputEvent event{kind};
-  event.x = std::clamp(windowX / scale, 0, kScreenWidth - 1);
-  event.y = std::clamp(windowY / scale, 0, kScreenHeight - 1);
+  event.x = ScreenCoordinate(windowX, pen.originX, pen.scale, kScreenWidth);
+  event.y = ScreenCoordinate(windowY, pen.originY, pen.scale, kScreenHeight);
   return event;
 }
 
-std::optional<InputEvent> PenButton(const SDL_MouseButtonEvent& button, SdlPenState& pen) {
-  if (button.button != SDL_BUTTON_LEFT) return std::nullopt;
-  const bool pressed = button.type == SDL_MOUSEBUTTONDOWN;
+std::optional<InputEvent> PenPress(bool pressed, int windowX, int windowY, SdlPenState& pen) {
   if (pressed == pen.down) return std::nullopt;
   pen.down = pressed;
-  return PenEvent(pressed ? Kind::PenDown : Kind::PenUp, button.x, button.y, pen.scale);
+  return PenEvent(pressed ? Kind::PenDown : Kind::PenUp, windowX, windowY, pen);
 }
 
-std::optional<InputEvent> PenMotion(const SDL_MouseMotionEvent& motion, const SdlPenState& pen) {
+std::optional<InputEvent> PenMotion(int windowX, int windowY, const SdlPenState& pen) {
   if (!pen.down) return std::nullopt;
-  return PenEvent(Kind::PenMove, motion.x, motion.y, pen.scale);
+  return PenEvent(Kind::PenMove, windowX, windowY, pen);
+}
+
+// SDL also reports a touch as the mouse; the finger events stand for it.
+std::optional<InputEvent> PenButton(const SDL_MouseButtonEvent& button, SdlPenState& pen) {
+  if (button.button != SDL_BUTTON_LEFT || button.which == SDL_TOUCH_MOUSEID) return std::nullopt;
+  return PenPress(button.type == SDL_MOUSEBUTTONDOWN, button.x, button.y, pen);
+}
+
+std::optional<InputEvent> PenDrag(const SDL_MouseMotionEvent& motion, const SdlPenState& pen) {
+  if (motion.which == SDL_TOUCH_MOUSEID) return std::nullopt;
+  return PenMotion(motion.x, motion.y, pen);
+}
+
+// A finger's place comes as fractions of the window.
+std::optional<InputEvent> Finger(const SDL_TouchFingerEvent& finger, SdlPenState& pen) {
+  const int x = static_cast<int>(finger.x * static_cast<float>(pen.outputWidth));
+  const int y = static_cast<int>(finger.y * static_cast<float>(pen.outputHeight));
+  if (finger.type == SDL_FINGERMOTION) return PenMotion(x, y, pen);
+  return PenPress(finger.type == SDL_FINGERDOWN, x, y, pen);
 }
 
 std::optional<InputEvent> Key(const SDL_KeyboardEvent& key) {
@@ -69,7 +91,11 @@ std::optional<InputEvent> TranslateSdlEvent(const SDL_Event& event, SdlPenState&
     case SDL_MOUSEBUTTONUP:
       return PenButton(event.button, pen);
     case SDL_MOUSEMOTION:
-      return PenMotion(event.motion, pen);
+      return PenDrag(event.motion, pen);
+    case SDL_FINGERDOWN:
+    case SDL_FINGERUP:
+    case SDL_FINGERMOTION:
+      return Finger(event.tfinger, pen);
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       return Key(event.key);

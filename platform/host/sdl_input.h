@@ -1,6 +1,6 @@
-// SDL's input events as the device's: the mouse (and touch, which SDL
-// reports as the mouse too) is the pen, moves count only while it is down;
-// window pixels are divided by the window's scale; keys map to the device's
+// SDL's input events as the device's: the mouse or a finger is the pen,
+// moves count only while it is down; window pixels are taken from the
+// screen's corner and divided by its scale; keys map to the device's
 // virtual keys.
 #pragma once
 
@@ -15,6 +15,10 @@ namespace host {
 struct SdlPenState {
   int scale = 1;
   bool down = false;
+  int originX = 0;       // the screen's top-left corner in the window
+  int originY = 0;
+  int outputWidth = 0;   // the window's size, for touches given as fractions of it
+  int outputHeight = 0;
 };
 
 // The device's virtual key for a key of the desktop keyboard, if it has one.

@@ -8,11 +8,14 @@
 namespace host {
 namespace {
 
-// The largest whole factor at which the screen fits the display's usable area.
-int FittingScale() {
-  SDL_Rect usable{};
-  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-  return std::max(1, std::min(usable.w / kScreenWidth, usable.h / kScreenHeight));
+// A window manager's frame before the window is shown and it can be asked:
+// a title bar and thin borders.
+constexpr Frame kLikelyFrame{32, 4, 4, 4};
+
+SDL_Rect UsableArea() {
+  SDL_Rect usable{0, 0, kScreenWidth, kScreenHeight};
+  SDL_GetDisplayUsableBounds(0, &usable);
+  return usable;
 }
 
 void SetIcon(SDL_Window* window, const WindowIcon& icon) {
@@ -38,7 +41,7 @@ bool DrawsNowhereUnasked() {
 
 }  // namespace
 
-SdlVideo::SdlVideo(StartKey, int scale) : scale_(scale) {}
+SdlVideo::SdlVideo(StartKey) {}
 
 std::unique_ptr<SdlVideo> SdlVideo::Open(const Options& options, std::string& error) {
   // The program's own close handling decides when to quit, not SDL.
@@ -54,15 +57,25 @@ std::unique_ptr<SdlVideo> SdlVideo::Open(const Options& options, std::string& er
     SDL_Quit();
     return nullptr;
   }
-  auto video = std::make_unique<SdlVideo>(StartKey{}, options.scale.value_or(FittingScale()));
+  auto video = std::make_unique<SdlVideo>(StartKey{});
   if (!video->OpenWindow(options, error)) return nullptr;
   return video;
 }
 
 bool SdlVideo::OpenWindow(const Options& options, std::string& error) {
-  window_.reset(SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                 SDL_WINDOWPOS_CENTERED, kScreenWidth * scale_,
-                                 kScreenHeight * scale_, SDL_WINDOW_SHOWN));
+  const SDL_Rect usable = UsableArea();
+  const int scale =
+      options.scale.value_or(FittingWindowScale(usable.w, usable.h, kLikelyFrame));
+  // Fullscreen also asks for the display's whole area, for a window system
+  // with no window manager to grant the fullscreen state.
+  SDL_Rect area{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
+                kScreenHeight * scale};
+  if (options.fullscreen) SDL_GetDisplayBounds(0, &area);
+  const Uint32 flags = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS
+                                          : SDL_WINDOW_SHOWN;
+  window_.reset(SDL_CreateWindow(options.title.c_str(), area.x, area.y, area.w, area.h, flags));
+  placement_.scale = scale;
+  if (window_ && !options.fullscreen && !options.scale) FitToFrame();
   if (window_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (renderer_)
     texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888,
@@ -73,8 +86,33 @@ bool SdlVideo::OpenWindow(const Options& options, std::string& error) {
   }
   SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
   if (options.icon) SetIcon(window_.get(), *options.icon);
+  if (options.fullscreen) SDL_ShowCursor(SDL_DISABLE);
+  PlaceScreen(options.fullscreen);
   Redraw();
   return true;
+}
+
+// Once shown, the window's real frame is known (where the window system
+// tells it); a window that would then reach past the usable area shrinks.
+void SdlVideo::FitToFrame() {
+  SDL_PumpEvents();
+  Frame frame;
+  if (SDL_GetWindowBordersSize(window_.get(), &frame.top, &frame.left, &frame.bottom,
+                               &frame.right) != 0)
+    return;
+  const SDL_Rect usable = UsableArea();
+  const int fitting = FittingWindowScale(usable.w, usable.h, frame);
+  if (fitting >= placement_.scale) return;
+  placement_.scale = fitting;
+  SDL_SetWindowSize(window_.get(), kScreenWidth * fitting, kScreenHeight * fitting);
+  SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+// On the whole display the screen is centred at the largest factor that
+// fits; in a window it fills the window.
+void SdlVideo::PlaceScreen(bool fullscreen) {
+  SDL_GetRendererOutputSize(renderer_.get(), &outputWidth_, &outputHeight_);
+  if (fullscreen) placement_ = CentredPlacement(outputWidth_, outputHeight_);
 }
 
 SdlVideo::~SdlVideo() {
@@ -100,8 +138,11 @@ void SdlVideo::Show(const gdi::Surface32& screen) {
 }
 
 void SdlVideo::Redraw() {
+  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
   SDL_RenderClear(renderer_.get());
-  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+  const SDL_Rect target{placement_.x, placement_.y, kScreenWidth * placement_.scale,
+                        kScreenHeight * placement_.scale};
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
   SDL_RenderPresent(renderer_.get());
 }
 

@@ -1,6 +1,7 @@
-// The desktop window that shows the 320 x 240 screen, scaled by a whole
-// factor with nearest-neighbour sampling so that pixels stay sharp. The
-// screen's pixels go into a streaming texture only when they change.
+// The desktop window, or the whole display, that shows the 320 x 240
+// screen, scaled by a whole factor with nearest-neighbour sampling so that
+// pixels stay sharp. The screen's pixels go into a streaming texture only
+// when they change.
 #pragma once
 
 #include <SDL.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "platform/gdi/pixels.h"
+#include "platform/host/screen_placement.h"
 #include "platform/host/window_icon.h"
 
 namespace host {
@@ -17,7 +19,8 @@ namespace host {
 class SdlVideo {
  public:
   struct Options {
-    std::optional<int> scale;  // none: the largest that fits the display
+    std::optional<int> scale;  // none: the largest at which the window fits the display
+    bool fullscreen = false;   // the whole display, centred on black, no pointer
     std::optional<WindowIcon> icon;
     std::string title;
   };
@@ -29,7 +32,10 @@ class SdlVideo {
   SdlVideo(const SdlVideo&) = delete;
   SdlVideo& operator=(const SdlVideo&) = delete;
 
-  int Scale() const { return scale_; }
+  // Where the screen is in the window, for the pen.
+  const Placement& Place() const { return placement_; }
+  int OutputWidth() const { return outputWidth_; }
+  int OutputHeight() const { return outputHeight_; }
 
   // Copies the screen into the texture and shows it.
   void Show(const gdi::Surface32& screen);
@@ -51,13 +57,17 @@ class SdlVideo {
   };
 
  public:
-  SdlVideo(StartKey, int scale);
+  explicit SdlVideo(StartKey);
 
  private:
   bool OpenWindow(const Options& options, std::string& error);
+  void FitToFrame();
+  void PlaceScreen(bool fullscreen);
 
+  Placement placement_;
+  int outputWidth_ = 0;
+  int outputHeight_ = 0;
   // Released by the destructor, before SDL itself.
-  int scale_;
   std::unique_ptr<SDL_Window, Deleters> window_;
   std::unique_ptr<SDL_Renderer, Deleters> renderer_;
   std::unique_ptr<SDL_Texture, Deleters> texture_;

@@ -1,4 +1,5 @@
 #include "platform/host/sdl_input.h"
+#include "platform/host/screen_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,61 @@ TEST(SdlInput, CloseButtonAndQuitAskToClose) {
   moved.window.type = SDL_WINDOWEVENT;
   moved.window.event = SDL_WINDOWEVENT_MOVED;
   EXPECT_FALSE(TranslateSdlEvent(moved, pen));
+}
+
+}  // namespace
+}  // namespace host
+
+namespace host {
+namespace {
+
+SDL_Event Finger(Uint32 type, float x, float y) {
+  SDL_Event event{};
+  event.tfinger.type = type;
+  event.tfinger.x = x;
+  event.tfinger.y = y;
+  return event;
+}
+
+// Fullscreen on 1920 x 1080: the screen at 4x, centred at (320, 60).
+TEST(SdlInput, FingersAndTheMouseMapThroughTheCentredPlacement) {
+  const Placement place = CentredPlacement(1920, 1080);
+  EXPECT_EQ(place.scale, 4);
+  EXPECT_EQ(place.x, 320);
+  EXPECT_EQ(place.y, 60);
+  SdlPenState pen{place.scale, false, place.x, place.y, 1920, 1080};
+  std::optional<InputEvent> down = TranslateSdlEvent(Finger(SDL_FINGERDOWN, 0.5f, 0.5f), pen);
+  ASSERT_TRUE(down);
+  EXPECT_EQ(down->kind, Kind::PenDown);
+  EXPECT_EQ(down->x, 160);
+  EXPECT_EQ(down->y, 120);
+  // SDL's mouse copy of the same touch is not a second pen.
+  SDL_Event copy = Button(SDL_MOUSEBUTTONUP, 960, 540);
+  copy.button.which = SDL_TOUCH_MOUSEID;
+  EXPECT_FALSE(TranslateSdlEvent(copy, pen));
+  // The black margin left of the screen is its edge, not a wrap-around.
+  std::optional<InputEvent> move = TranslateSdlEvent(Motion(317, 1079), pen);
+  ASSERT_TRUE(move);
+  EXPECT_EQ(move->x, 0);
+  EXPECT_EQ(move->y, 239);
+  std::optional<InputEvent> up = TranslateSdlEvent(Finger(SDL_FINGERUP, 0.0f, 0.0f), pen);
+  ASSERT_TRUE(up);
+  EXPECT_EQ(up->kind, Kind::PenUp);
+  EXPECT_EQ(up->x, 0);
+}
+
+TEST(ScreenPlacement, WindowScaleLeavesRoomForTheFrame) {
+  struct Case { int width, height; Frame frame; int scale; };
+  for (const Case& c : {Case{800, 480, {32, 4, 4, 4}, 1},   // 2x would lose the bottom row
+                        Case{800, 480, {}, 2},
+                        Case{1920, 1040, {37, 0, 0, 0}, 4},
+                        Case{320, 240, {20, 2, 2, 2}, 1}}) {  // never below 1
+    EXPECT_EQ(FittingWindowScale(c.width, c.height, c.frame), c.scale) << c.width << "x" << c.height;
+  }
+  const Placement panel = CentredPlacement(320, 240);
+  EXPECT_EQ(panel.scale, 1);
+  EXPECT_EQ(panel.x, 0);
+  EXPECT_EQ(panel.y, 0);
 }
 
 }  // namespace

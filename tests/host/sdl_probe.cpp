@@ -26,7 +26,7 @@ void Print(const host::InputEvent& event) {
 
 int main() {
   std::string error;
-  auto window = host::SdlHost::Open({2, std::nullopt, std::nullopt}, error);
+  auto window = host::SdlHost::Open({2, false, std::nullopt, std::nullopt}, error);
   if (!window) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
