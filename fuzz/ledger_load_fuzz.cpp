@@ -17,12 +17,23 @@
 
 namespace {
 
-const std::string& ScratchFile() {
-  static const std::string path = [] {
+// The file the input is loaded from, removed when the fuzzer exits.
+class ScratchFile {
+ public:
+  ScratchFile() {
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/roadtally-fuzz-" + std::to_string(::getpid()) + ".dat";
-  }();
-  return path;
+    m_path = std::string(dir && *dir ? dir : "/tmp") + "/roadtally-fuzz-" + std::to_string(::getpid()) + ".dat";
+  }
+  ~ScratchFile() { ::unlink(m_path.c_str()); }
+  const std::string& path() const { return m_path; }
+
+ private:
+  std::string m_path;
+};
+
+const std::string& ScratchPath() {
+  static const ScratchFile s_file;
+  return s_file.path();
 }
 
 std::wstring Device(const std::string& hostPath) {
@@ -32,10 +43,10 @@ std::wstring Device(const std::string& hostPath) {
 }
 
 void LoadBytes(CExpenseLedger& ledger, const void* data, std::size_t size) {
-  const int fd = ::open(ScratchFile().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  const int fd = ::open(ScratchPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   Require(fd >= 0 && ::write(fd, data, size) == static_cast<ssize_t>(size), "the scratch file takes the input");
   ::close(fd);
-  ledger.Load(Device(ScratchFile()).c_str());
+  ledger.Load(Device(ScratchPath()).c_str());
 }
 
 // Year, month, day: the date order for real days, and one that keeps a
