@@ -85,6 +85,24 @@ TEST_F(EntryDialog, TheItemIsPickedFromTheDropDown) {
   EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 1, 20, 2, 700)}), Saved());
 }
 
+// The drop-down opens on the current item; a keypad left with its cancel
+// key leaves the row as it was.
+TEST_F(EntryDialog, TheListOpensOnTheItemAndACancelledKeypadChangesNothing) {
+  Write({});
+  const std::string cancelledNine = kCostRow + Tap(193 + 24, 176) + Tap(281, 222);
+  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" + kItemRow +
+                                              "shot list.png\n" + Tap(20, 130) + cancelledNine +
+                                              kDistanceRow + Keypad("5") + kConfirm);
+  ASSERT_EQ(0, run.exitStatus) << run.err;
+  EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 1, 20, 2, 0, 0, 5000)}), Saved());
+  const res::Image list = screen.Shot("list.png");
+  ASSERT_EQ(320, list.width);
+  // Rows of 28 from y = 52: the third row carries the selected face.
+  const COLORREF selected = RGB(237, 194, 98);
+  EXPECT_GT(CountNear(list, RECT{112, 112, 270, 132}, selected, 80), 1000);
+  EXPECT_EQ(0, CountNear(list, RECT{112, 56, 270, 76}, selected, 80));
+}
+
 // Refused entries leave the dialog open over the message box's answer and
 // the file as it was; the message shows two lines, or one for a value too large.
 TEST_F(EntryDialog, RefusedEntriesWriteNothing) {
