@@ -6,6 +6,7 @@ CMAKE   := cmake
 RELEASE := build/release
 TEST    := build/test
 BENCH   := build/bench
+PACKAGE := build/package
 FUZZ    := build/fuzz
 # Seconds each fuzz target runs: make fuzz FUZZ_SECONDS=600
 FUZZ_SECONDS ?= 60
@@ -29,7 +30,7 @@ define build
 @$(CMAKE) --build $(1) $(if $(2),--target $(2)) -j$(JOBS)
 endef
 
-.PHONY: run test bench skins deps fuzz
+.PHONY: run test bench skins deps package cross-test fuzz
 
 deps:
 	@sh tools/install-deps.sh
@@ -62,3 +63,16 @@ skins: deps
 	$(call configure,$(RELEASE),-DCMAKE_BUILD_TYPE=Release)
 	$(call build,$(RELEASE),roadtally-skingen)
 	@$(RELEASE)/bin/roadtally-skingen resources
+
+# roadtally_<version>_<arch>.deb in this folder, built by CPack from the
+# install rules, its library dependencies found by dpkg-shlibdeps.
+package: deps
+	$(call configure,$(PACKAGE),-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr)
+	$(call build,$(PACKAGE),roadtally roadtally-ledger roadtally_icons)
+	@echo "packaging in $(PACKAGE)"
+	@cd $(PACKAGE) && cpack -G DEB >/dev/null
+	@cp $(PACKAGE)/roadtally_*.deb . && ls roadtally_*.deb
+
+# The whole test suite built for arm64 and run under qemu-user; slow.
+cross-test:
+	@sh tools/cross-test.sh build/arm64

@@ -126,13 +126,15 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     return 0;
   }
   const std::string dataPath = DataPath(options, parts);
+  // The user's data directory is made on the first start, or the first
+  // --where (so the ledger tool can create the file there); a --data file's
+  // is the user's business.
+  if (!options.dataPath && !MakeDataDirectory(dataPath))
+    std::cerr << "roadtally: cannot make the directory for " << dataPath << '\n';
   if (options.action == CommandLine::Action::Where) {
     std::cout << dataPath << '\n';
     return 0;
   }
-  // The user's data directory is made on the first start; a --data file's is the user's business.
-  if (!options.dataPath && !MakeDataDirectory(dataPath))
-    std::cerr << "roadtally: cannot make the directory for " << dataPath << '\n';
   return options.headless ? RunHeadless(options, dataPath, parts)
                           : RunInWindow(options, dataPath, parts);
 }

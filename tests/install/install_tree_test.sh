@@ -1,0 +1,40 @@
+#!/bin/sh
+# Installs the build tree into a temporary DESTDIR under /usr and checks
+# what a package would hold: the programs, the menu entry, sharp icons of
+# both sizes, the manual pages.
+set -eu
+build="$1"
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+root="$dest/usr"
+for program in roadtally roadtally-ledger; do
+  [ -x "$root/bin/$program" ] || fail "bin/$program missing or not executable"
+done
+"$root/bin/roadtally" --version | grep -q '^roadtally ' || fail "installed roadtally does not run"
+[ -f "$root/share/applications/roadtally.desktop" ] || fail "desktop file missing"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root/share/applications/roadtally.desktop" || fail "desktop file invalid"
+fi
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }
+for size in 32 128; do
+  icon="$root/share/icons/hicolor/${size}x${size}/apps/roadtally.png"
+  [ -f "$icon" ] || fail "icon ${size}x${size} missing"
+  [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "icon $icon is $(png_size "$icon")"
+done
+
+for page in roadtally roadtally-ledger; do
+  man1="$root/share/man/man1/$page.1"
+  [ -f "$man1" ] || fail "man page $page.1 missing"
+  grep -q "^\.SH NAME" "$man1" || fail "man page $page.1 has no NAME section"
+done
+if command -v man >/dev/null; then
+  warnings=$(man --warnings -l "$root/share/man/man1/roadtally.1" 2>&1 >/dev/null || true)
+  [ -z "$warnings" ] || fail "man roadtally warns: $warnings"
+fi
+[ -z "$(find "$dest" -path "$root" -prune -o -type f -print)" ] || fail "files outside the prefix"
+echo "install tree ok"
