@@ -26,4 +26,5 @@ constexpr int kGridCells = kGridColumns * kGridRows;
 // Cell (column, row) is cells[column * 7 + row]. Fills the month's day
 // numbers and marks the days the ledger has records on; a record whose day
 // the month does not have marks nothing.
-void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger, DayCell (&cells)[kGridCells]);
+void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
+                    DayCell (&cells)[kGridCells]);

@@ -4,7 +4,9 @@ namespace {
 
 // Division and remainder rounded toward minus infinity, so that years
 // before 1 count backwards correctly.
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+long long FloorDiv(long long a, long long b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 long long FloorMod(long long a, long long b) { return a - FloorDiv(a, b) * b; }
 
 long long DaysBeforeMonth(int year, int month) {

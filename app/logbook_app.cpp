@@ -36,8 +36,8 @@ BOOL CLogbookApp::InitInstance() {
   RegisterMainWindowClass();
   pMainWnd->m_rcClient.SetRect(0, 0, 320, 240);
   // A window that fails during creation has already deleted itself.
-  if (!pMainWnd->CreateEx(0, kClassName, kClassName, WS_POPUP | WS_SYSMENU, 0, 0, 320, 240,
-                          nullptr, nullptr)) {
+  if (!pMainWnd->CreateEx(0, kClassName, kClassName, WS_POPUP | WS_SYSMENU, 0, 0, 320, 240, nullptr,
+                          nullptr)) {
     m_pMainWnd = nullptr;
     return FALSE;
   }

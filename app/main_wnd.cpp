@@ -138,7 +138,8 @@ void CMainWnd::PaintDays() {
       if (cell.bFuel)
         m_skinMarks.DrawStripCellTransparent(&m_dcBack, 0, CPoint(rect.left + 2, rect.top + 2), 1);
       if (cell.bOther)
-        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 1, CPoint(rect.right - 14, rect.top + 2), 1);
+        m_skinMarks.DrawStripCellTransparent(&m_dcBack, 1, CPoint(rect.right - 14, rect.top + 2),
+                                             1);
       m_dcBack.DrawText(cell.szDay, -1, &rect, kCentred);
       if (m_nDay == cell.nDay) {
         m_nSelCol = c;
@@ -285,10 +286,26 @@ void CMainWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   int c = m_nSelCol, r = m_nSelRow;
   auto empty = [&] { return m_cells[c * 7 + r].nDay == 0; };
   switch (nChar) {
-    case VK_LEFT: if (c >= 0) do c = (c + 6) % 7; while (empty()); break;
-    case VK_RIGHT: if (c >= 0) do c = (c + 1) % 7; while (empty()); break;
-    case VK_UP: if (r >= 0) do r = (r + 6) % 7; while (empty()); break;
-    case VK_DOWN: if (r >= 0) do r = (r + 1) % 7; while (empty()); break;
+    case VK_LEFT:
+      if (c >= 0) do
+          c = (c + 6) % 7;
+        while (empty());
+      break;
+    case VK_RIGHT:
+      if (c >= 0) do
+          c = (c + 1) % 7;
+        while (empty());
+      break;
+    case VK_UP:
+      if (r >= 0) do
+          r = (r + 6) % 7;
+        while (empty());
+      break;
+    case VK_DOWN:
+      if (r >= 0) do
+          r = (r + 1) % 7;
+        while (empty());
+      break;
     default: return;
   }
   if (m_nSelCol < 0) return;

@@ -18,7 +18,8 @@ DayCell& CellAt(DayCell (&cells)[kGridCells], CellPosition at) {
 
 }  // namespace
 
-void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger, DayCell (&cells)[kGridCells]) {
+void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
+                    DayCell (&cells)[kGridCells]) {
   for (DayCell& cell : cells) cell = DayCell{};
   const int days = DaysInMonth(year, month);
   CellPosition positions[40] = {};  // by day number

@@ -26,9 +26,11 @@ namespace {
 // Records on every day of January 2005 (both kinds), and `extra` more
 // spread over other years, as the file stores them.
 std::string WriteLedger(int extra) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / ("bench-calendar-" + std::to_string(extra) + ".dat")).string();
-  std::string bytes = std::string("ROADtally", 9) + std::string(7, '\0') + std::string("\x01\0\0\0", 4);
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("bench-calendar-" + std::to_string(extra) + ".dat"))
+                               .string();
+  std::string bytes =
+      std::string("ROADtally", 9) + std::string(7, '\0') + std::string("\x01\0\0\0", 4);
   std::string records;
   auto add = [&](int year, int month, int day, int item) {
     ExpenseRecord r{};
@@ -51,7 +53,8 @@ void BM_CalendarPaint(benchmark::State& state) {
   using namespace std::chrono;
   std::ostringstream diagnostics;
   platform::Context::Get().Install<host::Host>(std::make_unique<host::HeadlessHost>(
-      std::make_unique<std::istringstream>(""), sys_days{year{2005} / January / 20}, nullptr, diagnostics));
+      std::make_unique<std::istringstream>(""), sys_days{year{2005} / January / 20}, nullptr,
+      diagnostics));
   wchar_t module[kModulePathCapacity] = {};
   GetModuleFileName(nullptr, module, kModulePathCapacity);
   SetPathOverride(BuildDataPath(module), WriteLedger(0));
@@ -60,7 +63,8 @@ void BM_CalendarPaint(benchmark::State& state) {
   wc.lpszClassName = L"Roadtally";
   RegisterClass(&wc);
   auto* window = new CMainWnd;  // deletes itself when its window is destroyed
-  window->CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_SYSMENU, 0, 0, 320, 240, nullptr, nullptr);
+  window->CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_SYSMENU, 0, 0, 320, 240, nullptr,
+                   nullptr);
   window->ShowWindow(SW_SHOWNORMAL);
   for (auto _ : state) {
     window->Invalidate(FALSE);
@@ -73,11 +77,12 @@ BENCHMARK(BM_CalendarPaint)->Unit(benchmark::kMicrosecond);
 // The whole program: start, load 10 000 records, paint, present, shoot, end.
 void BM_StartToFirstFrame(benchmark::State& state) {
   const std::string data = WriteLedger(10000);
-  const std::string script = (std::filesystem::temp_directory_path() / "bench-calendar.script").string();
+  const std::string script =
+      (std::filesystem::temp_directory_path() / "bench-calendar.script").string();
   const std::string shot = (std::filesystem::temp_directory_path() / "bench-calendar.png").string();
   std::ofstream(script) << "shot " << shot << "\n";
-  std::vector<std::string> args = {ROADTALLY_PATH, "--headless", "--today", "2005-01-20",
-                                   "--data", data, "--script", script};
+  std::vector<std::string> args = {ROADTALLY_PATH, "--headless", "--today",  "2005-01-20",
+                                   "--data",       data,         "--script", script};
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

@@ -46,7 +46,8 @@ BENCHMARK(BM_KeypadFullPaint)->Unit(benchmark::kMillisecond);
 // F1's press selects OK and repaints the whole message box.
 void BM_MessageBoxFullPaint(benchmark::State& state) {
   bench::RunSteps(state, Repeat("keydown F1\n", kSteps), kSteps, "key F2\n", [] {
-    CMessageBoxDlg box(nullptr, L"지출금액 또는 주행거리를 입력하십시오.", L"입력오류", MB_OKCANCEL);
+    CMessageBoxDlg box(nullptr, L"지출금액 또는 주행거리를 입력하십시오.", L"입력오류",
+                       MB_OKCANCEL);
     return box.DoModal() == IDCANCEL;
   });
 }

@@ -71,8 +71,7 @@ void BM_DrawTextKoreanLabelWarm(benchmark::State& state) {
   SelectLabelFont(screen.dc, font);
   CRect rect(100, 200, 180, 225);
   screen.dc.DrawText(kLabel, -1, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);  // warms caches
-  for (auto _ : state)
-    screen.dc.DrawText(kLabel, -1, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  for (auto _ : state) screen.dc.DrawText(kLabel, -1, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 BENCHMARK(BM_DrawTextKoreanLabelWarm);
 

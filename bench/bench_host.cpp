@@ -14,7 +14,9 @@ std::string ThousandLineScript() {
   std::string script;
   for (int line = 0; line < 1000; ++line) {
     switch (line % 5) {
-      case 0: script += "tap " + std::to_string(line % 320) + " " + std::to_string(line % 240) + "\n"; break;
+      case 0:
+        script += "tap " + std::to_string(line % 320) + " " + std::to_string(line % 240) + "\n";
+        break;
       case 1: script += "key NUMPAD" + std::to_string(line % 10) + "\n"; break;
       case 2: script += "wait 200\n"; break;
       case 3: script += "# a comment between commands\n"; break;
@@ -28,9 +30,9 @@ void BM_HeadlessThousandLineScript(benchmark::State& state) {
   const std::string script = ThousandLineScript();
   std::ostringstream diagnostics;
   for (auto _ : state) {
-    host::HeadlessHost host(std::make_unique<std::istringstream>(script), std::nullopt,
-                            [](const gdi::Surface32&, const std::string&) { return true; },
-                            diagnostics);
+    host::HeadlessHost host(
+        std::make_unique<std::istringstream>(script), std::nullopt,
+        [](const gdi::Surface32&, const std::string&) { return true; }, diagnostics);
     DWORD nextTimer = 50;
     int events = 0;
     for (;;) {

@@ -42,11 +42,12 @@ std::wstring SampleFile(int count) {
   std::mt19937 random(count);
   CExpenseLedger ledger;
   for (int i = 0; i < count; ++i) {
-    ledger.Append(ExpenseRecord{static_cast<std::int16_t>(1990 + random() % 40),
-                                static_cast<std::int16_t>(1 + random() % 12),
-                                static_cast<std::int16_t>(1 + random() % 28),
-                                static_cast<std::int16_t>(random() % 22), static_cast<std::int32_t>(random() % 10000000),
-                                static_cast<std::int32_t>(random() % 10000), static_cast<std::int32_t>(random() % 1000000)});
+    ledger.Append(ExpenseRecord{
+        static_cast<std::int16_t>(1990 + random() % 40),
+        static_cast<std::int16_t>(1 + random() % 12), static_cast<std::int16_t>(1 + random() % 28),
+        static_cast<std::int16_t>(random() % 22), static_cast<std::int32_t>(random() % 10000000),
+        static_cast<std::int32_t>(random() % 10000),
+        static_cast<std::int32_t>(random() % 1000000)});
   }
   ledger.SortByDate();
   ledger.Save(path.c_str());
@@ -70,8 +71,9 @@ void FloorReadAndSort(benchmark::State& state) {
     benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
     std::fclose(file);
     auto* records = reinterpret_cast<ExpenseRecord*>(bytes.data() + 24);
-    std::sort(records, records + state.range(0),
-              [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
+    std::sort(
+        records, records + state.range(0),
+        [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
     benchmark::DoNotOptimize(bytes.data());
   }
 }

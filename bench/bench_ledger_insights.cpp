@@ -43,15 +43,19 @@ struct MillionRecords {
     CExpenseLedger ledger;
     if (!ledger.Reserve(kRecords)) return;
     for (int i = 0; i < kRecords; ++i) {
-      const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-      ledger.Append({static_cast<std::int16_t>(1990 + pick(40)), static_cast<std::int16_t>(1 + pick(12)),
+      const auto pick = [&](int n) {
+        return static_cast<int>(random() % static_cast<unsigned>(n));
+      };
+      ledger.Append({static_cast<std::int16_t>(1990 + pick(40)),
+                     static_cast<std::int16_t>(1 + pick(12)),
                      static_cast<std::int16_t>(1 + pick(28)), static_cast<std::int16_t>(pick(22)),
                      1 + pick(20000000), pick(8000), pick(900000)});
     }
     ledger.SortByDate();
     std::wstring device;
     for (wchar_t c : data.wstring()) device += c == L'/' ? L'\\' : c;
-    ready = ledger.Save(device.c_str()) && bench::RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
+    ready = ledger.Save(device.c_str()) &&
+            bench::RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
     bytes = Slurp(data);
   }
   ~MillionRecords() {
@@ -89,7 +93,6 @@ long long ReadAndPass(const fs::path& path) {
   return sum;
 }
 
-
 void BM_LedgerToolStats(benchmark::State& state) {
   const MillionRecords& sample = Sample();
   if (!sample.ready) return state.SkipWithError("cannot make the sample");
@@ -117,7 +120,8 @@ void BM_LedgerToolImport(benchmark::State& state) {
   const MillionRecords& sample = Sample();
   if (!sample.ready) return state.SkipWithError("cannot make the sample");
   const fs::path target = sample.dir / "imported.dat";
-  const std::vector<std::string> import = {LEDGER_TOOL, "import", target.string(), sample.csv.string()};
+  const std::vector<std::string> import = {LEDGER_TOOL, "import", target.string(),
+                                           sample.csv.string()};
   bench::FloorRatio ratio;
   for (auto _ : state) {
     state.PauseTiming();
@@ -129,7 +133,8 @@ void BM_LedgerToolImport(benchmark::State& state) {
       return state.SkipWithError("the tool failed");
     }
   }
-  if (Slurp(target) != sample.bytes) return state.SkipWithError("the import is not the file exported");
+  if (Slurp(target) != sample.bytes)
+    return state.SkipWithError("the import is not the file exported");
   ratio.Report(state);
 }
 BENCHMARK(BM_LedgerToolImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

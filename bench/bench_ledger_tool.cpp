@@ -16,8 +16,8 @@ using bench::RunTool;
 
 void BM_LedgerToolAdd(benchmark::State& state) {
   const bench::SampleLedger& sample = bench::SampleLedger::Get();
-  const std::vector<std::string> add = {LEDGER_TOOL, "add", sample.Path().string(), "2005-01-20", "0",
-                                        "31.5", "52000", "412.3"};
+  const std::vector<std::string> add = {
+      LEDGER_TOOL, "add", sample.Path().string(), "2005-01-20", "0", "31.5", "52000", "412.3"};
   if (!sample.Restore() || RunTool(add) != 0) return state.SkipWithError("cannot run the tool");
   const std::string saved = sample.Bytes();
   bench::FloorRatio ratio;
@@ -26,7 +26,8 @@ void BM_LedgerToolAdd(benchmark::State& state) {
     const bool ready = sample.Restore() && ratio.TimeFloor(sample.Path(), saved);
     state.ResumeTiming();
     if (!ready) return state.SkipWithError("cannot write the sample or the floor");
-    if (!ratio.TimeFlow([&] { return RunTool(add) == 0; })) return state.SkipWithError("the tool failed");
+    if (!ratio.TimeFlow([&] { return RunTool(add) == 0; }))
+      return state.SkipWithError("the tool failed");
   }
   ratio.Report(state);
 }

@@ -37,9 +37,8 @@ bool RunList(int pages, int rows, int records) {
 // painted and presented before the dialog is torn down.
 void BM_MonthListOpen(benchmark::State& state) {
   if (!SampleLedger::Get().Restore()) return state.SkipWithError("cannot write the sample ledger");
-  bench::RunModal(state, kClose, [] {
-    return RunList(0, SampleLedger::kMonthRecords, SampleLedger::kRecords);
-  });
+  bench::RunModal(state, kClose,
+                  [] { return RunList(0, SampleLedger::kMonthRecords, SampleLedger::kRecords); });
 }
 BENCHMARK(BM_MonthListOpen)->Unit(benchmark::kMillisecond);
 

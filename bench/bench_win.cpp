@@ -15,7 +15,9 @@ class IdleHost : public host::Host {
   SYSTEMTIME LocalTime() override { return {}; }
   SYSTEMTIME UniversalTime() override { return {}; }
   void Sleep(DWORD ms) override { now += ms; }
-  std::optional<host::InputEvent> WaitForInput(std::optional<DWORD>) override { return std::nullopt; }
+  std::optional<host::InputEvent> WaitForInput(std::optional<DWORD>) override {
+    return std::nullopt;
+  }
   void Present(const gdi::Surface32&) override { ++presents; }
   void RaiseWindow() override {}
   DWORD now = 0;
@@ -31,7 +33,8 @@ IdleHost& FreshPlatform() {
 }
 
 LRESULT FillingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return message == WM_USER ? 1 : DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message != WM_PAINT)
+    return message == WM_USER ? 1 : DefWindowProcW(hwnd, message, wParam, lParam);
   auto brush = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
@@ -108,8 +111,8 @@ void BM_FullScreenRepaintAndPresent(benchmark::State& state) {
     InvalidateRect(hwnd, nullptr, FALSE);
     DrainIdle();
   }
-  state.counters["presents"] =
-      benchmark::Counter(static_cast<double>(host.presents - before), benchmark::Counter::kAvgIterations);
+  state.counters["presents"] = benchmark::Counter(static_cast<double>(host.presents - before),
+                                                  benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FullScreenRepaintAndPresent);
 

@@ -57,7 +57,8 @@ bool WriteCrashSafe(const std::filesystem::path& target, const std::string& byte
 
 bool FloorRatio::TimeFloor(const std::filesystem::path& near, const std::string& bytes) {
   bool written = false;
-  floorSeconds_ += SecondsOf([&] { written = WriteCrashSafe(near.parent_path() / "floor.dat", bytes); });
+  floorSeconds_ +=
+      SecondsOf([&] { written = WriteCrashSafe(near.parent_path() / "floor.dat", bytes); });
   return written;
 }
 

@@ -48,8 +48,10 @@ void RunModal(benchmark::State& state, const std::string& script,
   }
 }
 
-void RunModal(benchmark::State& state, const std::string& script, const std::function<bool()>& run) {
-  RunModal(state, script, [] { return std::string(); }, run);
+void RunModal(benchmark::State& state, const std::string& script,
+              const std::function<bool()>& run) {
+  RunModal(
+      state, script, [] { return std::string(); }, run);
 }
 
 std::string Repeat(const std::string& line, int times) {

@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kFirstYear = 1990;
 constexpr int kMonths = 40 * 12;
-constexpr int kSampleMonthIndex = (SampleLedger::kYear - kFirstYear) * 12 + SampleLedger::kMonth - 1;
+constexpr int kSampleMonthIndex =
+    (SampleLedger::kYear - kFirstYear) * 12 + SampleLedger::kMonth - 1;
 
 ExpenseRecord Record(int monthIndex, int day, int i) {
   return ExpenseRecord{static_cast<std::int16_t>(kFirstYear + monthIndex / 12),
@@ -40,15 +41,17 @@ std::vector<ExpenseRecord> SampleRecords() {
     if (month >= kSampleMonthIndex) ++month;
     records.push_back(Record(month, 1 + i / kOtherMonths % 28, i));
   }
-  std::stable_sort(records.begin(), records.end(),
-                   [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
+  std::stable_sort(
+      records.begin(), records.end(),
+      [](const ExpenseRecord& a, const ExpenseRecord& b) { return DateKey(a) < DateKey(b); });
   return records;
 }
 
 std::string FileBytes(const std::vector<ExpenseRecord>& records) {
   const LedgerHeader header = EncodeLedgerHeader(static_cast<int>(records.size()));
   std::string bytes(header.begin(), header.end());
-  bytes.append(reinterpret_cast<const char*>(records.data()), records.size() * sizeof(ExpenseRecord));
+  bytes.append(reinterpret_cast<const char*>(records.data()),
+               records.size() * sizeof(ExpenseRecord));
   return bytes;
 }
 

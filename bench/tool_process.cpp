@@ -30,7 +30,8 @@ int RunTool(const std::vector<std::string>& args, const std::string& outputPath)
   argv.push_back(nullptr);
   FileActions actions;
   if (!outputPath.empty() &&
-      ::posix_spawn_file_actions_addopen(actions.get(), 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644) != 0) {
+      ::posix_spawn_file_actions_addopen(actions.get(), 1, outputPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644) != 0) {
     return -1;
   }
   pid_t child = 0;

@@ -76,7 +76,9 @@ class CButtonPanel {
   CRect m_rcBounds{999999, 999999, -999999, -999999};
 
  private:
-  std::span<PanelButton> Buttons() { return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)}; }
+  std::span<PanelButton> Buttons() {
+    return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
+  }
   std::span<const PanelButton> Buttons() const {
     return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
   }

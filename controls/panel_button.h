@@ -36,6 +36,6 @@ struct PanelButton {
   PanelBitmap normalBitmap;
   PanelBitmap selectedBitmap;
   PanelBitmap disabledBitmap;
-  int width;   // size drawn by the bitmap styles
+  int width;  // size drawn by the bitmap styles
   int height;
 };

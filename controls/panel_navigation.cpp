@@ -70,10 +70,22 @@ RECT WrapOrigin(RECT origin, const RECT& bounds, int direction) {
     case kDirRight: column(bounds.left); break;
     case kDirUp: row(bounds.bottom); break;
     case kDirDown: row(bounds.top); break;
-    case kDirUpLeft: row(bounds.bottom); column(bounds.right); break;
-    case kDirUpRight: row(bounds.bottom); column(bounds.left); break;
-    case kDirDownLeft: row(bounds.top); column(bounds.right); break;
-    case kDirDownRight: row(bounds.top); column(bounds.left); break;
+    case kDirUpLeft:
+      row(bounds.bottom);
+      column(bounds.right);
+      break;
+    case kDirUpRight:
+      row(bounds.bottom);
+      column(bounds.left);
+      break;
+    case kDirDownLeft:
+      row(bounds.top);
+      column(bounds.right);
+      break;
+    case kDirDownRight:
+      row(bounds.top);
+      column(bounds.left);
+      break;
     default: break;
   }
   return origin;

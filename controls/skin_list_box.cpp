@@ -104,8 +104,7 @@ CSkinListBox::RowNode* CSkinListBox::AddString(LPCTSTR text, int data) {
   return AppendRow(text, nullptr, nullptr, data);
 }
 
-CSkinListBox::RowNode* CSkinListBox::AddRow(LPCTSTR text1, LPCTSTR text2, LPCTSTR text3,
-                                            int data) {
+CSkinListBox::RowNode* CSkinListBox::AddRow(LPCTSTR text1, LPCTSTR text2, LPCTSTR text3, int data) {
   RowNode* node = AppendRow(text1, text2, text3, data);
   if (node) m_nColumns = 3;
   return node;

@@ -106,7 +106,8 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   pDC->DrawText(date, -1, &dateBar, kCentredLine);
   for (int row = 0; row < kRowCount; ++row) {
     pDC->DrawText(m_strRowCaption[row], -1, &m_rcRowCaption[row], kCentredLine);
-    pDC->DrawText(m_strRowValue[row], -1, &m_rcRowText[row], row == kItemRow ? kLeftLine : kRightLine);
+    pDC->DrawText(m_strRowValue[row], -1, &m_rcRowText[row],
+                  row == kItemRow ? kLeftLine : kRightLine);
   }
 }
 
@@ -129,16 +130,22 @@ void CExpenseEntryDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
-void CExpenseEntryDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButtonUp(nFlags, point); }
+void CExpenseEntryDlg::OnLButtonUp(UINT nFlags, CPoint point) {
+  CSkinDlg::OnLButtonUp(nFlags, point);
+}
 
 void CExpenseEntryDlg::RunButtonAction(int index) {
-  if (index == kConfirmButton) SaveEntry();
-  else if (index == kCancelButton) EndDialog(IDCANCEL);
+  if (index == kConfirmButton)
+    SaveEntry();
+  else if (index == kCancelButton)
+    EndDialog(IDCANCEL);
 }
 
 void CExpenseEntryDlg::RunRowAction(int row) {
-  if (row == kItemRow) OpenItemList();
-  else EditNumber(row);
+  if (row == kItemRow)
+    OpenItemList();
+  else
+    EditNumber(row);
 }
 
 void CExpenseEntryDlg::OpenItemList() {
@@ -195,7 +202,8 @@ std::optional<ExpenseRecord> CExpenseEntryDlg::BuildRecord() {
   record.month = static_cast<std::int16_t>(m_nMonth);
   record.day = static_cast<std::int16_t>(m_nDay);
   const CExpenseLedger& ledger = *GetLedger();
-  if (m_nRecordIndex >= 0 && m_nRecordIndex < ledger.m_nCount) record = ledger.m_pRecords[m_nRecordIndex];
+  if (m_nRecordIndex >= 0 && m_nRecordIndex < ledger.m_nCount)
+    record = ledger.m_pRecords[m_nRecordIndex];
   record.itemId = static_cast<std::int16_t>(m_nItemId);
   std::optional<std::int32_t> values[kRowCount];
   for (int row = kFuelRow; row < kRowCount; ++row) {

@@ -21,10 +21,10 @@ struct DigitKey {
   POINT at;
   int cell;
 };
-constexpr DigitKey kDigitKeys[] = {
-    {11, {19, 128}, 1}, {12, {77, 128}, 2},  {13, {135, 128}, 3}, {14, {193, 128}, 4},
-    {15, {251, 128}, 5}, {16, {19, 164}, 6}, {17, {77, 164}, 7},  {18, {135, 164}, 8},
-    {19, {193, 164}, 9}, {10, {251, 164}, 0}};
+constexpr DigitKey kDigitKeys[] = {{11, {19, 128}, 1},  {12, {77, 128}, 2},  {13, {135, 128}, 3},
+                                   {14, {193, 128}, 4}, {15, {251, 128}, 5}, {16, {19, 164}, 6},
+                                   {17, {77, 164}, 7},  {18, {135, 164}, 8}, {19, {193, 164}, 9},
+                                   {10, {251, 164}, 0}};
 
 constexpr SIZE kCommandSize{77, 27};
 constexpr int kCommandTop = 209;
@@ -60,7 +60,8 @@ BOOL CKeypadDlg::OnInitDialog() {
   LoadBitmapResource(m_bmpKeys, IDB_KEYPAD_KEYS);
   m_skinCmdUp.LoadFromResource(IDB_KEYPAD_CMD_UP, kCommandSize.cx, 0, kKeyGreen);
   m_skinCmdDown.LoadFromResource(IDB_KEYPAD_CMD_DOWN, kCommandSize.cx, 0, kKeyGreen);
-  m_skinDigitFocus.LoadFromResource(IDB_KEYPAD_DIGIT_FOCUS, kDigitSize.cx, kDigitSize.cy, kKeyGreen);
+  m_skinDigitFocus.LoadFromResource(IDB_KEYPAD_DIGIT_FOCUS, kDigitSize.cx, kDigitSize.cy,
+                                    kKeyGreen);
   m_skinDigitOff.LoadFromResource(IDB_KEYPAD_DIGIT_OFF, kDigitSize.cx, kDigitSize.cy, kKeyGreen);
   AddKeys();
   SetForegroundWindow();
@@ -70,7 +71,8 @@ BOOL CKeypadDlg::OnInitDialog() {
 
 void CKeypadDlg::AddKeys() {
   for (const DigitKey& key : kDigitKeys) {
-    m_panelDigits.AddButton(key.at.x, key.at.y, kDigitSize.cx, kDigitSize.cy, L"", key.id, 1, TRUE, 0);
+    m_panelDigits.AddButton(key.at.x, key.at.y, kDigitSize.cx, kDigitSize.cy, L"", key.id, 1, TRUE,
+                            0);
     m_panelDigits.SetCellStyle(key.id, nullptr, &m_skinDigitFocus, kDigitSize.cx, kDigitSize.cy,
                                key.cell, TRUE, &m_skinDigitOff);
   }
@@ -80,8 +82,8 @@ void CKeypadDlg::AddKeys() {
     const int id = static_cast<int>(key.vk);
     m_panelCommands.AddButton(key.left, kCommandTop, kCommandSize.cx, kCommandSize.cy, key.caption,
                               id, 1, TRUE, 0);
-    m_panelCommands.SetCellStyle(id, &m_skinCmdUp, &m_skinCmdDown, kCommandSize.cx,
-                                 kCommandSize.cy, 0, TRUE, nullptr);
+    m_panelCommands.SetCellStyle(id, &m_skinCmdUp, &m_skinCmdDown, kCommandSize.cx, kCommandSize.cy,
+                                 0, TRUE, nullptr);
   }
   m_panelCommands.m_pOwner = this;
 }
@@ -180,8 +182,10 @@ void CKeypadDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   m_bPenDown = 1;
   m_panelDigits.OnPenDown(point.x, point.y);
   const int command = CommandKeyAt(point);
-  if (command >= 0) SendCommandKey(command, WM_KEYDOWN);
-  else CSkinDlg::OnLButtonDown(nFlags, point);
+  if (command >= 0)
+    SendCommandKey(command, WM_KEYDOWN);
+  else
+    CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
 // A command key acts only when the pen goes down and up on it: a release on
@@ -191,8 +195,10 @@ void CKeypadDlg::OnLButtonUp(UINT nFlags, CPoint point) {
   m_bPenDown = 0;
   m_panelDigits.OnPenUp(point.x, point.y);
   const int command = CommandKeyAt(point);
-  if (command >= 0) SendCommandKey(command, WM_KEYUP);
-  else CSkinDlg::OnLButtonUp(nFlags, point);
+  if (command >= 0)
+    SendCommandKey(command, WM_KEYUP);
+  else
+    CSkinDlg::OnLButtonUp(nFlags, point);
 }
 
 int CKeypadDlg::CommandKeyAt(CPoint point) {

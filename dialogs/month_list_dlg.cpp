@@ -66,7 +66,8 @@ void CMonthListDlg::FillList() {
   m_nTotalDistance = totals.distance;
   ForEachRecordOfMonth(ledger, m_nYear, m_nMonth, [&](const ExpenseRecord& record) {
     const MonthListRow row = FormatMonthListRow(record);
-    m_listRecords.AddRow(row.date, row.item, row.cost, static_cast<int>(&record - ledger.m_pRecords));
+    m_listRecords.AddRow(row.date, row.item, row.cost,
+                         static_cast<int>(&record - ledger.m_pRecords));
   });
 }
 
@@ -88,9 +89,12 @@ void CMonthListDlg::DrawContent(CDC* pDC) {
 // --- pen --------------------------------------------------------------------
 
 void CMonthListDlg::OnLButtonDown(UINT nFlags, CPoint point) {
-  if (m_rcPrevMonth.PtInRect(point)) PressMonthArrow(kPrevArrow);
-  else if (m_rcNextMonth.PtInRect(point)) PressMonthArrow(kNextArrow);
-  else if (!PressButtonAt(point)) CSkinDlg::OnLButtonDown(nFlags, point);
+  if (m_rcPrevMonth.PtInRect(point))
+    PressMonthArrow(kPrevArrow);
+  else if (m_rcNextMonth.PtInRect(point))
+    PressMonthArrow(kNextArrow);
+  else if (!PressButtonAt(point))
+    CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
 void CMonthListDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButtonUp(nFlags, point); }
@@ -102,14 +106,19 @@ void CMonthListDlg::PressMonthArrow(int arrow) {
   UpdateWindow();
   Sleep(kPressedPauseMs);
   m_nPressedMonthArrow = -1;
-  if (arrow == kPrevArrow) PrevMonth();
-  else NextMonth();
+  if (arrow == kPrevArrow)
+    PrevMonth();
+  else
+    NextMonth();
 }
 
 void CMonthListDlg::RunButtonAction(int index) {
-  if (index == kDetailsButton) ShowDetails();
-  else if (index == kDeleteButton) DeleteSelected();
-  else if (index == kCloseButton) EndDialog(IDCANCEL);
+  if (index == kDetailsButton)
+    ShowDetails();
+  else if (index == kDeleteButton)
+    DeleteSelected();
+  else if (index == kCloseButton)
+    EndDialog(IDCANCEL);
 }
 
 // --- months -----------------------------------------------------------------

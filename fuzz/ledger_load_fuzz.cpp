@@ -22,7 +22,8 @@ class ScratchFile {
  public:
   ScratchFile() {
     const char* dir = std::getenv("TMPDIR");
-    m_path = std::string(dir && *dir ? dir : "/tmp") + "/roadtally-fuzz-" + std::to_string(::getpid()) + ".dat";
+    m_path = std::string(dir && *dir ? dir : "/tmp") + "/roadtally-fuzz-" +
+             std::to_string(::getpid()) + ".dat";
   }
   ~ScratchFile() { ::unlink(m_path.c_str()); }
   const std::string& path() const { return m_path; }
@@ -38,13 +39,15 @@ const std::string& ScratchPath() {
 
 std::wstring Device(const std::string& hostPath) {
   std::wstring device;
-  for (char c : hostPath) device += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
+  for (char c : hostPath)
+    device += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
   return device;
 }
 
 void LoadBytes(CExpenseLedger& ledger, const void* data, std::size_t size) {
   const int fd = ::open(ScratchPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  Require(fd >= 0 && ::write(fd, data, size) == static_cast<ssize_t>(size), "the scratch file takes the input");
+  Require(fd >= 0 && ::write(fd, data, size) == static_cast<ssize_t>(size),
+          "the scratch file takes the input");
   ::close(fd);
   ledger.Load(Device(ScratchPath()).c_str());
 }
@@ -73,15 +76,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   InstallSaveCalls(nullptr);
   Require(saved, "the save succeeds");
   const durability::Bytes file = disk.File("/saved/Roadtally.dat").value_or(durability::Bytes{});
-  Require(file.size() == kHeaderSize + sizeof(ExpenseRecord) * static_cast<std::size_t>(first.m_nCount),
-          "the saved file is a header and the records");
+  Require(
+      file.size() == kHeaderSize + sizeof(ExpenseRecord) * static_cast<std::size_t>(first.m_nCount),
+      "the saved file is a header and the records");
 
   CExpenseLedger second;
   LoadBytes(second, file.data(), file.size());
   Require(second.LoadProblem().empty(), "the saved file loads without a problem");
   Require(second.m_nCount == first.m_nCount, "the reload holds as many records");
-  Require(first.m_nCount == 0 ||
-              std::memcmp(first.m_pRecords, second.m_pRecords, sizeof(ExpenseRecord) * first.m_nCount) == 0,
+  Require(first.m_nCount == 0 || std::memcmp(first.m_pRecords, second.m_pRecords,
+                                             sizeof(ExpenseRecord) * first.m_nCount) == 0,
           "the reload holds the same records in the same order");
   return 0;
 }

@@ -16,27 +16,32 @@ void ToWide(UINT codePage, const char* bytes, int length) {
   const int needed = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, nullptr, 0);
   if (needed <= 0) return;
   std::vector<wchar_t> exact(static_cast<std::size_t>(needed));
-  Require(MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, exact.data(), needed) == needed,
+  Require(MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, exact.data(),
+                              needed) == needed,
           "to wide: writes the size it asked for");
   std::vector<wchar_t> shorter(static_cast<std::size_t>(needed - 1) + 1);
   if (needed > 1)
-    Require(MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, shorter.data(), needed - 1) == 0,
+    Require(MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, shorter.data(),
+                                needed - 1) == 0,
             "to wide: a buffer one short is refused");
 }
 
 void FromWide(UINT codePage, const std::wstring& wide) {
   const int length = static_cast<int>(wide.size());
-  const int needed = WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  const int needed =
+      WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
   if (needed <= 0) return;
   std::vector<char> exact(static_cast<std::size_t>(needed));
   // Win32 refuses a default-character report for UTF-8, which needs none.
   BOOL usedDefault = FALSE;
   BOOL* report = codePage == CP_UTF8 ? nullptr : &usedDefault;
-  Require(WideCharToMultiByte(codePage, 0, wide.data(), length, exact.data(), needed, nullptr, report) == needed,
+  Require(WideCharToMultiByte(codePage, 0, wide.data(), length, exact.data(), needed, nullptr,
+                              report) == needed,
           "from wide: writes the size it asked for");
   if (needed > 1) {
     std::vector<char> shorter(static_cast<std::size_t>(needed - 1));
-    Require(WideCharToMultiByte(codePage, 0, wide.data(), length, shorter.data(), needed - 1, nullptr, nullptr) == 0,
+    Require(WideCharToMultiByte(codePage, 0, wide.data(), length, shorter.data(), needed - 1,
+                                nullptr, nullptr) == 0,
             "from wide: a buffer one short is refused");
   }
 }
@@ -56,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::wstring units;
   for (std::size_t i = 0; i + 4 <= size; i += 4) {
-    std::uint32_t unit = data[i] | data[i + 1] << 8 | data[i + 2] << 16 | static_cast<std::uint32_t>(data[i + 3]) << 24;
+    std::uint32_t unit = data[i] | data[i + 1] << 8 | data[i + 2] << 16 |
+                         static_cast<std::uint32_t>(data[i + 3]) << 24;
     units += static_cast<wchar_t>(unit & 0x1FFFFF);
   }
   FromWide(kCodePageKorean, units);

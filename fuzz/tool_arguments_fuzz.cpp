@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto on = ledger_tool::TakeOption(args, "--on");
   const bool csv = ledger_tool::TakeFlag(args, "--csv");
   for (const std::string& arg : args) Require(arg != "--csv", "a taken flag is gone");
-  Require(on || csv ? args.size() < before : args.size() == before, "what was taken is removed, nothing else");
+  Require(on || csv ? args.size() < before : args.size() == before,
+          "what was taken is removed, nothing else");
 
   if (args.size() < 5) return 0;
   if (const auto date = ledger_tool::ParseDate(args[0]))
@@ -44,8 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto parsed = ledger_tool::ParseRecord({args[0], args[1], args[2], args[3], args[4]});
   if (const auto* record = std::get_if<ExpenseRecord>(&parsed)) {
     Require(RealDay(record->year, record->month, record->day), "an accepted record has a real day");
-    Require(record->itemId >= 0 && record->itemId <= 21, "an accepted record has a catalogued item");
-    Require(record->cost != 0 || record->distance != 0, "an accepted record has a cost or a distance");
+    Require(record->itemId >= 0 && record->itemId <= 21,
+            "an accepted record has a catalogued item");
+    Require(record->cost != 0 || record->distance != 0,
+            "an accepted record has a cost or a distance");
   }
   return 0;
 }

@@ -23,7 +23,8 @@ bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
 CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
 
 void CExpenseLedger::Adopt(ExpenseRecord* records, int count, int capacity) {
-  if (m_nCount > 0) std::memcpy(records, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
+  if (m_nCount > 0)
+    std::memcpy(records, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
   DeleteRecordArray(m_pRecords);
   m_pRecords = records;
   m_nCount = count;

@@ -9,7 +9,8 @@ std::string KeptAsideSuffix() {
   const std::time_t now = std::time(nullptr);
   char stamp[32] = "00000000-000000";
   // One thread: the program's, or the tool's.
-  if (const std::tm* local = std::localtime(&now)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
+  if (const std::tm* local = std::localtime(&now))
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
   return std::string(".damaged-") + stamp;
 }
 

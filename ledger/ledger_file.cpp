@@ -19,7 +19,8 @@ namespace {
 long long RecordsPresent(FILE* file) {
   const long long size = FileSize(file);
   if (std::fseek(file, static_cast<long>(kHeaderSize), SEEK_SET) != 0) return 0;
-  return std::max(0LL, size - static_cast<long long>(kHeaderSize)) / static_cast<long long>(sizeof(ExpenseRecord));
+  return std::max(0LL, size - static_cast<long long>(kHeaderSize)) /
+         static_cast<long long>(sizeof(ExpenseRecord));
 }
 
 constexpr char kNotOurs[] = "not a Roadtally data file of version 1.0.0";

@@ -11,8 +11,8 @@ enum class LedgerFileState {
   kMissing,     // nothing at the path
   kUnreadable,  // there, but not a regular file or not readable: see reason
   kBadHeader,   // not a data file of ours
-  kTruncated,  // fewer bytes than the records it announces
-  kTrailing,   // bytes after the last announced record
+  kTruncated,   // fewer bytes than the records it announces
+  kTrailing,    // bytes after the last announced record
 };
 
 struct LedgerFileReport {

@@ -18,8 +18,8 @@ CString FormatGrouped(std::int64_t hundredths) {
   CString digits;
   const std::int64_t units = hundredths / 100;
   // The magnitude as unsigned, so the most negative value has one too.
-  const unsigned long long magnitude =
-      units < 0 ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+  const unsigned long long magnitude = units < 0 ? 0ULL - static_cast<unsigned long long>(units)
+                                                 : static_cast<unsigned long long>(units);
   digits.Format(L"%llu", magnitude);
   CString grouped = units < 0 ? CString(L"-") : CString();
   const int length = digits.GetLength();

@@ -6,19 +6,19 @@
 // --- bitmaps ----------------------------------------------------------------
 
 // The calendar.
-constexpr int IDB_CALENDAR = 168;        // 320 x 240 main screen
-constexpr int IDB_BUTTON_DOWN = 164;     // 75 x 24 pressed bottom button
-constexpr int IDB_PREV_DOWN = 165;       // 32 x 26 pressed left arrow
-constexpr int IDB_NEXT_DOWN = 166;       // 32 x 26 pressed right arrow
-constexpr int IDB_DAY_MARKERS = 2793;    // two 12 x 14 marker cells
+constexpr int IDB_CALENDAR = 168;      // 320 x 240 main screen
+constexpr int IDB_BUTTON_DOWN = 164;   // 75 x 24 pressed bottom button
+constexpr int IDB_PREV_DOWN = 165;     // 32 x 26 pressed left arrow
+constexpr int IDB_NEXT_DOWN = 166;     // 32 x 26 pressed right arrow
+constexpr int IDB_DAY_MARKERS = 2793;  // two 12 x 14 marker cells
 
 // The list box.
 constexpr int IDB_LIST_THUMB = 1049;
 constexpr int IDB_LIST_TRACK = 2718;
 constexpr int IDB_LIST_UP = 2715;
-constexpr int IDB_LIST_UP_DOWN = 2714;   // pressed
+constexpr int IDB_LIST_UP_DOWN = 2714;  // pressed
 constexpr int IDB_LIST_DOWN = 2712;
-constexpr int IDB_LIST_DOWN_DOWN = 2713; // pressed
+constexpr int IDB_LIST_DOWN_DOWN = 2713;  // pressed
 constexpr int IDB_LIST_ROW = 1063;
 constexpr int IDB_LIST_ROW_SEL = 2689;
 

@@ -170,5 +170,6 @@ void CSkinBitmap::DrawCellBlend(CDC* target, POINT point, int column, int row, i
                percentage);
   }
   // Without a copy of the target there is nothing to put back.
-  if (targetBytes) ComposeThroughMask(target, point, targetCopyDC, CPoint(0, 0), maskDC, CPoint(0, 0));
+  if (targetBytes)
+    ComposeThroughMask(target, point, targetCopyDC, CPoint(0, 0), maskDC, CPoint(0, 0));
 }

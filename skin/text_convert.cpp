@@ -36,8 +36,8 @@ int MultiByteFromWide(char* buffer, const wchar_t* text, int capacity) {
   for (const wchar_t* p = text; p && *p; ++p) {
     char bytes[8];
     BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, 0, p, 1, bytes, sizeof(bytes), nullptr,
-                                           &usedDefault);
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, p, 1, bytes, sizeof(bytes), nullptr, &usedDefault);
     if (length <= 0 || usedDefault || length > capacity - 1 - written) break;
     std::memcpy(buffer + written, bytes, static_cast<std::size_t>(length));
     written += length;

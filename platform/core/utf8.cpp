@@ -26,10 +26,26 @@ void AppendUtf8(char32_t c, std::string& out) {
 
 // Lead byte -> sequence length and the payload bits it carries.
 bool DecodeLead(unsigned char lead, int& length, char32_t& value) {
-  if (lead < 0x80) { length = 1; value = lead; return true; }
-  if ((lead & 0xE0) == 0xC0) { length = 2; value = lead & 0x1F; return true; }
-  if ((lead & 0xF0) == 0xE0) { length = 3; value = lead & 0x0F; return true; }
-  if ((lead & 0xF8) == 0xF0) { length = 4; value = lead & 0x07; return true; }
+  if (lead < 0x80) {
+    length = 1;
+    value = lead;
+    return true;
+  }
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    value = lead & 0x1F;
+    return true;
+  }
+  if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    value = lead & 0x0F;
+    return true;
+  }
+  if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    value = lead & 0x07;
+    return true;
+  }
   return false;
 }
 

@@ -87,8 +87,12 @@ constexpr LONG MAKELONG(WORD lo, WORD hi) {
 }
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
 // Pen coordinates travel as signed 16-bit halves of lParam.
-constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp))); }
+constexpr int GET_X_LPARAM(LPARAM lp) {
+  return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lp) {
+  return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp)));
+}
 
 // Rectangles are (left, top, right, bottom), right and bottom exclusive.
 struct RECT {

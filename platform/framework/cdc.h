@@ -70,7 +70,9 @@ class CDC {
   int DrawText(LPCTSTR text, int count, LPRECT rect, UINT format) {
     return ::DrawText(m_hDC, text, count, rect, format);
   }
-  BOOL TextOut(int x, int y, LPCTSTR text, int count) { return ::TextOut(m_hDC, x, y, text, count); }
+  BOOL TextOut(int x, int y, LPCTSTR text, int count) {
+    return ::TextOut(m_hDC, x, y, text, count);
+  }
   BOOL ExtTextOut(int x, int y, UINT options, LPCRECT rect, LPCTSTR text, UINT count, LPINT dx) {
     return ::ExtTextOut(m_hDC, x, y, options, rect, text, count, dx);
   }

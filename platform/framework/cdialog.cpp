@@ -26,7 +26,8 @@ struct DialogUnits {
 
 }  // namespace
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 const AFX_MSGMAP* CDialog::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
@@ -44,17 +45,18 @@ BOOL CDialog::CreateFromTemplate() {
   DialogUnits units(found->pointSize);
   CWnd* parent = m_pParentWnd ? m_pParentWnd : (AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
   DWORD style = (found->style & ~(WS_CHILD | WS_VISIBLE)) | WS_POPUP;
-  if (!CreateEx(0, framework::DefaultWindowClass(), found->caption.c_str(), style, units.X(found->x),
-                units.Y(found->y), units.X(found->cx), units.Y(found->cy),
+  if (!CreateEx(0, framework::DefaultWindowClass(), found->caption.c_str(), style,
+                units.X(found->x), units.Y(found->y), units.X(found->cx), units.Y(found->cy),
                 parent ? parent->m_hWnd : nullptr, nullptr))
     return FALSE;
   framework::RegisterDialogControls();
   for (const res::DialogItem& item : found->items) {
     DWORD itemStyle = (item.style & ~WS_POPUP) | WS_CHILD;
-    ::CreateWindowExW(0, item.className.c_str(), item.text.c_str(), itemStyle, units.X(item.x),
-                      units.Y(item.y), units.X(item.cx), units.Y(item.cy), m_hWnd,
-                      reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(static_cast<WORD>(item.id))),
-                      nullptr, nullptr);
+    ::CreateWindowExW(
+        0, item.className.c_str(), item.text.c_str(), itemStyle, units.X(item.x), units.Y(item.y),
+        units.X(item.cx), units.Y(item.cy), m_hWnd,
+        reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(static_cast<WORD>(item.id))), nullptr,
+        nullptr);
   }
   return TRUE;
 }
@@ -106,7 +108,8 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::IsDialogKey(const MSG& msg) const {
-  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_ESCAPE && msg.wParam != VK_RETURN)) return FALSE;
+  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_ESCAPE && msg.wParam != VK_RETURN))
+    return FALSE;
   return !msg.hwnd || msg.hwnd == m_hWnd || ::IsChild(m_hWnd, msg.hwnd);
 }
 
@@ -119,9 +122,12 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
 BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (CWnd::OnCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) != 0) return FALSE;
-  if (LOWORD(wParam) == IDOK) OnOK();
-  else if (LOWORD(wParam) == IDCANCEL) OnCancel();
-  else return FALSE;
+  if (LOWORD(wParam) == IDOK)
+    OnOK();
+  else if (LOWORD(wParam) == IDCANCEL)
+    OnCancel();
+  else
+    return FALSE;
   return TRUE;
 }
 

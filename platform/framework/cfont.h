@@ -6,10 +6,9 @@ class CFont : public CGdiObject {
  public:
   static CFont* FromHandle(HFONT handle);
 
-  BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
-                  BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                  BYTE outputPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
-                  LPCTSTR face);
+  BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                  BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outputPrecision,
+                  BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCTSTR face);
   BOOL CreateFontIndirect(const LOGFONT* font);
   int GetLogFont(LOGFONT* font) const { return GetObject(sizeof(LOGFONT), font); }
 

@@ -11,8 +11,10 @@ class CRect : public RECT {
   CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
   CRect(const RECT& rect) : RECT(rect) {}
   explicit CRect(LPCRECT rect) : RECT(*rect) {}
-  CRect(POINT topLeft, SIZE size) : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
-  CRect(POINT topLeft, POINT bottomRight) : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
+  CRect(POINT topLeft, SIZE size)
+      : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
+  CRect(POINT topLeft, POINT bottomRight)
+      : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
@@ -35,11 +37,17 @@ class CRect : public RECT {
 
   void InflateRect(int x, int y) { SetRect(left - x, top - y, right + x, bottom + y); }
   void InflateRect(SIZE s) { InflateRect(s.cx, s.cy); }
-  void InflateRect(LPCRECT r) { SetRect(left - r->left, top - r->top, right + r->right, bottom + r->bottom); }
-  void InflateRect(int l, int t, int r, int b) { SetRect(left - l, top - t, right + r, bottom + b); }
+  void InflateRect(LPCRECT r) {
+    SetRect(left - r->left, top - r->top, right + r->right, bottom + r->bottom);
+  }
+  void InflateRect(int l, int t, int r, int b) {
+    SetRect(left - l, top - t, right + r, bottom + b);
+  }
   void DeflateRect(int x, int y) { InflateRect(-x, -y); }
   void DeflateRect(SIZE s) { InflateRect(-s.cx, -s.cy); }
-  void DeflateRect(LPCRECT r) { SetRect(left + r->left, top + r->top, right - r->right, bottom - r->bottom); }
+  void DeflateRect(LPCRECT r) {
+    SetRect(left + r->left, top + r->top, right - r->right, bottom - r->bottom);
+  }
   void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
   void OffsetRect(int x, int y) { SetRect(left + x, top + y, right + x, bottom + y); }
   void OffsetRect(POINT p) { OffsetRect(p.x, p.y); }
@@ -61,10 +69,13 @@ class CRect : public RECT {
   // The smallest rectangle holding both; empty inputs are ignored.
   BOOL UnionRect(LPCRECT a, LPCRECT b) {
     const CRect first(*a), second(*b);
-    if (first.IsRectEmpty()) *this = second;
-    else if (second.IsRectEmpty()) *this = first;
-    else SetRect(std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
-                 std::max(a->bottom, b->bottom));
+    if (first.IsRectEmpty())
+      *this = second;
+    else if (second.IsRectEmpty())
+      *this = first;
+    else
+      SetRect(std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
+              std::max(a->bottom, b->bottom));
     if (!IsRectEmpty()) return TRUE;
     SetRectEmpty();
     return FALSE;
@@ -75,12 +86,40 @@ class CRect : public RECT {
 
   bool operator==(const RECT& r) const { return EqualRect(&r); }
   bool operator!=(const RECT& r) const { return !EqualRect(&r); }
-  CRect& operator+=(POINT p) { OffsetRect(p); return *this; }
-  CRect& operator-=(POINT p) { OffsetRect(-p.x, -p.y); return *this; }
-  CRect& operator&=(const RECT& r) { IntersectRect(this, &r); return *this; }
-  CRect& operator|=(const RECT& r) { UnionRect(this, &r); return *this; }
-  CRect operator+(POINT p) const { CRect r(*this); r += p; return r; }
-  CRect operator-(POINT p) const { CRect r(*this); r -= p; return r; }
-  CRect operator&(const RECT& other) const { CRect r; r.IntersectRect(this, &other); return r; }
-  CRect operator|(const RECT& other) const { CRect r; r.UnionRect(this, &other); return r; }
+  CRect& operator+=(POINT p) {
+    OffsetRect(p);
+    return *this;
+  }
+  CRect& operator-=(POINT p) {
+    OffsetRect(-p.x, -p.y);
+    return *this;
+  }
+  CRect& operator&=(const RECT& r) {
+    IntersectRect(this, &r);
+    return *this;
+  }
+  CRect& operator|=(const RECT& r) {
+    UnionRect(this, &r);
+    return *this;
+  }
+  CRect operator+(POINT p) const {
+    CRect r(*this);
+    r += p;
+    return r;
+  }
+  CRect operator-(POINT p) const {
+    CRect r(*this);
+    r -= p;
+    return r;
+  }
+  CRect operator&(const RECT& other) const {
+    CRect r;
+    r.IntersectRect(this, &other);
+    return r;
+  }
+  CRect operator|(const RECT& other) const {
+    CRect r;
+    r.UnionRect(this, &other);
+    return r;
+  }
 };

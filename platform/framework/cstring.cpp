@@ -74,15 +74,15 @@ int CString::Find(LPCTSTR sub, int start) const {
 }
 
 CString& CString::TrimLeft() {
-  auto first = std::find_if_not(m_str.begin(), m_str.end(),
-                                [](wchar_t c) { return std::iswspace(c); });
+  auto first =
+      std::find_if_not(m_str.begin(), m_str.end(), [](wchar_t c) { return std::iswspace(c); });
   m_str.erase(m_str.begin(), first);
   return *this;
 }
 
 CString& CString::TrimRight() {
-  auto last = std::find_if_not(m_str.rbegin(), m_str.rend(),
-                               [](wchar_t c) { return std::iswspace(c); });
+  auto last =
+      std::find_if_not(m_str.rbegin(), m_str.rend(), [](wchar_t c) { return std::iswspace(c); });
   m_str.erase(last.base(), m_str.end());
   return *this;
 }
@@ -94,9 +94,7 @@ void CString::Format(LPCTSTR format, ...) {
   va_end(args);
 }
 
-void CString::FormatV(LPCTSTR format, va_list args) {
-  m_str = FormatWide(format, args);
-}
+void CString::FormatV(LPCTSTR format, va_list args) { m_str = FormatWide(format, args); }
 
 LPTSTR CString::GetBuffer(int minLength) {
   size_t wanted = static_cast<size_t>(std::max(minLength, 0));

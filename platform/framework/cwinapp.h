@@ -17,7 +17,7 @@ class CWinApp : public CCmdTarget {
   ~CWinApp() override = default;
 
   virtual BOOL InitInstance();
-  virtual int Run();  // returns ExitInstance's result
+  virtual int Run();           // returns ExitInstance's result
   virtual int ExitInstance();  // the WM_QUIT exit code
   // Called for each message before dispatch; walks from the target window up
   // to its top-level window through CWnd::PreTranslateMessage.

@@ -72,7 +72,8 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
   return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd ? pParentWnd->m_hWnd : nullptr,
+                  rect.right - rect.left, rect.bottom - rect.top,
+                  pParentWnd ? pParentWnd->m_hWnd : nullptr,
                   reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)), lpParam);
 }
 
@@ -80,16 +81,17 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                     LPVOID lpParam) {
   if (m_hWnd) return FALSE;
-  CREATESTRUCT cs{lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth, y, x,
-                  static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+  CREATESTRUCT cs{
+      lpParam, AfxGetInstanceHandle(),     nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+      x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
   if (!PreCreateWindow(cs)) {
     PostNcDestroy();
     return FALSE;
   }
   win::SetCreationHook(&CWndAttachment::Hook, this);
-  HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
-                                cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                cs.lpCreateParams);
+  HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName,
+                                static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
+                                cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
   win::SetCreationHook(nullptr, nullptr);
   return hWnd != nullptr;
 }
@@ -131,9 +133,7 @@ LRESULT CWnd::Default() {
   return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
-}
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam)); }
 
 BOOL CWnd::OnCmdMsg(UINT nID, int nCode) {
   if (CCmdTarget::OnCmdMsg(nID, nCode)) return TRUE;

@@ -29,8 +29,9 @@ void PaintText(HWND hwnd, UINT format, bool framed) {
   DeleteObject(face);
   if (framed) {
     HBRUSH ink = CreateSolidBrush(kInk);
-    for (RECT edge : {RECT{0, 0, client.right, 1}, RECT{0, client.bottom - 1, client.right, client.bottom},
-                      RECT{0, 0, 1, client.bottom}, RECT{client.right - 1, 0, client.right, client.bottom}})
+    for (RECT edge :
+         {RECT{0, 0, client.right, 1}, RECT{0, client.bottom - 1, client.right, client.bottom},
+          RECT{0, 0, 1, client.bottom}, RECT{client.right - 1, 0, client.right, client.bottom}})
       FillRect(dc, &edge, ink);
     DeleteObject(ink);
   }
@@ -49,12 +50,8 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      PaintText(hwnd, DT_CENTER | DT_VCENTER | DT_SINGLELINE, true);
-      return 0;
-    case WM_LBUTTONDOWN:
-      SetCapture(hwnd);
-      return 0;
+    case WM_PAINT: PaintText(hwnd, DT_CENTER | DT_VCENTER | DT_SINGLELINE, true); return 0;
+    case WM_LBUTTONDOWN: SetCapture(hwnd); return 0;
     case WM_LBUTTONUP: {
       bool pressed = GetCapture() == hwnd;
       ReleaseCapture();
@@ -63,12 +60,12 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       bool inside = p.x >= 0 && p.y >= 0 && p.x < client.right && p.y < client.bottom;
       if (pressed && inside)
-        SendMessageW(GetParent(hwnd), WM_COMMAND, MAKELONG(static_cast<WORD>(GetDlgCtrlID(hwnd)), 0),
+        SendMessageW(GetParent(hwnd), WM_COMMAND,
+                     MAKELONG(static_cast<WORD>(GetDlgCtrlID(hwnd)), 0),
                      reinterpret_cast<LPARAM>(hwnd));
       return 0;
     }
-    default:
-      return DefWindowProcW(hwnd, message, wParam, lParam);
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 

@@ -18,11 +18,11 @@ BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
                        BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                       BYTE outputPrecision, BYTE clipPrecision, BYTE quality,
-                       BYTE pitchAndFamily, LPCTSTR face) {
+                       BYTE outputPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                       LPCTSTR face) {
   return AttachCreated(::CreateFont(height, width, escapement, orientation, weight, italic,
-                                       underline, strikeOut, charSet, outputPrecision,
-                                       clipPrecision, quality, pitchAndFamily, face));
+                                    underline, strikeOut, charSet, outputPrecision, clipPrecision,
+                                    quality, pitchAndFamily, face));
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* font) {
@@ -33,9 +33,7 @@ BOOL CPen::CreatePen(int style, int width, COLORREF color) {
   return AttachCreated(::CreatePen(style, width, color));
 }
 
-BOOL CBrush::CreateSolidBrush(COLORREF color) {
-  return AttachCreated(::CreateSolidBrush(color));
-}
+BOOL CBrush::CreateSolidBrush(COLORREF color) { return AttachCreated(::CreateSolidBrush(color)); }
 
 BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom) {
   return AttachCreated(::CreateRectRgn(left, top, right, bottom));

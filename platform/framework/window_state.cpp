@@ -4,7 +4,8 @@
 
 namespace framework {
 
-WindowState::WindowState() : wrappers([](void* handle) { return IsWindow(static_cast<HWND>(handle)) != FALSE; }) {}
+WindowState::WindowState()
+    : wrappers([](void* handle) { return IsWindow(static_cast<HWND>(handle)) != FALSE; }) {}
 
 // The message is on the stack while its handler runs, so Default() can pass
 // it on; a handler may destroy the window and delete its CWnd, so nothing

@@ -29,8 +29,9 @@ void CopyMonoBits(Bitmap& bitmap, const std::uint8_t* bits) {
 }
 
 void Copy32Bits(Bitmap& bitmap, const std::uint8_t* bits) {
-  std::memcpy(bitmap.RowBytes(0), bits,
-              static_cast<std::size_t>(bitmap.Stride()) * static_cast<std::size_t>(bitmap.Height()));
+  std::memcpy(
+      bitmap.RowBytes(0), bits,
+      static_cast<std::size_t>(bitmap.Stride()) * static_cast<std::size_t>(bitmap.Height()));
 }
 
 }  // namespace
@@ -71,8 +72,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
   return handle;
 }
 
-HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
-                         HANDLE section, DWORD offset) {
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset) {
   if (bits) *bits = nullptr;
   if (!info || usage != DIB_RGB_COLORS || section) return nullptr;
   const BITMAPINFOHEADER& header = info->bmiHeader;

@@ -26,7 +26,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
   const Wide dy = Wide{sourceY} - y;
   const Wide left = std::max({Wide{x}, -dx, Wide{0}});
   const Wide top = std::max({Wide{y}, -dy, Wide{0}});
-  const Wide right = std::min({Wide{x} + width, sourceBitmap.Width() - dx, Wide{destBitmap.Width()}});
+  const Wide right =
+      std::min({Wide{x} + width, sourceBitmap.Width() - dx, Wide{destBitmap.Width()}});
   const Wide bottom =
       std::min({Wide{y} + height, sourceBitmap.Height() - dy, Wide{destBitmap.Height()}});
   if (left >= right || top >= bottom) return TRUE;
@@ -37,8 +38,9 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
   const gdi::BlitSource origin{sourceBitmap, from->bkColor};
   for (const RECT& clip : to->Clip()) {
     const RECT area = gdi::IntersectRects(clip, wanted);
-    if (!gdi::IsEmptyRect(area)) gdi::BlitRect(destination, origin, area, static_cast<int>(dx), static_cast<int>(dy),
-                                                    *operation);
+    if (!gdi::IsEmptyRect(area))
+      gdi::BlitRect(destination, origin, area, static_cast<int>(dx), static_cast<int>(dy),
+                    *operation);
   }
   return TRUE;
 }

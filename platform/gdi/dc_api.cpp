@@ -24,10 +24,9 @@ Selection<T> StockSelection(int index) {
 }  // namespace
 
 HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
-  auto dc = std::make_unique<DeviceContext>(type, Selection<Bitmap>{bitmapHandle, &bitmap},
-                                            StockSelection<Font>(SYSTEM_FONT),
-                                            StockSelection<Pen>(BLACK_PEN),
-                                            StockSelection<Brush>(WHITE_BRUSH));
+  auto dc = std::make_unique<DeviceContext>(
+      type, Selection<Bitmap>{bitmapHandle, &bitmap}, StockSelection<Font>(SYSTEM_FONT),
+      StockSelection<Pen>(BLACK_PEN), StockSelection<Brush>(WHITE_BRUSH));
   return static_cast<HDC>(ObjectTable::Get().Add(std::move(dc)));
 }
 
@@ -115,7 +114,9 @@ static COLORREF ExchangeColor(HDC hdc, COLORREF DeviceContext::*field, COLORREF 
   return dc ? std::exchange(dc->*field, color) : CLR_INVALID;
 }
 
-COLORREF SetBkColor(HDC hdc, COLORREF color) { return ExchangeColor(hdc, &DeviceContext::bkColor, color); }
+COLORREF SetBkColor(HDC hdc, COLORREF color) {
+  return ExchangeColor(hdc, &DeviceContext::bkColor, color);
+}
 
 COLORREF GetBkColor(HDC hdc) {
   DeviceContext* dc = FindDC(hdc);

@@ -29,8 +29,8 @@ class DeviceContext : public GdiObject {
   // A memory DC (free to select bitmaps) or a surface DC (bitmap fixed).
   enum class Type { Memory, Surface };
 
-  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font,
-                Selection<Pen> pen, Selection<Brush> brush);
+  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font, Selection<Pen> pen,
+                Selection<Brush> brush);
   ~DeviceContext() override;  // releases every selection
 
   Type GetType() const { return type_; }

@@ -94,11 +94,13 @@ BOOL LineTo(HDC hdc, int x, int y) {
   if (pen.IsNull()) return TRUE;
   const long long x0 = from.x, y0 = from.y;
   if (y0 == y) {
-    gdi::FillClipped(*dc, x0 < x ? ClampedRect(x0, y, x, y + 1LL) : ClampedRect(x + 1LL, y, x0 + 1, y + 1LL),
-                     pen.Color());
+    gdi::FillClipped(
+        *dc, x0 < x ? ClampedRect(x0, y, x, y + 1LL) : ClampedRect(x + 1LL, y, x0 + 1, y + 1LL),
+        pen.Color());
   } else if (x0 == x) {
-    gdi::FillClipped(*dc, y0 < y ? ClampedRect(x, y0, x + 1LL, y) : ClampedRect(x, y + 1LL, x + 1LL, y0 + 1),
-                     pen.Color());
+    gdi::FillClipped(
+        *dc, y0 < y ? ClampedRect(x, y0, x + 1LL, y) : ClampedRect(x, y + 1LL, x + 1LL, y0 + 1),
+        pen.Color());
   } else {
     DrawDiagonal(*dc, from.x, from.y, x, y, pen.Color());
   }

@@ -65,7 +65,8 @@ bool SpeaksKorean(FcPattern* font) {
 bool HasFamily(FcPattern* font, const std::string& family) {
   FcChar8* name = nullptr;
   for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-    if (FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0) return true;
+    if (FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0)
+      return true;
   return false;
 }
 
@@ -109,7 +110,8 @@ std::optional<FaceFile> FaceResolver::Resolve(const FontSpec& wanted) {
   if (!wanted.face.empty() && !IsDeviceFace(wanted.face)) {
     const std::string family = Utf8(wanted.face);
     Pattern named = state_->Match(Request(family, wanted, true));
-    if (named && HasFamily(named.get(), family) && SpeaksKorean(named.get())) return FileOf(named.get());
+    if (named && HasFamily(named.get(), family) && SpeaksKorean(named.get()))
+      return FileOf(named.get());
   }
   Pattern fallback = state_->Match(Request("sans-serif", wanted, true));
   if (!fallback) return std::nullopt;

@@ -15,7 +15,8 @@ constexpr int kDefaultHeight = 12;
 using RequestKey = std::tuple<std::wstring, int, int, bool>;
 
 RequestKey KeyOf(const FontSpec& wanted) {
-  return {wanted.face, wanted.height == 0 ? kDefaultHeight : wanted.height, wanted.weight, wanted.italic};
+  return {wanted.face, wanted.height == 0 ? kDefaultHeight : wanted.height, wanted.weight,
+          wanted.italic};
 }
 
 }  // namespace

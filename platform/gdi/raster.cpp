@@ -82,9 +82,7 @@ void CopyToMonoRow(std::uint8_t* row, int x, int n, const Value* s) {
 template <Rop rop>
 void ApplyToRow(Bitmap& b, int x, int y, int n, const Value* s) {
   switch (b.Format()) {
-    case BitmapFormat::Device32:
-      ApplyToRow32<rop>(b.Row32(y) + x, s, n);
-      return;
+    case BitmapFormat::Device32: ApplyToRow32<rop>(b.Row32(y) + x, s, n); return;
     case BitmapFormat::Dib24: {
       std::uint8_t* p = b.RowBytes(y) + x * 3;
       for (int i = 0; i < n; ++i, p += 3) {
@@ -126,8 +124,8 @@ void Blit32(Bitmap& dest, const Bitmap& source, const RECT& area, int dx, int dy
 // in the order that reads every source row before it is overwritten when
 // source and destination share a bitmap.
 template <Rop rop>
-void BlitThroughRow(const BlitDestination& dest, const BlitSource& source, const RECT& area,
-                    int dx, int dy) {
+void BlitThroughRow(const BlitDestination& dest, const BlitSource& source, const RECT& area, int dx,
+                    int dy) {
   const int n = area.right - area.left;
   std::vector<Value> row(static_cast<std::size_t>(n));
   const bool upward = &dest.bitmap == &source.bitmap && dy < 0;

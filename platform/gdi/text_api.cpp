@@ -61,7 +61,8 @@ DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(h
 // The text of a (text, count) pair; count -1 means terminated.
 std::wstring_view TextOf(LPCWSTR text, int count) {
   if (!text || count == 0 || count < -1) return {};
-  return count == -1 ? std::wstring_view(text) : std::wstring_view(text, static_cast<std::size_t>(count));
+  return count == -1 ? std::wstring_view(text)
+                     : std::wstring_view(text, static_cast<std::size_t>(count));
 }
 
 // One line at (x, y), the cell's top-left corner, within clip. Text reaches
@@ -70,7 +71,8 @@ void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring
               SIZE extent, const RectList& clip) {
   if (dc.bkMode == OPAQUE) {
     const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
-    for (const RECT& area : gdi::Intersect(clip, cell)) gdi::FillArea(dc.Target(), area, dc.bkColor);
+    for (const RECT& area : gdi::Intersect(clip, cell))
+      gdi::FillArea(dc.Target(), area, dc.bkColor);
   }
   const gdi::Surface32 surface = dc.Target().Surface();
   if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
@@ -110,10 +112,9 @@ HFONT CreateFontIndirect(const LOGFONTW* font) {
   return static_cast<HFONT>(ObjectTable::Get().Add(std::make_unique<gdi::Font>(*font)));
 }
 
-HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
-                 DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                 DWORD outputPrecision, DWORD clipPrecision, DWORD quality,
-                 DWORD pitchAndFamily, LPCWSTR face) {
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                 DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outputPrecision,
+                 DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR face) {
   LOGFONTW font{};
   font.lfHeight = height;
   font.lfWidth = width;
@@ -128,7 +129,8 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
   font.lfClipPrecision = static_cast<BYTE>(clipPrecision);
   font.lfQuality = static_cast<BYTE>(quality);
   font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
-  if (face) std::wmemcpy(font.lfFaceName, face, std::min<std::size_t>(std::wcslen(face), LF_FACESIZE - 1));
+  if (face)
+    std::wmemcpy(font.lfFaceName, face, std::min<std::size_t>(std::wcslen(face), LF_FACESIZE - 1));
   return CreateFontIndirect(&font);
 }
 
@@ -138,7 +140,8 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (!face) return 0;
   const int cellHeight = face->Metrics().height;
-  const std::vector<std::wstring_view> lines = SplitLines(TextOf(text, count), format & DT_SINGLELINE);
+  const std::vector<std::wstring_view> lines =
+      SplitLines(TextOf(text, count), format & DT_SINGLELINE);
   const int height = cellHeight * static_cast<int>(lines.size());
   if (format & DT_CALCRECT) {
     LONG widest = 0;

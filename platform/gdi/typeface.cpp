@@ -85,8 +85,10 @@ void BlendGlyph(const Surface32& target, long long left, long long top, const Gl
       const std::uint8_t* source = coverage + (y - top) * glyph.width + (area.left - left);
       for (long long i = 0; i < count; ++i) {
         const int alpha = source[i];
-        if (alpha == kFullCoverage) out[i] = ink;
-        else if (alpha != 0) out[i] = Blend(out[i], ink, alpha);
+        if (alpha == kFullCoverage)
+          out[i] = ink;
+        else if (alpha != 0)
+          out[i] = Blend(out[i], ink, alpha);
       }
     }
   }
@@ -144,8 +146,8 @@ Typeface::Typeface(std::shared_ptr<const FontLibrary> library, const std::option
   const long long upem = face->units_per_EM;
   // A negative height names the em; the cell is then the em's share of the design extent.
   const long long requested = std::min<long long>(std::llabs(height), kMaxHeight);
-  const int cell = height > 0 ? static_cast<int>(requested)
-                              : RoundedDivide(requested * design.Total(), upem);
+  const int cell =
+      height > 0 ? static_cast<int>(requested) : RoundedDivide(requested * design.Total(), upem);
   if (cell <= 0) return;
   const FT_F26Dot6 em = RoundedDivide(64LL * cell * upem, design.Total());
   if (FT_Set_Char_Size(face, 0, std::max<FT_F26Dot6>(em, 1), 72, 72) != 0) return;
@@ -156,8 +158,8 @@ Typeface::Typeface(std::shared_ptr<const FontLibrary> library, const std::option
   outline->slant = file->slant;
   outline_ = std::move(outline);
   const long averageUnits = AverageWidthUnits(face);
-  metrics_.averageWidth = averageUnits > 0 ? RoundedDivide(1LL * averageUnits * em, 64 * upem)
-                                           : GlyphFor(L'x').advance;
+  metrics_.averageWidth =
+      averageUnits > 0 ? RoundedDivide(1LL * averageUnits * em, 64 * upem) : GlyphFor(L'x').advance;
 }
 
 Typeface::~Typeface() = default;

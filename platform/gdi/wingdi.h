@@ -189,8 +189,8 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 // NULL for a zero-filled bitmap.
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 // 24-bit bottom-up sections only: rows of B, G, R bytes padded to 4 bytes.
-HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
-                         HANDLE section, DWORD offset);
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 
 // Colours and modes; each setter returns the previous value.
 COLORREF SetBkColor(HDC hdc, COLORREF color);
@@ -224,10 +224,9 @@ COLORREF GetPixel(HDC hdc, int x, int y);
 // Fonts and text. Text is drawn in the selected font at the text colour;
 // in OPAQUE mode the text cell is filled with the background colour first.
 HFONT CreateFontIndirect(const LOGFONTW* font);
-HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
-                 DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                 DWORD outputPrecision, DWORD clipPrecision, DWORD quality,
-                 DWORD pitchAndFamily, LPCWSTR face);
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                 DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outputPrecision,
+                 DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR face);
 // count -1: text is terminated. Returns the height of the text, or with
 // DT_VCENTER or DT_BOTTOM the distance from rect's top to the text's bottom.
 int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);

@@ -37,7 +37,8 @@ std::string ApplyValue(std::string_view name, std::string_view value, CommandLin
     options.headless = true;
   } else if (name == "--today") {
     options.today = ParseIsoDate(value);
-    if (!options.today) return "--today needs a real date YYYY-MM-DD, not '" + std::string(value) + "'";
+    if (!options.today)
+      return "--today needs a real date YYYY-MM-DD, not '" + std::string(value) + "'";
   } else if (name == "--data") {
     if (value.empty()) return "--data needs a PATH";
     options.dataPath = std::string(value);

@@ -13,11 +13,11 @@ struct CommandLine {
   enum class Action { Run, Help, Version, Where };
   Action action = Action::Run;
   bool headless = false;
-  std::string script = "-";                  // a file, or "-" for standard input
+  std::string script = "-";  // a file, or "-" for standard input
   std::optional<std::chrono::sys_days> today;
-  std::optional<std::string> dataPath;       // replaces the data file beside the executable
-  std::optional<int> scale;                  // window scale; none: the largest that fits
-  bool fullscreen = false;                   // the whole display, no decorations, no cursor
+  std::optional<std::string> dataPath;  // replaces the data file beside the executable
+  std::optional<int> scale;             // window scale; none: the largest that fits
+  bool fullscreen = false;              // the whole display, no decorations, no cursor
 };
 
 struct ParsedCommandLine {

@@ -25,7 +25,8 @@ std::string CanonicalDataPath(const std::string& dataPath) {
   return error ? absolute.string() : canonical.string();
 }
 
-DataFileLock DataFileLock::Acquire(const std::string& dataPath, LockHolder as, std::chrono::milliseconds wait) {
+DataFileLock DataFileLock::Acquire(const std::string& dataPath, LockHolder as,
+                                   std::chrono::milliseconds wait) {
   const std::optional<std::string> directory = RuntimeDirectory();
   if (!directory) return DataFileLock(nullptr, State::kNoPlace);
   const std::string path = DataLockPath(*directory, CanonicalDataPath(dataPath));

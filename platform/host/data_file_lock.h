@@ -27,7 +27,8 @@ class DataFileLock {
   // Takes the lock of the data file at dataPath (a host path; the file need
   // not exist; links and other spellings of it share one lock). A tool that
   // holds it is waited for up to `wait`; the program is not waited for.
-  static DataFileLock Acquire(const std::string& dataPath, LockHolder as, std::chrono::milliseconds wait);
+  static DataFileLock Acquire(const std::string& dataPath, LockHolder as,
+                              std::chrono::milliseconds wait);
 
   DataFileLock(DataFileLock&&) noexcept;
   DataFileLock& operator=(DataFileLock&&) noexcept;

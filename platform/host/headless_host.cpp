@@ -104,9 +104,7 @@ std::optional<InputEvent> HeadlessHost::EventFromScript(std::optional<DWORD> dea
       case ScriptCommand::Kind::Shot:
         if (!TakeShot(command.file)) return Fail("cannot write '" + command.file + "'");
         break;
-      default:
-        QueueEvents(command);
-        return TakePending();
+      default: QueueEvents(command); return TakePending();
     }
   }
 }
@@ -117,28 +115,17 @@ void HeadlessHost::QueueEvents(const ScriptCommand& command) {
       pending_.push_back(PenEvent(Kind::PenDown, command));
       pending_.push_back(PenEvent(Kind::PenUp, command));
       break;
-    case ScriptCommand::Kind::PenDown:
-      pending_.push_back(PenEvent(Kind::PenDown, command));
-      break;
-    case ScriptCommand::Kind::PenMove:
-      pending_.push_back(PenEvent(Kind::PenMove, command));
-      break;
-    case ScriptCommand::Kind::PenUp:
-      pending_.push_back(PenEvent(Kind::PenUp, command));
-      break;
+    case ScriptCommand::Kind::PenDown: pending_.push_back(PenEvent(Kind::PenDown, command)); break;
+    case ScriptCommand::Kind::PenMove: pending_.push_back(PenEvent(Kind::PenMove, command)); break;
+    case ScriptCommand::Kind::PenUp: pending_.push_back(PenEvent(Kind::PenUp, command)); break;
     case ScriptCommand::Kind::Key:
       pending_.push_back(KeyEvent(Kind::KeyDown, command));
       pending_.push_back(KeyEvent(Kind::KeyUp, command));
       break;
-    case ScriptCommand::Kind::KeyDown:
-      pending_.push_back(KeyEvent(Kind::KeyDown, command));
-      break;
-    case ScriptCommand::Kind::KeyUp:
-      pending_.push_back(KeyEvent(Kind::KeyUp, command));
-      break;
+    case ScriptCommand::Kind::KeyDown: pending_.push_back(KeyEvent(Kind::KeyDown, command)); break;
+    case ScriptCommand::Kind::KeyUp: pending_.push_back(KeyEvent(Kind::KeyUp, command)); break;
     case ScriptCommand::Kind::Wait:
-    case ScriptCommand::Kind::Shot:
-      break;
+    case ScriptCommand::Kind::Shot: break;
   }
 }
 

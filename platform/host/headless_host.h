@@ -57,7 +57,7 @@ class HeadlessHost final : public Host {
   std::optional<std::uint64_t> waitUntil_;  // end of the `wait` in progress
   std::deque<InputEvent> pending_;          // the rest of a two-event command
   int commandLine_ = 0;                     // line of the last command begun
-  std::optional<gdi::Surface32> screen_;  // the last presented, valid until the next
+  std::optional<gdi::Surface32> screen_;    // the last presented, valid until the next
   bool failed_ = false;
   int closeRequests_ = 0;
 };

@@ -10,7 +10,8 @@
 
 namespace host {
 
-std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path, const std::string& label) {
+std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path,
+                                                     const std::string& label) {
   UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
   if (!fd.Valid() || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
   // Who holds it, for whoever waits for it; the lock is what counts.

@@ -48,7 +48,8 @@ std::optional<UINT> HexKey(std::string_view text) {
 
 std::optional<UINT> NumpadKey(std::string_view name) {
   constexpr std::string_view kPrefix = "NUMPAD";
-  if (name.size() != kPrefix.size() + 1 || !EqualsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix))
+  if (name.size() != kPrefix.size() + 1 ||
+      !EqualsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix))
     return std::nullopt;
   char digit = name.back();
   if (digit < '0' || digit > '9') return std::nullopt;

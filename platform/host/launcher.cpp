@@ -46,7 +46,8 @@ bool DataFileBusy(const SocketInstanceBroker& broker) {
 // A second start on the same data file ends at once, saying why.
 bool RaisedTheRunningOne(const SocketInstanceBroker& broker) {
   if (!broker.RaisedElsewhere()) return false;
-  std::cerr << "roadtally: already running on " << broker.DataPath() << "; brought it to the front\n";
+  std::cerr << "roadtally: already running on " << broker.DataPath()
+            << "; brought it to the front\n";
   return true;
 }
 
@@ -72,7 +73,8 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
                 const ProgramParts& parts) {
   std::string error;
   std::optional<WindowIcon> icon = parts.loadIcon ? parts.loadIcon() : std::nullopt;
-  std::unique_ptr<SdlHost> window = SdlHost::Open({options.scale, options.fullscreen, options.today, icon}, error);
+  std::unique_ptr<SdlHost> window =
+      SdlHost::Open({options.scale, options.fullscreen, options.today, icon}, error);
   if (!window) {
     std::cerr << "roadtally: cannot open a window (" << error
               << "); run with --headless and a script, or under xvfb-run\n";
@@ -101,9 +103,9 @@ std::string DataPath(const CommandLine& options, const ProgramParts& parts) {
   }
   const std::string beside = HostPathFromDevice(device.c_str());
   std::error_code error;
-  const std::string chosen = DataFileFor(beside, std::filesystem::exists(beside, error),
-                                         UserDataDirectory(std::getenv("XDG_DATA_HOME"),
-                                                           std::getenv("HOME")));
+  const std::string chosen =
+      DataFileFor(beside, std::filesystem::exists(beside, error),
+                  UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   if (chosen != beside) SetPathOverride(device.c_str(), chosen);
   return chosen;
 }

@@ -18,9 +18,9 @@
 namespace host {
 
 struct ProgramParts {
-  std::function<int()> run;                                // the program, to its exit code
-  ScreenshotWriter writeShot;                              // for the script's `shot`
-  std::function<std::optional<WindowIcon>()> loadIcon;     // the window's icon, if any
+  std::function<int()> run;                             // the program, to its exit code
+  ScreenshotWriter writeShot;                           // for the script's `shot`
+  std::function<std::optional<WindowIcon>()> loadIcon;  // the window's icon, if any
   // The program's data file for the executable's path, both device paths
   // ("\bin\roadtally" -> "\bin\logbook.dat"). The single-instance claim is
   // kept on that file, and --data PATH redirects it to PATH. Without one,

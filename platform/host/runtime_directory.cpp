@@ -11,8 +11,8 @@ namespace {
 
 bool IsPrivateDirectory(const std::string& path) {
   struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-         info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+         (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace

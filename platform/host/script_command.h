@@ -10,15 +10,15 @@ namespace host {
 
 struct ScriptCommand {
   enum class Kind {
-    Tap,      // pen down, then pen up, at (x, y)
+    Tap,  // pen down, then pen up, at (x, y)
     PenDown,
     PenMove,
     PenUp,
-    Key,      // key down, then key up
+    Key,  // key down, then key up
     KeyDown,
     KeyUp,
-    Wait,     // advance the virtual clock by ms
-    Shot,     // write the screen to file
+    Wait,  // advance the virtual clock by ms
+    Shot,  // write the screen to file
   };
   Kind kind = Kind::Wait;
   int x = 0;

@@ -75,9 +75,13 @@ ParsedLine ParsePoint(ScriptCommand command, const std::vector<std::string_view>
   const std::string verb(words[0]);
   if (words.size() != 3) return Failure(verb + " needs X Y");
   auto x = ParseCount(words[1], kScreenWidth - 1);
-  if (!x) return Failure("X must be a whole number 0.." + std::to_string(kScreenWidth - 1) + ", not '" + std::string(words[1]) + "'");
+  if (!x)
+    return Failure("X must be a whole number 0.." + std::to_string(kScreenWidth - 1) + ", not '" +
+                   std::string(words[1]) + "'");
   auto y = ParseCount(words[2], kScreenHeight - 1);
-  if (!y) return Failure("Y must be a whole number 0.." + std::to_string(kScreenHeight - 1) + ", not '" + std::string(words[2]) + "'");
+  if (!y)
+    return Failure("Y must be a whole number 0.." + std::to_string(kScreenHeight - 1) + ", not '" +
+                   std::string(words[2]) + "'");
   command.x = static_cast<int>(*x);
   command.y = static_cast<int>(*y);
   return Success(std::move(command));
@@ -95,7 +99,8 @@ ParsedLine ParseWait(ScriptCommand command, const std::vector<std::string_view>&
   if (words.size() != 2) return Failure("wait needs MS");
   // Bounded so that a wait never wraps the 32-bit tick count by itself.
   auto ms = ParseCount(words[1], std::numeric_limits<std::int32_t>::max());
-  if (!ms) return Failure("MS must be a whole number 0..2147483647, not '" + std::string(words[1]) + "'");
+  if (!ms)
+    return Failure("MS must be a whole number 0..2147483647, not '" + std::string(words[1]) + "'");
   command.ms = static_cast<DWORD>(*ms);
   return Success(std::move(command));
 }
@@ -104,7 +109,8 @@ ParsedLine ParseWait(ScriptCommand command, const std::vector<std::string_view>&
 ParsedLine ParseShot(ScriptCommand command, std::string_view text) {
   std::string_view file = Trim(Trim(text).substr(4));
   constexpr std::string_view kExtension = ".png";
-  if (file.size() <= kExtension.size() || file.substr(file.size() - kExtension.size()) != kExtension)
+  if (file.size() <= kExtension.size() ||
+      file.substr(file.size() - kExtension.size()) != kExtension)
     return Failure("shot needs a FILE.png");
   command.file = std::string(file);
   return Success(std::move(command));
@@ -124,16 +130,12 @@ ParsedLine ParseScriptLine(std::string_view line) {
       case Kind::Tap:
       case Kind::PenDown:
       case Kind::PenMove:
-      case Kind::PenUp:
-        return ParsePoint(std::move(command), words);
+      case Kind::PenUp: return ParsePoint(std::move(command), words);
       case Kind::Key:
       case Kind::KeyDown:
-      case Kind::KeyUp:
-        return ParseKey(std::move(command), words);
-      case Kind::Wait:
-        return ParseWait(std::move(command), words);
-      case Kind::Shot:
-        return ParseShot(std::move(command), text);
+      case Kind::KeyUp: return ParseKey(std::move(command), words);
+      case Kind::Wait: return ParseWait(std::move(command), words);
+      case Kind::Shot: return ParseShot(std::move(command), text);
     }
   }
   return Failure("unknown command '" + std::string(words[0]) + "'");

@@ -16,9 +16,9 @@ namespace host {
 class SdlHost final : public Host {
  public:
   struct Options {
-    std::optional<int> scale;                      // none: the largest that fits
-    bool fullscreen = false;                       // the whole display, no decorations
-    std::optional<std::chrono::sys_days> today;    // a fixed date for the clock
+    std::optional<int> scale;                    // none: the largest that fits
+    bool fullscreen = false;                     // the whole display, no decorations
+    std::optional<std::chrono::sys_days> today;  // a fixed date for the clock
     std::optional<WindowIcon> icon;
   };
 

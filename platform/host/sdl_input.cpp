@@ -88,24 +88,18 @@ std::optional<UINT> VirtualKeyFromScancode(SDL_Scancode scancode) {
 std::optional<InputEvent> TranslateSdlEvent(const SDL_Event& event, SdlPenState& pen) {
   switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-      return PenButton(event.button, pen);
-    case SDL_MOUSEMOTION:
-      return PenDrag(event.motion, pen);
+    case SDL_MOUSEBUTTONUP: return PenButton(event.button, pen);
+    case SDL_MOUSEMOTION: return PenDrag(event.motion, pen);
     case SDL_FINGERDOWN:
     case SDL_FINGERUP:
-    case SDL_FINGERMOTION:
-      return Finger(event.tfinger, pen);
+    case SDL_FINGERMOTION: return Finger(event.tfinger, pen);
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-      return Key(event.key);
-    case SDL_QUIT:
-      return InputEvent{Kind::Close};
+    case SDL_KEYUP: return Key(event.key);
+    case SDL_QUIT: return InputEvent{Kind::Close};
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) return InputEvent{Kind::Close};
       return std::nullopt;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

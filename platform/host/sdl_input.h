@@ -15,9 +15,9 @@ namespace host {
 struct SdlPenState {
   int scale = 1;
   bool down = false;
-  int originX = 0;       // the screen's top-left corner in the window
+  int originX = 0;  // the screen's top-left corner in the window
   int originY = 0;
-  int outputWidth = 0;   // the window's size, for touches given as fractions of it
+  int outputWidth = 0;  // the window's size, for touches given as fractions of it
   int outputHeight = 0;
 };
 

@@ -22,9 +22,9 @@ void SetIcon(SDL_Window* window, const WindowIcon& icon) {
   if (icon.width <= 0 || icon.height <= 0 ||
       icon.argb.size() != static_cast<size_t>(icon.width) * icon.height)
     return;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<std::uint32_t*>(icon.argb.data()), icon.width, icon.height, 32, icon.width * 4,
-      SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.argb.data()), icon.width,
+                                         icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
   if (!surface) return;
   SDL_SetWindowIcon(window, surface);
   SDL_FreeSurface(surface);
@@ -64,15 +64,14 @@ std::unique_ptr<SdlVideo> SdlVideo::Open(const Options& options, std::string& er
 
 bool SdlVideo::OpenWindow(const Options& options, std::string& error) {
   const SDL_Rect usable = UsableArea();
-  const int scale =
-      options.scale.value_or(FittingWindowScale(usable.w, usable.h, kLikelyFrame));
+  const int scale = options.scale.value_or(FittingWindowScale(usable.w, usable.h, kLikelyFrame));
   // Fullscreen also asks for the display's whole area, for a window system
   // with no window manager to grant the fullscreen state.
   SDL_Rect area{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
                 kScreenHeight * scale};
   if (options.fullscreen) SDL_GetDisplayBounds(0, &area);
-  const Uint32 flags = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS
-                                          : SDL_WINDOW_SHOWN;
+  const Uint32 flags =
+      options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : SDL_WINDOW_SHOWN;
   window_.reset(SDL_CreateWindow(options.title.c_str(), area.x, area.y, area.w, area.h, flags));
   placement_.scale = scale;
   if (window_ && !options.fullscreen && !options.scale) FitToFrame();

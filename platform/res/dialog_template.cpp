@@ -39,8 +39,8 @@ bool ParseControl(std::string_view rest, DialogTemplate& dialog) {
   const std::optional<std::wstring> wideText = platform::WideFromUtf8(text);
   if (!style || !wideText) return false;
   const auto& [id, x, y, cx, cy] = *numbers;
-  dialog.items.push_back(DialogItem{std::wstring(className.begin(), className.end()), id, x, y,
-                                    cx, cy, *style, *wideText});
+  dialog.items.push_back(DialogItem{std::wstring(className.begin(), className.end()), id, x, y, cx,
+                                    cy, *style, *wideText});
   return true;
 }
 

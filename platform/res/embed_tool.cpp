@@ -79,9 +79,9 @@ int main(int argc, char** argv) {
     return Fail(manifestPath.string() + ":" + std::to_string(manifest.error->line) + ": " +
                 manifest.error->message);
 
-  std::string code =
-      "// Generated from " + manifestPath.filename().string() + "; do not edit.\n"
-      "#include \"platform/res/embedded.h\"\n\nnamespace {\n\n";
+  std::string code = "// Generated from " + manifestPath.filename().string() +
+                     "; do not edit.\n"
+                     "#include \"platform/res/embedded.h\"\n\nnamespace {\n\n";
   std::string table;
   std::string deps = DepPath(argv[2]) + ":";
   for (std::size_t i = 0; i < manifest.entries.size(); ++i) {
@@ -99,10 +99,12 @@ int main(int argc, char** argv) {
              std::to_string(entry.id) + ", " + name + ", sizeof(" + name + ")},\n";
   }
   if (table.empty()) {
-    code += "}  // namespace\n\nstd::span<const res::EmbeddedResource> res::EmbeddedResources() {\n"
-            "  return {};\n}\n";
+    code +=
+        "}  // namespace\n\nstd::span<const res::EmbeddedResource> res::EmbeddedResources() {\n"
+        "  return {};\n}\n";
   } else {
-    code += "constexpr res::EmbeddedResource kTable[] = {\n" + table + "};\n\n}  // namespace\n\n"
+    code += "constexpr res::EmbeddedResource kTable[] = {\n" + table +
+            "};\n\n}  // namespace\n\n"
             "std::span<const res::EmbeddedResource> res::EmbeddedResources() { return kTable; }\n";
   }
   if (!WriteFile(argv[2], code)) return Fail(std::string("cannot write ") + argv[2]);

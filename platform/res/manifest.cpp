@@ -36,10 +36,14 @@ Manifest ParseManifest(std::string_view text) {
     const std::optional<ResourceKind> kind = KindOf(kindWord);
     const std::optional<WORD> id = IdOf(idWord);
     std::string problem;
-    if (!kind) problem = "unknown kind '" + std::string(kindWord) + "'";
-    else if (!id) problem = "id must be a number from 0 to 65535";
-    else if (path.empty()) problem = "missing path";
-    else if (!seen.insert({*kind, *id}).second) problem = "duplicate id " + std::string(idWord);
+    if (!kind)
+      problem = "unknown kind '" + std::string(kindWord) + "'";
+    else if (!id)
+      problem = "id must be a number from 0 to 65535";
+    else if (path.empty())
+      problem = "missing path";
+    else if (!seen.insert({*kind, *id}).second)
+      problem = "duplicate id " + std::string(idWord);
     if (!problem.empty()) {
       manifest.error = ManifestError{number, problem};
       return manifest;

@@ -7,9 +7,9 @@ namespace res {
 
 std::span<const std::uint8_t> FindResource(ResourceKind kind, WORD id) {
   const std::span<const EmbeddedResource> table = EmbeddedResources();
-  const auto found = std::find_if(table.begin(), table.end(), [kind, id](const EmbeddedResource& r) {
-    return r.kind == kind && r.id == id;
-  });
+  const auto found =
+      std::find_if(table.begin(), table.end(),
+                   [kind, id](const EmbeddedResource& r) { return r.kind == kind && r.id == id; });
   if (found == table.end()) return {};
   return {found->bytes, found->size};
 }

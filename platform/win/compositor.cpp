@@ -35,7 +35,8 @@ void Compositor::Compose(WindowManager& manager) {
   const RECT whole = {0, 0, screen_.width, screen_.height};
   for (HWND hwnd : manager.TopLevels()) {
     Window* window = manager.Find(hwnd);
-    if (window && window->visible) ComposeWindow(manager, hwnd, {window->rect.left, window->rect.top}, whole);
+    if (window && window->visible)
+      ComposeWindow(manager, hwnd, {window->rect.left, window->rect.top}, whole);
   }
 }
 
@@ -48,7 +49,8 @@ void Compositor::ComposeWindow(WindowManager& manager, HWND hwnd, POINT origin, 
   if (gdi::IsEmptyRect(visible)) return;
   gdi::Surface32 source = gdi::BitmapSurface(window->surface);
   if (source.pixels) {
-    int columns = std::min<int>(visible.right - visible.left, source.width - (visible.left - origin.x));
+    int columns =
+        std::min<int>(visible.right - visible.left, source.width - (visible.left - origin.x));
     for (int y = visible.top; y < visible.bottom && y - origin.y < source.height; ++y) {
       const gdi::Pixel* from = source.Row(y - origin.y) + (visible.left - origin.x);
       std::memcpy(screen_.Row(y) + visible.left, from, sizeof(gdi::Pixel) * std::max(columns, 0));

@@ -29,7 +29,8 @@ void ForgetDyingWindow(WindowManager& manager, HWND hwnd) {
   if (manager.active != hwnd) return;
   manager.active = nullptr;
   Window* owner = manager.Find(manager.Find(hwnd)->owner);
-  if (owner && owner->enabled && owner->visible && !owner->destroying) Activate(manager, owner->handle);
+  if (owner && owner->enabled && owner->visible && !owner->destroying)
+    Activate(manager, owner->handle);
 }
 
 }  // namespace win
@@ -54,7 +55,8 @@ HWND SetFocus(HWND hwnd) {
   if (hwnd && !manager.Find(hwnd)) return nullptr;
   if (previous == hwnd) return previous;
   manager.focus = hwnd;
-  if (manager.Find(previous)) SendMessageW(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+  if (manager.Find(previous))
+    SendMessageW(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
   if (hwnd && manager.focus == hwnd)
     SendMessageW(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
   return previous;

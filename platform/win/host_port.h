@@ -25,10 +25,10 @@ struct InputEvent {
     PenDown,
     PenMove,
     PenUp,
-    KeyDown,   // vk holds the virtual key
+    KeyDown,  // vk holds the virtual key
     KeyUp,
-    Close,     // the user asked the program to close (window button, end of script)
-    Quit,      // stop at once with exitCode (a malformed script line, say)
+    Close,  // the user asked the program to close (window button, end of script)
+    Quit,   // stop at once with exitCode (a malformed script line, say)
   };
   Kind kind;
   int x = 0;
@@ -40,7 +40,6 @@ struct InputEvent {
 // Installed into the platform context by main(): Context::Install<host::Host>.
 class Host : public platform::Service {
  public:
-
   // Milliseconds on the host's clock: real in a window, virtual headless.
   virtual DWORD TickCount() = 0;
 

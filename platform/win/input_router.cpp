@@ -21,7 +21,8 @@ HWND HitTest(WindowManager& manager, const std::vector<HWND>& siblings, POINT or
     Window* w = manager.Find(*it);
     if (!w || !w->visible) continue;
     RECT placed = w->rect;
-    placed.left += origin.x, placed.right += origin.x, placed.top += origin.y, placed.bottom += origin.y;
+    placed.left += origin.x, placed.right += origin.x, placed.top += origin.y,
+        placed.bottom += origin.y;
     if (!Contains(placed, p)) continue;
     HWND inner = HitTest(manager, w->children, {placed.left, placed.top}, p);
     return inner ? inner : w->handle;
@@ -34,14 +35,16 @@ std::optional<MSG> PenMessage(WindowManager& manager, const host::InputEvent& ev
   if (event.kind == Kind::PenDown) manager.penDown = true;
   if (event.kind == Kind::PenUp) manager.penDown = false;
   POINT p = {event.x, event.y};
-  HWND target = manager.capture ? manager.capture : HitTest(manager, manager.TopLevels(), {0, 0}, p);
+  HWND target =
+      manager.capture ? manager.capture : HitTest(manager, manager.TopLevels(), {0, 0}, p);
   if (!target || (!manager.capture && !manager.AcceptsInput(target))) return std::nullopt;
   POINT origin = manager.ClientOrigin(target);
   UINT message = event.kind == Kind::PenDown ? WM_LBUTTONDOWN
                  : event.kind == Kind::PenUp ? WM_LBUTTONUP
                                              : WM_MOUSEMOVE;
   WPARAM buttons = event.kind == Kind::PenUp ? 0 : MK_LBUTTON;
-  LPARAM position = MAKELPARAM(static_cast<WORD>(p.x - origin.x), static_cast<WORD>(p.y - origin.y));
+  LPARAM position =
+      MAKELPARAM(static_cast<WORD>(p.x - origin.x), static_cast<WORD>(p.y - origin.y));
   return MSG{target, message, buttons, position, 0, p};
 }
 
@@ -71,17 +74,11 @@ std::optional<MSG> ConvertInput(WindowManager& manager, const host::InputEvent& 
   switch (event.kind) {
     case Kind::PenDown:
     case Kind::PenMove:
-    case Kind::PenUp:
-      return PenMessage(manager, event);
+    case Kind::PenUp: return PenMessage(manager, event);
     case Kind::KeyDown:
-    case Kind::KeyUp:
-      return KeyMessage(manager, event);
-    case Kind::Close:
-      RequestClose(manager);
-      return std::nullopt;
-    case Kind::Quit:
-      PostQuitMessage(event.exitCode);
-      return std::nullopt;
+    case Kind::KeyUp: return KeyMessage(manager, event);
+    case Kind::Close: RequestClose(manager); return std::nullopt;
+    case Kind::Quit: PostQuitMessage(event.exitCode); return std::nullopt;
   }
   return std::nullopt;
 }

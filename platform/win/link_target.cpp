@@ -21,7 +21,8 @@ std::optional<std::string> ReadLink(const std::string& path, int& error) {
       error = errno;
       return std::nullopt;
     }
-    if (static_cast<size_t>(length) < buffer.size()) return std::string(buffer.data(), static_cast<size_t>(length));
+    if (static_cast<size_t>(length) < buffer.size())
+      return std::string(buffer.data(), static_cast<size_t>(length));
     buffer.resize(buffer.size() * 2);
   }
 }

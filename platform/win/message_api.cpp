@@ -18,7 +18,8 @@ DWORD Now(WindowManager& manager) {
 
 // Posted messages for windows destroyed since are dropped.
 std::optional<MSG> TakeFrom(WindowManager& manager, std::deque<MSG>& queue, bool remove) {
-  while (!queue.empty() && queue.front().hwnd && !manager.Find(queue.front().hwnd)) queue.pop_front();
+  while (!queue.empty() && queue.front().hwnd && !manager.Find(queue.front().hwnd))
+    queue.pop_front();
   if (queue.empty()) return std::nullopt;
   MSG msg = queue.front();
   if (remove) queue.pop_front();
@@ -48,7 +49,8 @@ std::optional<MSG> TakeReady(WindowManager& manager, bool remove) {
   DWORD now = Now(manager);
   auto timer = remove ? manager.timers.TakeDue(now) : manager.timers.PeekDue(now);
   if (timer)
-    return MSG{timer->hwnd, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->proc), now, {0, 0}};
+    return MSG{timer->hwnd, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->proc),
+               now,         {0, 0}};
   return std::nullopt;
 }
 
@@ -132,11 +134,8 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) { return WindowManager::Get().timers.Kill
 
 LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE:
-      return TRUE;
-    case WM_CLOSE:
-      DestroyWindow(hwnd);
-      return 0;
+    case WM_NCCREATE: return TRUE;
+    case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(hwnd, &paint);
@@ -150,7 +149,6 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &client, window->background);
       return 1;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }

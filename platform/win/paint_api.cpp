@@ -43,7 +43,8 @@ BOOL UpdateWindow(HWND hwnd) {
   WindowManager& manager = WindowManager::Get();
   Window* window = manager.Find(hwnd);
   if (!window) return FALSE;
-  if (!window->update.IsEmpty() && manager.IsShownOnScreen(hwnd)) SendMessageW(hwnd, WM_PAINT, 0, 0);
+  if (!window->update.IsEmpty() && manager.IsShownOnScreen(hwnd))
+    SendMessageW(hwnd, WM_PAINT, 0, 0);
   return TRUE;
 }
 
@@ -61,7 +62,8 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
   paint->hdc = gdi::CreateSurfaceDC(window->surface);
   if (!paint->hdc) return nullptr;
   gdi::SetSystemClip(paint->hdc, std::move(rects));
-  if (erase) paint->fErase = !SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0);
+  if (erase)
+    paint->fErase = !SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0);
   return paint->hdc;
 }
 

@@ -17,7 +17,9 @@ class SystemSaveCalls final : public SaveCalls {
   int Open(const char* path, int flags, mode_t mode) override { return ::open(path, flags, mode); }
   int Fchown(int fd, uid_t owner, gid_t group) override { return ::fchown(fd, owner, group); }
   int Fchmod(int fd, mode_t mode) override { return ::fchmod(fd, mode); }
-  ssize_t Write(int fd, const void* data, std::size_t size) override { return ::write(fd, data, size); }
+  ssize_t Write(int fd, const void* data, std::size_t size) override {
+    return ::write(fd, data, size);
+  }
   int Fsync(int fd) override { return ::fsync(fd); }
   int Close(int fd) override { return ::close(fd); }
   int Rename(const char* from, const char* to) override { return ::rename(from, to); }
@@ -37,4 +39,6 @@ SaveCalls& CurrentSaveCalls() {
   return installed.calls ? *installed.calls : installed.system;
 }
 
-void InstallSaveCalls(SaveCalls* calls) { platform::Context::Get().Use<InstalledSaveCalls>().calls = calls; }
+void InstallSaveCalls(SaveCalls* calls) {
+  platform::Context::Get().Use<InstalledSaveCalls>().calls = calls;
+}

@@ -46,8 +46,8 @@ std::optional<std::size_t> Run(CodeConverter& converter, std::span<const char> i
   std::array<char, 256> scratch;
   std::size_t produced = 0;
   for (;;) {
-    std::span<char> room = out ? std::span<char>(out + produced, capacity - produced)
-                               : std::span<char>(scratch);
+    std::span<char> room =
+        out ? std::span<char>(out + produced, capacity - produced) : std::span<char>(scratch);
     const std::size_t before = room.size();
     const CodeConverter::Step step = converter.Convert(input, room);
     produced += before - room.size();
@@ -111,8 +111,8 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR src, int srcBytes, LP
   const WideReplacement replacement(*charset == Charset::kUtf8 ? L'\uFFFD' : L'?');
   Substitution substitution;
   if (!(flags & MB_ERR_INVALID_CHARS)) substitution.replacement = replacement.View();
-  CodeConverter& converter =
-      ConverterFor(*charset == Charset::kUtf8 ? Conversion::kUtf8ToWide : Conversion::kKoreanToWide);
+  CodeConverter& converter = ConverterFor(*charset == Charset::kUtf8 ? Conversion::kUtf8ToWide
+                                                                     : Conversion::kKoreanToWide);
   char* out = dstChars > 0 ? reinterpret_cast<char*>(dst) : nullptr;
   return ResultCount(Run(converter, {src, *length}, out, dstChars * sizeof(wchar_t), substitution),
                      sizeof(wchar_t));
@@ -134,8 +134,8 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR src, int srcChars, L
   } else {
     substitution.replacement = DefaultCharOf(defaultChar);
   }
-  CodeConverter& converter =
-      ConverterFor(*charset == Charset::kUtf8 ? Conversion::kWideToUtf8 : Conversion::kWideToKorean);
+  CodeConverter& converter = ConverterFor(*charset == Charset::kUtf8 ? Conversion::kWideToUtf8
+                                                                     : Conversion::kWideToKorean);
   const std::span<const char> input(reinterpret_cast<const char*>(src), *length * sizeof(wchar_t));
   return ResultCount(Run(converter, input, dstBytes > 0 ? dst : nullptr,
                          static_cast<std::size_t>(dstBytes), substitution),

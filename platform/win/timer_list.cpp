@@ -25,7 +25,8 @@ UINT_PTR TimerList::Set(HWND hwnd, UINT_PTR id, UINT period, TIMERPROC proc, DWO
 }
 
 bool TimerList::Kill(HWND hwnd, UINT_PTR id) {
-  auto erased = std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+  auto erased =
+      std::erase_if(timers_, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
   return erased > 0;
 }
 

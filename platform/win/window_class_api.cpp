@@ -9,8 +9,8 @@ using win::WindowManager;
 ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   static_assert(sizeof(ATOM) == 2);
   if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
-  win::WindowClass added{wndClass->lpszClassName, wndClass->style, wndClass->lpfnWndProc,
-                         wndClass->hIcon, wndClass->hbrBackground, wndClass->hInstance};
+  win::WindowClass added{wndClass->lpszClassName, wndClass->style,         wndClass->lpfnWndProc,
+                         wndClass->hIcon,         wndClass->hbrBackground, wndClass->hInstance};
   WindowManager& manager = WindowManager::Get();
   if (!manager.AddClass(std::move(added))) return 0;
   return 0xC000;  // a nonzero atom; classes are looked up by name

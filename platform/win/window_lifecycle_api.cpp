@@ -10,9 +10,7 @@ using win::WindowManager;
 
 namespace {
 
-host::InstanceBroker* Broker() {
-  return platform::Context::Get().TryGet<host::InstanceBroker>();
-}
+host::InstanceBroker* Broker() { return platform::Context::Get().TryGet<host::InstanceBroker>(); }
 
 // The window record before any message: geometry, relations, class data.
 std::unique_ptr<Window> Describe(const win::WindowClass& windowClass, const CREATESTRUCTW& cs,
@@ -37,16 +35,25 @@ std::unique_ptr<Window> Describe(const win::WindowClass& windowClass, const CREA
 }  // namespace
 
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menuOrId,
-                     HINSTANCE instance, LPVOID param) {
+                     int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
+                     LPVOID param) {
   WindowManager& manager = WindowManager::Get();
   const win::WindowClass* windowClass = className ? manager.FindClass(className) : nullptr;
   if (!windowClass) return nullptr;
   if ((style & WS_CHILD) && !manager.Find(parent)) return nullptr;
   auto fromDefault = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
-  CREATESTRUCTW cs{param, instance, menuOrId, parent, fromDefault(height), fromDefault(width),
-                   fromDefault(y), fromDefault(x), static_cast<LONG>(style), windowName,
-                   className, exStyle};
+  CREATESTRUCTW cs{param,
+                   instance,
+                   menuOrId,
+                   parent,
+                   fromDefault(height),
+                   fromDefault(width),
+                   fromDefault(y),
+                   fromDefault(x),
+                   static_cast<LONG>(style),
+                   windowName,
+                   className,
+                   exStyle};
 
   Window& window = manager.Add(Describe(*windowClass, cs, manager));
   HWND hwnd = window.handle;

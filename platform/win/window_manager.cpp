@@ -39,7 +39,8 @@ bool WindowManager::AddClass(WindowClass windowClass) {
 }
 
 bool WindowManager::RemoveClass(std::wstring_view name) {
-  return std::erase_if(classes_, [&](const WindowClass& c) { return SameClassName(c.name, name); }) > 0;
+  return std::erase_if(classes_,
+                       [&](const WindowClass& c) { return SameClassName(c.name, name); }) > 0;
 }
 
 // Handles count up from 1 and are never reused, so a stale handle finds

@@ -40,10 +40,10 @@ class WindowManager : public platform::Service {
   const std::vector<HWND>& TopLevels() const { return topLevels_; }
   void BringToTop(const Window& window);
   Window* TopLevelOf(HWND hwnd);
-  bool IsShownOnScreen(HWND hwnd);         // visible and every ancestor visible
-  bool AcceptsInput(HWND hwnd);            // enabled and every ancestor enabled
-  POINT ClientOrigin(HWND hwnd);           // on the screen
-  HWND MainWindow();                       // the oldest unowned top-level window
+  bool IsShownOnScreen(HWND hwnd);  // visible and every ancestor visible
+  bool AcceptsInput(HWND hwnd);     // enabled and every ancestor enabled
+  POINT ClientOrigin(HWND hwnd);    // on the screen
+  HWND MainWindow();                // the oldest unowned top-level window
   std::vector<HWND> OwnedBy(HWND owner);
 
   // Remote windows: stand-ins for a window of another process, by class.

@@ -199,10 +199,10 @@ inline ATOM RegisterClass(const WNDCLASSW* wndClass) { return RegisterClassW(wnd
 
 // Windows.
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
-                     int y, int width, int height, HWND parent, HMENU menuOrId,
-                     HINSTANCE instance, LPVOID param);
-inline HWND CreateWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                           int x, int y, int width, int height, HWND parent, HMENU menuOrId,
+                     int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
+                     LPVOID param);
+inline HWND CreateWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                           int y, int width, int height, HWND parent, HMENU menuOrId,
                            HINSTANCE instance, LPVOID param) {
   return CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent,
                          menuOrId, instance, param);

@@ -30,17 +30,16 @@ void CalendarScreen::WriteRecords(const std::vector<ExpenseRecord>& records) {
   bytes += std::string("\x01\x00\x00\x00", 4);
   const auto count = static_cast<std::uint32_t>(records.size());
   for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((count >> shift) & 0xFF);
-  for (const ExpenseRecord& r : records)
-    bytes.append(reinterpret_cast<const char*>(&r), sizeof r);
+  for (const ExpenseRecord& r : records) bytes.append(reinterpret_cast<const char*>(&r), sizeof r);
   std::ofstream(Path("Roadtally.dat"), std::ios::binary) << bytes;
 }
 
 Outcome CalendarScreen::Start(const std::string& today, const std::string& script,
                               const std::string& data) {
   std::ofstream(Path("script.txt")) << script;
-  testing_support::ChildProcess child(
-      {ROADTALLY_PATH, "--headless", "--today", today, "--data", data.empty() ? Path("Roadtally.dat") : data, "--script",
-       Path("script.txt")});
+  testing_support::ChildProcess child({ROADTALLY_PATH, "--headless", "--today", today, "--data",
+                                       data.empty() ? Path("Roadtally.dat") : data, "--script",
+                                       Path("script.txt")});
   const auto result = child.Wait(std::chrono::seconds(30));
   return Outcome{result.exited ? result.exitStatus : -1, result.err};
 }
@@ -63,8 +62,6 @@ Outcome CalendarScreen::Drive(const std::string& today, const std::string& scrip
 res::Image CalendarScreen::Shot(const std::string& name) const {
   return res::ReadPngFile(Path(name)).value_or(res::Image{});
 }
-
-
 
 RECT Cell(int column, int row) {
   const LONG left = 24 + 39 * column, top = 65 + 23 * row;

@@ -9,8 +9,13 @@
 namespace {
 
 ExpenseRecord OnDay(int year, int month, int day, int item) {
-  return ExpenseRecord{static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-                       static_cast<std::int16_t>(day), static_cast<std::int16_t>(item), 100, 0, 0};
+  return ExpenseRecord{static_cast<std::int16_t>(year),
+                       static_cast<std::int16_t>(month),
+                       static_cast<std::int16_t>(day),
+                       static_cast<std::int16_t>(item),
+                       100,
+                       0,
+                       0};
 }
 
 struct Grid {
@@ -63,13 +68,16 @@ TEST(CalendarDates, DayOfWeekAgreesWithTheStandardLibraryOverThousandsOfYears) {
   for (int y = -1200; y <= 10000; ++y) {
     for (int m = 1; m <= 12; ++m) {
       for (int d = 1; d <= DaysInMonth(y, m); ++d) {
-        const year_month_day date{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
+        const year_month_day date{year{y}, month{static_cast<unsigned>(m)},
+                                  day{static_cast<unsigned>(d)}};
         ASSERT_TRUE(date.ok());
         const unsigned iso = weekday{sys_days{date}}.iso_encoding();
         ASSERT_EQ(static_cast<int>(iso), DayOfWeek(y, m, d)) << y << "-" << m << "-" << d;
       }
-      ASSERT_EQ(static_cast<unsigned>(DaysInMonth(y, m)),
-                static_cast<unsigned>(year_month_day_last{year{y}, month_day_last{month{static_cast<unsigned>(m)}}}.day()));
+      ASSERT_EQ(
+          static_cast<unsigned>(DaysInMonth(y, m)),
+          static_cast<unsigned>(
+              year_month_day_last{year{y}, month_day_last{month{static_cast<unsigned>(m)}}}.day()));
     }
   }
 }
@@ -107,13 +115,13 @@ TEST(MonthGrid, February2009FillsExactlyFourRows) {
 
 TEST(MonthGrid, MarkersForTheMonthsRecordsOnly) {
   CExpenseLedger ledger;
-  ledger.Append(OnDay(2005, 2, 8, 0));   // other month
+  ledger.Append(OnDay(2005, 2, 8, 0));  // other month
   ledger.Append(OnDay(2005, 3, 8, 0));
   ledger.Append(OnDay(2005, 3, 8, 5));
   ledger.Append(OnDay(2005, 3, 8, 0));
   ledger.Append(OnDay(2005, 3, 15, 0));
   ledger.Append(OnDay(2005, 3, 20, 21));
-  ledger.Append(OnDay(2005, 4, 9, 3));   // other month
+  ledger.Append(OnDay(2005, 4, 9, 3));  // other month
   ledger.SortByDate();
   const Grid grid = Build(2005, 3, ledger);
   // March 2005: day d sits at column (d + 1) % 7, row (d + 1) / 7.
@@ -131,7 +139,8 @@ TEST(MonthGrid, MarkersForTheMonthsRecordsOnly) {
 
 TEST(MonthGrid, DaysTheMonthDoesNotHaveMarkNothing) {
   CExpenseLedger ledger;
-  for (int day : {-32768, -1, 0, 29, 31, 32, 39, 40, 41, 32767}) ledger.Append(OnDay(2005, 2, day, 0));
+  for (int day : {-32768, -1, 0, 29, 31, 32, 39, 40, 41, 32767})
+    ledger.Append(OnDay(2005, 2, day, 0));
   ledger.SortByDate();
   const Grid grid = Build(2005, 2, ledger);
   for (const DayCell& cell : grid.cells) EXPECT_FALSE(cell.bFuel || cell.bOther);

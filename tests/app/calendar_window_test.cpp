@@ -24,7 +24,8 @@ class CalendarWindow : public ::testing::Test {
 
   bool Framed(const res::Image& image, int column, int row) {
     const RECT cell = Cell(column, row);
-    return At(image, cell.left, cell.top) == kFrame && At(image, cell.left + 1, cell.top + 1) == kFrame &&
+    return At(image, cell.left, cell.top) == kFrame &&
+           At(image, cell.left + 1, cell.top + 1) == kFrame &&
            At(image, cell.right - 2, cell.bottom - 2) == kFrame;
   }
 
@@ -46,7 +47,8 @@ TEST_F(CalendarWindow, TodayIsFramedAndTheMonthLaidOutSundayFirst) {
 
 TEST_F(CalendarWindow, ArrowButtonsStepAcrossTheYear) {
   screen.WriteRecords({});
-  const Outcome run = Drive("2005-01-15", "tap 27 21\nshot december.png\ntap 294 21\nshot january.png\n");
+  const Outcome run =
+      Drive("2005-01-15", "tap 27 21\nshot december.png\ntap 294 21\nshot january.png\n");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   // December 2004 begins on a Wednesday, January 2005 on a Saturday.
   const res::Image december = screen.Shot("december.png"), january = screen.Shot("january.png");
@@ -62,8 +64,8 @@ TEST_F(CalendarWindow, TapsChooseDaysOnlyInsideTheGrid) {
   screen.WriteRecords({});
   // February 2009 begins on a Sunday, so (24, 65) is day 1.
   const Outcome run = Drive("2009-02-18",
-                        "shot before.png\ntap 296 100\ntap 100 202\nshot outside.png\n"
-                        "tap 24 65\nshot first.png\n");
+                            "shot before.png\ntap 296 100\ntap 100 202\nshot outside.png\n"
+                            "tap 24 65\nshot first.png\n");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   const res::Image before = screen.Shot("before.png"), outside = screen.Shot("outside.png"),
                    first = screen.Shot("first.png");
@@ -93,14 +95,18 @@ TEST_F(CalendarWindow, NoCellIsFramedWhenTheMonthLacksTheDay) {
 
 TEST_F(CalendarWindow, SundayWithBothKindsOfRecordShowsBothMarkers) {
   // 2 January 2005, a Sunday: column 0, row 1.
-  screen.WriteRecords({Record(2005, 1, 2, 0, 5000), Record(2005, 1, 2, 5, 3000),
-                       Record(2005, 2, 2, 5, 100)});
+  screen.WriteRecords(
+      {Record(2005, 1, 2, 0, 5000), Record(2005, 1, 2, 5, 3000), Record(2005, 2, 2, 5, 100)});
   const Outcome run = Drive("2005-01-20", "shot markers.png\n");
   ASSERT_EQ(run.exitStatus, 0) << run.err;
   const res::Image shot = screen.Shot("markers.png");
   const RECT cell = Cell(0, 1);
-  EXPECT_GT(CountNear(shot, {cell.left + 2, cell.top + 2, cell.left + 14, cell.top + 16}, RGB(51, 213, 43), 0), 10);
-  EXPECT_GT(CountNear(shot, {cell.right - 14, cell.top + 2, cell.right - 2, cell.top + 16}, RGB(233, 162, 126), 0), 10);
+  EXPECT_GT(CountNear(shot, {cell.left + 2, cell.top + 2, cell.left + 14, cell.top + 16},
+                      RGB(51, 213, 43), 0),
+            10);
+  EXPECT_GT(CountNear(shot, {cell.right - 14, cell.top + 2, cell.right - 2, cell.top + 16},
+                      RGB(233, 162, 126), 0),
+            10);
   EXPECT_GT(CountNear(shot, cell, RGB(255, 0, 0), 60), 5);  // the red number
   // A day with no record of January has no marker.
   EXPECT_EQ(CountNear(shot, Cell(1, 1), RGB(51, 213, 43), 0), 0);
@@ -109,10 +115,11 @@ TEST_F(CalendarWindow, SundayWithBothKindsOfRecordShowsBothMarkers) {
 
 TEST_F(CalendarWindow, TheCloseKeyActsOnItsRelease) {
   screen.WriteRecords({});
-  const Outcome run = Drive("2005-01-20", "keydown DEVICE\nshot held.png\nkeyup DEVICE\nshot after.png\n");
+  const Outcome run =
+      Drive("2005-01-20", "keydown DEVICE\nshot held.png\nkeyup DEVICE\nshot after.png\n");
   EXPECT_EQ(run.exitStatus, 0) << run.err;
-  EXPECT_EQ(screen.Shot("held.png").width, 320);   // still running after the key-down
-  EXPECT_EQ(screen.Shot("after.png").width, 0);    // ended by the key-up
+  EXPECT_EQ(screen.Shot("held.png").width, 320);  // still running after the key-down
+  EXPECT_EQ(screen.Shot("after.png").width, 0);   // ended by the key-up
   EXPECT_NE(run.err.find("script:3:"), std::string::npos) << run.err;  // ended at the key-up
 }
 
@@ -147,8 +154,9 @@ bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
 TEST(SecondStart, EndsAtOnceAndLeavesTheFirstWindowRunning) {
   CalendarScreen screen;
   screen.WriteRecords({});
-  const std::vector<std::string> command = {ROADTALLY_PATH, "--headless", "--today", "2005-01-20",
-                                            "--data", screen.Path("Roadtally.dat"), "--script", "-"};
+  const std::vector<std::string> command = {
+      ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data", screen.Path("Roadtally.dat"),
+      "--script",     "-"};
   testing_support::ChildProcess first(command);
   first.WriteInput("shot " + screen.Path("first-up.png") + "\n");
   ASSERT_TRUE(AppearsWithin(screen.Path("first-up.png"), std::chrono::seconds(20)));

@@ -38,13 +38,15 @@ bool AppearsWithin(const std::string& path, std::chrono::seconds limit) {
 TEST(DataFile, OneWriterWhileTheProgramRuns) {
   CalendarScreen screen;
   const std::string data = screen.Path("Roadtally.dat");
-  ChildProcess program({ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data", data, "--script", "-"});
+  ChildProcess program(
+      {ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data", data, "--script", "-"});
   program.WriteInput("shot " + screen.Path("running.png") + "\n");
   ASSERT_TRUE(AppearsWithin(screen.Path("running.png"), 30s));
 
   const ChildProcess::Result refused = AddWithTool(data);
   EXPECT_EQ(1, refused.exitStatus);
-  EXPECT_NE(std::string::npos, refused.err.find("roadtally is running on this file")) << refused.err;
+  EXPECT_NE(std::string::npos, refused.err.find("roadtally is running on this file"))
+      << refused.err;
   EXPECT_FALSE(fs::exists(data));
 
   const Outcome second = screen.Start("2005-01-20", "tap 1 1\n");
@@ -69,13 +71,15 @@ std::string KeptName(std::time_t at) {
 TEST(DataFile, RefusedFileIsKeptAsideBeforeTheFirstSave) {
   Bytes newer = ledger_test::Header(0);
   newer[16] = 2;
-  const Bytes notOurs = {'N', 'O', 'T', ' ', 'O', 'U', 'R', 'S', 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  const Bytes notOurs = {'N', 'O', 'T', ' ', 'O', 'U', 'R', 'S', 0,  1,  2,  3, 4,
+                         5,   6,   7,   8,   9,   10,  11,  12,  13, 14, 15, 16};
   for (const Bytes& refused : {newer, notOurs}) {
     CalendarScreen screen;
     ledger_test::WriteBytes(screen.Path("Roadtally.dat"), refused);
     // Earlier kept files under every name the save could pick in the next minute.
     const std::time_t now = std::time(nullptr);
-    for (std::time_t t = now - 2; t < now + 60; ++t) ledger_test::WriteBytes(screen.Path(KeptName(t)), {9});
+    for (std::time_t t = now - 2; t < now + 60; ++t)
+      ledger_test::WriteBytes(screen.Path(KeptName(t)), {9});
 
     const Outcome run = screen.Start("2005-01-20", kEnterCostSeven);
     ASSERT_EQ(0, run.exitStatus) << run.err;
@@ -85,7 +89,8 @@ TEST(DataFile, RefusedFileIsKeptAsideBeforeTheFirstSave) {
     ledger_test::PutRecord(expected, 2005, 1, 20, 0, 700, 0, 0);
     EXPECT_EQ(expected, ledger_test::ReadBytes(screen.Path("Roadtally.dat")));
     int kept = 0;
-    for (const auto& entry : fs::directory_iterator(fs::path(screen.Path("Roadtally.dat")).parent_path())) {
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(screen.Path("Roadtally.dat")).parent_path())) {
       const std::string name = entry.path().filename().string();
       if (name.rfind("Roadtally.dat.damaged-", 0) != 0) continue;
       const Bytes bytes = ledger_test::ReadBytes(entry.path());
@@ -94,7 +99,8 @@ TEST(DataFile, RefusedFileIsKeptAsideBeforeTheFirstSave) {
       ++kept;
     }
     EXPECT_EQ(1, kept);
-    for (std::time_t t = now - 2; t < now + 60; ++t) EXPECT_EQ(Bytes{9}, ledger_test::ReadBytes(screen.Path(KeptName(t))));
+    for (std::time_t t = now - 2; t < now + 60; ++t)
+      EXPECT_EQ(Bytes{9}, ledger_test::ReadBytes(screen.Path(KeptName(t))));
   }
 }
 

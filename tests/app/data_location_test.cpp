@@ -17,10 +17,13 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using testing_support::ChildProcess;
 
-std::string Tap(int x, int y) { return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string Tap(int x, int y) {
+  return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
 
 // A refuelling of 5 on the day: the entry dialog, its cost row, keypad 5, OK, confirm.
-const std::string kAddEntry = Tap(20, 214) + Tap(200, 143) + Tap(275, 140) + Tap(44, 222) + Tap(43, 222);
+const std::string kAddEntry =
+    Tap(20, 214) + Tap(200, 143) + Tap(275, 140) + Tap(44, 222) + Tap(43, 222);
 
 class DataLocation : public ::testing::Test {
  protected:
@@ -68,7 +71,8 @@ class DataLocation : public ::testing::Test {
     ASSERT_EQ(fs::file_size(Beside()), 24u + 20u);
   }
 
-  static std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+  static std::vector<std::string> Concat(std::vector<std::string> a,
+                                         const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
   }
@@ -104,7 +108,8 @@ TEST_F(DataLocation, AFileBesideTheProgramIsKeptUsing) {
 TEST_F(DataLocation, DataOptionWinsOverBoth) {
   MakeFileBeside();
   const fs::path chosen = dir_ / "car.dat", xdg = dir_ / "xdg";
-  ExpectWhereAgreesWithTheSave({"--data", chosen.string()}, {"XDG_DATA_HOME=" + xdg.string()}, chosen);
+  ExpectWhereAgreesWithTheSave({"--data", chosen.string()}, {"XDG_DATA_HOME=" + xdg.string()},
+                               chosen);
   EXPECT_FALSE(fs::exists(xdg));
   EXPECT_EQ(fs::file_size(Beside()), 24u + 20u);
 }

@@ -18,7 +18,9 @@ namespace {
 
 using ledger_test::Bytes;
 
-std::string Tap(int x, int y) { return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string Tap(int x, int y) {
+  return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
 
 // The calendar's "지출입력"; the entry dialog's rows and buttons.
 const std::string kEntry = Tap(20, 214);
@@ -42,10 +44,11 @@ std::string Keypad(const std::string& keys) {
   return taps + Tap(44, 222);
 }
 
-
 class EntryDialog : public ::testing::Test {
  protected:
-  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), ledger_test::FileOf(records)); }
+  void Write(const std::vector<ExpenseRecord>& records) {
+    ledger_test::WriteBytes(Data(), ledger_test::FileOf(records));
+  }
   Bytes Saved() const { return ledger_test::ReadBytes(Data()); }
   std::filesystem::path Data() const { return screen.Path("Roadtally.dat"); }
   Outcome Drive(const std::string& today, const std::string& script) {
@@ -66,7 +69,8 @@ TEST_F(EntryDialog, ANewEntryIsStoredInDateOrderAndMarked) {
   const Outcome run = Drive("2005-01-20", kEntry + kCostRow + Keypad("12.5") + kDistanceRow +
                                               Keypad("3") + kConfirm + "shot after.png\n");
   ASSERT_EQ(0, run.exitStatus) << run.err;
-  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 1250, 0, 3000), late}), Saved());
+  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 1250, 0, 3000), late}),
+            Saved());
   const res::Image after = screen.Shot("after.png");
   ASSERT_EQ(320, after.width);
   // 20 January 2005 lies in column 4, row 3; its refuelling dot is green.
@@ -79,8 +83,8 @@ TEST_F(EntryDialog, ANewEntryIsStoredInDateOrderAndMarked) {
 TEST_F(EntryDialog, TheItemIsPickedFromTheDropDown) {
   Write({});
   // The list opens over row 0 at (108, 52) with rows of 28: the third row is item 2.
-  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" + kCostRow +
-                                              Keypad("7") + kConfirm);
+  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" +
+                                              kCostRow + Keypad("7") + kConfirm);
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 1, 20, 2, 700)}), Saved());
 }
@@ -90,9 +94,10 @@ TEST_F(EntryDialog, TheItemIsPickedFromTheDropDown) {
 TEST_F(EntryDialog, TheListOpensOnTheItemAndACancelledKeypadChangesNothing) {
   Write({});
   const std::string cancelledNine = kCostRow + Tap(193 + 24, 176) + Tap(281, 222);
-  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" + kItemRow +
-                                              "shot list.png\n" + Tap(20, 130) + cancelledNine +
-                                              kDistanceRow + Keypad("5") + kConfirm);
+  const Outcome run =
+      Drive("2005-01-20", kEntry + kItemRow + Tap(150, 122) + "wait 300\n" + kItemRow +
+                              "shot list.png\n" + Tap(20, 130) + cancelledNine + kDistanceRow +
+                              Keypad("5") + kConfirm);
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 1, 20, 2, 0, 0, 5000)}), Saved());
   const res::Image list = screen.Shot("list.png");
@@ -120,8 +125,9 @@ TEST_F(EntryDialog, RefusedEntriesWriteNothing) {
   const RECT secondLine{26 + 80, 41 + 65, 26 + 250, 41 + 82};
   for (const Case& c : cases) {
     Write({early});
-    const Outcome run = Drive("2005-01-20", kEntry + c.typing + kConfirm + "shot message.png\n" +
-                                                kMessageOk + "shot open.png\n" + kCancel + "shot back.png\n");
+    const Outcome run =
+        Drive("2005-01-20", kEntry + c.typing + kConfirm + "shot message.png\n" + kMessageOk +
+                                "shot open.png\n" + kCancel + "shot back.png\n");
     ASSERT_EQ(0, run.exitStatus) << run.err;
     EXPECT_EQ(ledger_test::FileOf({early}), Saved()) << c.what;
     const res::Image message = screen.Shot("message.png"), open = screen.Shot("open.png"),
@@ -135,8 +141,8 @@ TEST_F(EntryDialog, RefusedEntriesWriteNothing) {
 
 TEST_F(EntryDialog, CancelWithTheDropDownOpenOnlyClosesIt) {
   Write({});
-  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + kCancel + "shot closed.png\n" + kCancel +
-                                              "shot back.png\n");
+  const Outcome run = Drive("2005-01-20", kEntry + kItemRow + kCancel + "shot closed.png\n" +
+                                              kCancel + "shot back.png\n");
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_FALSE(CalendarShown(screen.Shot("closed.png")));
   EXPECT_TRUE(CalendarShown(screen.Shot("back.png")));
@@ -146,7 +152,8 @@ TEST_F(EntryDialog, CancelWithTheDropDownOpenOnlyClosesIt) {
 // From 31 January the next month has no 31st: the entry is for its last day.
 TEST_F(EntryDialog, ADayTheMonthLacksBecomesItsLastDay) {
   Write({});
-  const Outcome run = Drive("2005-01-31", Tap(294, 21) + kEntry + kCostRow + Keypad("7") + kConfirm);
+  const Outcome run =
+      Drive("2005-01-31", Tap(294, 21) + kEntry + kCostRow + Keypad("7") + kConfirm);
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_EQ(ledger_test::FileOf({ledger_test::Record(2005, 2, 28, 0, 700)}), Saved());
 }
@@ -158,8 +165,8 @@ TEST_F(EntryDialog, AFailedSaveCanBeRetried) {
   const std::filesystem::path dir = screen.Path("frozen"), data = dir / "Roadtally.dat";
   std::filesystem::create_directory(dir);
   ledger_test::WriteBytes(data, ledger_test::FileOf({early}));
-  testing_support::ChildProcess child({ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data",
-                                       data.string(), "--script", "-"});
+  testing_support::ChildProcess child({ROADTALLY_PATH, "--headless", "--today", "2005-01-20",
+                                       "--data", data.string(), "--script", "-"});
   const std::string refused = screen.Path("refused.png");
   {
     ledger_test::FrozenDir frozen(dir);
@@ -174,7 +181,8 @@ TEST_F(EntryDialog, AFailedSaveCanBeRetried) {
   child.WriteInput(kMessageOk + kConfirm);
   const auto result = child.Wait(std::chrono::seconds(30));
   ASSERT_EQ(0, result.exitStatus) << result.err;
-  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 700)}), ledger_test::ReadBytes(data));
+  EXPECT_EQ(ledger_test::FileOf({early, ledger_test::Record(2005, 1, 20, 0, 700)}),
+            ledger_test::ReadBytes(data));
   // A message box over the dialog, not the calendar.
   EXPECT_FALSE(CalendarShown(screen.Shot("refused.png")));
 }

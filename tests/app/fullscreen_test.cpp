@@ -24,8 +24,15 @@ constexpr int kScale = 4, kLeft = 0, kTop = 32;
 // A tap at screen pixel (x, y), the middle of its scaled square; then a
 // pause for the program (a button's pressed look, a dialog opening).
 std::vector<std::string> TapDisplayAt(int screenX, int screenY) {
-  return {"mousemove", std::to_string(kLeft + screenX * kScale + kScale / 2),
-          std::to_string(kTop + screenY * kScale + kScale / 2), "sleep", "0.3", "click", "1", "sleep", "1"};
+  return {"mousemove",
+          std::to_string(kLeft + screenX * kScale + kScale / 2),
+          std::to_string(kTop + screenY * kScale + kScale / 2),
+          "sleep",
+          "0.3",
+          "click",
+          "1",
+          "sleep",
+          "1"};
 }
 
 // The centre of day cell (column, row): cells are 39 x 23 from (24, 65).
@@ -41,8 +48,9 @@ TEST(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
   ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
   const fs::path dir = pattern, data = dir / "car.dat";
   // SDL's X11 libraries keep memory until exit; the headless runs check ours.
-  ChildProcess program({ROADTALLY_PATH, "--fullscreen", "--today", "2005-01-20", "--data", data.string()},
-                       {display->Environment(), "ASAN_OPTIONS=detect_leaks=0", "XDG_RUNTIME_DIR=" + dir.string()});
+  ChildProcess program(
+      {ROADTALLY_PATH, "--fullscreen", "--today", "2005-01-20", "--data", data.string()},
+      {display->Environment(), "ASAN_OPTIONS=detect_leaks=0", "XDG_RUNTIME_DIR=" + dir.string()});
 
   std::optional<std::string> window =
       display->Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
@@ -68,7 +76,8 @@ TEST(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
   const ChildProcess::Result result = program.Wait(30s);
   EXPECT_TRUE(result.exited);
   EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(ledger_test::ReadBytes(data), ledger_test::FileOf({ledger_test::Record(2005, 1, 10, 0, 500)}));
+  EXPECT_EQ(ledger_test::ReadBytes(data),
+            ledger_test::FileOf({ledger_test::Record(2005, 1, 10, 0, 500)}));
   fs::remove_all(dir);
 }
 

@@ -16,7 +16,9 @@ namespace {
 
 using ledger_test::Record;
 
-std::string Tap(int x, int y) { return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string Tap(int x, int y) {
+  return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
 
 const std::string kOpenList = Tap(120, 222);
 const std::string kDetails = Tap(43, 222), kDelete = Tap(120, 222), kClose = Tap(274, 222);
@@ -25,11 +27,12 @@ const std::string kMessageOk = Tap(26 + 77, 41 + 124), kMessageCancel = Tap(26 +
 // Row r of the list's page, and the pause of its selection notice.
 std::string Row(int r) { return Tap(100, 81 + 28 * r) + "wait 300\n"; }
 
-
 class MonthList : public ::testing::Test {
  protected:
   std::filesystem::path Data() const { return screen.Path("Roadtally.dat"); }
-  void Write(const std::vector<ExpenseRecord>& records) { ledger_test::WriteBytes(Data(), ledger_test::FileOf(records)); }
+  void Write(const std::vector<ExpenseRecord>& records) {
+    ledger_test::WriteBytes(Data(), ledger_test::FileOf(records));
+  }
   void ExpectFile(const std::vector<ExpenseRecord>& records, const char* what) {
     EXPECT_EQ(ledger_test::FileOf(records), ledger_test::ReadBytes(Data())) << what;
   }
@@ -50,17 +53,22 @@ TEST_F(MonthList, DeleteFlows) {
     std::vector<ExpenseRecord> left;
   };
   const Case cases[] = {
-      {"the first row is highlighted at the start", kDelete + kMessageOk, {december, b, c, february}},
+      {"the first row is highlighted at the start",
+       kDelete + kMessageOk,
+       {december, b, c, february}},
       {"cancel in the confirmation", kDelete + kMessageCancel, {december, a, b, c, february}},
       {"Escape in the confirmation", kDelete + "key ESCAPE\n", {december, a, b, c, february}},
-      {"the last row, then the new last row", Row(2) + kDelete + kMessageOk + kDelete + kMessageOk,
+      {"the last row, then the new last row",
+       Row(2) + kDelete + kMessageOk + kDelete + kMessageOk,
        {december, a, february}},
-      {"a tap below the last row clears the highlight", Row(3) + kDelete + "key F1\n" + kDetails + "key F1\n",
+      {"a tap below the last row clears the highlight",
+       Row(3) + kDelete + "key F1\n" + kDetails + "key F1\n",
        {december, a, b, c, february}},
       {"paging back to December", kPrevMonth + kDelete + kMessageOk, {a, b, c, february}},
       {"paging on to February", kNextMonth + kDelete + kMessageOk, {december, a, b, c}},
-      {"every row of the month", kDelete + kMessageOk + kDelete + kMessageOk + kDelete + kMessageOk + kDelete +
-       "key F1\n", {december, february}},
+      {"every row of the month",
+       kDelete + kMessageOk + kDelete + kMessageOk + kDelete + kMessageOk + kDelete + "key F1\n",
+       {december, february}},
   };
   for (const Case& flow : cases) {
     Write({december, a, b, c, february});
@@ -74,14 +82,15 @@ TEST_F(MonthList, DeleteFlows) {
 // follows takes the edited record.
 TEST_F(MonthList, AnEditKeepsItsPlaceAndItsHighlight) {
   Write({a, b, c});
-  const std::string clearAndTypeSeven = Tap(200, 143) + "down 123 222\nwait 1000\nup 123 222\n" +
-                                        Tap(101, 176) + Tap(44, 222);
-  const Outcome edit = screen.Drive("2005-01-20", kOpenList + Row(1) + kDetails + clearAndTypeSeven +
-                                                      Tap(43, 222) + kClose);
+  const std::string clearAndTypeSeven =
+      Tap(200, 143) + "down 123 222\nwait 1000\nup 123 222\n" + Tap(101, 176) + Tap(44, 222);
+  const Outcome edit = screen.Drive(
+      "2005-01-20", kOpenList + Row(1) + kDetails + clearAndTypeSeven + Tap(43, 222) + kClose);
   ASSERT_EQ(0, edit.exitStatus) << edit.err;
   ExpectFile({a, Record(2005, 1, 15, 0, 700, 1000, 12350), c}, "after the edit");
-  const Outcome again = screen.Drive("2005-01-20", kOpenList + Row(1) + kDetails + clearAndTypeSeven +
-                                                       Tap(43, 222) + kDelete + kMessageOk + kClose);
+  const Outcome again =
+      screen.Drive("2005-01-20", kOpenList + Row(1) + kDetails + clearAndTypeSeven + Tap(43, 222) +
+                                     kDelete + kMessageOk + kClose);
   ASSERT_EQ(0, again.exitStatus) << again.err;
   ExpectFile({a, c}, "edited, then deleted");
 }
@@ -89,8 +98,9 @@ TEST_F(MonthList, AnEditKeepsItsPlaceAndItsHighlight) {
 // The calendar follows the list's changes and keeps its own month.
 TEST_F(MonthList, TheCalendarFollowsAndKeepsItsMonth) {
   Write({c});
-  const Outcome run = screen.Drive("2005-01-20", "shot before.png\n" + kOpenList + kDelete + kMessageOk +
-                                                     kPrevMonth + kClose + "shot after.png\n");
+  const Outcome run =
+      screen.Drive("2005-01-20", "shot before.png\n" + kOpenList + kDelete + kMessageOk +
+                                     kPrevMonth + kClose + "shot after.png\n");
   ASSERT_EQ(0, run.exitStatus) << run.err;
   ExpectFile({}, "the month's only record deleted");
   const res::Image before = screen.Shot("before.png"), after = screen.Shot("after.png");
@@ -110,7 +120,8 @@ TEST_F(MonthList, TheCalendarFollowsAndKeepsItsMonth) {
 TEST_F(MonthList, TheArrowsStopAtTheCalendarsLastYear) {
   const ExpenseRecord first = Record(1, 1, 1), last = Record(9999, 12, 31);
   Write({first, last});
-  const Outcome run = screen.Drive("9999-12-15", kOpenList + kNextMonth + kDelete + kMessageOk + kClose);
+  const Outcome run =
+      screen.Drive("9999-12-15", kOpenList + kNextMonth + kDelete + kMessageOk + kClose);
   ASSERT_EQ(0, run.exitStatus) << run.err;
   ExpectFile({first}, "December 9999 stays listed");
 }
@@ -123,15 +134,16 @@ TEST_F(MonthList, ADeleteThatCannotBeSavedIsUndone) {
   ledger_test::WriteBytes(data, ledger_test::FileOf({a, c}));
   ledger_test::FrozenDir frozen(dir);
   if (!frozen.frozen()) GTEST_SKIP() << "this file system cannot make a directory immutable";
-  const std::string script = kOpenList + kDelete + kMessageOk + "shot message.png\n" + kMessageOk + kClose +
-                             "shot after.png\n";
+  const std::string script = kOpenList + kDelete + kMessageOk + "shot message.png\n" + kMessageOk +
+                             kClose + "shot after.png\n";
   const Outcome run = screen.Drive("2005-01-20", script, data.string());
   ASSERT_EQ(0, run.exitStatus) << run.err;
   EXPECT_EQ(ledger_test::FileOf({a, c}), ledger_test::ReadBytes(data));
   const res::Image after = screen.Shot("after.png");
   ASSERT_EQ(320, after.width);
   const RECT day7 = Cell(5, 1);
-  EXPECT_GT(CountNear(after, RECT{day7.right - 16, day7.top, day7.right, day7.top + 16}, RGB(233, 162, 126), 60),
+  EXPECT_GT(CountNear(after, RECT{day7.right - 16, day7.top, day7.right, day7.top + 16},
+                      RGB(233, 162, 126), 60),
             10);
 }
 

@@ -78,7 +78,7 @@ TEST_F(ButtonPanelTest, PenUpSendsTheCommandOnlyOnThePressedButtonAndKeyMovesRep
   EXPECT_EQ(CWnd::GetCapture(), nullptr);
   EXPECT_EQ(panel.GetFocusIndex(), -1);
   EXPECT_EQ(panel.OnPenDown(60, 10), 1);
-  panel.OnPenUp(99, 29);  // still inside: right and bottom are exclusive
+  panel.OnPenUp(99, 29);                    // still inside: right and bottom are exclusive
   EXPECT_EQ(panel.OnPenDown(115, 15), -1);  // disabled
   panel.OnPenUp(115, 15);
   panel.SetFocusId(21);

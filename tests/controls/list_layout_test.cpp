@@ -12,11 +12,15 @@ TEST(ListLayout, PenPointsFallOnRowsArrowsTrackOrNothing) {
     POINT point;
     ListArea area;
   } cases[] = {
-      {{0, 0}, ListArea::kRows},         {{171, 139}, ListArea::kRows},
-      {{172, 0}, ListArea::kTopArrow},   {{199, 27}, ListArea::kTopArrow},
-      {{180, 28}, ListArea::kTrack},     {{180, 111}, ListArea::kTrack},
+      {{0, 0}, ListArea::kRows},
+      {{171, 139}, ListArea::kRows},
+      {{172, 0}, ListArea::kTopArrow},
+      {{199, 27}, ListArea::kTopArrow},
+      {{180, 28}, ListArea::kTrack},
+      {{180, 111}, ListArea::kTrack},
       {{172, 112}, ListArea::kBottomArrow},
-      {{200, 10}, ListArea::kOutside},   {{-1, 10}, ListArea::kOutside},
+      {{200, 10}, ListArea::kOutside},
+      {{-1, 10}, ListArea::kOutside},
       {{10, 140}, ListArea::kOutside},
   };
   for (const auto& c : cases)

@@ -44,11 +44,10 @@ TEST(ListPaging, SelectionIsLimitedToTheLastRowAndScrolledJustIntoView) {
   const struct {
     int top, sel, wantTop;
   } cases[] = {
-      {0, 21, 17},   // far below: the bottom row of the last page
-      {17, 0, 0},    // far above: the top row
-      {10, 14, 10},  // the bottom row already
-      {10, 15, 11},
-      {10, -1, 0},   // none selected
+      {0, 21, 17},                // far below: the bottom row of the last page
+      {17, 0, 0},                 // far above: the top row
+      {10, 14, 10},               // the bottom row already
+      {10, 15, 11}, {10, -1, 0},  // none selected
   };
   for (const auto& c : cases) {
     int top = c.top;

@@ -32,8 +32,8 @@ std::string Env(const char* name) {
 
 std::wstring Wide(const std::string& utf8) {
   std::wstring wide(utf8.size() + 1, L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(),
-                                         static_cast<int>(wide.size()));
+  const int length =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
   wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
   return wide;
 }
@@ -103,9 +103,9 @@ class CHarnessWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CHarnessWnd, CWnd)
-ON_WM_CREATE()
-ON_WM_PAINT()
-ON_MESSAGE(kOpenMessage, OnOpen)
+  ON_WM_CREATE()
+  ON_WM_PAINT()
+  ON_MESSAGE(kOpenMessage, OnOpen)
 END_MESSAGE_MAP()
 
 class CHarnessApp : public CWinApp {

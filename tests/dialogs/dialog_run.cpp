@@ -30,9 +30,9 @@ Ended DialogRun::Keypad(const std::string& value, const std::string& script) {
 }
 
 Ended DialogRun::Message(unsigned style, const std::string& text, const std::string& script) {
-  return Run({"HARNESS_DIALOG=message", "HARNESS_STYLE=" + std::to_string(style),
-              "HARNESS_TEXT=" + text},
-             script);
+  return Run(
+      {"HARNESS_DIALOG=message", "HARNESS_STYLE=" + std::to_string(style), "HARNESS_TEXT=" + text},
+      script);
 }
 
 Ended DialogRun::Entry(int index, const std::string& script) {
@@ -42,9 +42,10 @@ Ended DialogRun::Entry(int index, const std::string& script) {
 // Shots are written into the run's directory: `shot a.png` lands there.
 Ended DialogRun::Run(const std::vector<std::string>& environment, const std::string& script) {
   std::ofstream(Path("script.txt")) << script;
-  testing_support::ChildProcess child({HARNESS_PATH, "--headless", "--today", "2005-01-20", "--data",
-                                       Path("Roadtally.dat"), "--script", Path("script.txt")},
-                                      environment);
+  testing_support::ChildProcess child(
+      {HARNESS_PATH, "--headless", "--today", "2005-01-20", "--data", Path("Roadtally.dat"),
+       "--script", Path("script.txt")},
+      environment);
   const auto outcome = child.Wait(std::chrono::seconds(30));
   Ended ended;
   std::istringstream out(outcome.out);
@@ -62,7 +63,5 @@ Ended DialogRun::Run(const std::vector<std::string>& environment, const std::str
 res::Image DialogRun::Shot(const std::string& name) const {
   return res::ReadPngFile(Path(name)).value_or(res::Image{});
 }
-
-
 
 }  // namespace dialog_test

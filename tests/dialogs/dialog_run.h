@@ -14,7 +14,7 @@ namespace dialog_test {
 struct Ended {
   bool ended = false;  // the dialog ended within the script
   int result = 0;
-  std::string value;   // the keypad's text
+  std::string value;  // the keypad's text
 };
 
 class DialogRun {

@@ -12,7 +12,9 @@ using dialog_test::CountNear;
 using dialog_test::DialogRun;
 
 // Key centres on the screen.
-std::string Tap(int x, int y) { return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string Tap(int x, int y) {
+  return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
 std::string Digit(int d) {
   const int index = d == 0 ? 9 : d - 1;
   return Tap(43 + 58 * (index % 5), 140 + 36 * (index / 5));
@@ -37,13 +39,13 @@ TEST(KeypadScreen, WhatTheDriverTypesIsWhatTheCallerGets) {
       {"numeric pad and F keys", "0.00", "key NUMPAD7\nkey F3\nkey NUMPAD5\nkey F1\n", IDOK, "7.5"},
       {"a numeric pad digit acts on release", "0", "keydown NUMPAD4\nkey F4\n", IDCLOSE, "0"},
       {"the digit row does nothing", "0.00", "key 0x31\nkey F1\n", IDOK, "0.00"},
-      {"arrows and Enter start on the 3", "0", "key RIGHT\nkey RETURN\nkey DOWN\nkey RETURN\nkey F1\n",
-       IDOK, "49"},
+      {"arrows and Enter start on the 3", "0",
+       "key RIGHT\nkey RETURN\nkey DOWN\nkey RETURN\nkey F1\n", IDOK, "49"},
       {"after a tap arrows and Enter do nothing", "0", kNowhere + "key RIGHT\nkey RETURN\nkey F1\n",
        IDOK, "0"},
       {"a key-up without its key-down", "12", "keyup F1\nkeyup F2\nkey F4\n", IDCLOSE, "12"},
-      {"a key-up after another key-down", "12", "keydown F2\nkeydown F1\nkeyup F2\nkeyup F1\nkey F4\n",
-       IDCLOSE, "12"},
+      {"a key-up after another key-down", "12",
+       "keydown F2\nkeydown F1\nkeyup F2\nkeyup F1\nkey F4\n", IDCLOSE, "12"},
       {"a pen slid off a digit", "0", "down 43 140\nmove 43 190\nup 43 190\n" + kOk, IDOK, "0"},
       {"a release on another command key", "12", "down 202 222\nup 123 222\n" + kOk, IDOK, "12"},
       {"backspace", "7", kBackDown + kBackUp + kOk, IDOK, "0"},
@@ -78,7 +80,8 @@ TEST(KeypadScreen, HighlightsAndPressedLooks) {
   const std::string shot = "shot " + run.Path("a.png") + "\n";
   const std::string pressed = "shot " + run.Path("b.png") + "\n";
   const std::string after = "shot " + run.Path("c.png") + "\n";
-  run.Keypad("0", shot + "keydown F1\n" + pressed + "keyup F2\n" + kNowhere + "keydown F3\n" + after);
+  run.Keypad("0",
+             shot + "keydown F1\n" + pressed + "keyup F2\n" + kNowhere + "keydown F3\n" + after);
   const res::Image start = run.Shot("a.png"), held = run.Shot("b.png"), tapped = run.Shot("c.png");
   ASSERT_EQ(320, start.width);
   ASSERT_EQ(320, held.width);

@@ -14,7 +14,8 @@ using dialog_test::DialogRun;
 // The popup's frame is centred: its client origin is (26, 41) on screen.
 constexpr int kLeft = 26, kTop = 41;
 std::string At(const char* verb, int x, int y) {
-  return std::string(verb) + " " + std::to_string(kLeft + x) + " " + std::to_string(kTop + y) + "\n";
+  return std::string(verb) + " " + std::to_string(kLeft + x) + " " + std::to_string(kTop + y) +
+         "\n";
 }
 const std::string kTapOk = At("tap", 60, 124), kTapCancel = At("tap", 173, 124);
 const char kText[] = "선택된 목록을 삭제합니다.";
@@ -39,13 +40,13 @@ TEST(MessageBoxScreen, KeysAndTapsGiveTheResult) {
       {"the close key cancels", MB_OKCANCEL, "key DEVICE\n", IDCANCEL},
       {"a key-up after another key-down", MB_OKCANCEL,
        "keydown F1\nkeydown F2\nkeyup F1\nkeyup F2\nkey F3\nkey RETURN\n", IDCANCEL},
-      {"a key-up after the key-down of OK", MB_OKCANCEL, "keydown F2\nkeydown F1\nkeyup F2\nkey RETURN\n",
-       IDOK},
+      {"a key-up after the key-down of OK", MB_OKCANCEL,
+       "keydown F2\nkeydown F1\nkeyup F2\nkey RETURN\n", IDOK},
       {"tap OK", MB_OKCANCEL, kTapOk, IDOK},
       {"tap Cancel", MB_OKCANCEL, kTapCancel, IDCANCEL},
       {"the release decides", MB_OKCANCEL, At("down", 60, 124) + At("up", 173, 124), IDCANCEL},
-      {"a release outside both buttons", MB_OKCANCEL, At("down", 60, 124) + At("up", 130, 60) +
-       "key F2\n", IDCANCEL},
+      {"a release outside both buttons", MB_OKCANCEL,
+       At("down", 60, 124) + At("up", 130, 60) + "key F2\n", IDCANCEL},
       {"one button: OK's place still confirms", MB_OK, kTapOk, IDOK},
       {"one button: F1 still confirms", MB_OK, "key F1\n", IDOK},
   };
@@ -65,10 +66,8 @@ TEST(MessageBoxScreen, TheStyleChoosesTheIconAndTheButtons) {
   };
   const COLORREF yellow = RGB(255, 204, 0), blue = RGB(40, 112, 222), red = RGB(222, 36, 36);
   const Look looks[] = {
-      {MB_OKCANCEL, yellow, true},
-      {MB_OKCANCEL | MB_ICONQUESTION, blue, true},
-      {MB_ICONHAND, red, false},
-      {MB_ICONEXCLAMATION | MB_YESNO, yellow, true},
+      {MB_OKCANCEL, yellow, true},      {MB_OKCANCEL | MB_ICONQUESTION, blue, true},
+      {MB_ICONHAND, red, false},        {MB_ICONEXCLAMATION | MB_YESNO, yellow, true},
       {MB_ICONASTERISK, yellow, false},
   };
   const RECT icon{kLeft + 15, kTop + 40, kLeft + 15 + 53, kTop + 40 + 52};

@@ -16,16 +16,17 @@ struct Spot {
 // its arrows, the entry dialog's rows, keypad keys and OK buttons, the
 // month list's rows and paging. Plain random taps would seldom reach a
 // save; these make a monkey that keeps the ledger changing.
-constexpr Spot kHotSpots[] = {{20, 214},  {100, 202}, {270, 222}, {27, 21},   {294, 21},  {24, 65},
-                              {200, 143}, {101, 176}, {44, 222},  {43, 222},  {296, 100}, {150, 100},
-                              {60, 176},  {140, 176}, {180, 176}, {101, 140}, {101, 110}, {200, 80},
-                              {200, 110}, {250, 176}, {160, 60},  {120, 222}, {200, 222}};
+constexpr Spot kHotSpots[] = {
+    {20, 214},  {100, 202}, {270, 222}, {27, 21},   {294, 21}, {24, 65},   {200, 143}, {101, 176},
+    {44, 222},  {43, 222},  {296, 100}, {150, 100}, {60, 176}, {140, 176}, {180, 176}, {101, 140},
+    {101, 110}, {200, 80},  {200, 110}, {250, 176}, {160, 60}, {120, 222}, {200, 222}};
 
 constexpr Spot kKeypadDigits[] = {{101, 176}, {60, 176}, {140, 176}, {101, 140}, {101, 110}};
 
-constexpr const char* kKeys[] = {"LEFT",    "RIGHT",   "UP",      "DOWN",    "RETURN",  "ESCAPE",  "F1",
-                                 "F2",      "F3",      "F4",      "NUMPAD0", "NUMPAD1", "NUMPAD5", "NUMPAD9",
-                                 "NUMPAD7", "0x41",    "0x20",    "0x90",    "0x08",    "0x2E"};
+constexpr const char* kKeys[] = {"LEFT",    "RIGHT",   "UP",      "DOWN",    "RETURN",
+                                 "ESCAPE",  "F1",      "F2",      "F3",      "F4",
+                                 "NUMPAD0", "NUMPAD1", "NUMPAD5", "NUMPAD9", "NUMPAD7",
+                                 "0x41",    "0x20",    "0x90",    "0x08",    "0x2E"};
 
 class Monkey {
  public:
@@ -34,7 +35,8 @@ class Monkey {
   void Command(std::ostream& out) {
     const int kind = Pick(100);
     if (kind < 45) {
-      const Spot spot = Pick(3) > 0 ? kHotSpots[Pick(std::size(kHotSpots))] : Spot{Pick(320), Pick(240)};
+      const Spot spot =
+          Pick(3) > 0 ? kHotSpots[Pick(std::size(kHotSpots))] : Spot{Pick(320), Pick(240)};
       out << "tap " << spot.x << ' ' << spot.y << '\n';
     } else if (kind < 53) {
       Drag(out);
@@ -49,7 +51,8 @@ class Monkey {
       // keypad digit, the keypad's OK, the entry's OK. From the calendar it
       // saves; from anywhere else it is just more taps.
       const Spot digit = kKeypadDigits[Pick(std::size(kKeypadDigits))];
-      out << "tap 20 214\ntap 200 143\ntap " << digit.x << ' ' << digit.y << "\ntap 44 222\ntap 43 222\n";
+      out << "tap 20 214\ntap 200 143\ntap " << digit.x << ' ' << digit.y
+          << "\ntap 44 222\ntap 43 222\n";
     } else {
       out << "wait " << (Pick(2) ? Pick(250) : Pick(1500)) << '\n';
     }

@@ -46,7 +46,8 @@ class CountingHost final : public host::Host {
  public:
   explicit CountingHost(const std::string& script)
       : m_inner(std::make_unique<std::istringstream>(script),
-                std::chrono::sys_days{std::chrono::year{2005} / std::chrono::January / 20}, {}, m_diagnostics) {}
+                std::chrono::sys_days{std::chrono::year{2005} / std::chrono::January / 20}, {},
+                m_diagnostics) {}
 
   DWORD TickCount() override { return m_inner.TickCount(); }
   SYSTEMTIME LocalTime() override { return m_inner.LocalTime(); }
@@ -54,7 +55,8 @@ class CountingHost final : public host::Host {
   void Sleep(DWORD ms) override { m_inner.Sleep(ms); }
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
     std::optional<host::InputEvent> event = m_inner.WaitForInput(deadline);
-    if (event && event->kind != host::InputEvent::Kind::Close && event->kind != host::InputEvent::Kind::Quit)
+    if (event && event->kind != host::InputEvent::Kind::Close &&
+        event->kind != host::InputEvent::Kind::Quit)
       ++events;
     return event;
   }
@@ -100,17 +102,22 @@ std::string ProblemWithSavedFile(const std::wstring& devicePath) {
 // new file into place.
 class CheckingCalls final : public SaveCalls {
  public:
-  CheckingCalls(SaveCalls& real, std::string dataPath) : m_real(real), m_dataPath(std::move(dataPath)) {}
+  CheckingCalls(SaveCalls& real, std::string dataPath)
+      : m_real(real), m_dataPath(std::move(dataPath)) {}
 
   int Lstat(const char* path, struct stat* info) override { return m_real.Lstat(path, info); }
   ssize_t Readlink(const char* path, char* buffer, std::size_t size) override {
     return m_real.Readlink(path, buffer, size);
   }
   int Stat(const char* path, struct stat* info) override { return m_real.Stat(path, info); }
-  int Open(const char* path, int flags, mode_t mode) override { return m_real.Open(path, flags, mode); }
+  int Open(const char* path, int flags, mode_t mode) override {
+    return m_real.Open(path, flags, mode);
+  }
   int Fchown(int fd, uid_t owner, gid_t group) override { return m_real.Fchown(fd, owner, group); }
   int Fchmod(int fd, mode_t mode) override { return m_real.Fchmod(fd, mode); }
-  ssize_t Write(int fd, const void* data, std::size_t size) override { return m_real.Write(fd, data, size); }
+  ssize_t Write(int fd, const void* data, std::size_t size) override {
+    return m_real.Write(fd, data, size);
+  }
   int Fsync(int fd) override { return m_real.Fsync(fd); }
   int Close(int fd) override { return m_real.Close(fd); }
   int Unlink(const char* path) override { return m_real.Unlink(path); }
@@ -135,7 +142,8 @@ class CheckingCalls final : public SaveCalls {
 
 // The program, once in this (forked) process, on the script and the data
 // file; the counts go to report. Never returns.
-[[noreturn]] void RunProgram(const std::string& data, const std::string& script, const std::string& report) {
+[[noreturn]] void RunProgram(const std::string& data, const std::string& script,
+                             const std::string& report) {
   wchar_t module[kModulePathCapacity] = {};
   GetModuleFileName(nullptr, module, kModulePathCapacity);
   SetPathOverride(BuildDataPath(module), data);
@@ -157,14 +165,16 @@ struct Totals {
 
 fs::path ScratchRoot() {
   const fs::path shm = "/dev/shm";  // saves sync; memory makes that cheap
-  return fs::is_directory(shm) && ::access(shm.c_str(), W_OK) == 0 ? shm : fs::temp_directory_path();
+  return fs::is_directory(shm) && ::access(shm.c_str(), W_OK) == 0 ? shm
+                                                                   : fs::temp_directory_path();
 }
 
 // Runs the program on scripts of the seed, restarting it when a script
 // closed it, until it took eventBudget input events. A failure keeps the
 // directory with the script and the data file it began from.
 void RunSeed(std::uint64_t seed, long eventBudget, Totals& totals) {
-  const fs::path dir = ScratchRoot() / ("roadtally-monkey-" + std::to_string(::getpid()) + "-" + std::to_string(seed));
+  const fs::path dir = ScratchRoot() / ("roadtally-monkey-" + std::to_string(::getpid()) + "-" +
+                                        std::to_string(seed));
   fs::create_directories(dir);
   const std::string data = (dir / "Roadtally.dat").string();
   long events = 0;
@@ -186,8 +196,8 @@ void RunSeed(std::uint64_t seed, long eventBudget, Totals& totals) {
              << (WIFSIGNALED(status) ? "killed by signal " + std::to_string(WTERMSIG(status))
                                      : "exit status " + std::to_string(WEXITSTATUS(status)))
              << "\nreproduce: cp " << (dir / "before.dat") << ' ' << data
-             << " (or start without it if absent); roadtally --headless --today 2005-01-20 --data " << data
-             << " --script " << (dir / "script.txt") << "\nscript:\n"
+             << " (or start without it if absent); roadtally --headless --today 2005-01-20 --data "
+             << data << " --script " << (dir / "script.txt") << "\nscript:\n"
              << script;
     }
     long runEvents = 0, runSaves = 0;
@@ -205,14 +215,15 @@ void RunSeed(std::uint64_t seed, long eventBudget, Totals& totals) {
 TEST(Monkey, RandomInputNeverLosesOrBreaksTheLedger) {
   const long eventsPerSeed = EnvNumber("ROADTALLY_MONKEY_EVENTS", 4000);
   long first = 1, count = 3;
-  if (const char* seeds = std::getenv("ROADTALLY_MONKEY_SEEDS")) std::sscanf(seeds, "%ld,%ld", &first, &count);
+  if (const char* seeds = std::getenv("ROADTALLY_MONKEY_SEEDS"))
+    std::sscanf(seeds, "%ld,%ld", &first, &count);
   Totals totals;
   for (long seed = first; seed < first + count; ++seed) {
     RunSeed(static_cast<std::uint64_t>(seed), eventsPerSeed, totals);
     if (HasFatalFailure()) return;
   }
-  std::printf("monkey: %ld input events, %ld saves checked, %ld program runs\n", totals.events, totals.saves,
-              totals.runs);
+  std::printf("monkey: %ld input events, %ld saves checked, %ld program runs\n", totals.events,
+              totals.saves, totals.runs);
   // A monkey that never saved proved nothing about the file.
   EXPECT_GT(totals.saves, 0);
 }

@@ -52,7 +52,7 @@ class SaveRun {
   explicit SaveRun(const Case& c) {
     m_disk.PutFile(kNeighbour, {'n'});
     if (c.oldFileThere) m_disk.PutFile(kTarget, ledger_test::FileOf(kOld), c.mode);
-    m_disk.LimitWrites(32);  // a header and three records take several writes
+    m_disk.LimitWrites(32);        // a header and three records take several writes
     m_ledger.Load(kDeviceTarget);  // not on the real disk: an empty ledger that keeps the path
     for (const ExpenseRecord& record : NewRecords()) m_ledger.Append(record);
     InstallSaveCalls(&m_disk);
@@ -82,7 +82,9 @@ std::vector<std::string> CallsOfASave(const Case& c) {
 
 std::string Describe(const Case& c, int step, const std::vector<std::string>& calls) {
   return std::string(c.name) + ", step " + std::to_string(step) + " (" +
-         (step < static_cast<int>(calls.size()) ? calls[static_cast<size_t>(step)] : "after the save") + ")";
+         (step < static_cast<int>(calls.size()) ? calls[static_cast<size_t>(step)]
+                                                : "after the save") +
+         ")";
 }
 
 }  // namespace
@@ -135,11 +137,15 @@ TEST(SaveFaults, AFailedCallFailsTheSaveAndLeavesTheOldFileAlone) {
         SaveRun run(c);
         run.disk().FailAt(step, error);
         const bool saved = run.Save();
-        const std::string where = Describe(c, step, calls) + " failing with " + std::strerror(error);
+        const std::string where =
+            Describe(c, step, calls) + " failing with " + std::strerror(error);
         EXPECT_EQ(SaveGoesOnWithout(calls, step), saved) << where;
-        EXPECT_EQ(saved ? ledger_test::FileOf(NewRecords()) : OldFile(c), run.disk().File(kTarget)) << where;
+        EXPECT_EQ(saved ? ledger_test::FileOf(NewRecords()) : OldFile(c), run.disk().File(kTarget))
+            << where;
         const std::vector<std::string> names = run.disk().Names();
-        EXPECT_EQ(saved || c.oldFileThere ? NamesWithTarget() : std::vector<std::string>{kNeighbour}, names)
+        EXPECT_EQ(
+            saved || c.oldFileThere ? NamesWithTarget() : std::vector<std::string>{kNeighbour},
+            names)
             << where << ": a temporary was left";
       }
     }

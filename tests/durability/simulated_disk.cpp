@@ -169,7 +169,8 @@ int SimulatedDisk::Fsync(int fd) {
     return 0;
   }
   const std::string& directory = handle->second.directory;
-  std::erase_if(m_durableNames, [&](const auto& entry) { return DirectoryOf(entry.first) == directory; });
+  std::erase_if(m_durableNames,
+                [&](const auto& entry) { return DirectoryOf(entry.first) == directory; });
   for (const auto& [name, inode] : m_names)
     if (DirectoryOf(name) == directory) m_durableNames[name] = inode;
   return 0;

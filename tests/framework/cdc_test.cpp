@@ -55,8 +55,8 @@ TEST(CDCTest, DestroyingAWrapperDeletesItsObjectAndDetachKeepsIt) {
 
 TEST(CDCTest, FromHandleFindsTheOwnerOrMakesANonOwningTemporary) {
   CFont font;
-  ASSERT_TRUE(font.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
-                              FF_SWISS, L"Gulim"));
+  ASSERT_TRUE(
+      font.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Gulim"));
   EXPECT_EQ(CFont::FromHandle(static_cast<HFONT>(font.m_hObject)), &font);
   HBRUSH raw = CreateSolidBrush(kRed);
   CBrush* temporary = CBrush::FromHandle(raw);
@@ -86,8 +86,8 @@ TEST(CDCTest, WrappersRefuseASecondObjectOrASecondOwner) {
 
 TEST(CDCTest, LogFontComesBackFromTheFont) {
   CFont font;
-  ASSERT_TRUE(font.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
-                              FF_SWISS, L"Gulim"));
+  ASSERT_TRUE(font.CreateFont(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
+                              L"Gulim"));
   LOGFONT logical{};
   ASSERT_EQ(font.GetLogFont(&logical), static_cast<int>(sizeof(LOGFONT)));
   EXPECT_EQ(logical.lfHeight, 13);

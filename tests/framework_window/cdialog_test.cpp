@@ -54,7 +54,8 @@ END_MESSAGE_MAP()
 class CDialogTest : public FrameworkTest {
  protected:
   CDialogTest() {
-    EXPECT_TRUE(main.CreateEx(0, nullptr, L"Roadtally", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr, nullptr));
+    EXPECT_TRUE(main.CreateEx(0, nullptr, L"Roadtally", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
+                              nullptr, nullptr));
     app.m_pMainWnd = &main;
   }
   ~CDialogTest() override {

@@ -65,7 +65,8 @@ TEST_F(CWndTest, PreCreateWindowHookDecidesTheStyleAndTheClassProcedureBecomesTh
   ASSERT_TRUE(wnd.CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_SYSMENU, 0, 0, 320, 240,
                            nullptr, nullptr));
   EXPECT_EQ(wnd.creates, 1);
-  EXPECT_EQ(static_cast<DWORD>(wnd.seen.style) & (WS_POPUP | WS_CHILD), static_cast<DWORD>(WS_POPUP));
+  EXPECT_EQ(static_cast<DWORD>(wnd.seen.style) & (WS_POPUP | WS_CHILD),
+            static_cast<DWORD>(WS_POPUP));
   EXPECT_EQ(GetWindowLongPtrW(wnd.m_hWnd, GWL_STYLE) & WS_CHILD, 0);
   EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);
   EXPECT_EQ(CWnd::FindWindow(L"Roadtally", nullptr), &wnd);
@@ -106,7 +107,8 @@ TEST_F(CWndTest, FailedCreationReturnsFalseAndDetaches) {
 }
 
 TEST_F(CWndTest, TemporaryWrapperOfAForeignWindowLivesAsLongAsTheWindow) {
-  HWND foreign = CreateWindowExW(0, L"Roadtally", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+  HWND foreign = CreateWindowExW(0, L"Roadtally", L"", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr,
+                                 nullptr, nullptr);
   CWnd* wrapper = CWnd::FromHandle(foreign);
   ASSERT_NE(wrapper, nullptr);
   EXPECT_EQ(wrapper->m_hWnd, foreign);
@@ -122,7 +124,8 @@ TEST_F(CWndTest, DestroyingTheMainWindowEndsTheApplicationLoop) {
   app.init = [this, &alive] {
     auto* main = new CSelfDeleting(&alive);
     app.m_pMainWnd = main;
-    main->CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr, nullptr);
+    main->CreateEx(0, L"Roadtally", L"Roadtally", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                   nullptr);
     main->UpdateWindow();
     return TRUE;
   };

@@ -35,7 +35,9 @@ END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd {
  protected:
-  afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { calls.push_back("derived key " + std::to_string(nChar)); }
+  afx_msg void OnKeyDown(UINT nChar, UINT, UINT) {
+    calls.push_back("derived key " + std::to_string(nChar));
+  }
   afx_msg void OnDigit(UINT id) { calls.push_back("digit " + std::to_string(id)); }
   afx_msg LRESULT OnRefresh(WPARAM wParam, LPARAM lParam) {
     calls.push_back("refresh " + std::to_string(wParam) + "," + std::to_string(lParam));
@@ -45,7 +47,9 @@ class CDerivedWnd : public CBaseWnd {
     calls.push_back("down " + std::to_string(nFlags) + " " + std::to_string(point.x) + "," +
                     std::to_string(point.y));
   }
-  afx_msg void OnSize(UINT, int cx, int cy) { calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+  afx_msg void OnSize(UINT, int cx, int cy) {
+    calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy));
+  }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -67,8 +71,8 @@ TEST_F(MessageMapTest, DerivedEntriesWinAndBaseEntriesStillServe) {
   wnd.SendMessage(WM_TIMER, 100, 0);
   wnd.SendMessage(WM_COMMAND, 10, 0);
   wnd.SendMessage(WM_COMMAND, 23, 0);
-  wnd.SendMessage(WM_COMMAND, 30, 0);                   // in no table: nothing
-  wnd.SendMessage(WM_COMMAND, MAKELONG(23, 1), 0);       // another notification code: nothing
+  wnd.SendMessage(WM_COMMAND, 30, 0);               // in no table: nothing
+  wnd.SendMessage(WM_COMMAND, MAKELONG(23, 1), 0);  // another notification code: nothing
   EXPECT_EQ(wnd.SendMessage(kRefresh, 4, -2), 77);
   wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-3), 9));
   wnd.MoveWindow(0, 0, 30, 40);

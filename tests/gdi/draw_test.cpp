@@ -38,7 +38,7 @@ TEST_F(DrawTest, LineToLeavesOutTheEndPointInEachDirection) {
   LineTo(dc, 2, 2);  // y 4..3 at x 2
   EXPECT_EQ(Count(dc, {0, 0, 10, 10}, kRed), 4 + 3 + 3 + 2);
   EXPECT_EQ(GetPixel(dc, 1, 1), kRed);
-  EXPECT_EQ(GetPixel(dc, 2, 4), kRed);   // drawn as the start of the last line
+  EXPECT_EQ(GetPixel(dc, 2, 4), kRed);    // drawn as the start of the last line
   EXPECT_EQ(GetPixel(dc, 2, 2), kWhite);  // the last end point
   POINT at{};
   MoveToEx(dc, 0, 0, &at);

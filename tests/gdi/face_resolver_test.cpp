@@ -47,12 +47,14 @@ class OnlyFontsIn {
   explicit OnlyFontsIn(const std::string& directory) {
     if (const char* old = std::getenv("FONTCONFIG_FILE")) saved_ = old;
     std::ofstream(path_) << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << directory
-                                     << "</dir><cachedir>fc-cache-test</cachedir></fontconfig>\n";
+                         << "</dir><cachedir>fc-cache-test</cachedir></fontconfig>\n";
     setenv("FONTCONFIG_FILE", path_.c_str(), 1);
   }
   ~OnlyFontsIn() {
-    if (saved_) setenv("FONTCONFIG_FILE", saved_->c_str(), 1);
-    else unsetenv("FONTCONFIG_FILE");
+    if (saved_)
+      setenv("FONTCONFIG_FILE", saved_->c_str(), 1);
+    else
+      unsetenv("FONTCONFIG_FILE");
     std::remove(path_.c_str());
   }
 

@@ -58,7 +58,8 @@ TEST(FontEngine, WeightPicksTheBoldFaceFromSemiBoldUp) {
 
 TEST(FontEngine, ItalicSlantsTheUprightFace) {
   gdi::FontEngine engine;
-  EXPECT_NE(Ink(*engine.Get({L"Gulim", 14, 400, true})), Ink(*engine.Get({L"Gulim", 14, 400, false})));
+  EXPECT_NE(Ink(*engine.Get({L"Gulim", 14, 400, true})),
+            Ink(*engine.Get({L"Gulim", 14, 400, false})));
 }
 
 TEST(FontEngine, NegativeHeightIsTheEmAndGivesALargerCell) {

@@ -30,7 +30,8 @@ class GdiTest : public ::testing::Test {
     HBITMAP bitmap = nullptr;
     if (bitsPerPixel == 24) {
       BITMAPINFO info{};
-      info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+      info.bmiHeader =
+          BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
       void* bits = nullptr;
       bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     } else {

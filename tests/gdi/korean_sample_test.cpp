@@ -21,8 +21,8 @@ TEST(KoreanSample, LinesAtThirteenToFifteenPixelsRegularAndBold) {
       const auto face = engine.Get({L"Gulim", height, weight, false});
       Canvas band(320, height, kPaper);
       const RECT bandAll = band.Whole();
-      face->Draw(band.View(), 4, 0, L"지출입력 주유-충전 와이퍼 블레이드 12,500원", RGB(0x20, 0x20, 0x30),
-                 {&bandAll, 1});
+      face->Draw(band.View(), 4, 0, L"지출입력 주유-충전 와이퍼 블레이드 12,500원",
+                 RGB(0x20, 0x20, 0x30), {&bandAll, 1});
       EXPECT_GT(band.CountNot(kPaper), 100) << height << " " << weight;
       face->Draw(canvas.View(), 4, y, L"지출입력 주유-충전 와이퍼 블레이드 12,500원",
                  RGB(0x20, 0x20, 0x30), {&all, 1});

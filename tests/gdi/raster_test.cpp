@@ -8,7 +8,8 @@ class RasterTest : public GdiTest {
   // A one-row DC holding the given colours.
   HDC RowDC(std::vector<COLORREF> colours, int bitsPerPixel = 32) {
     HDC dc = MakeDC(static_cast<int>(colours.size()), 1, bitsPerPixel);
-    for (std::size_t i = 0; i < colours.size(); ++i) SetPixel(dc, static_cast<int>(i), 0, colours[i]);
+    for (std::size_t i = 0; i < colours.size(); ++i)
+      SetPixel(dc, static_cast<int>(i), 0, colours[i]);
     return dc;
   }
 };

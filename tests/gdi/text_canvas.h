@@ -12,7 +12,8 @@ struct Canvas {
   int height;
   std::vector<gdi::Pixel> pixels;
 
-  Canvas(int w, int h, gdi::Pixel fill) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+  Canvas(int w, int h, gdi::Pixel fill)
+      : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
 
   gdi::Surface32 View() { return {pixels.data(), width, height, width}; }
   gdi::Pixel At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }

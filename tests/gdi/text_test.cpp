@@ -14,8 +14,8 @@ class TextTest : public GdiTest {
   void SetUp() override {
     dc = MakeDC(160, 80);
     Fill(dc, {0, 0, 160, 80}, kRed);
-    font = Own(CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
-                          L"Gulim"));
+    font = Own(
+        CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Gulim"));
     SelectObject(dc, font);
     SetTextColor(dc, kWhite);
     SetBkColor(dc, kBlue);

@@ -81,7 +81,8 @@ TEST_F(TypefaceTest, BoldIsDarkerAndNoNarrower) {
   const auto bold = Face(14, 700);
   EXPECT_NE(regular, bold);
   EXPECT_GE(bold->Measure(L"지출입력").cx, regular->Measure(L"지출입력").cx);
-  EXPECT_GT(Drawn(*bold, L"지출입력").Darkness(), Drawn(*regular, L"지출입력").Darkness() * 11 / 10);
+  EXPECT_GT(Drawn(*bold, L"지출입력").Darkness(),
+            Drawn(*regular, L"지출입력").Darkness() * 11 / 10);
 }
 
 TEST_F(TypefaceTest, DrawsOnlyInsideTheClipRectangles) {
@@ -134,8 +135,8 @@ TEST_F(TypefaceTest, TextRunningOffTheSurfaceIsCutNotOverrun) {
   const auto face = Face(14);
   Canvas canvas(20, 10, kWhite);
   const RECT beyond{-100, -100, 1000, 1000};  // larger than the surface
-  for (const POINT at : {POINT{-7, -5}, POINT{15, 6}, POINT{INT_MAX - 3, 0}, POINT{INT_MIN, INT_MIN},
-                         POINT{0, INT_MAX}})
+  for (const POINT at : {POINT{-7, -5}, POINT{15, 6}, POINT{INT_MAX - 3, 0},
+                         POINT{INT_MIN, INT_MIN}, POINT{0, INT_MAX}})
     face->Draw(canvas.View(), at.x, at.y, L"지출입력", kBlack, {&beyond, 1});
   EXPECT_GT(canvas.CountNot(kWhite), 0);  // the on-surface parts did draw
 }

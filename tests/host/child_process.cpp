@@ -130,9 +130,12 @@ bool ChildProcess::EndsWithin(std::chrono::milliseconds limit) {
   const Clock::time_point deadline = Clock::now() + limit;
   int status = 0;
   while (!status_ && pid_ > 0) {
-    if (::waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
-    else if (Clock::now() >= deadline) break;
-    else ::usleep(1000);
+    if (::waitpid(pid_, &status, WNOHANG) == pid_)
+      status_ = status;
+    else if (Clock::now() >= deadline)
+      break;
+    else
+      ::usleep(1000);
   }
   return status_.has_value();
 }

@@ -50,10 +50,11 @@ class HeadlessHostTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessHostTest, TapAndKeyGiveTheirTwoEventsOneAtATime) {
-  HeadlessHost& host = Run("tap 10 20\nkey DEVICE\ndown 1 2\nmove 3 4\nup 5 6\nkeydown F1\nkeyup F1\n");
+  HeadlessHost& host =
+      Run("tap 10 20\nkey DEVICE\ndown 1 2\nmove 3 4\nup 5 6\nkeydown F1\nkeyup F1\n");
   std::vector<std::tuple<Kind, int, int, UINT>> expected{
-      {Kind::PenDown, 10, 20, 0}, {Kind::PenUp, 10, 20, 0},  {Kind::KeyDown, 0, 0, 0xC3},
-      {Kind::KeyUp, 0, 0, 0xC3},  {Kind::PenDown, 1, 2, 0},  {Kind::PenMove, 3, 4, 0},
+      {Kind::PenDown, 10, 20, 0}, {Kind::PenUp, 10, 20, 0},    {Kind::KeyDown, 0, 0, 0xC3},
+      {Kind::KeyUp, 0, 0, 0xC3},  {Kind::PenDown, 1, 2, 0},    {Kind::PenMove, 3, 4, 0},
       {Kind::PenUp, 5, 6, 0},     {Kind::KeyDown, 0, 0, 0x70}, {Kind::KeyUp, 0, 0, 0x70},
       {Kind::Close, 0, 0, 0}};
   for (const auto& [kind, x, y, vk] : expected) {
@@ -141,14 +142,16 @@ TEST_F(HeadlessHostTest, ProgramEndingEarlyIsReportedAtTheLastLineRun) {
   EXPECT_EQ(host.WaitForInput(std::nullopt)->kind, Kind::KeyDown);
   EXPECT_EQ(host.WaitForInput(std::nullopt)->kind, Kind::KeyUp);
   EXPECT_EQ(host.Finish(0), 0);
-  EXPECT_EQ(diagnostics_.str(), "script:2: the program ended here; the rest of the script was not run\n");
+  EXPECT_EQ(diagnostics_.str(),
+            "script:2: the program ended here; the rest of the script was not run\n");
 }
 
 TEST_F(HeadlessHostTest, ProgramEndingInsideATapIsReportedAtThatTap) {
   HeadlessHost& host = Run("tap 5 5\n");
   EXPECT_EQ(host.WaitForInput(std::nullopt)->kind, Kind::PenDown);
   EXPECT_EQ(host.Finish(3), 3);
-  EXPECT_EQ(diagnostics_.str(), "script:1: the program ended here; the rest of the script was not run\n");
+  EXPECT_EQ(diagnostics_.str(),
+            "script:1: the program ended here; the rest of the script was not run\n");
 }
 
 TEST_F(HeadlessHostTest, ProgramOutlivingItsScriptIsClosedThenStopped) {

@@ -49,8 +49,9 @@ class LauncherTest : public ::testing::Test {
 TEST_F(LauncherTest, HelpNamesEveryOptionTheKeysAndTheScript) {
   ChildProcess::Result help = Run({"--help"});
   EXPECT_EQ(help.exitStatus, 0);
-  for (const char* text : {"--version", "--headless", "--script FILE|-", "--today YYYY-MM-DD",
-                           "--data PATH", "--scale N", "End", "NUMPAD0", "tap X Y", "shot FILE.png"})
+  for (const char* text :
+       {"--version", "--headless", "--script FILE|-", "--today YYYY-MM-DD", "--data PATH",
+        "--scale N", "End", "NUMPAD0", "tap X Y", "shot FILE.png"})
     EXPECT_NE(help.out.find(text), std::string::npos) << text;
   ChildProcess::Result version = Run({"--version"});
   EXPECT_EQ(version.exitStatus, 0);
@@ -125,8 +126,9 @@ TEST_F(LauncherTest, SecondStartWithTheSameDataFileRaisesTheFirstAndEnds) {
 }
 
 TEST_F(LauncherTest, WithoutADisplayTheWindowModeNamesTheWaysOut) {
-  ChildProcess child(Command({"--data", dir_ + "/Roadtally.dat"}),
-                     {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "XDG_RUNTIME_DIR=" + dir_});
+  ChildProcess child(
+      Command({"--data", dir_ + "/Roadtally.dat"}),
+      {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "XDG_RUNTIME_DIR=" + dir_});
   ChildProcess::Result result = child.Wait(20s);
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_NE(result.err.find("--headless"), std::string::npos) << result.err;

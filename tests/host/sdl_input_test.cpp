@@ -65,12 +65,13 @@ TEST(SdlInput, MovesCountOnlyWhileThePenIsDown) {
 
 TEST(SdlInput, KeysMapToTheDevicesVirtualKeys) {
   const std::pair<SDL_Scancode, UINT> map[] = {
-      {SDL_SCANCODE_LEFT, 0x25},  {SDL_SCANCODE_UP, 0x26},       {SDL_SCANCODE_RIGHT, 0x27},
-      {SDL_SCANCODE_DOWN, 0x28},  {SDL_SCANCODE_RETURN, 0x0D},   {SDL_SCANCODE_KP_ENTER, 0x0D},
-      {SDL_SCANCODE_ESCAPE, 0x1B}, {SDL_SCANCODE_F1, 0x70},      {SDL_SCANCODE_F4, 0x73},
-      {SDL_SCANCODE_END, 0xC3},   {SDL_SCANCODE_KP_0, 0x60},     {SDL_SCANCODE_KP_1, 0x61},
-      {SDL_SCANCODE_KP_5, 0x65},  {SDL_SCANCODE_KP_9, 0x69}};
-  for (const auto& [scancode, vk] : map) EXPECT_EQ(VirtualKeyFromScancode(scancode), vk) << scancode;
+      {SDL_SCANCODE_LEFT, 0x25},   {SDL_SCANCODE_UP, 0x26},     {SDL_SCANCODE_RIGHT, 0x27},
+      {SDL_SCANCODE_DOWN, 0x28},   {SDL_SCANCODE_RETURN, 0x0D}, {SDL_SCANCODE_KP_ENTER, 0x0D},
+      {SDL_SCANCODE_ESCAPE, 0x1B}, {SDL_SCANCODE_F1, 0x70},     {SDL_SCANCODE_F4, 0x73},
+      {SDL_SCANCODE_END, 0xC3},    {SDL_SCANCODE_KP_0, 0x60},   {SDL_SCANCODE_KP_1, 0x61},
+      {SDL_SCANCODE_KP_5, 0x65},   {SDL_SCANCODE_KP_9, 0x69}};
+  for (const auto& [scancode, vk] : map)
+    EXPECT_EQ(VirtualKeyFromScancode(scancode), vk) << scancode;
   EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_A), std::nullopt);
   EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_F5), std::nullopt);
   EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_PERIOD), std::nullopt);
@@ -141,12 +142,16 @@ TEST(SdlInput, FingersAndTheMouseMapThroughTheCentredPlacement) {
 }
 
 TEST(ScreenPlacement, WindowScaleLeavesRoomForTheFrame) {
-  struct Case { int width, height; Frame frame; int scale; };
-  for (const Case& c : {Case{800, 480, {32, 4, 4, 4}, 1},   // 2x would lose the bottom row
-                        Case{800, 480, {}, 2},
-                        Case{1920, 1040, {37, 0, 0, 0}, 4},
+  struct Case {
+    int width, height;
+    Frame frame;
+    int scale;
+  };
+  for (const Case& c : {Case{800, 480, {32, 4, 4, 4}, 1},  // 2x would lose the bottom row
+                        Case{800, 480, {}, 2}, Case{1920, 1040, {37, 0, 0, 0}, 4},
                         Case{320, 240, {20, 2, 2, 2}, 1}}) {  // never below 1
-    EXPECT_EQ(FittingWindowScale(c.width, c.height, c.frame), c.scale) << c.width << "x" << c.height;
+    EXPECT_EQ(FittingWindowScale(c.width, c.height, c.frame), c.scale)
+        << c.width << "x" << c.height;
   }
   const Placement panel = CentredPlacement(320, 240);
   EXPECT_EQ(panel.scale, 1);

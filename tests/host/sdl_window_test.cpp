@@ -25,13 +25,14 @@ TEST(SdlWindow, ClickAndEndKeyArriveAsPenAndDeviceKey) {
   ChildProcess probe({SDL_PROBE}, {display->Environment(), kSystemLibrariesLeak});
   ASSERT_EQ(probe.ReadLine(20s), "ready");
 
-  std::optional<std::string> window = display->Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
+  std::optional<std::string> window =
+      display->Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
   ASSERT_TRUE(window);
   std::string id = window->substr(0, window->find('\n'));
   // Window pixel (201, 101) at scale 2 is screen pixel (100, 50). As with a
   // hand, the pointer arrives a moment before the button goes down.
-  ASSERT_TRUE(display->Xdotool(
-      {"mousemove", "--window", id, "201", "101", "sleep", "0.3", "click", "1"}));
+  ASSERT_TRUE(
+      display->Xdotool({"mousemove", "--window", id, "201", "101", "sleep", "0.3", "click", "1"}));
   EXPECT_EQ(probe.ReadLine(20s), "down 100 50");
   EXPECT_EQ(probe.ReadLine(20s), "up 100 50");
   ASSERT_TRUE(display->Xdotool({"key", "End"}));

@@ -7,7 +7,9 @@
 
 namespace ledger_test {
 
-FrozenDir::FrozenDir(const std::filesystem::path& dir) : m_dir(dir) { m_frozen = SetImmutable(true); }
+FrozenDir::FrozenDir(const std::filesystem::path& dir) : m_dir(dir) {
+  m_frozen = SetImmutable(true);
+}
 
 FrozenDir::~FrozenDir() {
   if (m_frozen) SetImmutable(false);

@@ -36,9 +36,13 @@ inline void PutRecord(Bytes& out, int year, int month, int day, int item, std::i
 
 inline ExpenseRecord Record(int year, int month, int day, int item = 0, std::int32_t cost = 100,
                             std::int32_t fuel = 0, std::int32_t distance = 0) {
-  return ExpenseRecord{static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-                       static_cast<std::int16_t>(day), static_cast<std::int16_t>(item),
-                       cost, fuel, distance};
+  return ExpenseRecord{static_cast<std::int16_t>(year),
+                       static_cast<std::int16_t>(month),
+                       static_cast<std::int16_t>(day),
+                       static_cast<std::int16_t>(item),
+                       cost,
+                       fuel,
+                       distance};
 }
 
 // A whole data file holding the records, as the ledger stores them.

@@ -75,16 +75,19 @@ TEST(SaveInterrupted, KilledSavesLeaveTheOldOrTheNewFile) {
     ::close(ready[0]);
     ::close(ready[1]);
     // Delays sweep a save's length, shifted a little on every sweep.
-    std::this_thread::sleep_for(std::chrono::microseconds(500 + 1300 * (round % 24) + (37 * round) % 1300));
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(500 + 1300 * (round % 24) + (37 * round) % 1300));
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
     const Bytes now = ReadBytes(dir.path() / "Roadtally.dat");
-    ASSERT_TRUE(now == small || now == large) << "torn file of " << now.size() << " bytes, round " << round;
+    ASSERT_TRUE(now == small || now == large)
+        << "torn file of " << now.size() << " bytes, round " << round;
     (now == small ? sawSmall : sawLarge)++;
   }
   // The file must have changed hands at least once, or nothing was tested.
   EXPECT_GT(sawLarge, 0);
-  std::printf("kills survived: %d (%d left the small file, %d the large)\n", rounds, sawSmall, sawLarge);
+  std::printf("kills survived: %d (%d left the small file, %d the large)\n", rounds, sawSmall,
+              sawLarge);
 }

@@ -45,27 +45,27 @@ TEST(DialogTemplateTest, OptionalDirectivesDefault) {
 TEST(DialogTemplateTest, RejectsMalformedTemplates) {
   const std::string base = kMinimal;
   const std::string bad[] = {
-      "size 160 120\nfont 9 Gulim\n",                    // no style
-      "style 0x1\nfont 9 Gulim\n",                       // no size
-      "style 0x1\nsize 1 1\n",                           // no font
-      base + "style 0x2\n",                              // repeated
-      "style 1\nsize 1 1\nfont 9 G\n",                   // style without 0x
-      "style 0x123456789\nsize 1 1\nfont 9 G\n",         // too many digits
+      "size 160 120\nfont 9 Gulim\n",             // no style
+      "style 0x1\nfont 9 Gulim\n",                // no size
+      "style 0x1\nsize 1 1\n",                    // no font
+      base + "style 0x2\n",                       // repeated
+      "style 1\nsize 1 1\nfont 9 G\n",            // style without 0x
+      "style 0x123456789\nsize 1 1\nfont 9 G\n",  // too many digits
       "style 0xZZ\nsize 1 1\nfont 9 G\n",
-      "style 0x1\nsize 1\nfont 9 G\n",                   // one number
-      "style 0x1\nsize 1 1 1\nfont 9 G\n",               // three numbers
+      "style 0x1\nsize 1\nfont 9 G\n",      // one number
+      "style 0x1\nsize 1 1 1\nfont 9 G\n",  // three numbers
       "style 0x1\nsize -1 1\nfont 9 G\n",
       "style 0x1\nsize 1 1\nfont 0 G\n",
-      "style 0x1\nsize 1 1\nfont 9\n",                   // no face
-      base + "colour red\n",                             // unknown directive
-      base + "control EDIT 1 0 0 10 10 0x0 x\n",         // unknown class
-      base + "control STATIC 1 0 0 10 10 x\n",           // style missing
-      base + "control STATIC 1 0 0 10 -10 0x0 x\n",      // negative size
-      base + "control STATIC 1 0 0 10\n",                // cut short
+      "style 0x1\nsize 1 1\nfont 9\n",                    // no face
+      base + "colour red\n",                              // unknown directive
+      base + "control EDIT 1 0 0 10 10 0x0 x\n",          // unknown class
+      base + "control STATIC 1 0 0 10 10 x\n",            // style missing
+      base + "control STATIC 1 0 0 10 -10 0x0 x\n",       // negative size
+      base + "control STATIC 1 0 0 10\n",                 // cut short
       base + "control STATIC 99999999999 0 0 1 1 0x0\n",  // id overflows
-      base + "caption \xC3\x28\n",                       // invalid UTF-8
-      base + "caption \xED\xA0\x80\n",                   // encoded surrogate
-      base + "caption \xC0\xAF\n",                       // overlong
+      base + "caption \xC3\x28\n",                        // invalid UTF-8
+      base + "caption \xED\xA0\x80\n",                    // encoded surrogate
+      base + "caption \xC0\xAF\n",                        // overlong
   };
   for (const std::string& text : bad) EXPECT_FALSE(res::ParseDialogTemplate(text)) << text;
 }

@@ -39,10 +39,12 @@ std::uint32_t Crc(const std::vector<std::uint8_t>& bytes) {
 }
 
 void PutBig32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+void PutChunk(std::vector<std::uint8_t>& out, const char* type,
+              const std::vector<std::uint8_t>& data) {
   std::vector<std::uint8_t> body(type, type + 4);
   body.insert(body.end(), data.begin(), data.end());
   PutBig32(out, static_cast<std::uint32_t>(data.size()));
@@ -107,8 +109,7 @@ TEST(PngCodec, SixteenBitSamplesWithoutGammaScaleToEightBits) {
 
 TEST(PngCodec, PaletteIndicesExpandToTheirColours) {
   const std::vector<std::uint8_t> colormap = {0x10, 0x20, 0x30, 0xC0, 0xB0, 0xA0};
-  const auto image =
-      res::DecodePng(MakePng(PNG_FORMAT_RGB_COLORMAP, 3, 1, {1, 0, 1}, colormap, 2));
+  const auto image = res::DecodePng(MakePng(PNG_FORMAT_RGB_COLORMAP, 3, 1, {1, 0, 1}, colormap, 2));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->pixels, (std::vector<gdi::Pixel>{0xC0B0A0, 0x102030, 0xC0B0A0}));
 }

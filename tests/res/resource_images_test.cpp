@@ -31,7 +31,7 @@ TEST(ResourceImagesTest, MissingOrUnreadableBitmapsGiveNull) {
   EXPECT_EQ(LoadBitmap(nullptr, MAKEINTRESOURCE(999)), nullptr);
   EXPECT_EQ(LoadBitmap(nullptr, MAKEINTRESOURCE(301)), nullptr);  // not a real PNG
   EXPECT_EQ(LoadBitmap(nullptr, MAKEINTRESOURCE(128)), nullptr);  // an icon, not a bitmap
-  EXPECT_EQ(LoadBitmap(nullptr, L"SKIN"), nullptr);                 // names are not ids
+  EXPECT_EQ(LoadBitmap(nullptr, L"SKIN"), nullptr);               // names are not ids
   EXPECT_TRUE(IS_INTRESOURCE(MAKEINTRESOURCE(65535)));
 }
 

@@ -15,8 +15,8 @@ TEST(ScreenCompositionTest, BackgroundLabelsAndAKeyedCell) {
   Target screen(320, 240, RGB(28, 44, 84));
   screen.dc.FillSolidRect(0, 0, 320, 36, RGB(12, 20, 48));
   CFont bold;
-  ASSERT_TRUE(bold.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
-                              L"Gulim"));
+  ASSERT_TRUE(
+      bold.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Gulim"));
   CFont* oldFont = screen.dc.SelectObject(&bold);
   screen.dc.SetBkMode(TRANSPARENT);
   screen.dc.SetTextColor(RGB(255, 255, 255));

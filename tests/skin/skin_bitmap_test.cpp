@@ -7,7 +7,7 @@ namespace skin_test {
 namespace {
 
 constexpr UINT kStrip = IDB_DAY_MARKERS;  // 28 x 14
-constexpr UINT kMixed = 500;   // 4 x 2
+constexpr UINT kMixed = 500;              // 4 x 2
 constexpr UINT kMissing = 999;
 
 TEST(SkinBitmapTest, StartsEmpty) {

@@ -9,7 +9,7 @@ class SkinDrawTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(strip.LoadFromResource(IDB_DAY_MARKERS, 12, 0, kKey));  // 28 x 14, cells 12 x 14
-    ASSERT_TRUE(mixed.LoadFromResource(500, 2, 0, kKey));    // 4 x 2, cells 2 x 2
+    ASSERT_TRUE(mixed.LoadFromResource(500, 2, 0, kKey));               // 4 x 2, cells 2 x 2
   }
   CSkinBitmap strip;
   CSkinBitmap mixed;
@@ -83,8 +83,8 @@ TEST_F(SkinDrawTest, HalfBlendOfWhiteOverBlackGives127AndSkipsKeyPixels) {
   EXPECT_EQ(target.CountOther({0, 0, 2, 2}, RGB(127, 127, 127)), 0);
   Target keyed(4, 4, kBlack);
   ASSERT_TRUE(mixed.DrawCell(&keyed.dc, {0, 0}, 0, 0, 2));
-  EXPECT_EQ(keyed.dc.GetPixel(0, 0), kBlack);             // key: unchanged
-  EXPECT_EQ(keyed.dc.GetPixel(1, 0), RGB(127, 0, 0));     // red over black
+  EXPECT_EQ(keyed.dc.GetPixel(0, 0), kBlack);              // key: unchanged
+  EXPECT_EQ(keyed.dc.GetPixel(1, 0), RGB(127, 0, 0));      // red over black
   EXPECT_EQ(keyed.dc.GetPixel(0, 1), RGB(127, 127, 127));  // white over black
   EXPECT_EQ(keyed.dc.GetBkColor(), RGB(1, 2, 3));
 }

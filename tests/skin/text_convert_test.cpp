@@ -27,7 +27,11 @@ TEST(MultiByteFromWideTest, NeverSplitsACharacter) {
 
 TEST(MultiByteFromWideTest, UnconvertibleTextGivesItsConvertiblePrefix) {
   char buffer[16];
-  EXPECT_EQ(MultiByteFromWide(buffer, L"12\u0E01" L"34", 16), 2);  // a Thai letter
+  EXPECT_EQ(MultiByteFromWide(buffer,
+                              L"12\u0E01"
+                              L"34",
+                              16),
+            2);  // a Thai letter
   EXPECT_EQ(std::string(buffer), "12");
   EXPECT_EQ(MultiByteFromWide(buffer, L"\u0E01", 16), 0);
   EXPECT_EQ(buffer[0], '\0');
@@ -64,7 +68,11 @@ TEST(WideFromMultiByteTest, InvalidBytesEndTheConvertiblePrefix) {
   wchar_t buffer[16];
   EXPECT_EQ(WideFromMultiByte(buffer, "ab\xB0", 16), 2);  // a lead byte with no trail
   EXPECT_EQ(std::wstring(buffer), L"ab");
-  EXPECT_EQ(WideFromMultiByte(buffer, "\xFF" "ab", 16), 0);
+  EXPECT_EQ(WideFromMultiByte(buffer,
+                              "\xFF"
+                              "ab",
+                              16),
+            0);
   EXPECT_EQ(buffer[0], L'\0');
   EXPECT_EQ(WideFromMultiByte(buffer, nullptr, 16), 0);
   EXPECT_EQ(buffer[0], L'\0');

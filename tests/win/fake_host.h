@@ -50,10 +50,13 @@ class FakeHost : public host::Host {
     ++presents;
     shown.assign(static_cast<size_t>(screen.width) * screen.height, 0);
     for (int y = 0; y < screen.height; ++y)
-      std::copy_n(screen.Row(y), screen.width, shown.begin() + static_cast<std::ptrdiff_t>(y) * screen.width);
+      std::copy_n(screen.Row(y), screen.width,
+                  shown.begin() + static_cast<std::ptrdiff_t>(y) * screen.width);
   }
 
-  gdi::Pixel ShownAt(int x, int y) const { return shown.at(static_cast<size_t>(y) * host::kScreenWidth + x); }
+  gdi::Pixel ShownAt(int x, int y) const {
+    return shown.at(static_cast<size_t>(y) * host::kScreenWidth + x);
+  }
 
   void Queue(host::InputEvent::Kind kind, int x = 0, int y = 0, UINT vk = 0, DWORD at = 0) {
     events.push_back({at, host::InputEvent{kind, x, y, vk, 0}});

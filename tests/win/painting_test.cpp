@@ -65,7 +65,7 @@ TEST_F(PaintingTest, PaintReachesOnlyTheTwoInvalidRectanglesNotWhatLiesBetween) 
   EXPECT_EQ(Host().ShownAt(10, 10), kBlue);
   EXPECT_EQ(Host().ShownAt(19, 19), kBlue);
   EXPECT_EQ(Host().ShownAt(105, 105), kBlue);
-  EXPECT_EQ(Host().ShownAt(50, 50), kRed);   // inside the bounding box, between the two
+  EXPECT_EQ(Host().ShownAt(50, 50), kRed);  // inside the bounding box, between the two
   EXPECT_EQ(Host().ShownAt(20, 20), kRed);
   EXPECT_EQ(Host().ShownAt(110, 109), kRed);
   EXPECT_FALSE(GetUpdateRect(hwnd, &bounds, FALSE));
@@ -100,7 +100,7 @@ TEST_F(PaintingTest, ChildOverParentAndPopupOverMainWindow) {
   Settle();
   EXPECT_EQ(Host().ShownAt(5, 5), kRed);
   EXPECT_EQ(Host().ShownAt(20, 20), kGreen);
-  EXPECT_EQ(Host().ShownAt(60, 60), kBlue);   // over the child too
+  EXPECT_EQ(Host().ShownAt(60, 60), kBlue);  // over the child too
   EXPECT_EQ(Host().ShownAt(149, 149), kBlue);
   EXPECT_EQ(Host().ShownAt(200, 200), kRed);
 

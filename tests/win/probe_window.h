@@ -46,7 +46,8 @@ inline LRESULT ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
   if (probe) {
     probe->log.push_back({hwnd, message, wParam, lParam});
     if (probe->react)
-      if (std::optional<LRESULT> handled = probe->react(hwnd, message, wParam, lParam)) return *handled;
+      if (std::optional<LRESULT> handled = probe->react(hwnd, message, wParam, lParam))
+        return *handled;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -58,7 +59,8 @@ inline void RegisterProbeClass() {
   RegisterClassW(&wc);
 }
 
-inline HWND MakePopup(Probe& probe, RECT r, HWND owner = nullptr, DWORD style = WS_POPUP | WS_VISIBLE) {
+inline HWND MakePopup(Probe& probe, RECT r, HWND owner = nullptr,
+                      DWORD style = WS_POPUP | WS_VISIBLE) {
   return CreateWindowExW(0, L"Probe", L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          owner, nullptr, nullptr, &probe);
 }

@@ -18,8 +18,8 @@ std::string Narrow(const std::wstring& text, UINT codePage = CP_ACP) {
 }
 
 std::wstring Wide(const std::string& text, UINT codePage = CP_ACP, DWORD flags = 0) {
-  const int size = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0);
+  const int size =
+      MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(size), L'\0');
   EXPECT_EQ(MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()),
                                 out.data(), size),
@@ -37,7 +37,8 @@ TEST(CodePage949, HangulTakesTwoBytesAndAsciiOne) {
 }
 
 TEST(CodePage949, RoundTripsTheProgramsLabels) {
-  for (const std::wstring text : {L"주유-충전", L"와이퍼 블레이드", L"지출입력 12,500원", L"똠방각하"})
+  for (const std::wstring text :
+       {L"주유-충전", L"와이퍼 블레이드", L"지출입력 12,500원", L"똠방각하"})
     EXPECT_EQ(Wide(Narrow(text)), text);
 }
 
@@ -45,11 +46,21 @@ TEST(CodePage949, MinusOneCountsAndWritesTheTerminator) {
   EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"가a", -1, nullptr, 0, nullptr, nullptr), 4);
   char narrow[4];
   EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, L"가a", -1, narrow, 4, nullptr, nullptr), 4);
-  EXPECT_EQ(std::string(narrow, 4), std::string("\xB0\xA1" "a\0", 4));
+  EXPECT_EQ(std::string(narrow, 4), std::string("\xB0\xA1"
+                                                "a\0",
+                                                4));
 
-  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xB0\xA1" "a", -1, nullptr, 0), 3);
+  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0,
+                                "\xB0\xA1"
+                                "a",
+                                -1, nullptr, 0),
+            3);
   wchar_t wide[3];
-  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xB0\xA1" "a", -1, wide, 3), 3);
+  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0,
+                                "\xB0\xA1"
+                                "a",
+                                -1, wide, 3),
+            3);
   EXPECT_EQ(std::wstring(wide, 3), std::wstring(L"가a\0", 3));
 }
 
@@ -88,7 +99,9 @@ TEST(CodePage949, UnconvertibleWideTextBecomesTheDefaultCharacter) {
 
 TEST(CodePage949, InvalidBytesAreReplacedOrRefused) {
   // 0xFF never starts a character; a lone lead byte at the end is cut short.
-  EXPECT_EQ(Wide("a\xFF" "b"), L"a?b");
+  EXPECT_EQ(Wide("a\xFF"
+                 "b"),
+            L"a?b");
   EXPECT_EQ(Wide("a\xB0"), L"a?");
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "a\xFF", 2, nullptr, 0), 0);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "a\xB0", 2, nullptr, 0), 0);

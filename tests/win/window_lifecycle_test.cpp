@@ -47,7 +47,9 @@ TEST_F(LifecycleTest, CreateReturningMinusOneDestroysTheWindowAndReturnsNull) {
 
 TEST_F(LifecycleTest, UnknownClassOrChildWithoutParentFails) {
   Probe probe;
-  EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+  EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                            nullptr),
+            nullptr);
   EXPECT_EQ(MakeChild(probe, nullptr, {0, 0, 1, 1}), nullptr);
   EXPECT_TRUE(probe.log.empty());
 }
@@ -73,9 +75,9 @@ TEST_F(LifecycleTest, DestroyGoesOwnedPopupsFirstThenDestroyThenChildrenThenNcDe
   SetFocus(child);
   EXPECT_TRUE(DestroyWindow(main));
   using P = std::pair<std::string, UINT>;
-  EXPECT_THAT(order, ElementsAre(P{"popup", WM_DESTROY}, P{"popup", WM_NCDESTROY}, P{"main", WM_DESTROY},
-                                 P{"child", WM_DESTROY}, P{"child", WM_NCDESTROY},
-                                 P{"main", WM_NCDESTROY}));
+  EXPECT_THAT(order, ElementsAre(P{"popup", WM_DESTROY}, P{"popup", WM_NCDESTROY},
+                                 P{"main", WM_DESTROY}, P{"child", WM_DESTROY},
+                                 P{"child", WM_NCDESTROY}, P{"main", WM_NCDESTROY}));
   EXPECT_FALSE(IsWindow(child));
   EXPECT_FALSE(IsWindow(popup));
   EXPECT_EQ(GetCapture(), nullptr);

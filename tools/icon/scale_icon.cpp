@@ -13,7 +13,8 @@ res::Image Enlarged(const res::Image& image, int factor) {
   large.pixels.reserve(static_cast<size_t>(large.width) * large.height);
   for (int y = 0; y < large.height; ++y)
     for (int x = 0; x < large.width; ++x)
-      large.pixels.push_back(image.pixels[static_cast<size_t>(y / factor) * image.width + x / factor]);
+      large.pixels.push_back(
+          image.pixels[static_cast<size_t>(y / factor) * image.width + x / factor]);
   return large;
 }
 

@@ -53,7 +53,8 @@ std::optional<long long> ExactlyScaled(const std::string& text, int scale) {
   const size_t point = std::min(text.find('.'), text.size());
   const size_t decimals = point < text.size() ? text.size() - point - 1 : 0;
   long long unit = 1;
-  for (size_t i = 0; i < decimals && unit <= scale; ++i) unit *= 10;  // stops before it could overflow
+  for (size_t i = 0; i < decimals && unit <= scale; ++i)
+    unit *= 10;  // stops before it could overflow
   if (point - start > 12 || unit > scale) return std::nullopt;
   long long whole = 0;
   for (size_t i = start; i < point; ++i) whole = whole * 10 + (text[i] - '0');
@@ -76,7 +77,8 @@ std::optional<long long> ParseInteger(const std::string& text, long long low, lo
 
 std::optional<Date> ParseDate(const std::string& text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 7) || !AllDigits(text, 8, 10)) return std::nullopt;
+  if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 7) || !AllDigits(text, 8, 10))
+    return std::nullopt;
   const Date date{DigitsValue(text, 0, 4), DigitsValue(text, 5, 7), DigitsValue(text, 8, 10)};
   if (date.year < 1 || date.month < 1 || date.month > 12) return std::nullopt;
   if (date.day < 1 || date.day > DaysInMonth(date.year, date.month)) return std::nullopt;

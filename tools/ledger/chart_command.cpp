@@ -12,7 +12,8 @@ int RunChart(const Arguments& args) {
   if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  std::optional<res::Image> chart = DrawYearChart(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
+  std::optional<res::Image> chart =
+      DrawYearChart(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
   if (!chart) return Fail("cannot draw the chart");
   if (!res::WritePngFile(args[2], chart->View())) return Fail(args[2] + ": cannot write the image");
   return 0;

@@ -65,7 +65,8 @@ bool CsvReader::ReadQuoted(std::string& field) {
 void CsvReader::ReadPlain(std::string& field) {
   while (Peek() != kEnd) {
     const size_t from = at_;
-    while (at_ < filled_ && buffer_[at_] != ',' && buffer_[at_] != '\n' && buffer_[at_] != '\r') ++at_;
+    while (at_ < filled_ && buffer_[at_] != ',' && buffer_[at_] != '\n' && buffer_[at_] != '\r')
+      ++at_;
     field.append(buffer_.data() + from, at_ - from);
     if (at_ < filled_) return;
   }
@@ -96,7 +97,8 @@ bool CsvReader::Next(std::vector<std::string>& fields, int& line) {
 long long CountLineFeeds(std::istream& in) {
   long long count = 0;
   char chunk[1 << 16];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) count += std::count(chunk, chunk + in.gcount(), '\n');
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    count += std::count(chunk, chunk + in.gcount(), '\n');
   in.clear();
   in.seekg(0);
   return count;

@@ -26,7 +26,8 @@ std::uint64_t RoundedUnits(Wide numerator, Wide denominator, int decimals) {
 std::string WithPoint(bool negative, std::uint64_t units, int decimals) {
   std::string digits = std::to_string(units);
   if (decimals > 0) {
-    if (digits.size() <= static_cast<size_t>(decimals)) digits.insert(0, decimals + 1 - digits.size(), '0');
+    if (digits.size() <= static_cast<size_t>(decimals))
+      digits.insert(0, decimals + 1 - digits.size(), '0');
     digits.insert(digits.size() - decimals, ".");
   }
   return (negative && units != 0 ? "-" : "") + digits;
@@ -39,7 +40,8 @@ std::string Fixed(std::int64_t value, int scaleDigits, int decimals) {
   return WithPoint(value < 0, units, decimals);
 }
 
-std::string Ratio(std::int64_t numerator, std::int64_t multiplier, std::int64_t denominator, int decimals) {
+std::string Ratio(std::int64_t numerator, std::int64_t multiplier, std::int64_t denominator,
+                  int decimals) {
   if (denominator == 0) return "-";
   const Wide product = static_cast<Wide>(Magnitude(numerator)) * Magnitude(multiplier);
   const std::uint64_t units = RoundedUnits(product, Magnitude(denominator), decimals);

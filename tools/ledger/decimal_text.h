@@ -14,6 +14,7 @@ std::string Fixed(std::int64_t value, int scaleDigits, int decimals);
 
 // numerator x multiplier / denominator with the given decimals; "-" when
 // the denominator is 0.
-std::string Ratio(std::int64_t numerator, std::int64_t multiplier, std::int64_t denominator, int decimals);
+std::string Ratio(std::int64_t numerator, std::int64_t multiplier, std::int64_t denominator,
+                  int decimals);
 
 }  // namespace ledger_tool

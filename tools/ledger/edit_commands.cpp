@@ -29,7 +29,8 @@ int RunRemove(const Arguments& args) {
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
   const std::optional<long long> index = ParseInteger(args[1], 0, ledger.m_nCount - 1LL);
   if (!index) {
-    return Fail("bad index '" + args[1] + "' (the file has " + std::to_string(ledger.m_nCount) + " records)");
+    return Fail("bad index '" + args[1] + "' (the file has " + std::to_string(ledger.m_nCount) +
+                " records)");
   }
   ledger.RemoveAt(static_cast<int>(*index));
   return SaveOrFail(ledger, args[0]);

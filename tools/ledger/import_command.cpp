@@ -16,7 +16,8 @@ namespace ledger_tool {
 namespace {
 
 // The columns csv writes; the item's name is there for people and ignored.
-const std::vector<std::string> kColumns = {"date", "item_id", "item", "fuel_l", "cost", "distance_km"};
+const std::vector<std::string> kColumns = {"date",   "item_id", "item",
+                                           "fuel_l", "cost",    "distance_km"};
 
 // What the rows brought: how many, and the earliest and latest of them.
 struct Imported {
@@ -30,7 +31,8 @@ struct Imported {
     ++count;
   }
   std::string Said() const {
-    const std::string span = count ? ", " + Utf8(IsoDate(first)) + " to " + Utf8(IsoDate(last)) : "";
+    const std::string span =
+        count ? ", " + Utf8(IsoDate(first)) + " to " + Utf8(IsoDate(last)) : "";
     return std::to_string(count) + " records" + span;
   }
 };
@@ -44,7 +46,8 @@ bool ReserveRows(CExpenseLedger& ledger, std::istream& csv) {
 
 // Appends every row to the ledger, unsorted; or writes the first fault
 // with its line and returns nothing (the ledger is then not to be saved).
-std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& csvPath, std::istream& csv) {
+std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& csvPath,
+                                   std::istream& csv) {
   CsvReader reader(csv);
   std::vector<std::string> fields;
   int line = 1;
@@ -52,16 +55,21 @@ std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& cs
     Fail(csvPath + ": line " + std::to_string(line) + ": " + message + "; nothing imported");
     return std::nullopt;
   };
-  if (!reader.Next(fields, line)) return fault(reader.Error().empty() ? "no header line" : reader.Error());
-  if (fields != kColumns) return fault("the header is not date,item_id,item,fuel_l,cost,distance_km");
+  if (!reader.Next(fields, line))
+    return fault(reader.Error().empty() ? "no header line" : reader.Error());
+  if (fields != kColumns)
+    return fault("the header is not date,item_id,item,fuel_l,cost,distance_km");
   Imported imported;
   while (reader.Next(fields, line)) {
     if (fields.size() != kColumns.size()) {
-      return fault(std::to_string(fields.size()) + " fields where there should be " + std::to_string(kColumns.size()));
+      return fault(std::to_string(fields.size()) + " fields where there should be " +
+                   std::to_string(kColumns.size()));
     }
     const auto parsed = ParseRecord({fields[0], fields[1], fields[3], fields[4], fields[5]});
-    if (const auto* problem = std::get_if<RecordProblem>(&parsed)) return fault(problem->field + ": " + problem->message);
-    if (ledger.Append(std::get<ExpenseRecord>(parsed)) == 0) return fault("too many records to hold");
+    if (const auto* problem = std::get_if<RecordProblem>(&parsed))
+      return fault(problem->field + ": " + problem->message);
+    if (ledger.Append(std::get<ExpenseRecord>(parsed)) == 0)
+      return fault("too many records to hold");
     imported.Add(std::get<ExpenseRecord>(parsed));
   }
   if (!reader.Error().empty()) return fault(reader.Error());
@@ -81,13 +89,18 @@ int RunImport(const Arguments& given) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
   const int before = ledger.m_nCount;
-  if (!ReserveRows(ledger, csv)) return Fail(args[0] + ": too many records to hold; nothing imported");
+  if (!ReserveRows(ledger, csv))
+    return Fail(args[0] + ": too many records to hold; nothing imported");
   const std::optional<Imported> imported = AppendRows(ledger, args[1], csv);
   if (!imported) return kFailed;
 
   const std::string after = "; the file holds " + std::to_string(ledger.m_nCount) + "\n";
-  if (dryRun) return WriteOutput("would import " + imported->Said() + after) ? 0 : Fail("cannot write the output");
-  if (ledger.m_nCount == before) return WriteOutput("nothing to import\n") ? 0 : Fail("cannot write the output");
+  if (dryRun)
+    return WriteOutput("would import " + imported->Said() + after)
+               ? 0
+               : Fail("cannot write the output");
+  if (ledger.m_nCount == before)
+    return WriteOutput("nothing to import\n") ? 0 : Fail("cannot write the output");
   ledger.SortByDate();
   if (const int status = SaveOrFail(ledger, args[0]); status != 0) return status;
   return WriteOutput("imported " + imported->Said() + after) ? 0 : Fail("cannot write the output");

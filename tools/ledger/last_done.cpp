@@ -31,8 +31,8 @@ std::optional<sys_days> RecordDay(const ExpenseRecord& r) {
 // an item is its last, and the distance of the days after it is known.
 LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
   std::vector<std::optional<LastDone>> latest(kExpenseItemCount);
-  std::int64_t laterDays = 0;    // metres of days after the current one
-  std::int64_t currentDay = 0;   // metres of the current day so far
+  std::int64_t laterDays = 0;   // metres of days after the current one
+  std::int64_t currentDay = 0;  // metres of the current day so far
   std::optional<sys_days> current;
   for (int i = ledger.m_nCount - 1; i >= 0; --i) {
     const ExpenseRecord& r = ledger.m_pRecords[i];
@@ -45,7 +45,8 @@ LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
     }
     currentDay += std::llabs(static_cast<std::int64_t>(r.distance));
     const bool maintenance = r.itemId > kRefuellingItemId && r.itemId < kExpenseItemCount;
-    if (maintenance && !latest[r.itemId]) latest[r.itemId] = LastDone{r.itemId, r, (asOf - *day).count(), laterDays};
+    if (maintenance && !latest[r.itemId])
+      latest[r.itemId] = LastDone{r.itemId, r, (asOf - *day).count(), laterDays};
   }
   LastDoneReport report;
   for (int id = kRefuellingItemId + 1; id < kExpenseItemCount; ++id) {

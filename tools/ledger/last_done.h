@@ -13,9 +13,10 @@ namespace ledger_tool {
 
 struct LastDone {
   int itemId;
-  ExpenseRecord record;         // the latest record of the item up to the day
-  long long daysSince;          // from its day to the day asked about
-  std::int64_t distanceSince;   // metres: absolute distances of the records of later days, up to the day
+  ExpenseRecord record;  // the latest record of the item up to the day
+  long long daysSince;   // from its day to the day asked about
+  std::int64_t
+      distanceSince;  // metres: absolute distances of the records of later days, up to the day
 };
 
 struct LastDoneReport {

@@ -21,13 +21,14 @@ std::string CsvField(const std::string& text) {
 using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
 
 void ShowRow(std::string& out, const ExpenseRecord& r) {
-  out += Utf8(IsoDate(r)) + "\t" + std::to_string(r.itemId) + "\t" + Utf8(GetItemName(r.itemId)) + "\t" +
-         Utf8(Litres(r)) + "\t" + Utf8(Amount(r)) + "\t" + Utf8(Kilometres(r)) + "\n";
+  out += Utf8(IsoDate(r)) + "\t" + std::to_string(r.itemId) + "\t" + Utf8(GetItemName(r.itemId)) +
+         "\t" + Utf8(Litres(r)) + "\t" + Utf8(Amount(r)) + "\t" + Utf8(Kilometres(r)) + "\n";
 }
 
 void CsvRow(std::string& out, const ExpenseRecord& r) {
-  out += Utf8(IsoDate(r)) + "," + std::to_string(r.itemId) + "," + CsvField(Utf8(GetItemName(r.itemId))) + "," +
-         Utf8(Litres(r)) + "," + Utf8(Amount(r)) + "," + Utf8(Kilometres(r)) + "\r\n";
+  out += Utf8(IsoDate(r)) + "," + std::to_string(r.itemId) + "," +
+         CsvField(Utf8(GetItemName(r.itemId))) + "," + Utf8(Litres(r)) + "," + Utf8(Amount(r)) +
+         "," + Utf8(Kilometres(r)) + "\r\n";
 }
 
 int List(const std::string& hostPath, std::string header, RowWriter row) {

@@ -56,9 +56,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"show", ledger_tool::RunShow}, {"month", ledger_tool::RunMonth}, {"csv", ledger_tool::RunCsv},
-    {"add", ledger_tool::RunAdd},   {"remove", ledger_tool::RunRemove},
-    {"items", ledger_tool::RunItems}, {"stats", ledger_tool::RunStats}, {"last", ledger_tool::RunLast},
+    {"show", ledger_tool::RunShow},     {"month", ledger_tool::RunMonth},
+    {"csv", ledger_tool::RunCsv},       {"add", ledger_tool::RunAdd},
+    {"remove", ledger_tool::RunRemove}, {"items", ledger_tool::RunItems},
+    {"stats", ledger_tool::RunStats},   {"last", ledger_tool::RunLast},
     {"import", ledger_tool::RunImport}, {"chart", ledger_tool::RunChart},
 };
 

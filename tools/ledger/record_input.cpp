@@ -14,7 +14,8 @@ namespace {
 bool IsCatalogued(long long id) { return GetItemName(static_cast<int>(id))[0] != L'\0'; }
 
 RecordProblem BadValue(const char* field, const char* what, const std::string& text) {
-  return {field, std::string("bad ") + what + " '" + text + "' (a decimal number that fits the record)"};
+  return {field,
+          std::string("bad ") + what + " '" + text + "' (a decimal number that fits the record)"};
 }
 
 std::int16_t Narrow(long long value) { return static_cast<std::int16_t>(value); }
@@ -31,9 +32,12 @@ bool DirectoryMissing(const std::string& hostPath) {
 
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   const std::optional<Date> date = ParseDate(text.date);
-  if (!date) return RecordProblem{"date", "bad date '" + text.date + "' (YYYY-MM-DD, a real day of years 1..9999)"};
+  if (!date)
+    return RecordProblem{"date",
+                         "bad date '" + text.date + "' (YYYY-MM-DD, a real day of years 1..9999)"};
   const std::optional<long long> item = ParseInteger(text.item, 0, 0x7FFFFFFF);
-  if (!item || !IsCatalogued(*item)) return RecordProblem{"item_id", "unknown item id '" + text.item + "' (0..21)"};
+  if (!item || !IsCatalogued(*item))
+    return RecordProblem{"item_id", "unknown item id '" + text.item + "' (0..21)"};
   const std::optional<std::int32_t> fuel = ParseScaled(text.fuel, 100);
   if (!fuel) return BadValue("fuel_l", "fuel", text.fuel);
   const std::optional<std::int32_t> cost = ParseScaled(text.cost, 100);
@@ -43,13 +47,15 @@ std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   if (*cost == 0 && *distance == 0) {
     return RecordProblem{"cost and distance_km", "cost and distance are both 0; nothing to record"};
   }
-  return ExpenseRecord{Narrow(date->year), Narrow(date->month), Narrow(date->day), Narrow(*item),
-                       *cost, *fuel, *distance};
+  return ExpenseRecord{
+      Narrow(date->year), Narrow(date->month), Narrow(date->day), Narrow(*item), *cost, *fuel,
+      *distance};
 }
 
 int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath) {
   if (ledger.Save(nullptr)) return 0;
-  if (DirectoryMissing(hostPath)) return Fail(hostPath + ": cannot save; the directory does not exist");
+  if (DirectoryMissing(hostPath))
+    return Fail(hostPath + ": cannot save; the directory does not exist");
   return Fail(hostPath + ": cannot save; the file is unchanged");
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-const Row kHeader = {"month", "cost", "distance_km", "fuel_l", "l_per_100km", "km_per_l", "cost_per_km"};
+const Row kHeader = {"month",       "cost",     "distance_km", "fuel_l",
+                     "l_per_100km", "km_per_l", "cost_per_km"};
 
 // Litres per 100 km is fuel (1/100 L) x 1000 / metres; km per litre is
 // metres / (fuel x 10); cost per km is cost (1/100) x 10 / metres. With
@@ -76,7 +77,8 @@ int RunStats(const Arguments& given) {
   const bool csv = TakeFlag(args, "--csv");
   if (args.empty() || args.size() > 2) return kUsage;
   std::optional<long long> year;
-  if (args.size() == 2 && !(year = ParseInteger(args[1], 1, 9999))) return Fail("bad year '" + args[1] + "' (1..9999)");
+  if (args.size() == 2 && !(year = ParseInteger(args[1], 1, 9999)))
+    return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
   if (!year) {
@@ -84,7 +86,8 @@ int RunStats(const Arguments& given) {
     if (!latest) return Fail(args[0] + ": the file holds no records; name a YEAR");
     year = *latest;
   }
-  const std::vector<Row> rows = Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
+  const std::vector<Row> rows =
+      Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
   return WriteOutput(csv ? Csv(rows) : Aligned(rows)) ? 0 : Fail("cannot write the output");
 }
 

@@ -24,16 +24,12 @@ std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
   const std::string counts = "announces " + std::to_string(report.announced) + " records, holds " +
                              std::to_string(report.present);
   switch (report.state) {
-    case LedgerFileState::kWhole:
-      return {};
-    case LedgerFileState::kMissing:
-      return missingIsEmpty ? std::string() : "no such file";
+    case LedgerFileState::kWhole: return {};
+    case LedgerFileState::kMissing: return missingIsEmpty ? std::string() : "no such file";
     case LedgerFileState::kUnreadable:
       return "cannot read the file: " + report.reason + "; nothing changed";
-    case LedgerFileState::kBadHeader:
-      return "not a Roadtally data file (bad header)";
-    case LedgerFileState::kTruncated:
-      return "file is cut short (" + counts + ")";
+    case LedgerFileState::kBadHeader: return "not a Roadtally data file (bad header)";
+    case LedgerFileState::kTruncated: return "file is cut short (" + counts + ")";
     case LedgerFileState::kTrailing:
       return "unexpected bytes after the last record (" + counts + ")";
   }
@@ -45,8 +41,7 @@ constexpr std::chrono::milliseconds kOtherToolWait{10000};
 
 std::string WhyNotLocked(host::DataFileLock::State state) {
   switch (state) {
-    case host::DataFileLock::State::kHeld:
-      return {};
+    case host::DataFileLock::State::kHeld: return {};
     case host::DataFileLock::State::kProgramRuns:
       return "roadtally is running on this file; end it first (nothing changed)";
     case host::DataFileLock::State::kBusy:
@@ -71,7 +66,8 @@ std::string Utf8(const CString& text) {
 }
 
 bool WriteOutput(const std::string& text) {
-  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+         std::fflush(stdout) == 0;
 }
 
 int Fail(const std::string& message) {
@@ -85,7 +81,8 @@ LPCTSTR BindDataFile(const std::string& hostPath) {
 }
 
 std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
-  host::DataFileLock lock = host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
+  host::DataFileLock lock =
+      host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
   if (lock.Held()) return lock;
   Fail(hostPath + ": " + WhyNotLocked(lock.state()));
   return std::nullopt;

@@ -22,7 +22,7 @@ constexpr COLORREF kQuietInk = RGB(112, 117, 126);
 constexpr COLORREF kGrid = RGB(228, 230, 235);
 constexpr COLORREF kAxis = RGB(150, 154, 162);
 
-constexpr std::int64_t kWon = 100;        // hundredths
+constexpr std::int64_t kWon = 100;  // hundredths
 constexpr std::int64_t kManWon = 10000 * kWon;
 
 std::wstring Wide(const CString& text) { return static_cast<LPCTSTR>(text); }
@@ -77,10 +77,12 @@ void DrawHeading(Painter& paint, Fonts& fonts, int year, std::int64_t total) {
   CString title;
   title.Format(L"%d년 차량 비용", year);
   paint.Text(Wide(title), {24, 16, 400, 44}, DT_LEFT, fonts.title, kInk);
-  paint.Text(L"합계 " + Wide(FormatGrouped(total)) + L"원", {300, 16, kWidth - 24, 44}, DT_RIGHT, fonts.title, kInk);
+  paint.Text(L"합계 " + Wide(FormatGrouped(total)) + L"원", {300, 16, kWidth - 24, 44}, DT_RIGHT,
+             fonts.title, kInk);
 
   int x = 24;
-  for (const auto& [color, name] : {std::pair{kRefuellingColor, L"주유-충전"}, std::pair{kOtherItemsColor, L"정비 및 기타"}}) {
+  for (const auto& [color, name] :
+       {std::pair{kRefuellingColor, L"주유-충전"}, std::pair{kOtherItemsColor, L"정비 및 기타"}}) {
     paint.Fill(x, 58, x + 12, 70, color);
     paint.Text(name, {x + 18, 54, x + 160, 74}, DT_LEFT, fonts.label, kQuietInk);
     x += 18 + paint.TextWidth(name, fonts.label) + 24;
@@ -93,25 +95,30 @@ void DrawAxis(Painter& paint, Fonts& fonts, const AmountAxis& axis) {
   for (std::int64_t value = 0; value <= axis.top; value += axis.step) {
     const int y = kPlot.bottom - BarPixels(value, axis, height);
     if (value > 0) paint.Fill(kPlot.left, y, kPlot.right, y + 1, kGrid);
-    paint.Text(ShortAmount(value), {0, y - 10, kPlot.left - 10, y + 10}, DT_RIGHT, fonts.label, kQuietInk);
+    paint.Text(ShortAmount(value), {0, y - 10, kPlot.left - 10, y + 10}, DT_RIGHT, fonts.label,
+               kQuietInk);
   }
 }
 
-void DrawMonth(Painter& paint, Fonts& fonts, int month, const PeriodSums& sums, const AmountAxis& axis) {
+void DrawMonth(Painter& paint, Fonts& fonts, int month, const PeriodSums& sums,
+               const AmountAxis& axis) {
   const int height = kPlot.bottom - kPlot.top;
   const int left = kPlot.left + (month - 1) * kSlot;
   const int barLeft = left + (kSlot - kBarWidth) / 2;
   const int fuel = BarPixels(sums.refuellingCost, axis, height);
   const int other = BarPixels(sums.cost - sums.refuellingCost, axis, height);
   paint.Fill(barLeft, kPlot.bottom - fuel, barLeft + kBarWidth, kPlot.bottom, kRefuellingColor);
-  paint.Fill(barLeft, kPlot.bottom - fuel - other, barLeft + kBarWidth, kPlot.bottom - fuel, kOtherItemsColor);
+  paint.Fill(barLeft, kPlot.bottom - fuel - other, barLeft + kBarWidth, kPlot.bottom - fuel,
+             kOtherItemsColor);
   if (sums.records > 0) {
     const int top = kPlot.bottom - fuel - other;
-    paint.Text(ShortAmount(sums.cost), {left - 6, top - 18, left + kSlot + 6, top - 2}, DT_CENTER, fonts.small, kInk);
+    paint.Text(ShortAmount(sums.cost), {left - 6, top - 18, left + kSlot + 6, top - 2}, DT_CENTER,
+               fonts.small, kInk);
   }
   CString name;
   name.Format(L"%d월", month);
-  paint.Text(Wide(name), {left, kPlot.bottom + 6, left + kSlot, kPlot.bottom + 26}, DT_CENTER, fonts.label, kInk);
+  paint.Text(Wide(name), {left, kPlot.bottom + 6, left + kSlot, kPlot.bottom + 26}, DT_CENTER,
+             fonts.label, kInk);
 }
 
 // The drawing as an image of 0x00RRGGBB pixels.
@@ -135,7 +142,8 @@ AmountAxis ChooseAxis(std::int64_t highest) {
   for (;;) {
     for (const std::int64_t twice : {2, 4, 5, 10}) {  // 1, 2, 2.5, 5 x magnitude, doubled
       const std::int64_t step = magnitude * twice / 2;
-      if (step * 5 >= highest && step % kWon == 0) return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
+      if (step * 5 >= highest && step % kWon == 0)
+        return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
     }
     magnitude *= 10;
   }
@@ -150,7 +158,8 @@ std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
   CBitmap bitmap;  // 32 bits a pixel, which text can be drawn on
   CDC dc;
   Fonts fonts;
-  if (!bitmap.CreateBitmap(kWidth, kHeight, 1, 32, nullptr) || !dc.CreateCompatibleDC(nullptr) || !fonts.Create()) {
+  if (!bitmap.CreateBitmap(kWidth, kHeight, 1, 32, nullptr) || !dc.CreateCompatibleDC(nullptr) ||
+      !fonts.Create()) {
     return std::nullopt;
   }
   CBitmap* original = dc.SelectObject(&bitmap);
@@ -164,10 +173,12 @@ std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
     highest = std::max(highest, std::max<std::int64_t>(0, month.refuellingCost) +
                                     std::max<std::int64_t>(0, month.cost - month.refuellingCost));
   }
-  const AmountAxis axis = ChooseAxis(std::max(highest, kManWon));  // an empty year still has a readable scale
+  const AmountAxis axis =
+      ChooseAxis(std::max(highest, kManWon));  // an empty year still has a readable scale
   DrawHeading(paint, fonts, year, sums.year.cost);
   DrawAxis(paint, fonts, axis);
-  for (int month = 1; month <= 12; ++month) DrawMonth(paint, fonts, month, sums.months[month - 1], axis);
+  for (int month = 1; month <= 12; ++month)
+    DrawMonth(paint, fonts, month, sums.months[month - 1], axis);
   paint.Fill(kPlot.left, kPlot.bottom, kPlot.right, kPlot.bottom + 1, kAxis);
 
   res::Image image = Pixels(dc);

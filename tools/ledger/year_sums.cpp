@@ -42,9 +42,10 @@ std::optional<int> LatestYear(const CExpenseLedger& ledger) {
   if (ledger.m_nCount == 0) return std::nullopt;
   const ExpenseRecord* begin = ledger.m_pRecords;
   const ExpenseRecord* end = begin + ledger.m_nCount;
-  return std::max_element(begin, end, [](const ExpenseRecord& a, const ExpenseRecord& b) {
-           return a.year < b.year;
-         })->year;
+  return std::max_element(
+             begin, end,
+             [](const ExpenseRecord& a, const ExpenseRecord& b) { return a.year < b.year; })
+      ->year;
 }
 
 }  // namespace ledger_tool

@@ -11,11 +11,11 @@
 namespace ledger_tool {
 
 struct PeriodSums {
-  std::int64_t cost = 0;            // hundredths, every record as stored
-  std::int64_t refuellingCost = 0;  // hundredths, the refuelling records' part of cost
-  std::int64_t distance = 0;        // metres, absolute values (as the month list adds them)
-  std::int64_t fuel = 0;            // hundredths of a litre, refuelling records only
-  std::int64_t fuelledDistance = 0; // metres of those same refuelling records
+  std::int64_t cost = 0;             // hundredths, every record as stored
+  std::int64_t refuellingCost = 0;   // hundredths, the refuelling records' part of cost
+  std::int64_t distance = 0;         // metres, absolute values (as the month list adds them)
+  std::int64_t fuel = 0;             // hundredths of a litre, refuelling records only
+  std::int64_t fuelledDistance = 0;  // metres of those same refuelling records
   int records = 0;
 
   void Add(const ExpenseRecord& r);

@@ -19,8 +19,10 @@ res::Image Crop(const res::Image& source, const RECT& area) {
   const int bottom = std::min(source.height, static_cast<int>(area.bottom));
   res::Image part = MakeImage(std::max(0, right - left), std::max(0, bottom - top), 0);
   for (int y = 0; y < part.height; ++y) {
-    const auto from = source.pixels.begin() + (static_cast<std::ptrdiff_t>(top + y) * source.width + left);
-    std::copy(from, from + part.width, part.pixels.begin() + static_cast<std::ptrdiff_t>(y) * part.width);
+    const auto from =
+        source.pixels.begin() + (static_cast<std::ptrdiff_t>(top + y) * source.width + left);
+    std::copy(from, from + part.width,
+              part.pixels.begin() + static_cast<std::ptrdiff_t>(y) * part.width);
   }
   return part;
 }
@@ -41,9 +43,13 @@ void Canvas::Fill(const RECT& area, gdi::Pixel color) {
   }
 }
 
-void Canvas::HLine(int left, int right, int y, gdi::Pixel color) { Fill({left, y, right, y + 1}, color); }
+void Canvas::HLine(int left, int right, int y, gdi::Pixel color) {
+  Fill({left, y, right, y + 1}, color);
+}
 
-void Canvas::VLine(int x, int top, int bottom, gdi::Pixel color) { Fill({x, top, x + 1, bottom}, color); }
+void Canvas::VLine(int x, int top, int bottom, gdi::Pixel color) {
+  Fill({x, top, x + 1, bottom}, color);
+}
 
 void Canvas::Frame(const RECT& area, gdi::Pixel color) {
   HLine(area.left, area.right, area.top, color);

@@ -32,7 +32,8 @@ struct Placement {
 int Place(const ArtworkList& bitmaps, std::vector<Placement>& placements) {
   int x = kMargin, y = kMargin, shelf = 0;
   for (const Artwork& art : bitmaps) {
-    const int width = std::max(2 * art.image.width, 120), height = 2 * art.image.height + kLabelHeight;
+    const int width = std::max(2 * art.image.width, 120),
+              height = 2 * art.image.height + kLabelHeight;
     if (x + width + kMargin > kSheetWidth && x > kMargin) {
       x = kMargin;
       y += shelf + kMargin;

@@ -37,7 +37,8 @@ res::Image DrawEntryScreen() {
   res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
   Canvas canvas(screen);
   DrawBackdrop(canvas);
-  DrawFace(canvas, kDateBar, {theme::kOutline, theme::kTitleBar, Rgb(86, 124, 180), Rgb(10, 22, 44)});
+  DrawFace(canvas, kDateBar,
+           {theme::kOutline, theme::kTitleBar, Rgb(86, 124, 180), Rgb(10, 22, 44)});
   canvas.HLine(kDateBar.left + 4, kDateBar.right - 4, kDateBar.bottom - 3, theme::kTitleAccent);
   for (int row = 0; row < 4; ++row) {
     DrawFace(canvas, kCaptionBox[row], theme::kCaptionFace);

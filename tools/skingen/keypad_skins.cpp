@@ -49,8 +49,8 @@ void DrawGrid(Canvas& canvas, POINT origin) {
     canvas.HLine(origin.x + kGridXs[0], origin.x + kGridXs[5] + 1, origin.y + y, kGridLine);
 }
 
-void DrawKey(Canvas& canvas, const RECT& box, const theme::FaceStyle& face,
-             std::wstring_view label, const TextStyle& style) {
+void DrawKey(Canvas& canvas, const RECT& box, const theme::FaceStyle& face, std::wstring_view label,
+             const TextStyle& style) {
   DrawFace(canvas, box, face);
   DrawText(canvas, Inset(box, 2), label, style);
 }

@@ -99,7 +99,8 @@ res::Image DrawRow(bool selected) {
   res::Image row = MakeImage(kRowWidth, kRowHeight, kRowOutline);
   Canvas canvas(row);
   if (selected) {
-    FillGradient(canvas, {1, 2, kRowWidth, kRowHeight - 2}, {Rgb(241, 207, 138), Rgb(233, 180, 59)});
+    FillGradient(canvas, {1, 2, kRowWidth, kRowHeight - 2},
+                 {Rgb(241, 207, 138), Rgb(233, 180, 59)});
     canvas.HLine(1, kRowWidth, 1, kOrange);
     canvas.HLine(1, kRowWidth, kRowHeight - 2, kOrange);
   } else {

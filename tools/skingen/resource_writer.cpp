@@ -28,9 +28,11 @@ std::string Manifest(const ArtworkList& bitmaps, const std::vector<DialogText>& 
       "# Bitmaps are the skins; green RGB(0, 255, 0) is see-through in keyed skins.\n";
   for (const Artwork& art : bitmaps)
     text += "bitmap " + std::to_string(art.id) + " bitmaps/" + std::to_string(art.id) + ".png\n";
-  text += "icon " + std::to_string(kProgramIconId) + " icons/" + std::to_string(kProgramIconId) + ".png\n";
+  text += "icon " + std::to_string(kProgramIconId) + " icons/" + std::to_string(kProgramIconId) +
+          ".png\n";
   for (const DialogText& dialog : dialogs)
-    text += "dialog " + std::to_string(dialog.id) + " dialogs/" + std::to_string(dialog.id) + ".dlg\n";
+    text +=
+        "dialog " + std::to_string(dialog.id) + " dialogs/" + std::to_string(dialog.id) + ".dlg\n";
   return text;
 }
 

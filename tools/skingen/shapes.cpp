@@ -89,15 +89,17 @@ void FillTriangle(Canvas& canvas, POINT a, POINT b, POINT c, gdi::Pixel color) {
       const long long px2 = 2LL * x + 1, py2 = 2LL * y + 1;
       const long long e0 = EdgeSide(a, b, px2, py2), e1 = EdgeSide(b, c, px2, py2),
                       e2 = EdgeSide(c, a, px2, py2);
-      const bool inside = clockwise ? (e0 >= 0 && e1 >= 0 && e2 >= 0)
-                                    : (e0 <= 0 && e1 <= 0 && e2 <= 0);
+      const bool inside =
+          clockwise ? (e0 >= 0 && e1 >= 0 && e2 >= 0) : (e0 <= 0 && e1 <= 0 && e2 <= 0);
       if (inside) canvas.Plot(x, y, color);
     }
 }
 
 void FillDisc(Canvas& canvas, double cx, double cy, double radius, gdi::Pixel color) {
-  const int left = static_cast<int>(std::floor(cx - radius)), right = static_cast<int>(std::ceil(cx + radius));
-  const int top = static_cast<int>(std::floor(cy - radius)), bottom = static_cast<int>(std::ceil(cy + radius));
+  const int left = static_cast<int>(std::floor(cx - radius)),
+            right = static_cast<int>(std::ceil(cx + radius));
+  const int top = static_cast<int>(std::floor(cy - radius)),
+            bottom = static_cast<int>(std::ceil(cy + radius));
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x)
       if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= radius) canvas.Plot(x, y, color);
@@ -117,8 +119,10 @@ void StrokeLine(Canvas& canvas, double x0, double y0, double x1, double y1, doub
 
 void FillArc(Canvas& canvas, double cx, double cy, double inner, double outer, double from,
              double to, gdi::Pixel color) {
-  const int left = static_cast<int>(std::floor(cx - outer)), right = static_cast<int>(std::ceil(cx + outer));
-  const int top = static_cast<int>(std::floor(cy - outer)), bottom = static_cast<int>(std::ceil(cy + outer));
+  const int left = static_cast<int>(std::floor(cx - outer)),
+            right = static_cast<int>(std::ceil(cx + outer));
+  const int top = static_cast<int>(std::floor(cy - outer)),
+            bottom = static_cast<int>(std::ceil(cy + outer));
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x) {
       const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;

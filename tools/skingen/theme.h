@@ -27,27 +27,27 @@ struct FaceStyle {
 };
 
 // Dark bottom-row buttons carrying white labels.
-constexpr FaceStyle kDarkFace{kOutline, {Rgb(82, 92, 112), Rgb(38, 44, 58)}, Rgb(128, 140, 162),
-                              Rgb(24, 28, 38)};
+constexpr FaceStyle kDarkFace{
+    kOutline, {Rgb(82, 92, 112), Rgb(38, 44, 58)}, Rgb(128, 140, 162), Rgb(24, 28, 38)};
 // Pressed faces carrying black labels.
-constexpr FaceStyle kPressedFace{Rgb(70, 36, 4), {Rgb(255, 224, 164), Rgb(240, 168, 64)},
-                                 Rgb(255, 244, 214), Rgb(204, 102, 0)};
+constexpr FaceStyle kPressedFace{
+    Rgb(70, 36, 4), {Rgb(255, 224, 164), Rgb(240, 168, 64)}, Rgb(255, 244, 214), Rgb(204, 102, 0)};
 // Blue command faces (white labels) and their orange selected look.
-constexpr FaceStyle kBlueFace{kOutline, {Rgb(84, 140, 222), Rgb(22, 72, 156)}, Rgb(160, 200, 250),
-                              Rgb(12, 44, 104)};
-constexpr FaceStyle kOrangeFace{Rgb(70, 36, 4), {Rgb(255, 204, 120), Rgb(226, 128, 20)},
-                                Rgb(255, 234, 190), Rgb(160, 80, 0)};
+constexpr FaceStyle kBlueFace{
+    kOutline, {Rgb(84, 140, 222), Rgb(22, 72, 156)}, Rgb(160, 200, 250), Rgb(12, 44, 104)};
+constexpr FaceStyle kOrangeFace{
+    Rgb(70, 36, 4), {Rgb(255, 204, 120), Rgb(226, 128, 20)}, Rgb(255, 234, 190), Rgb(160, 80, 0)};
 // Row captions of the entry dialog.
-constexpr FaceStyle kCaptionFace{kOutline, {Rgb(40, 96, 168), Rgb(16, 54, 110)}, Rgb(110, 160, 222),
-                                 Rgb(10, 34, 72)};
+constexpr FaceStyle kCaptionFace{
+    kOutline, {Rgb(40, 96, 168), Rgb(16, 54, 110)}, Rgb(110, 160, 222), Rgb(10, 34, 72)};
 
 // Digit keys: normal steel blue, highlighted yellow, disabled dark.
-constexpr FaceStyle kKeyFace{kOutline, {Rgb(96, 146, 214), Rgb(36, 80, 150)}, Rgb(176, 210, 248),
-                             Rgb(20, 48, 96)};
-constexpr FaceStyle kKeyFocusFace{Rgb(80, 60, 0), {Rgb(255, 240, 120), Rgb(246, 196, 16)},
-                                  Rgb(255, 252, 210), Rgb(190, 140, 0)};
-constexpr FaceStyle kKeyOffFace{kOutline, {Rgb(58, 62, 72), Rgb(34, 37, 44)}, Rgb(78, 82, 92),
-                                Rgb(24, 26, 32)};
+constexpr FaceStyle kKeyFace{
+    kOutline, {Rgb(96, 146, 214), Rgb(36, 80, 150)}, Rgb(176, 210, 248), Rgb(20, 48, 96)};
+constexpr FaceStyle kKeyFocusFace{
+    Rgb(80, 60, 0), {Rgb(255, 240, 120), Rgb(246, 196, 16)}, Rgb(255, 252, 210), Rgb(190, 140, 0)};
+constexpr FaceStyle kKeyOffFace{
+    kOutline, {Rgb(58, 62, 72), Rgb(34, 37, 44)}, Rgb(78, 82, 92), Rgb(24, 26, 32)};
 
 // Sunken boxes that carry white values.
 constexpr gdi::Pixel kWellFrame = Rgb(60, 104, 170);

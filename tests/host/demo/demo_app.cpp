@@ -54,8 +54,8 @@ class CDemoDlg : public CDialog {
 };
 
 BEGIN_MESSAGE_MAP(CDemoDlg, CDialog)
-ON_WM_PAINT()
-ON_WM_LBUTTONUP()
+  ON_WM_PAINT()
+  ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 class CDemoWnd : public CWnd {
@@ -88,11 +88,11 @@ class CDemoWnd : public CWnd {
 };
 
 BEGIN_MESSAGE_MAP(CDemoWnd, CWnd)
-ON_WM_CREATE()
-ON_WM_TIMER()
-ON_WM_PAINT()
-ON_WM_LBUTTONUP()
-ON_WM_KEYUP()
+  ON_WM_CREATE()
+  ON_WM_TIMER()
+  ON_WM_PAINT()
+  ON_WM_LBUTTONUP()
+  ON_WM_KEYUP()
 END_MESSAGE_MAP()
 
 void CDemoWnd::OnPaint() {
@@ -100,7 +100,7 @@ void CDemoWnd::OnPaint() {
   dc.FillSolidRect(0, 0, 320, 240, RGB(0, 0, 128));
   dc.FillSolidRect(0, 0, std::min(320, m_nTicks * kBarStep), kBarHeight, RGB(255, 255, 255));
   dc.FillSolidRect(m_ptTap.x - 4, m_ptTap.y - 4, 8, 8, RGB(255, 255, 0));
-  COLORREF result = m_nResult == IDOK ? RGB(0, 255, 0)
+  COLORREF result = m_nResult == IDOK       ? RGB(0, 255, 0)
                     : m_nResult == IDCANCEL ? RGB(255, 0, 0)
                                             : RGB(128, 128, 128);
   dc.FillSolidRect(&kResultStrip, result);
@@ -143,8 +143,8 @@ class CDemoApp : public CWinApp {
     windowClass.lpszClassName = kDemoClass;
     RegisterClass(&windowClass);
     auto* window = new CDemoWnd;
-    if (!window->CreateEx(0, kDemoClass, L"Demo", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240,
-                          nullptr, nullptr)) {
+    if (!window->CreateEx(0, kDemoClass, L"Demo", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                          nullptr)) {
       delete window;
       return FALSE;
     }

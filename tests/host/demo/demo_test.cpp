@@ -143,8 +143,9 @@ TEST_F(DemoTest, RealWindowUnderXvfbTakesAClick) {
   SKIP_WITHOUT_XVFB_UNLESS_CI();
   std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
   ASSERT_TRUE(display);
-  ChildProcess demo({DEMO_APP, "--scale", "2", "--data", dir_ + "/Roadtally.dat"},
-                    {display->Environment(), "XDG_RUNTIME_DIR=" + dir_, "ASAN_OPTIONS=detect_leaks=0"});
+  ChildProcess demo(
+      {DEMO_APP, "--scale", "2", "--data", dir_ + "/Roadtally.dat"},
+      {display->Environment(), "XDG_RUNTIME_DIR=" + dir_, "ASAN_OPTIONS=detect_leaks=0"});
   std::optional<std::string> window =
       display->Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
   ASSERT_TRUE(window);
@@ -152,8 +153,8 @@ TEST_F(DemoTest, RealWindowUnderXvfbTakesAClick) {
   // Window pixel (51, 441) at scale 2 is screen pixel (25, 220): status 12.
   // A click that comes while the window is still settling is clicked again.
   for (int attempt = 0; attempt < 10 && !demo.EndsWithin(2s); ++attempt)
-    ASSERT_TRUE(display->Xdotool(
-        {"mousemove", "--window", id, "51", "441", "sleep", "0.3", "click", "1"}));
+    ASSERT_TRUE(
+        display->Xdotool({"mousemove", "--window", id, "51", "441", "sleep", "0.3", "click", "1"}));
   ChildProcess::Result result = demo.Wait(30s);
   EXPECT_TRUE(result.exited);
   EXPECT_EQ(result.exitStatus, 12) << result.err;

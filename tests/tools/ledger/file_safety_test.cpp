@@ -68,7 +68,8 @@ TEST_F(FileSafetyTest, SpecialPathsAreRefusedAtOnceAndLeftAlone) {
     for (const char* command : {"show", "add"}) {
       SCOPED_TRACE(std::string(c.name) + " " + command);
       const auto start = std::chrono::steady_clock::now();
-      const ToolResult r = std::string(command) == "show" ? Run({"show", At(c.name)}) : Add(At(c.name), "1");
+      const ToolResult r =
+          std::string(command) == "show" ? Run({"show", At(c.name)}) : Add(At(c.name), "1");
       EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
       EXPECT_EQ(1, r.status);
       EXPECT_NE(std::string::npos, r.err.find(c.reason)) << r.err;
@@ -118,9 +119,12 @@ TEST_F(FileSafetyTest, LinksStayLinksAndModesAreKept) {
 TEST_F(FileSafetyTest, LeftoversOfThisFileAreRemovedOthersKept) {
   WriteBytes(At("Roadtally.dat"), OneRecordFile(100));
   const std::vector<std::string> leftovers = {"Roadtally.dat.tmp-123-0", "Roadtally.dat.tmp-9-44"};
-  const std::vector<std::string> others = {"Roadtally.dat.tmp-12x-0", "Roadtally.dat.tmp-1-2.bak",
-                                           "Roadtally.dat.tmp--1", "Other.dat.tmp-1-2",
-                                           "Roadtally.dat.damaged-20050101-000000", "target"};
+  const std::vector<std::string> others = {"Roadtally.dat.tmp-12x-0",
+                                           "Roadtally.dat.tmp-1-2.bak",
+                                           "Roadtally.dat.tmp--1",
+                                           "Other.dat.tmp-1-2",
+                                           "Roadtally.dat.damaged-20050101-000000",
+                                           "target"};
   for (const std::string& name : leftovers) WriteBytes(At(name), {1, 2, 3});
   for (const std::string& name : others) WriteBytes(At(name), {4, 5});
   fs::create_symlink("target", At("Roadtally.dat.tmp-7-7"));

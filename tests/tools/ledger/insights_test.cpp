@@ -21,7 +21,9 @@ class InsightsTest : public ::testing::Test {
   std::string File() const { return At("Roadtally.dat"); }
   ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
   void Write(const std::vector<ExpenseRecord>& records) { WriteBytes(File(), FileOf(records)); }
-  void WriteText(const std::string& name, const std::string& text) { std::ofstream(At(name), std::ios::binary) << text; }
+  void WriteText(const std::string& name, const std::string& text) {
+    std::ofstream(At(name), std::ios::binary) << text;
+  }
 
   // The first output line that starts with prefix (without its '\n'), or "".
   static std::string Line(const std::string& out, const std::string& prefix) {
@@ -46,13 +48,13 @@ constexpr std::int32_t kMostNegative = -2147483647 - 1;
 
 TEST_F(InsightsTest, StatsHandComputedMonthsAndYear) {
   Write({
-      Record(2004, 12, 31, kFuel, 99900, 5000, 600000),       // another year: counts nowhere
-      Record(2005, 1, 5, kFuel, 5000000, 4000, 500000),       // 40 L over 500 km
-      Record(2005, 1, 20, kOil, 3000000, 0, 0),               // cost without distance
-      Record(2005, 2, 11, kBattery, 1200000, 0, 100000),      // no refuelling this month
-      Record(2005, 3, 1, kFuel, 4500000, 3000, 0),            // fuel but no distance
-      Record(2005, 4, 2, kFuel, 1, 1000, kMostNegative),      // 10 L, 2147483.648 km
-      Record(2005, 5, 9, kOil, 2147483647, 0, 1000),          // two costs past 2^31 together
+      Record(2004, 12, 31, kFuel, 99900, 5000, 600000),   // another year: counts nowhere
+      Record(2005, 1, 5, kFuel, 5000000, 4000, 500000),   // 40 L over 500 km
+      Record(2005, 1, 20, kOil, 3000000, 0, 0),           // cost without distance
+      Record(2005, 2, 11, kBattery, 1200000, 0, 100000),  // no refuelling this month
+      Record(2005, 3, 1, kFuel, 4500000, 3000, 0),        // fuel but no distance
+      Record(2005, 4, 2, kFuel, 1, 1000, kMostNegative),  // 10 L, 2147483.648 km
+      Record(2005, 5, 9, kOil, 2147483647, 0, 1000),      // two costs past 2^31 together
       Record(2005, 5, 9, kBattery, 2147483647, 0, 1000),
   });
   const ToolResult r = Run({"stats", File(), "--csv"});
@@ -68,7 +70,8 @@ TEST_F(InsightsTest, StatsHandComputedMonthsAndYear) {
       // 43086672.95 over 2148085.648 km; 80 L over 2147983.648 km of refuelling records
       {"2005,", "2005,43086672.95,2148085.6,80.00,0.0,26849.8,20.06"},
   };
-  for (const auto& [prefix, expected] : rows) EXPECT_EQ(expected + "\r", Line(r.out, prefix)) << prefix;
+  for (const auto& [prefix, expected] : rows)
+    EXPECT_EQ(expected + "\r", Line(r.out, prefix)) << prefix;
   EXPECT_EQ("", Line(r.out, "2004"));
 
   const ToolResult table = Run({"stats", File(), "2004"});
@@ -95,8 +98,7 @@ TEST_F(InsightsTest, LastDoneAsOfAGivenDay) {
   Write({
       Record(2005, 1, 10, kOil, 3000000, 0, 10000),
       Record(2005, 1, 20, kFuel, 5000000, 4000, 300000),
-      Record(2005, 2, 1, kBattery, 9800000, 0, 0),
-      Record(2005, 3, 1, kOil, 3000000, 0, -5000),
+      Record(2005, 2, 1, kBattery, 9800000, 0, 0), Record(2005, 3, 1, kOil, 3000000, 0, -5000),
       Record(2005, 3, 5, kFuel, 5000000, 4000, 250000),
       Record(2005, 4, 10, kFuel, 5000000, 4000, 100000),  // after the day asked about
   });
@@ -130,7 +132,9 @@ TEST_F(InsightsTest, LastDoneAsOfAGivenDay) {
 // whole 32-bit range, never cost and distance both 0.
 std::vector<ExpenseRecord> RandomLedger(unsigned seed, int count) {
   std::mt19937 random(seed);
-  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
   const auto value = [&]() -> std::int32_t {
     switch (pick(0, 3)) {
       case 0: return 0;
@@ -141,16 +145,18 @@ std::vector<ExpenseRecord> RandomLedger(unsigned seed, int count) {
   std::vector<ExpenseRecord> records;
   while (static_cast<int>(records.size()) < count) {
     const int month = pick(1, 12);
-    ExpenseRecord r = Record(pick(1, 9999), month, pick(1, month == 2 ? 28 : 30), pick(0, 21), value(), value(),
-                             value());
+    ExpenseRecord r = Record(pick(1, 9999), month, pick(1, month == 2 ? 28 : 30), pick(0, 21),
+                             value(), value(), value());
     if (r.cost != 0 || r.distance != 0) records.push_back(r);
   }
-  std::stable_sort(records.begin(), records.end(), [](const auto& a, const auto& b) { return DateKey(a) < DateKey(b); });
+  std::stable_sort(records.begin(), records.end(),
+                   [](const auto& a, const auto& b) { return DateKey(a) < DateKey(b); });
   return records;
 }
 
 TEST_F(InsightsTest, CsvThenImportGivesTheSameFileOnRandomLedgers) {
-  for (const auto& [seed, count] : std::vector<std::pair<unsigned, int>>{{1, 1}, {2, 57}, {3, 2000}, {4, 10000}}) {
+  for (const auto& [seed, count] :
+       std::vector<std::pair<unsigned, int>>{{1, 1}, {2, 57}, {3, 2000}, {4, 10000}}) {
     SCOPED_TRACE(seed);
     const Bytes original = FileOf(RandomLedger(seed, count));
     WriteBytes(File(), original);
@@ -177,8 +183,8 @@ TEST_F(InsightsTest, ImportAddsToWhatIsThereAndDryRunWritesNothing) {
   EXPECT_EQ(before, ReadBytes(File()));
 
   ASSERT_EQ(0, Run({"import", File(), At("in.csv")}).status);
-  EXPECT_EQ(FileOf({Record(2005, 1, 2, kFuel, 30050, 150, 12250), Record(2005, 3, 8, kFuel, 100, 0, 0),
-                    Record(2005, 3, 8, kOil, 20000, 0, 0)}),
+  EXPECT_EQ(FileOf({Record(2005, 1, 2, kFuel, 30050, 150, 12250),
+                    Record(2005, 3, 8, kFuel, 100, 0, 0), Record(2005, 3, 8, kOil, 20000, 0, 0)}),
             ReadBytes(File()));
 }
 
@@ -205,8 +211,8 @@ TEST_F(InsightsTest, ImportReadsQuotedFieldsAndEitherLineEnd) {
             "2005-03-10,21,,0,1,0");
   r = Run({"import", File(), At("other.csv")});
   ASSERT_EQ(0, r.status) << r.err;
-  EXPECT_EQ(FileOf({Record(2005, 3, 8, kFuel, 5500000, 4050, 412300), Record(2005, 3, 9, 17, 9900, 0, -7900),
-                    Record(2005, 3, 10, 21, 100, 0, 0)}),
+  EXPECT_EQ(FileOf({Record(2005, 3, 8, kFuel, 5500000, 4050, 412300),
+                    Record(2005, 3, 9, 17, 9900, 0, -7900), Record(2005, 3, 10, 21, 100, 0, 0)}),
             ReadBytes(File()));
 }
 
@@ -275,7 +281,8 @@ std::vector<Run_> ColumnRuns(const res::Image& image, gdi::Pixel color) {
       height = std::max(height, stretch);
     }
     if (height == 0) continue;
-    if (!runs.empty() && runs.back().left + runs.back().width == x && runs.back().height == height) {
+    if (!runs.empty() && runs.back().left + runs.back().width == x &&
+        runs.back().height == height) {
       ++runs.back().width;
     } else {
       runs.push_back({x, 1, height});
@@ -296,11 +303,13 @@ std::vector<Run_> Bars(const res::Image& image, gdi::Pixel color) {
 TEST_F(InsightsTest, ChartBarsAreTheMonthsSumsToThePixel) {
   std::vector<ExpenseRecord> records;
   std::vector<long long> fuel(12), other(12);
-  for (int m = 1; m <= 12; ++m) {  // every part taller than the legend's squares
-    fuel[m - 1] = 1000000LL * (m % 5 + 1);           // 10,000 to 50,000 won
-    other[m - 1] = 700000LL * ((m * 7) % 11 + 1);    // 7,000 to 77,000 won
-    records.push_back(Record(2005, m, 3, kFuel, static_cast<std::int32_t>(fuel[m - 1] / 2), 100, 1000));
-    records.push_back(Record(2005, m, 4, kFuel, static_cast<std::int32_t>(fuel[m - 1] / 2), 100, 1000));
+  for (int m = 1; m <= 12; ++m) {                  // every part taller than the legend's squares
+    fuel[m - 1] = 1000000LL * (m % 5 + 1);         // 10,000 to 50,000 won
+    other[m - 1] = 700000LL * ((m * 7) % 11 + 1);  // 7,000 to 77,000 won
+    records.push_back(
+        Record(2005, m, 3, kFuel, static_cast<std::int32_t>(fuel[m - 1] / 2), 100, 1000));
+    records.push_back(
+        Record(2005, m, 4, kFuel, static_cast<std::int32_t>(fuel[m - 1] / 2), 100, 1000));
     records.push_back(Record(2005, m, 9, kOil, static_cast<std::int32_t>(other[m - 1]), 0, 0));
   }
   records.push_back(Record(2006, 1, 1, kOil, 900000000, 0, 0));  // another year
@@ -347,11 +356,12 @@ TEST_F(InsightsTest, ItemsHelpAndSpreadsheetCsv) {
   const ToolResult items = Run({"items"});
   EXPECT_EQ(0, items.status);
   EXPECT_EQ(0u, items.out.find("item_id\titem\n0\t주유-충전\n1\t휠얼라인먼트 점검\n"));
-  EXPECT_EQ(items.out.size() - std::string("21\t와이퍼 블레이드\n").size(), items.out.find("21\t와이퍼 블레이드\n"));
+  EXPECT_EQ(items.out.size() - std::string("21\t와이퍼 블레이드\n").size(),
+            items.out.find("21\t와이퍼 블레이드\n"));
 
   const ToolResult help = Run({"--help"});
-  for (const char* word : {"litres", "won", "kilometres", "stats", "last", "import", "chart", "items",
-                           "roadtally-ledger import Roadtally.dat expenses.csv"}) {
+  for (const char* word : {"litres", "won", "kilometres", "stats", "last", "import", "chart",
+                           "items", "roadtally-ledger import Roadtally.dat expenses.csv"}) {
     EXPECT_NE(std::string::npos, help.out.find(word)) << word;
   }
 
@@ -361,8 +371,10 @@ TEST_F(InsightsTest, ItemsHelpAndSpreadsheetCsv) {
   EXPECT_EQ(0, excel.status);
   EXPECT_EQ("\xEF\xBB\xBF" + plain.out, excel.out);
   EXPECT_EQ(std::string::npos, plain.out.find("\xEF\xBB\xBF"));
-  EXPECT_EQ("date\titem_id\titem\tfuel_l\tcost\tdistance_km\n2005-03-08\t0\t주유-충전\t40.50\t55000.00\t412.300\n",
-            Run({"show", File()}).out);
+  EXPECT_EQ(
+      "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n2005-03-08\t0\t주유-충전\t40.50\t55000."
+      "00\t412.300\n",
+      Run({"show", File()}).out);
 }
 
 }  // namespace

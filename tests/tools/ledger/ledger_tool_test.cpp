@@ -90,7 +90,8 @@ TEST_F(LedgerToolTest, MonthWithNegativeDistanceOrNoRecords) {
   WriteSample();
   const ToolResult february = Run({"month", File(), "2005", "2"});
   EXPECT_EQ(0, february.status);
-  EXPECT_NE(std::string::npos, february.out.find("2/28\t브레이크 패드\t0.99\n월비용: 0원\n운행거리: 8km\n"));
+  EXPECT_NE(std::string::npos,
+            february.out.find("2/28\t브레이크 패드\t0.99\n월비용: 0원\n운행거리: 8km\n"));
   const ToolResult empty = Run({"month", File(), "2009", "2"});
   EXPECT_EQ(
       " 1   2   3   4   5   6   7  \n"
@@ -159,7 +160,8 @@ TEST_F(LedgerToolTest, AddCreatesTheFileThenKeepsItSorted) {
 }
 
 TEST_F(LedgerToolTest, AddTakesTheLargestValuesThatFit) {
-  EXPECT_EQ(0, Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).status);
+  EXPECT_EQ(
+      0, Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).status);
   Bytes expected = Header(1);
   PutRecord(expected, 2004, 2, 29, 21, 2147483647, 0, -2147483647 - 1);
   EXPECT_EQ(expected, Saved());
@@ -169,13 +171,13 @@ TEST_F(LedgerToolTest, AddRefusesBadValuesAndLeavesTheFile) {
   WriteSample();
   const Bytes before = Saved();
   const std::vector<std::vector<std::string>> refused = {
-      {"2005-03-08", "0", "10", "0", "0"},        // neither cost nor distance
-      {"2005-03-08", "0", "10", "0.004", "0"},    // cost rounds to 0
-      {"2005-02-29", "0", "0", "1", "0"},         // not a leap year
+      {"2005-03-08", "0", "10", "0", "0"},      // neither cost nor distance
+      {"2005-03-08", "0", "10", "0.004", "0"},  // cost rounds to 0
+      {"2005-02-29", "0", "0", "1", "0"},       // not a leap year
       {"2005-13-01", "0", "0", "1", "0"},
       {"0000-01-01", "0", "0", "1", "0"},
       {"2005-3-1", "0", "0", "1", "0"},
-      {"2005-03-08", "22", "0", "1", "0"},        // no such item
+      {"2005-03-08", "22", "0", "1", "0"},  // no such item
       {"2005-03-08", "-1", "0", "1", "0"},
       {"2005-03-08", "x", "0", "1", "0"},
       {"2005-03-08", "0", "0", "21474836.48", "0"},  // 2^31 hundredths
@@ -235,7 +237,8 @@ TEST_F(LedgerToolTest, MissingDamagedOrCutShortFilesAreErrorsWithNoTable) {
 TEST_F(LedgerToolTest, FailedSaveExitsOneAndKeepsTheOldFile) {
   WriteSample();
   const Bytes before = Saved();
-  ExpectOneLineError(Run({"add", (dir.path() / "no" / "such.dat").string(), "2005-03-08", "0", "0", "1", "0"}), 1);
+  ExpectOneLineError(
+      Run({"add", (dir.path() / "no" / "such.dat").string(), "2005-03-08", "0", "0", "1", "0"}), 1);
   FrozenDir frozen(dir.path());
   if (!frozen.frozen()) GTEST_SKIP() << "this file system cannot make a directory immutable";
   ExpectOneLineError(Run({"add", File(), "2005-03-09", "0", "0", "1", "0"}), 1);
@@ -245,9 +248,14 @@ TEST_F(LedgerToolTest, FailedSaveExitsOneAndKeepsTheOldFile) {
 
 TEST_F(LedgerToolTest, UsageErrorsExitTwo) {
   WriteSample();
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {}, {"frobnicate", File()}, {"show"}, {"show", File(), "extra"}, {"month", File(), "2005"},
-           {"add", File(), "2005-03-08"}, {"remove", File()}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{},
+                                             {"frobnicate", File()},
+                                             {"show"},
+                                             {"show", File(), "extra"},
+                                             {"month", File(), "2005"},
+                                             {"add", File(), "2005-03-08"},
+                                             {"remove", File()}}) {
     const ToolResult r = Run(args);
     EXPECT_EQ(2, r.status);
     EXPECT_EQ("", r.out);

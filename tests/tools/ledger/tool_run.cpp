@@ -16,7 +16,8 @@ std::string Slurp(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-[[noreturn]] void ExecTool(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
+[[noreturn]] void ExecTool(const std::vector<std::string>& args, const std::string& out,
+                           const std::string& err) {
   const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(127);

@@ -62,7 +62,8 @@ TEST_F(GeneratedTree, CommittedResourcesAreExactlyWhatItWrites) {
   const std::set<fs::path> written = FilesUnder(out_);
   EXPECT_EQ(written.size(), 25u + 1u + 7u + 2u);  // bitmaps, icon, dialogs, manifest, sheet
   for (const fs::path& file : written)
-    EXPECT_TRUE(Bytes(out_ / file) == Bytes(committed / file)) << file << " differs: run make skins";
+    EXPECT_TRUE(Bytes(out_ / file) == Bytes(committed / file))
+        << file << " differs: run make skins";
 }
 
 TEST_F(GeneratedTree, ManifestNamesEveryFileOnce) {
@@ -78,7 +79,8 @@ TEST_F(GeneratedTree, ManifestNamesEveryFileOnce) {
 
 TEST_F(GeneratedTree, EmptyTemplatesAreBarePopups) {
   for (int id = IDD_ENTRY; id <= IDD_MESSAGE_BOX; ++id) {
-    const auto dialog = res::ParseDialogTemplate(Bytes(out_ / "dialogs" / (std::to_string(id) + ".dlg")));
+    const auto dialog =
+        res::ParseDialogTemplate(Bytes(out_ / "dialogs" / (std::to_string(id) + ".dlg")));
     ASSERT_TRUE(dialog.has_value()) << id;
     EXPECT_EQ(dialog->style, 0x80000040u) << id;
     EXPECT_EQ(dialog->cx, 187);

@@ -12,8 +12,8 @@ using skingen_test::kKey;
 
 // Keys as the keypad lays them out on screen, and where 2166 is copied.
 constexpr POINT kKeyBlockOrigin{6, 116};
-constexpr POINT kDigitKeys[10] = {{19, 128}, {77, 128},  {135, 128}, {193, 128}, {251, 128},
-                                  {19, 164}, {77, 164},  {135, 164}, {193, 164}, {251, 164}};
+constexpr POINT kDigitKeys[10] = {{19, 128}, {77, 128}, {135, 128}, {193, 128}, {251, 128},
+                                  {19, 164}, {77, 164}, {135, 164}, {193, 164}, {251, 164}};
 constexpr int kKeyWidth = 48, kKeyHeight = 25;
 
 TEST(KeypadLayout, EachDigitKeyEdgeSitsOnItsKeyRectangle) {
@@ -33,7 +33,8 @@ TEST(KeypadLayout, EachDigitKeyEdgeSitsOnItsKeyRectangle) {
 TEST(KeypadLayout, HighlightCellsCoverExactlyTheKeyFaces) {
   for (int order = 0; order < 10; ++order) {
     const int digit = (order + 1) % 10;
-    const int left = kDigitKeys[order].x - kKeyBlockOrigin.x, top = kDigitKeys[order].y - kKeyBlockOrigin.y;
+    const int left = kDigitKeys[order].x - kKeyBlockOrigin.x,
+              top = kDigitKeys[order].y - kKeyBlockOrigin.y;
     for (int y = 0; y < kKeyHeight; ++y) {
       const COLORREF ground = At(2166, left - 2, top + y);
       for (int x = 0; x < kKeyWidth; ++x) {
@@ -102,7 +103,8 @@ TEST(ListBoxScrollBar, TrackAndThumbCarryTheirColours) {
 
 TEST(CalendarLayout, GridLinesFrameEveryDayCell) {
   const COLORREF line = At(168, 62, 100);
-  for (int c = 0; c <= 7; ++c) EXPECT_LT(Brightness(At(168, 23 + 39 * c, 100)), Brightness(At(168, 40, 100))) << c;
+  for (int c = 0; c <= 7; ++c)
+    EXPECT_LT(Brightness(At(168, 23 + 39 * c, 100)), Brightness(At(168, 40, 100))) << c;
   for (int r = 0; r <= 6; ++r) EXPECT_NE(At(168, 150, 64 + 23 * r), At(168, 150, 75)) << r;
   for (int c = 0; c < 7; ++c)
     for (int r = 0; r < 6; ++r) {
@@ -134,9 +136,14 @@ TEST(ScreenLayout, TitleAndTotalsFieldsAreLightForBlackText) {
 }
 
 TEST(ScreenLayout, BottomFacesSitWhereTheButtonsAre) {
-  const struct { int id; bool shown[4]; } screens[] = {
-      {168, {true, true, false, true}}, {171, {true, false, false, true}}, {157, {true, true, false, true}}};
-  const RECT buttons[4] = {{6, 210, 81, 234}, {82, 210, 157, 234}, {160, 210, 235, 234}, {237, 210, 312, 234}};
+  const struct {
+    int id;
+    bool shown[4];
+  } screens[] = {{168, {true, true, false, true}},
+                 {171, {true, false, false, true}},
+                 {157, {true, true, false, true}}};
+  const RECT buttons[4] = {
+      {6, 210, 81, 234}, {82, 210, 157, 234}, {160, 210, 235, 234}, {237, 210, 312, 234}};
   for (const auto& screen : screens)
     for (int i = 0; i < 4; ++i) {
       const RECT& b = buttons[i];
@@ -150,7 +157,8 @@ TEST(ScreenLayout, BottomFacesSitWhereTheButtonsAre) {
 // its corners, outside the rounded face.
 void ExpectCornersMatch(int piece, int screen, int x, int y) {
   const res::Image& p = Bitmap(piece);
-  for (POINT corner : {POINT{0, 0}, POINT{p.width - 1, 0}, POINT{0, p.height - 1}, POINT{p.width - 1, p.height - 1}})
+  for (POINT corner : {POINT{0, 0}, POINT{p.width - 1, 0}, POINT{0, p.height - 1},
+                       POINT{p.width - 1, p.height - 1}})
     EXPECT_EQ(At(p, corner.x, corner.y), At(screen, x + corner.x, y + corner.y))
         << piece << " over " << screen << " at " << x << "," << y;
 }

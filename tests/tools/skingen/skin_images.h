@@ -13,7 +13,8 @@ namespace skingen_test {
 inline const std::map<int, res::Image>& Bitmaps() {
   static const std::map<int, res::Image> bitmaps = [] {
     std::map<int, res::Image> byId;
-    for (skingen::Artwork& art : skingen::DrawAllBitmaps()) byId.emplace(art.id, std::move(art.image));
+    for (skingen::Artwork& art : skingen::DrawAllBitmaps())
+      byId.emplace(art.id, std::move(art.image));
     return byId;
   }();
   return bitmaps;
@@ -30,6 +31,8 @@ inline COLORREF At(int id, int x, int y) { return At(Bitmap(id), x, y); }
 constexpr COLORREF kKey = RGB(0, 255, 0);
 
 // Rough brightness, 0..255.
-inline int Brightness(COLORREF c) { return (GetRValue(c) * 3 + GetGValue(c) * 6 + GetBValue(c)) / 10; }
+inline int Brightness(COLORREF c) {
+  return (GetRValue(c) * 3 + GetGValue(c) * 6 + GetBValue(c)) / 10;
+}
 
 }  // namespace skingen_test
