@@ -1,7 +1,5 @@
 #include "tests/app/calendar_screen.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,17 +10,9 @@ namespace calendar_test {
 
 namespace fs = std::filesystem;
 
-CalendarScreen::CalendarScreen() {
-  std::string pattern = (fs::temp_directory_path() / "calendar-XXXXXX").string();
-  dir_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+std::string CalendarScreen::Path(const std::string& name) const {
+  return (dir_.path() / name).string();
 }
-
-CalendarScreen::~CalendarScreen() {
-  std::error_code ignored;
-  fs::remove_all(dir_, ignored);
-}
-
-std::string CalendarScreen::Path(const std::string& name) const { return dir_ + "/" + name; }
 
 // The file format built by hand: header, then the records as stored.
 void CalendarScreen::WriteRecords(const std::vector<ExpenseRecord>& records) {

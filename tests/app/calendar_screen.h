@@ -7,6 +7,7 @@
 
 #include "ledger/expense_record.h"
 #include "platform/res/png_codec.h"
+#include "tests/ledger/ledger_bytes.h"
 #include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
@@ -18,9 +19,6 @@ struct Outcome {
 
 class CalendarScreen {
  public:
-  CalendarScreen();
-  ~CalendarScreen();
-
   // Writes the data file the program will read.
   void WriteRecords(const std::vector<ExpenseRecord>& records);
   // Runs `roadtally --headless --today today --data <file>` on the script;
@@ -33,7 +31,7 @@ class CalendarScreen {
   std::string Path(const std::string& name) const;
 
  private:
-  std::string dir_;
+  ledger_test::ScratchDir dir_;
 };
 
 using screen_pixels::At;

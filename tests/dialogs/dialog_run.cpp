@@ -1,7 +1,5 @@
 #include "tests/dialogs/dialog_run.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,17 +11,7 @@ namespace dialog_test {
 
 namespace fs = std::filesystem;
 
-DialogRun::DialogRun() {
-  std::string pattern = (fs::temp_directory_path() / "dialog-XXXXXX").string();
-  dir_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-}
-
-DialogRun::~DialogRun() {
-  std::error_code ignored;
-  fs::remove_all(dir_, ignored);
-}
-
-std::string DialogRun::Path(const std::string& name) const { return dir_ + "/" + name; }
+std::string DialogRun::Path(const std::string& name) const { return (dir_.path() / name).string(); }
 
 Ended DialogRun::Keypad(const std::string& value, const std::string& script) {
   return Run({"HARNESS_DIALOG=keypad", "HARNESS_VALUE=" + value}, script);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/res/png_codec.h"
+#include "tests/ledger/ledger_bytes.h"
 #include "tests/support/screen_pixels.h"
 #include "platform/win/winuser.h"
 
@@ -19,8 +20,7 @@ struct Ended {
 
 class DialogRun {
  public:
-  DialogRun();
-  ~DialogRun();
+  DialogRun() = default;
   DialogRun(const DialogRun&) = delete;
   DialogRun& operator=(const DialogRun&) = delete;
 
@@ -34,7 +34,7 @@ class DialogRun {
 
  private:
   Ended Run(const std::vector<std::string>& environment, const std::string& script);
-  std::string dir_;
+  ledger_test::ScratchDir dir_;
 };
 
 using screen_pixels::At;
