@@ -100,18 +100,23 @@ void BM_LedgerToolStats(benchmark::State& state) {
   // The tool's month command loads the same file the same way: what any
   // command of a fresh process pays before it looks at a record.
   const std::vector<std::string> month = {LEDGER_TOOL, "month", sample.data.string(), "2005", "1"};
+  const std::vector<std::string> floorProcess = {FLOOR_PROCESS, "read-pass", sample.data.string()};
   double floor = 0;
+  double processFloor = 0;
   double flow = 0;
   double load = 0;
   for (auto _ : state) {
     floor += SecondsOf([&] { benchmark::DoNotOptimize(ReadAndPass(sample.data)); });
     int status = -1;
+    processFloor += SecondsOf([&] { status = bench::RunTool(floorProcess); });
     flow += SecondsOf([&] { status = bench::RunTool(stats, "/dev/null"); });
     load += SecondsOf([&] { status |= bench::RunTool(month, "/dev/null"); });
     if (status != 0) return state.SkipWithError("the tool failed");
   }
   state.counters["floor"] = floor / static_cast<double>(state.iterations());
   state.counters["x_floor"] = flow / floor;
+  state.counters["process_floor"] = processFloor / static_cast<double>(state.iterations());
+  state.counters["x_process_floor"] = flow / processFloor;
   state.counters["x_month"] = flow / load;
 }
 BENCHMARK(BM_LedgerToolStats)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
@@ -126,7 +131,10 @@ void BM_LedgerToolImport(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     fs::remove(target);
-    const bool floorWritten = ratio.TimeFloor(target, sample.bytes);
+    const bool floorWritten =
+        ratio.TimeFloor(target, sample.bytes) &&
+        ratio.TimeFloorProcess({FLOOR_PROCESS, "copy-safe", sample.data.string(),
+                                (sample.dir / "floor.dat").string()});
     state.ResumeTiming();
     if (!floorWritten) return state.SkipWithError("cannot write the floor");
     if (!ratio.TimeFlow([&] { return bench::RunTool(import, "/dev/null") == 0; })) {

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/tool_process.h"
+
 namespace bench {
 namespace {
 
@@ -23,7 +25,7 @@ class Fd {
   int fd_;
 };
 
-bool WriteAllAndSync(const std::filesystem::path& path, const std::string& bytes) {
+bool WriteAllAndSync(const std::filesystem::path& path, std::string_view bytes) {
   const Fd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
   if (file.get() < 0) return false;
   for (std::size_t done = 0; done < bytes.size();) {
@@ -48,7 +50,7 @@ double SecondsOf(Action&& action) {
 
 }  // namespace
 
-bool WriteCrashSafe(const std::filesystem::path& target, const std::string& bytes) {
+bool WriteCrashSafe(const std::filesystem::path& target, std::string_view bytes) {
   std::filesystem::path temporary = target;
   temporary += ".tmp";
   return WriteAllAndSync(temporary, bytes) && std::rename(temporary.c_str(), target.c_str()) == 0 &&
@@ -62,6 +64,12 @@ bool FloorRatio::TimeFloor(const std::filesystem::path& near, const std::string&
   return written;
 }
 
+bool FloorRatio::TimeFloorProcess(const std::vector<std::string>& args) {
+  int status = -1;
+  processFloorSeconds_ += SecondsOf([&] { status = RunTool(args); });
+  return status == 0;
+}
+
 bool FloorRatio::TimeFlow(const std::function<bool()>& flow) {
   bool result = false;
   flowSeconds_ += SecondsOf([&] { result = flow(); });
@@ -72,6 +80,10 @@ void FloorRatio::Report(benchmark::State& state) const {
   if (floorSeconds_ <= 0) return;
   state.counters["floor"] = benchmark::Counter(floorSeconds_, benchmark::Counter::kAvgIterations);
   state.counters["x_floor"] = flowSeconds_ / floorSeconds_;
+  if (processFloorSeconds_ <= 0) return;
+  state.counters["process_floor"] =
+      benchmark::Counter(processFloorSeconds_, benchmark::Counter::kAvgIterations);
+  state.counters["x_process_floor"] = flowSeconds_ / processFloorSeconds_;
 }
 
 }  // namespace bench
