@@ -25,8 +25,9 @@ std::optional<host::WindowIcon> LoadWindowIcon() {
   return icon;
 }
 
+// Screenshots are read back by tools and tests: written fast, still lossless.
 bool WriteShot(const gdi::Surface32& screen, const std::string& path) {
-  return res::WritePngFile(path, screen);
+  return res::WritePngFile(path, screen, res::PngEncoding::kFast);
 }
 
 }  // namespace

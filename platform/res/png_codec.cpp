@@ -62,6 +62,24 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
   return bytes;
 }
 
+bool Encodable(const gdi::Surface32& image) {
+  return image.pixels && image.width > 0 && image.height > 0 && image.stride >= image.width &&
+         std::size_t{static_cast<unsigned>(image.width)} * image.height <= kMaxPixels;
+}
+
+// The simplified writer writes no tIME chunk, so its output depends on the
+// pixels and the encoding alone: libpng's default compression, or its fast
+// one (no row filters, a low zlib level).
+png_image WriteHeader(const gdi::Surface32& image, PngEncoding encoding) {
+  png_image header{};
+  header.version = PNG_IMAGE_VERSION;
+  header.width = static_cast<png_uint_32>(image.width);
+  header.height = static_cast<png_uint_32>(image.height);
+  header.format = PNG_FORMAT_RGB;
+  if (encoding == PngEncoding::kFast) header.flags |= PNG_IMAGE_FLAG_FAST;
+  return header;
+}
+
 }  // namespace
 
 std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
@@ -91,33 +109,25 @@ std::optional<Image> ReadPngFile(const std::string& path) {
   return DecodePng(*bytes);
 }
 
-// The simplified writer uses libpng's fixed default compression and writes
-// no tIME chunk, so its output depends on the pixels alone.
-std::vector<std::uint8_t> EncodePng(const gdi::Surface32& image) {
-  if (!image.pixels || image.width <= 0 || image.height <= 0 || image.stride < image.width)
-    return {};
-  if (std::size_t{static_cast<unsigned>(image.width)} * image.height > kMaxPixels) return {};
+std::vector<std::uint8_t> EncodePng(const gdi::Surface32& image, PngEncoding encoding) {
+  if (!Encodable(image)) return {};
   const std::vector<std::uint8_t> rgb = UnpackRgb(image);
-  png_image header{};
-  header.version = PNG_IMAGE_VERSION;
-  header.width = static_cast<png_uint_32>(image.width);
-  header.height = static_cast<png_uint_32>(image.height);
-  header.format = PNG_FORMAT_RGB;
-  png_alloc_size_t size = 0;
-  if (!png_image_write_to_memory(&header, nullptr, &size, 0, rgb.data(), 0, nullptr)) return {};
-  std::vector<std::uint8_t> encoded(size);
-  if (!png_image_write_to_memory(&header, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
-    return {};
-  encoded.resize(size);
-  return encoded;
+  png_image header = WriteHeader(image, encoding);
+  // Room for the worst case, so that one pass always fits; the pages it
+  // does not write are never touched.
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(header);
+  const auto room = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+  if (!png_image_write_to_memory(&header, room.get(), &size, 0, rgb.data(), 0, nullptr)) return {};
+  return std::vector<std::uint8_t>(room.get(), room.get() + size);
 }
 
-bool WritePngFile(const std::string& path, const gdi::Surface32& image) {
-  const std::vector<std::uint8_t> encoded = EncodePng(image);
-  if (encoded.empty()) return false;
+bool WritePngFile(const std::string& path, const gdi::Surface32& image, PngEncoding encoding) {
+  if (!Encodable(image)) return false;
+  const std::vector<std::uint8_t> rgb = UnpackRgb(image);
+  png_image header = WriteHeader(image, encoding);
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
   if (!file) return false;
-  if (std::fwrite(encoded.data(), 1, encoded.size(), file.get()) != encoded.size()) return false;
+  if (!png_image_write_to_stdio(&header, file.get(), 0, rgb.data(), 0, nullptr)) return false;
   return std::fclose(file.release()) == 0;
 }
 

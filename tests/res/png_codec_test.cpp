@@ -4,6 +4,9 @@
 #include <png.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -140,6 +143,60 @@ TEST(PngCodec, FilesRoundTripAndMissingFilesFail) {
   EXPECT_FALSE(res::ReadPngFile("no/such/file.png"));
   EXPECT_FALSE(res::WritePngFile("no/such/dir/out.png", {&pixel, 1, 1, 1}));
   EXPECT_TRUE(res::EncodePng({}).empty());
+}
+
+std::vector<std::uint8_t> FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A screen's kind of content: flat panels, gradients and fine detail.
+std::vector<gdi::Pixel> ScreenLike(int width, int height) {
+  std::vector<gdi::Pixel> pixels(static_cast<std::size_t>(width) * height);
+  std::uint32_t noise = 12345;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      noise = noise * 1103515245 + 12345;
+      const gdi::Pixel pixel = y < height / 3   ? 0x336699
+                               : y < height / 2 ? static_cast<gdi::Pixel>(x * 0x010101 / 2)
+                                                : noise >> 8 & 0xFFFFFF;
+      pixels[static_cast<std::size_t>(y) * width + x] = pixel;
+    }
+  return pixels;
+}
+
+// Each encoding, in memory or streamed to a file, gives the same bytes,
+// and they decode to the pixels given; the fast one really is another.
+TEST(PngCodec, BothEncodingsKeepEveryPixelAndFilesMatchMemory) {
+  std::vector<gdi::Pixel> pixels = ScreenLike(320, 240);
+  const gdi::Surface32 view{pixels.data(), 320, 240, 320};
+  std::vector<std::vector<std::uint8_t>> encodings;
+  for (res::PngEncoding encoding : {res::PngEncoding::kCompact, res::PngEncoding::kFast}) {
+    const std::vector<std::uint8_t> encoded = res::EncodePng(view, encoding);
+    const std::optional<res::Image> decoded = res::DecodePng(encoded);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->pixels, pixels);
+    ASSERT_TRUE(res::WritePngFile("png_encoding_test.png", view, encoding));
+    EXPECT_EQ(FileBytes("png_encoding_test.png"), encoded);
+    encodings.push_back(encoded);
+  }
+  std::remove("png_encoding_test.png");
+  EXPECT_NE(encodings[0], encodings[1]);
+}
+
+// The compact encoding is the one the committed skins were written with:
+// decoding each and encoding it again gives its bytes back, so redrawing
+// the skins changes no file.
+TEST(PngCodec, CompactEncodingRewritesTheCommittedSkinsByteForByte) {
+  int compared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(RESOURCES_DIR "/bitmaps")) {
+    const std::vector<std::uint8_t> committed = FileBytes(entry.path().string());
+    std::optional<res::Image> image = res::DecodePng(committed);
+    ASSERT_TRUE(image) << entry.path();
+    EXPECT_EQ(res::EncodePng(image->View()), committed) << entry.path();
+    ++compared;
+  }
+  EXPECT_GT(compared, 10);
 }
 
 }  // namespace
