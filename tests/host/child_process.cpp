@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+#include "tests/host/built_program.h"
+
 extern char** environ;
 
 namespace testing_support {
@@ -51,7 +53,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
-                           const std::vector<std::string>& environment) {
+                           const std::vector<std::string>& environment, Origin origin) {
   // A child that ends before reading its input must not end the test with it.
   ::signal(SIGPIPE, SIG_IGN);
   Pipe in = MakePipe(), out = MakePipe(), err = MakePipe();
@@ -60,12 +62,13 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
   posix_spawn_file_actions_adddup2(&actions, in.read.Get(), 0);
   posix_spawn_file_actions_adddup2(&actions, out.write.Get(), 1);
   posix_spawn_file_actions_adddup2(&actions, err.write.Get(), 2);
-  std::vector<std::string> args = argv;
+  std::vector<std::string> args = origin == Origin::kThisBuild ? BuiltProgramCommand(argv) : argv;
   std::vector<std::string> env = MergedEnvironment(environment);
   std::vector<char*> argPointers = Pointers(args);
   std::vector<char*> envPointers = Pointers(env);
-  if (posix_spawn(&pid_, args[0].c_str(), &actions, nullptr, argPointers.data(),
-                  envPointers.data()) != 0)
+  // By PATH, for an emulator named without its directory.
+  if (posix_spawnp(&pid_, args[0].c_str(), &actions, nullptr, argPointers.data(),
+                   envPointers.data()) != 0)
     pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
   input_ = std::move(in.write);

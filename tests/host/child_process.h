@@ -22,10 +22,15 @@ class ChildProcess {
     std::string err;
   };
 
+  // Where the program comes from: this build (for the build's target
+  // machine, so emulated in a cross build) or the machine running the tests.
+  enum class Origin { kThisBuild, kSystem };
+
   // Starts argv[0] with argv; `environment` entries "NAME=value" are added
   // to (or replace those of) this process's environment.
   ChildProcess(const std::vector<std::string>& argv,
-               const std::vector<std::string>& environment = {});
+               const std::vector<std::string>& environment = {},
+               Origin origin = Origin::kThisBuild);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;

@@ -24,8 +24,10 @@ bool XvfbDisplay::RequiredHere() { return std::getenv("CI") != nullptr; }
 std::unique_ptr<XvfbDisplay> XvfbDisplay::Start() {
   if (!Installed()) return nullptr;
   // -displayfd picks a free display and writes its number on standard output.
-  auto server = std::make_unique<ChildProcess>(std::vector<std::string>{
-      kXvfb, "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+  auto server = std::make_unique<ChildProcess>(
+      std::vector<std::string>{kXvfb, "-displayfd", "1", "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"},
+      std::vector<std::string>{}, ChildProcess::Origin::kSystem);
   if (!server->Started()) return nullptr;
   std::optional<std::string> number = server->ReadLine(20s);
   if (!number || number->empty()) return nullptr;
@@ -38,7 +40,7 @@ XvfbDisplay::XvfbDisplay(std::unique_ptr<ChildProcess> server, std::string name)
 std::optional<std::string> XvfbDisplay::Xdotool(const std::vector<std::string>& arguments) const {
   std::vector<std::string> argv{kXdotool};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  ChildProcess tool(argv, {Environment()});
+  ChildProcess tool(argv, {Environment()}, ChildProcess::Origin::kSystem);
   ChildProcess::Result result = tool.Wait(20s);
   if (!result.exited || result.exitStatus != 0) return std::nullopt;
   return result.out;
