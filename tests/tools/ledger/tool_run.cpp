@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/host/built_program.h"
+
 namespace ledger_test {
 
 namespace {
@@ -16,16 +18,13 @@ std::string Slurp(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-[[noreturn]] void ExecTool(const std::vector<std::string>& args, const std::string& out,
+[[noreturn]] void ExecTool(const std::vector<char*>& argv, const std::string& out,
                            const std::string& err) {
   const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(LEDGER_TOOL));
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  ::execv(LEDGER_TOOL, argv.data());
+  // By PATH, for an emulator named without its directory.
+  ::execvp(argv[0], argv.data());
   ::_exit(127);
 }
 
@@ -34,8 +33,15 @@ std::string Slurp(const std::filesystem::path& path) {
 ToolResult RunTool(const std::vector<std::string>& args, const std::filesystem::path& scratch) {
   const std::string out = (scratch / "tool.out").string();
   const std::string err = (scratch / "tool.err").string();
+  // Made before the fork, so the child only opens, duplicates and execs.
+  std::vector<std::string> command = {LEDGER_TOOL};
+  command.insert(command.end(), args.begin(), args.end());
+  command = testing_support::BuiltProgramCommand(command);
+  std::vector<char*> argv;
+  for (std::string& word : command) argv.push_back(word.data());
+  argv.push_back(nullptr);
   const pid_t child = ::fork();
-  if (child == 0) ExecTool(args, out, err);
+  if (child == 0) ExecTool(argv, out, err);
   int status = 0;
   if (child < 0 || ::waitpid(child, &status, 0) != child) return {-1, "", ""};
   ToolResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
