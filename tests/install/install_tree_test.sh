@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the build tree into a temporary DESTDIR under /usr and checks
 # what a package would hold: the programs, the menu entry, sharp icons of
-# both sizes, the manual pages.
+# both sizes, the manual pages. Arguments: the build tree, then the build's
+# emulator command in a cross build.
 set -eu
 build="$1"
+shift
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -13,7 +15,7 @@ root="$dest/usr"
 for program in roadtally roadtally-ledger; do
   [ -x "$root/bin/$program" ] || fail "bin/$program missing or not executable"
 done
-"$root/bin/roadtally" --version | grep -q '^roadtally ' || fail "installed roadtally does not run"
+"$@" "$root/bin/roadtally" --version | grep -q '^roadtally ' || fail "installed roadtally does not run"
 [ -f "$root/share/applications/roadtally.desktop" ] || fail "desktop file missing"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root/share/applications/roadtally.desktop" || fail "desktop file invalid"
