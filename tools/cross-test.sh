@@ -7,6 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 tree="${1:-build/arm64}"
 jobs="${JOBS:-2}"
+# Seconds a single test may take under the emulator before CTest kills it.
+timeout="${TEST_TIMEOUT:-300}"
 
 packages="g++-aarch64-linux-gnu qemu-user
   libsdl2-dev:arm64 libfreetype-dev:arm64 libfontconfig-dev:arm64 libpng-dev:arm64
@@ -33,4 +35,4 @@ cmake -S . -B "$tree" $generator -DCMAKE_BUILD_TYPE=Debug \
 echo "building everything in $tree"
 cmake --build "$tree" -j"$jobs"
 echo "running the tests under qemu-aarch64"
-cd "$tree" && ctest --output-on-failure -j"$jobs"
+cd "$tree" && ctest --output-on-failure -j"$jobs" --timeout "$timeout"
