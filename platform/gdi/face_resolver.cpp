@@ -2,38 +2,23 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
-#include <cwctype>
 #include <string_view>
 
 #include "platform/core/utf8.h"
 #include "platform/gdi/font_engine.h"
+#include "platform/gdi/known_face.h"
 
 namespace gdi {
 
 namespace {
 
-constexpr int kSemiBold = 600;
 const auto* const kKorean = reinterpret_cast<const FcChar8*>("ko");
-// Face names of the device that no desktop has; served by the fallback.
-constexpr std::array<std::wstring_view, 3> kDeviceFaces = {L"Gulim", L"System", L"MS Sans Serif"};
 
 struct PatternDeleter {
   void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
-
-bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-}
-
-bool IsDeviceFace(std::wstring_view face) {
-  return std::any_of(kDeviceFaces.begin(), kDeviceFaces.end(),
-                     [face](std::wstring_view known) { return EqualNoCase(face, known); });
-}
 
 // A family name fontconfig can read; a name with no UTF-8 form matches nothing.
 std::string Utf8(std::wstring_view text) {
@@ -44,7 +29,7 @@ Pattern Request(const std::string& family, const FontSpec& wanted, bool korean) 
   Pattern pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT,
-                      wanted.weight >= kSemiBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+                      wanted.weight >= kBoldFromWeight ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, wanted.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
   if (korean) {
@@ -86,15 +71,25 @@ std::optional<FaceFile> FileOf(FcPattern* font) {
 
 }  // namespace
 
+// Fontconfig's configuration and font list, loaded when first needed.
 struct FaceResolver::State {
-  FcConfig* config = FcInitLoadConfigAndFonts();
-  bool warnedNoKorean = false;
-
+  explicit State(FaceLookup lookup) : lookup(lookup) {}
   ~State() {
     if (config) FcConfigDestroy(config);
   }
 
-  Pattern Match(Pattern request) const {
+  FaceLookup lookup;
+  bool loaded = false;
+  FcConfig* config = nullptr;
+  bool warnedNoKorean = false;
+
+  FcConfig* Config() {
+    if (!loaded) config = FcInitLoadConfigAndFonts();
+    loaded = true;
+    return config;
+  }
+
+  Pattern Match(Pattern request) {
     FcConfigSubstitute(config, request.get(), FcMatchPattern);
     FcDefaultSubstitute(request.get());
     FcResult result = FcResultNoMatch;
@@ -102,12 +97,14 @@ struct FaceResolver::State {
   }
 };
 
-FaceResolver::FaceResolver() : state_(std::make_unique<State>()) {}
+FaceResolver::FaceResolver(FaceLookup lookup) : state_(std::make_unique<State>(lookup)) {}
 FaceResolver::~FaceResolver() = default;
 
 std::optional<FaceFile> FaceResolver::Resolve(const FontSpec& wanted) {
-  if (!state_->config) return std::nullopt;
-  if (!wanted.face.empty() && !IsDeviceFace(wanted.face)) {
+  if (state_->lookup == FaceLookup::kKnownFilesFirst)
+    if (std::optional<FaceFile> known = KnownKoreanFace(wanted)) return known;
+  if (!state_->Config()) return std::nullopt;
+  if (!IsDeviceFace(wanted.face)) {
     const std::string family = Utf8(wanted.face);
     Pattern named = state_->Match(Request(family, wanted, true));
     if (named && HasFamily(named.get(), family) && SpeaksKorean(named.get()))

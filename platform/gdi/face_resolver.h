@@ -1,6 +1,8 @@
 // Which font file serves a font request, decided by fontconfig. The program
 // asks for the device's face names ("Gulim", "System"); they are served by
-// the best Korean-capable sans-serif face installed.
+// the best Korean-capable sans-serif face installed, found first by its
+// known file name when it is there (known_face.h), so that fontconfig is
+// loaded only when something else is asked for.
 #pragma once
 
 #include <memory>
@@ -16,11 +18,21 @@ struct FaceFile {
   int index = 0;          // face within a collection file
   bool embolden = false;  // bold asked for but the file's face is lighter
   bool slant = false;     // italic asked for but the file's face is upright
+
+  bool operator==(const FaceFile&) const = default;
+};
+
+// Requests of this weight or more take a bold face.
+constexpr int kBoldFromWeight = 600;
+
+enum class FaceLookup {
+  kKnownFilesFirst,  // the program's way
+  kFontconfigOnly,   // what the known files must agree with
 };
 
 class FaceResolver {
  public:
-  FaceResolver();
+  explicit FaceResolver(FaceLookup lookup = FaceLookup::kKnownFilesFirst);
   ~FaceResolver();
   FaceResolver(const FaceResolver&) = delete;
   FaceResolver& operator=(const FaceResolver&) = delete;

@@ -11,6 +11,7 @@
 
 #include "platform/gdi/font_engine.h"
 #include "platform/gdi/font_library.h"
+#include "platform/gdi/known_face.h"
 #include "tests/gdi/text_canvas.h"
 
 namespace gdi_test {
@@ -84,6 +85,53 @@ TEST(FaceResolver, WithNoFontsAtAllTextMeasuresZeroAndDrawsNothing) {
   ASSERT_TRUE(face);
   EXPECT_EQ(face->Measure(L"지출입력").cx, 0);
   EXPECT_EQ(Drawn(*face).CountNot(kWhite), 0);
+}
+
+// Every kind of request the program makes of a device face is answered by
+// the known file, and as fontconfig answers it.
+TEST(FaceResolver, KnownFileAgreesWithFontconfigOnEveryDeviceRequest) {
+  if (!std::filesystem::exists("/usr/share/fonts/truetype/nanum/NanumGothic.ttf"))
+    GTEST_SKIP() << "fonts-nanum is not installed";
+  gdi::FaceResolver fontconfig(gdi::FaceLookup::kFontconfigOnly);
+  const gdi::FontSpec requests[] = {
+      {L"Gulim", 14, 400, false}, {L"Gulim", 14, 700, false},        {L"gulim", 13, 600, false},
+      {L"Gulim", 15, 500, false}, {L"Gulim", 14, 900, false},        {L"System", 12, 400, true},
+      {L"", 12, 0, false},        {L"MS Sans Serif", 14, 700, true},
+  };
+  for (const gdi::FontSpec& wanted : requests) {
+    const std::optional<gdi::FaceFile> known = gdi::KnownKoreanFace(wanted);
+    ASSERT_TRUE(known) << "weight " << wanted.weight;
+    const std::optional<gdi::FaceFile> chosen = fontconfig.Resolve(wanted);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(known->path, chosen->path) << "weight " << wanted.weight;
+    EXPECT_EQ(*known, *chosen) << "weight " << wanted.weight << " italic " << wanted.italic;
+  }
+}
+
+// Fontconfig decides whenever it may decide otherwise: another face named,
+// another configuration in the environment, the user's own configuration.
+TEST(FaceResolver, KnownFileStandsAsideWhenFontconfigHasASay) {
+  if (!std::filesystem::exists("/usr/share/fonts/truetype/nanum/NanumGothic.ttf"))
+    GTEST_SKIP() << "fonts-nanum is not installed";
+  const gdi::FontSpec gulim{L"Gulim", 14, 400, false};
+  ASSERT_TRUE(gdi::KnownKoreanFace(gulim));
+  EXPECT_FALSE(gdi::KnownKoreanFace({L"NanumMyeongjo", 14, 400, false}));
+  {
+    const OnlyFontsIn named("/usr/share/fonts/truetype/nanum");
+    EXPECT_FALSE(gdi::KnownKoreanFace(gulim));
+  }
+  const std::filesystem::path user = std::filesystem::absolute("known_face_config");
+  std::filesystem::create_directories(user / "fontconfig");
+  std::ofstream(user / "fontconfig" / "fonts.conf") << "<fontconfig/>\n";
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::optional<std::string> old = saved ? std::optional<std::string>(saved) : std::nullopt;
+  setenv("XDG_CONFIG_HOME", user.c_str(), 1);
+  EXPECT_FALSE(gdi::KnownKoreanFace(gulim));
+  if (old)
+    setenv("XDG_CONFIG_HOME", old->c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
+  std::filesystem::remove_all(user);
 }
 
 }  // namespace
