@@ -31,8 +31,7 @@ struct Imported {
     ++count;
   }
   std::string Said() const {
-    const std::string span =
-        count ? ", " + Utf8(IsoDate(first)) + " to " + Utf8(IsoDate(last)) : "";
+    const std::string span = count ? ", " + IsoDate(first) + " to " + IsoDate(last) : "";
     return std::to_string(count) + " records" + span;
   }
 };

@@ -16,13 +16,13 @@ namespace {
 std::string Report(const LastDoneReport& report) {
   std::string out = "item_id\titem\tlast_done\tdays_since\tkm_since\n";
   for (const LastDone& item : report.done) {
-    out += std::to_string(item.itemId) + "\t" + Utf8(GetItemName(item.itemId)) + "\t" +
-           Utf8(IsoDate(item.record)) + "\t" + std::to_string(item.daysSince) + "\t" +
+    out += std::to_string(item.itemId) + "\t" + ItemName(item.itemId) + "\t" +
+           IsoDate(item.record) + "\t" + std::to_string(item.daysSince) + "\t" +
            Fixed(item.distanceSince, 3, 1) + "\n";
   }
   if (report.never.empty()) return out;
   out += "\nnever done:\n";
-  for (int id : report.never) out += std::to_string(id) + "\t" + Utf8(GetItemName(id)) + "\n";
+  for (int id : report.never) out += std::to_string(id) + "\t" + ItemName(id) + "\n";
   return out;
 }
 

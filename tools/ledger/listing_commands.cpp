@@ -1,5 +1,4 @@
 // show and csv: every record of the file, in ledger order.
-#include "ledger/expense_items.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
@@ -21,21 +20,30 @@ std::string CsvField(const std::string& text) {
 using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
 
 void ShowRow(std::string& out, const ExpenseRecord& r) {
-  out += Utf8(IsoDate(r)) + "\t" + std::to_string(r.itemId) + "\t" + Utf8(GetItemName(r.itemId)) +
-         "\t" + Utf8(Litres(r)) + "\t" + Utf8(Amount(r)) + "\t" + Utf8(Kilometres(r)) + "\n";
+  out += IsoDate(r) + "\t" + std::to_string(r.itemId) + "\t" + ItemName(r.itemId) + "\t" +
+         Litres(r) + "\t" + Amount(r) + "\t" + Kilometres(r) + "\n";
 }
 
 void CsvRow(std::string& out, const ExpenseRecord& r) {
-  out += Utf8(IsoDate(r)) + "," + std::to_string(r.itemId) + "," +
-         CsvField(Utf8(GetItemName(r.itemId))) + "," + Utf8(Litres(r)) + "," + Utf8(Amount(r)) +
-         "," + Utf8(Kilometres(r)) + "\r\n";
+  out += IsoDate(r) + "," + std::to_string(r.itemId) + "," + CsvField(ItemName(r.itemId)) + "," +
+         Litres(r) + "," + Amount(r) + "," + Kilometres(r) + "\r\n";
 }
+
+// Written a block at a time as the rows come, so that a listing of any
+// length needs no more memory than the ledger and one block.
+constexpr std::size_t kOutputBlock = 1 << 16;
 
 int List(const std::string& hostPath, std::string header, RowWriter row) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, hostPath, false)) return kFailed;
   std::string out = std::move(header);
-  for (int i = 0; i < ledger.m_nCount; ++i) row(out, ledger.m_pRecords[i]);
+  out.reserve(kOutputBlock + 256);
+  for (int i = 0; i < ledger.m_nCount; ++i) {
+    row(out, ledger.m_pRecords[i]);
+    if (out.size() < kOutputBlock) continue;
+    if (!WriteOutput(out)) return Fail("cannot write the output");
+    out.clear();
+  }
   return WriteOutput(out) ? 0 : Fail("cannot write the output");
 }
 

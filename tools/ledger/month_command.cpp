@@ -38,11 +38,7 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
 
 void AppendList(std::string& out, const CExpenseLedger& ledger, int year, int month) {
   ForEachRecordOfMonth(ledger, year, month, [&out](const ExpenseRecord& r) {
-    CString row;
-    row.Format(L"%d/%02d\t%s\t%s", r.month, r.day, GetItemName(r.itemId),
-               static_cast<LPCTSTR>(Amount(r)));
-    AppendUtf8(out, row);
-    out += "\n";
+    out += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
   });
 }
 

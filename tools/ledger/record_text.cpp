@@ -1,25 +1,49 @@
 #include "tools/ledger/record_text.h"
 
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "ledger/expense_items.h"
+#include "tools/ledger/tool_io.h"
+
 namespace ledger_tool {
 
 namespace {
 
-CString Formatted(LPCTSTR format, double value) {
-  CString text;
-  text.Format(format, value);
-  return text;
+template <class... Values>
+std::string Formatted(const char* format, Values... values) {
+  char text[64];
+  const int length = std::snprintf(text, sizeof text, format, values...);
+  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 }  // namespace
 
-CString IsoDate(const ExpenseRecord& r) {
-  CString text;
-  text.Format(L"%04d-%02d-%02d", r.year, r.month, r.day);
-  return text;
+std::string IsoDate(const ExpenseRecord& r) {
+  return Formatted("%04d-%02d-%02d", r.year, r.month, r.day);
 }
 
-CString Litres(const ExpenseRecord& r) { return Formatted(L"%.2f", r.fuel / 100.0); }
-CString Amount(const ExpenseRecord& r) { return Formatted(L"%.2f", r.cost / 100.0); }
-CString Kilometres(const ExpenseRecord& r) { return Formatted(L"%.3f", r.distance / 1000.0); }
+std::string MonthDay(const ExpenseRecord& r) { return Formatted("%d/%02d", r.month, r.day); }
+
+std::string Litres(const ExpenseRecord& r) { return Formatted("%.2f", r.fuel / 100.0); }
+std::string Amount(const ExpenseRecord& r) { return Formatted("%.2f", r.cost / 100.0); }
+std::string Kilometres(const ExpenseRecord& r) { return Formatted("%.3f", r.distance / 1000.0); }
+
+// Converted once: a listing names an item on every row.
+const std::string& ItemName(int itemId) {
+  static const std::array<std::pair<int, std::string>, kExpenseItemCount> names = [] {
+    std::array<std::pair<int, std::string>, kExpenseItemCount> utf8;
+    for (int i = 0; i < kExpenseItemCount; ++i) {
+      utf8[i] = {g_expenseItems[i].id, Utf8(g_expenseItems[i].name)};
+    }
+    return utf8;
+  }();
+  static const std::string none;
+  for (const auto& [id, name] : names) {
+    if (id == itemId) return name;
+  }
+  return none;
+}
 
 }  // namespace ledger_tool
