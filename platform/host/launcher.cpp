@@ -9,8 +9,8 @@
 #include "platform/core/context.h"
 #include "platform/host/command_line.h"
 #include "platform/host/data_location.h"
-#include "platform/host/sdl_host.h"
 #include "platform/host/socket_instance_broker.h"
+#include "platform/host/window_module.h"
 #include "platform/win/files.h"
 #include "platform/win/module_path.h"
 
@@ -73,14 +73,14 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
                 const ProgramParts& parts) {
   std::string error;
   std::optional<WindowIcon> icon = parts.loadIcon ? parts.loadIcon() : std::nullopt;
-  std::unique_ptr<SdlHost> window =
-      SdlHost::Open({options.scale, options.fullscreen, options.today, icon}, error);
+  std::unique_ptr<WindowHost> window =
+      OpenWindowHost({options.scale, options.fullscreen, options.today, icon}, error);
   if (!window) {
     std::cerr << "roadtally: cannot open a window (" << error
               << "); run with --headless and a script, or under xvfb-run\n";
     return kNoDisplayStatus;
   }
-  SdlHost& host = *window;
+  WindowHost& host = *window;
   platform::Context::Get().Install<Host>(std::move(window));
   SocketInstanceBroker& broker = InstallBroker(dataPath, [&host] { host.PostRaiseRequest(); });
   if (DataFileBusy(broker)) return kDataFileBusyStatus;

@@ -3,25 +3,15 @@
 // While nothing happens the process sleeps in SDL's event wait.
 #pragma once
 
-#include <chrono>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "platform/host/window_icon.h"
-#include "platform/win/host_port.h"
+#include "platform/host/window_host.h"
 
 namespace host {
 
-class SdlHost final : public Host {
+class SdlHost final : public WindowHost {
  public:
-  struct Options {
-    std::optional<int> scale;                    // none: the largest that fits
-    bool fullscreen = false;                     // the whole display, no decorations
-    std::optional<std::chrono::sys_days> today;  // a fixed date for the clock
-    std::optional<WindowIcon> icon;
-  };
-
   // Opens the window; nullptr and `error` set when there is no display.
   static std::unique_ptr<SdlHost> Open(const Options& options, std::string& error);
   ~SdlHost() override;
@@ -33,9 +23,7 @@ class SdlHost final : public Host {
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void Present(const gdi::Surface32& screen) override;
   void RaiseWindow() override;
-
-  // Asks the window to come to the front; safe from any thread.
-  void PostRaiseRequest();
+  void PostRaiseRequest() override;
 
   struct State;
   explicit SdlHost(std::unique_ptr<State> state);

@@ -136,4 +136,37 @@ TEST_F(LauncherTest, WithoutADisplayTheWindowModeNamesTheWaysOut) {
   EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
 }
 
+// SDL and the libraries it brings are mapped only once a window is wanted:
+// never on a headless run, and from the window module when one is.
+TEST_F(LauncherTest, WindowLibrariesAreLoadedOnlyForAWindow) {
+  ChildProcess headless(Command({"--headless", "--data", dir_ + "/Roadtally.dat"}),
+                        {"XDG_RUNTIME_DIR=" + dir_, "LD_DEBUG=files"});
+  headless.WriteInput("tap 1 1\n");
+  ChildProcess::Result ran = headless.Wait(20s);
+  EXPECT_EQ(ran.exitStatus, 0);
+  EXPECT_NE(ran.err.find("libc.so"), std::string::npos) << "no loader trace: " << ran.err;
+  EXPECT_EQ(ran.err.find("libSDL2"), std::string::npos);
+
+  ChildProcess window(Command({"--data", dir_ + "/Roadtally.dat"}),
+                      {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=",
+                       "XDG_RUNTIME_DIR=" + dir_, "LD_DEBUG=files"});
+  ChildProcess::Result tried = window.Wait(20s);
+  EXPECT_EQ(tried.exitStatus, 1);
+  EXPECT_NE(tried.err.find("roadtally-window.so"), std::string::npos);
+  EXPECT_NE(tried.err.find("libSDL2"), std::string::npos);
+}
+
+// A copy of the program without the module beside it says so in one line.
+TEST_F(LauncherTest, WithoutTheWindowModuleTheWindowModeSaysSoInOneLine) {
+  const std::filesystem::path copy = std::filesystem::path(dir_) / "bin" / "launcher_probe";
+  std::filesystem::create_directories(copy.parent_path());
+  std::filesystem::copy_file(LAUNCHER_PROBE, copy);
+  ChildProcess child({copy.string(), "--data", dir_ + "/Roadtally.dat"},
+                     {"XDG_RUNTIME_DIR=" + dir_});
+  ChildProcess::Result result = child.Wait(20s);
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_NE(result.err.find("cannot load the window module"), std::string::npos) << result.err;
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
 }  // namespace

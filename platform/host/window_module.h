@@ -1,0 +1,21 @@
+// Loads the window host's module, which lies at a fixed place relative to
+// the executable (the same in the build tree and when installed), and opens
+// the window through it.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/host/window_host.h"
+
+namespace host {
+
+// Where the module is for an executable at `executable`.
+std::filesystem::path WindowModulePath(const std::filesystem::path& executable);
+
+// The window, which keeps the module loaded while it lives; nullptr and
+// `error` set when the module cannot be loaded or the window not opened.
+std::unique_ptr<WindowHost> OpenWindowHost(const WindowHost::Options& options, std::string& error);
+
+}  // namespace host
