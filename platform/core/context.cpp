@@ -1,5 +1,7 @@
 #include "platform/core/context.h"
 
+#include <atomic>
+
 namespace platform {
 
 Context& Context::Get() {
@@ -9,24 +11,26 @@ Context& Context::Get() {
 
 Context::~Context() { Reset(); }
 
+std::size_t Context::NewSlot() {
+  static std::atomic<std::size_t> next{0};
+  return next++;
+}
+
 void Context::Reset() {
-  while (!services_.empty()) {
-    // Pop before destroying, so a dying service that looks up another one
-    // does not find itself.
-    auto last = std::move(services_.back().second);
-    services_.pop_back();
+  while (!created_.empty()) {
+    // Unlisted before destroying, so a dying service that looks up another
+    // one does not find itself.
+    auto [slot, last] = std::move(created_.back());
+    created_.pop_back();
+    bySlot_[slot] = nullptr;
     last.reset();
   }
 }
 
-Service* Context::Find(std::type_index type) const {
-  for (const auto& [key, service] : services_)
-    if (key == type) return service.get();
-  return nullptr;
-}
-
-void Context::Add(std::type_index type, std::unique_ptr<Service> service) {
-  services_.emplace_back(type, std::move(service));
+void Context::Add(std::size_t slot, std::unique_ptr<Service> service) {
+  if (slot >= bySlot_.size()) bySlot_.resize(slot + 1, nullptr);
+  bySlot_[slot] = service.get();
+  created_.emplace_back(slot, std::move(service));
 }
 
 }  // namespace platform

@@ -4,8 +4,8 @@
 // destroyed in reverse order of creation when the process ends.
 #pragma once
 
+#include <cstddef>
 #include <memory>
-#include <typeindex>
 #include <utility>
 #include <vector>
 
@@ -24,10 +24,10 @@ class Context {
   // The service of type T, default-constructed on first use.
   template <class T>
   T& Use() {
-    if (Service* existing = Find(typeid(T))) return static_cast<T&>(*existing);
+    if (Service* existing = Find(SlotOf<T>())) return static_cast<T&>(*existing);
     auto created = std::make_unique<T>();
     T& ref = *created;
-    Add(typeid(T), std::move(created));
+    Add(SlotOf<T>(), std::move(created));
     return ref;
   }
 
@@ -35,14 +35,14 @@ class Context {
   // returns false if one of that type exists already.
   template <class T>
   bool Install(std::unique_ptr<T> service) {
-    if (Find(typeid(T))) return false;
-    Add(typeid(T), std::move(service));
+    if (Find(SlotOf<T>())) return false;
+    Add(SlotOf<T>(), std::move(service));
     return true;
   }
 
   template <class T>
   T* TryGet() {
-    return static_cast<T*>(Find(typeid(T)));
+    return static_cast<T*>(Find(SlotOf<T>()));
   }
 
   // Destroys every service, newest first. Tests use it to start afresh.
@@ -52,10 +52,22 @@ class Context {
 
  private:
   Context() = default;
-  Service* Find(std::type_index type) const;
-  void Add(std::type_index type, std::unique_ptr<Service> service);
 
-  std::vector<std::pair<std::type_index, std::unique_ptr<Service>>> services_;
+  // Every service type gets a slot number of its own on its first lookup,
+  // so finding a service is one index, however many there are: painting
+  // looks several up for every object it touches.
+  template <class T>
+  static std::size_t SlotOf() {
+    static const std::size_t slot = NewSlot();
+    return slot;
+  }
+  static std::size_t NewSlot();
+
+  Service* Find(std::size_t slot) const { return slot < bySlot_.size() ? bySlot_[slot] : nullptr; }
+  void Add(std::size_t slot, std::unique_ptr<Service> service);
+
+  std::vector<Service*> bySlot_;  // null where the type has no service
+  std::vector<std::pair<std::size_t, std::unique_ptr<Service>>> created_;  // oldest first
 };
 
 }  // namespace platform
