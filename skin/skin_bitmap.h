@@ -53,8 +53,9 @@ class CSkinBitmap {
   CPoint CellOrigin(int column, int row) const;
   // The cell's mask: 1 where the skin shows its transparent colour.
   void BuildMask(CDC& maskDC, CBitmap& mask, int column, int row);
-  // The mask of the whole skin, made on the first keyed draw and kept:
-  // skins are drawn keyed on every paint, their pixels never change.
+  // The mask of the whole skin, made on the first keyed draw that cannot
+  // be keyed directly (a target that is not 32-bit) and kept: skins are
+  // drawn keyed on every paint, their pixels never change.
   CDC& WholeMask();
   void ReleaseWholeMask();
   // target ^= image; target &= mask; target ^= image, on black text and a

@@ -115,12 +115,16 @@ void CSkinBitmap::ComposeThroughMask(CDC* target, POINT point, CDC& image, POINT
   target->BitBlt(point.x, point.y, w, h, &image, imageOrigin.x, imageOrigin.y, SRCINVERT);
 }
 
-// A cell that lies wholly inside the skin is cut from the kept mask; any
-// other (these draws do not check) gets a mask of its own, as it always did.
+// A cell that lies wholly inside the skin is keyed straight onto a 32-bit
+// target, else cut through the kept mask; any other cell (these draws do
+// not check) gets a mask of its own, as it always did.
 void CSkinBitmap::DrawCellTransparent(CDC* target, POINT point, int column, int row) {
   const CPoint origin = CellOrigin(column, row);
   if (m_bLoaded && HasCell(column, row)) {
-    ComposeThroughMask(target, point, m_dcMem, origin, WholeMask(), origin);
+    const int w = m_nCellWidth, h = m_nCellHeight;
+    if (!target->TransparentBlt(point.x, point.y, w, h, &m_dcMem, origin.x, origin.y, w, h,
+                                m_crTransparent))
+      ComposeThroughMask(target, point, m_dcMem, origin, WholeMask(), origin);
     return;
   }
   CBitmap mask;  // declared before its DC, which releases it when it goes

@@ -106,6 +106,12 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
                   rop);
 }
 
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                         int sourceWidth, int sourceHeight, UINT transparent) {
+  return ::TransparentBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
+                          sourceY, sourceWidth, sourceHeight, transparent);
+}
+
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color) {
   ::SetBkColor(m_hDC, color);
   ::ExtTextOut(m_hDC, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);

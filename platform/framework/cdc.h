@@ -54,6 +54,8 @@ class CDC {
 
   BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
               DWORD rop);
+  BOOL TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                      int sourceWidth, int sourceHeight, UINT transparent);
   // Fills with the colour through an opaque ExtTextOut, which leaves the
   // background colour set to it.
   void FillSolidRect(LPCRECT rect, COLORREF color);

@@ -149,6 +149,19 @@ void BlitWith(const BlitDestination& dest, const BlitSource& source, const RECT&
 
 }  // namespace
 
+void KeyedCopyRect(Bitmap& dest, const Bitmap& source, const RECT& area, int dx, int dy,
+                   Pixel key) {
+  // What the three-pass mask composition leaves: a keyed pixel keeps the
+  // destination's colour bits, and only those, as the white mask keeps them.
+  constexpr Pixel kColourBits = 0x00FFFFFF;
+  const int n = area.right - area.left;
+  for (int y = area.top; y < area.bottom; ++y) {
+    Pixel* d = dest.Row32(y) + area.left;
+    const Pixel* s = source.Row32(y + dy) + area.left + dx;
+    for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] & kColourBits : s[i];
+  }
+}
+
 void BlitRect(const BlitDestination& dest, const BlitSource& source, const RECT& area, int dx,
               int dy, Rop rop) {
   switch (rop) {

@@ -35,4 +35,10 @@ struct BlitDestination {
 void BlitRect(const BlitDestination& dest, const BlitSource& source, const RECT& area, int dx,
               int dy, Rop rop);
 
+// The same transfer between two different 32-bit device bitmaps, leaving
+// the destination's colour wherever the source pixel is `key`: the result
+// of XOR-ing the source in, AND-ing with a mask of the key (white where
+// keyed, black elsewhere) and XOR-ing the source again, in one pass.
+void KeyedCopyRect(Bitmap& dest, const Bitmap& source, const RECT& area, int dx, int dy, Pixel key);
+
 }  // namespace gdi

@@ -212,6 +212,13 @@ int GetClipBox(HDC hdc, LPRECT rect);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop);
 
+// A colour-keyed copy: source pixels of the colour `transparent` leave the
+// destination as it was. Clipped as BitBlt is. This device neither
+// stretches nor converts: FALSE, drawing nothing, unless the two sizes are
+// equal and both DCs hold different 32-bit device bitmaps.
+BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
+                    int sourceY, int sourceWidth, int sourceHeight, UINT transparent);
+
 // Brushes, pens, filling and lines.
 HBRUSH CreateSolidBrush(COLORREF color);
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);

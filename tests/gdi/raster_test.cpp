@@ -108,5 +108,75 @@ TEST_F(RasterTest, UnsupportedOperationsAndMissingSourceFail) {
   EXPECT_TRUE(BitBlt(dest, 0, 0, 0, 2, source, 0, 0, SRCCOPY));
 }
 
+constexpr COLORREF kKey = RGB(255, 0, 255);
+
+// Every pixel a different colour; the source's every third one the key.
+void Paint(HDC dc, int width, int height, bool keyed) {
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      SetPixel(dc, x, y,
+               keyed && (x + y) % 3 == 0
+                   ? kKey
+                   : RGB(static_cast<BYTE>(x * 20), static_cast<BYTE>(y * 30 + 5),
+                         static_cast<BYTE>(keyed ? 200 : 40)));
+}
+
+// The keyed copy leaves what the mask composition it stands for leaves:
+// the source XOR-ed in, AND-ed with its key's mask on black text and a
+// white background, XOR-ed again, wherever it lands and however clipped.
+TEST_F(RasterTest, TransparentBltLeavesWhatTheMaskCompositionLeaves) {
+  struct Case {
+    const char* name;
+    int x, y, sourceX, sourceY;
+    RECT clip;
+  };
+  constexpr int kW = 6, kH = 5;
+  const RECT kWhole{0, 0, 12, 9};
+  const Case cases[] = {{"inside", 3, 2, 0, 0, kWhole},
+                        {"over the top and left edges", -2, -3, 0, 0, kWhole},
+                        {"over the bottom and right edges", 9, 6, 0, 0, kWhole},
+                        {"from partly outside the source", 2, 2, 3, 2, kWhole},
+                        {"clipped", 3, 2, 0, 0, RECT{4, 1, 7, 5}}};
+  HDC source = MakeDC(kW, kH);
+  Paint(source, kW, kH, true);
+  SetBkColor(source, kKey);
+  HDC mask = MakeDC(kW, kH, 1);
+  BitBlt(mask, 0, 0, kW, kH, source, 0, 0, SRCCOPY);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HDC keyed = MakeDC(kWhole.right, kWhole.bottom), composed = MakeDC(kWhole.right, kWhole.bottom);
+    Paint(keyed, kWhole.right, kWhole.bottom, false);
+    Paint(composed, kWhole.right, kWhole.bottom, false);
+    HRGN region = Own(CreateRectRgnIndirect(&c.clip));
+    SelectClipRgn(keyed, region);
+    SelectClipRgn(composed, region);
+    SetTextColor(keyed, kRed);  // colours the composition needs, not the copy
+    SetBkColor(keyed, kBlue);
+    SetTextColor(composed, kBlack);
+    SetBkColor(composed, kWhite);
+    EXPECT_TRUE(
+        TransparentBlt(keyed, c.x, c.y, kW, kH, source, c.sourceX, c.sourceY, kW, kH, kKey));
+    BitBlt(composed, c.x, c.y, kW, kH, source, c.sourceX, c.sourceY, SRCINVERT);
+    BitBlt(composed, c.x, c.y, kW, kH, mask, c.sourceX, c.sourceY, SRCAND);
+    BitBlt(composed, c.x, c.y, kW, kH, source, c.sourceX, c.sourceY, SRCINVERT);
+    for (int y = 0; y < kWhole.bottom; ++y)
+      EXPECT_EQ(Row(keyed, y, 0, kWhole.right), Row(composed, y, 0, kWhole.right)) << "row " << y;
+    int landed = 0;  // source pixels have blue 200, the target's 40
+    for (int y = 0; y < kWhole.bottom; ++y)
+      for (COLORREF pixel : Row(keyed, y, 0, kWhole.right)) landed += GetBValue(pixel) == 200;
+    EXPECT_GT(landed, 0);
+  }
+}
+
+TEST_F(RasterTest, TransparentBltRefusesStretchingAndOtherFormatsWithoutDrawing) {
+  HDC source = MakeDC(4, 4), colour = MakeDC(4, 4), dib = MakeDC(4, 4, 24), mono = MakeDC(4, 4, 1);
+  Fill(source, RECT{0, 0, 4, 4}, kRed);
+  EXPECT_FALSE(TransparentBlt(colour, 0, 0, 4, 4, source, 0, 0, 2, 2, kKey));
+  EXPECT_FALSE(TransparentBlt(dib, 0, 0, 4, 4, source, 0, 0, 4, 4, kKey));
+  EXPECT_FALSE(TransparentBlt(colour, 0, 0, 4, 4, mono, 0, 0, 4, 4, kKey));
+  EXPECT_FALSE(TransparentBlt(source, 0, 0, 2, 2, source, 2, 2, 2, 2, kKey));
+  EXPECT_EQ(Count(colour, RECT{0, 0, 4, 4}, kRed) + Count(dib, RECT{0, 0, 4, 4}, kRed), 0);
+}
+
 }  // namespace
 }  // namespace gdi_test
