@@ -1,12 +1,14 @@
 // The keypad and the message box at work: a keystroke from pen-down to the
 // presented frame, and a whole repaint of each, through the real modal
 // loop reading a headless script. The time is that of a run of all the
-// steps; the counter gives one step alone.
+// steps; the counter gives one step alone, and for a whole repaint x_floor
+// holds that step against one screen copy.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "bench/modal_run.h"
+#include "bench/screen_copy_floor.h"
 #include "dialogs/keypad_dlg.h"
 #include "dialogs/message_box_dlg.h"
 
@@ -17,6 +19,15 @@ namespace {
 using bench::Repeat;
 
 constexpr int kSteps = 200;
+constexpr int kFloorCopies = 2000;
+
+// A full repaint's step against one screen copy timed right after the runs.
+void ReportAgainstFloor(benchmark::State& state) {
+  if (state.iterations() == 0 || !state.counters.count("per_step")) return;
+  bench::ScreenCopyFloor floor;
+  floor.Time(kFloorCopies);
+  floor.Report(state, state.counters["per_step"].value / static_cast<double>(state.iterations()));
+}
 
 // Ends on the script's F4, with the text the steps leave.
 void RunKeypad(benchmark::State& state, const std::string& steps, const wchar_t* textLeft) {
@@ -40,6 +51,7 @@ BENCHMARK(BM_KeypadKeystroke)->Unit(benchmark::kMillisecond);
 // The close key's press repaints the whole keypad and does nothing else.
 void BM_KeypadFullPaint(benchmark::State& state) {
   RunKeypad(state, Repeat("keydown DEVICE\n", kSteps), L"0.00");
+  ReportAgainstFloor(state);
 }
 BENCHMARK(BM_KeypadFullPaint)->Unit(benchmark::kMillisecond);
 
@@ -50,6 +62,7 @@ void BM_MessageBoxFullPaint(benchmark::State& state) {
                        MB_OKCANCEL);
     return box.DoModal() == IDCANCEL;
   });
+  ReportAgainstFloor(state);
 }
 BENCHMARK(BM_MessageBoxFullPaint)->Unit(benchmark::kMillisecond);
 
