@@ -11,7 +11,7 @@
 #include <memory>
 #include <string_view>
 
-#include "bench/crash_safe_floor.h"
+#include "bench/crash_safe_write.h"
 #include "ledger/expense_record.h"
 
 namespace {
