@@ -1,6 +1,7 @@
 // Build tool: turns a resource manifest and the files it lists into a C++
 // source defining res::EmbeddedResources(), plus a make-style dependency
 // file naming every file read, so the build regenerates when any changes.
+// Bitmaps are decoded here once and embedded as pixel runs too.
 //
 //   rt_embed_resources <manifest> <output.cpp> <output.d>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include <vector>
 
 #include "platform/res/manifest.h"
+#include "platform/res/pixel_runs.h"
+#include "platform/res/png_codec.h"
 
 namespace {
 
@@ -43,6 +46,30 @@ void AppendBytes(std::string& out, const std::string& bytes) {
     out += kHex[byte & 15];
     out += (i % 20 == 19) ? ",\n" : ",";
   }
+}
+
+void AppendWords(std::string& out, const std::vector<std::uint32_t>& words) {
+  char word[16];
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    std::snprintf(word, sizeof word, "0x%x", words[i]);
+    out += word;
+    out += (i % 12 == 11) ? ",\n" : ",";
+  }
+}
+
+// The bitmap's pixel runs as a named array, and the table's field for
+// them; nothing for other kinds or a file that does not decode, which is
+// then decoded (and refused) at run time as before.
+std::string PixelRunsField(const res::ManifestEntry& entry, const std::string& bytes,
+                           const std::string& name, std::string& code) {
+  if (entry.kind != res::ResourceKind::Bitmap) return "{}";
+  const std::optional<res::Image> image =
+      res::DecodePng({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  if (!image) return "{}";
+  code += "constexpr std::uint32_t " + name + "[] = {\n";
+  AppendWords(code, res::PixelRunsOf(*image));
+  code += "};\n\n";
+  return name;
 }
 
 // Make-style escaping of a path in a dependency file.
@@ -95,8 +122,9 @@ int main(int argc, char** argv) {
     code += "constexpr std::uint8_t " + name + "[] = {\n";
     AppendBytes(code, *bytes);
     code += "};\n\n";
+    const std::string runs = PixelRunsField(entry, *bytes, "kRuns" + std::to_string(i), code);
     table += "    {res::ResourceKind::" + std::string(KindName(entry.kind)) + ", " +
-             std::to_string(entry.id) + ", " + name + ", sizeof(" + name + ")},\n";
+             std::to_string(entry.id) + ", " + name + ", sizeof(" + name + "), " + runs + "},\n";
   }
   if (table.empty()) {
     code +=

@@ -15,8 +15,11 @@ enum class ResourceKind { Bitmap, Icon, Dialog };
 struct EmbeddedResource {
   ResourceKind kind;
   WORD id;
-  const std::uint8_t* bytes;
+  const std::uint8_t* bytes;  // the file as listed
   std::size_t size;
+  // A bitmap's pixels decoded by the build, as runs (pixel_runs.h); empty
+  // for other kinds and for a bitmap the build could not decode.
+  std::span<const std::uint32_t> pixelRuns;
 };
 
 // Defined by the generated source of the executable's manifest.

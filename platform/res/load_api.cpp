@@ -3,6 +3,7 @@
 
 #include "platform/core/context.h"
 #include "platform/gdi/wingdi.h"
+#include "platform/res/pixel_runs.h"
 #include "platform/res/resource_images.h"
 #include "platform/res/resources.h"
 #include "platform/res/winresource.h"
@@ -25,6 +26,13 @@ std::optional<WORD> IconIdOf(HICON icon) {
   return id;
 }
 
+// A bitmap from the runs the build decoded it into, or from its PNG when
+// the build could not decode it (then it will not decode now either).
+std::optional<res::Image> DecodeBitmap(WORD id, std::span<const std::uint8_t> png) {
+  const std::span<const std::uint32_t> runs = res::FindBitmapPixelRuns(id);
+  return runs.empty() ? res::DecodePng(png) : res::ImageFromPixelRuns(runs);
+}
+
 // Bitmap resources decoded once per process: every dialog loads its skins
 // when it opens, and the embedded bytes never change. A resource that does
 // not decode is remembered as such.
@@ -32,7 +40,7 @@ class DecodedBitmaps : public platform::Service {
  public:
   const std::optional<res::Image>& Get(WORD id, std::span<const std::uint8_t> bytes) {
     auto found = images_.find(id);
-    if (found == images_.end()) found = images_.emplace(id, res::DecodePng(bytes)).first;
+    if (found == images_.end()) found = images_.emplace(id, DecodeBitmap(id, bytes)).first;
     return found->second;
   }
 

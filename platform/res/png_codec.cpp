@@ -12,8 +12,6 @@ namespace res {
 
 namespace {
 
-// Refuse images whose pixel buffer would be absurd for this device.
-constexpr std::size_t kMaxPixels = std::size_t{1} << 26;
 constexpr int kRgbBytes = 3;
 // Decoded with alpha kept and then ignored: asking libpng for RGB would
 // composite onto black instead of dropping the alpha.
@@ -64,7 +62,7 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
 
 bool Encodable(const gdi::Surface32& image) {
   return image.pixels && image.width > 0 && image.height > 0 && image.stride >= image.width &&
-         std::size_t{static_cast<unsigned>(image.width)} * image.height <= kMaxPixels;
+         std::size_t{static_cast<unsigned>(image.width)} * image.height <= kMaxImagePixels;
 }
 
 // The simplified writer writes no tIME chunk, so its output depends on the
@@ -88,7 +86,7 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
   if (!png_image_begin_read_from_memory(&reader.image, bytes.data(), bytes.size()))
     return std::nullopt;
   const std::size_t count = std::size_t{reader.image.width} * reader.image.height;
-  if (count == 0 || count > kMaxPixels) return std::nullopt;
+  if (count == 0 || count > kMaxImagePixels) return std::nullopt;
   reader.image.format = PNG_FORMAT_RGBA;
   // Without a gamma chunk, 16-bit samples are taken as sRGB like 8-bit ones,
   // not as linear light: tools that write 16-bit skins mean the same colours.

@@ -14,6 +14,9 @@
 
 namespace res {
 
+// Images of more pixels are refused: absurd for this device.
+constexpr std::size_t kMaxImagePixels = std::size_t{1} << 26;
+
 struct Image {
   int width = 0;
   int height = 0;

@@ -5,13 +5,27 @@
 
 namespace res {
 
-std::span<const std::uint8_t> FindResource(ResourceKind kind, WORD id) {
+namespace {
+
+const EmbeddedResource* Find(ResourceKind kind, WORD id) {
   const std::span<const EmbeddedResource> table = EmbeddedResources();
   const auto found =
       std::find_if(table.begin(), table.end(),
                    [kind, id](const EmbeddedResource& r) { return r.kind == kind && r.id == id; });
-  if (found == table.end()) return {};
+  return found == table.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::span<const std::uint8_t> FindResource(ResourceKind kind, WORD id) {
+  const EmbeddedResource* found = Find(kind, id);
+  if (!found) return {};
   return {found->bytes, found->size};
+}
+
+std::span<const std::uint32_t> FindBitmapPixelRuns(WORD id) {
+  const EmbeddedResource* found = Find(ResourceKind::Bitmap, id);
+  return found ? found->pixelRuns : std::span<const std::uint32_t>{};
 }
 
 std::optional<DialogTemplate> FindDialogTemplate(WORD id) {

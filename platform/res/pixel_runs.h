@@ -1,0 +1,21 @@
+// Bitmaps as runs of equal pixels, the form the build embeds skins in next
+// to their PNG files: a start then copies runs instead of inflating and
+// unfiltering every skin it shows. Words: width, height, then for each run
+// its length and its pixel (0x00RRGGBB); runs continue across rows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "platform/res/png_codec.h"
+
+namespace res {
+
+std::vector<std::uint32_t> PixelRunsOf(const Image& image);
+
+// nullopt unless the runs fill exactly width x height pixels.
+std::optional<Image> ImageFromPixelRuns(std::span<const std::uint32_t> words);
+
+}  // namespace res
