@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build tree into a temporary DESTDIR under /usr and checks
-# what a package would hold: the programs, the menu entry, sharp icons of
-# both sizes, the manual pages. Arguments: the build tree, then the build's
-# emulator command in a cross build.
+# what a package would hold: the programs and the window module, the menu
+# entry, sharp icons of both sizes, the manual pages. Arguments: the build
+# tree, then the build's emulator command in a cross build.
 set -eu
 build="$1"
 shift
@@ -16,6 +16,17 @@ for program in roadtally roadtally-ledger; do
   [ -x "$root/bin/$program" ] || fail "bin/$program missing or not executable"
 done
 "$@" "$root/bin/roadtally" --version | grep -q '^roadtally ' || fail "installed roadtally does not run"
+# SDL comes only with the window module, which the installed program finds
+# in its private directory: without a display it gets as far as asking SDL.
+! readelf -d "$root/bin/roadtally" | grep -q 'libSDL2' || fail "roadtally itself needs SDL2"
+[ -n "$(find "$root/lib" -path '*/roadtally/roadtally-window.so')" ] || fail "window module missing"
+said=$(env DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER= "$@" "$root/bin/roadtally" \
+  --data /nonexistent/roadtally.dat 2>&1 >/dev/null || true)
+case "$said" in
+  *"window module"*) fail "installed roadtally cannot load its window module: $said" ;;
+  *"cannot open a window"*) ;;
+  *) fail "installed roadtally without a display said: $said" ;;
+esac
 [ -f "$root/share/applications/roadtally.desktop" ] || fail "desktop file missing"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root/share/applications/roadtally.desktop" || fail "desktop file invalid"
