@@ -45,7 +45,7 @@ int CExpenseLedger::Append(const ExpenseRecord& record) {
 
 bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
-  ExpenseRecord* bigger = NewRecordArray(capacity);
+  ExpenseRecord* bigger = NewUnfilledRecordArray(capacity);
   if (!bigger) return false;
   Adopt(bigger, m_nCount, capacity);
   return true;

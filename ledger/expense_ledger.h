@@ -26,7 +26,9 @@ class CExpenseLedger {
   // way back from RemoveAt. False, ledger unchanged, if it cannot grow.
   bool InsertAt(int index, const ExpenseRecord& record);
   // Makes room for capacity records in all, so that many appends in a row
-  // (an import) grow the array once. False, ledger unchanged, if it cannot.
+  // (an import) grow the array once. The room is not filled: nothing reads
+  // past the count, and room not yet used costs no memory. False, ledger
+  // unchanged, if it cannot.
   bool Reserve(int capacity);
   void SortByDate();
   // Lowest index of a record of that month, or -1. Needs a sorted ledger.

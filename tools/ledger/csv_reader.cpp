@@ -94,14 +94,4 @@ bool CsvReader::Next(std::vector<std::string>& fields, int& line) {
   return true;
 }
 
-long long CountLineFeeds(std::istream& in) {
-  long long count = 0;
-  char chunk[1 << 16];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
-    count += std::count(chunk, chunk + in.gcount(), '\n');
-  in.clear();
-  in.seekg(0);
-  return count;
-}
-
 }  // namespace ledger_tool

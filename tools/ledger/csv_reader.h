@@ -40,8 +40,4 @@ class CsvReader {
   std::string error_;
 };
 
-// The number of line feeds in the stream, read from where it stands to its
-// end; the stream is put back at its start.
-long long CountLineFeeds(std::istream& in);
-
 }  // namespace ledger_tool

@@ -36,11 +36,15 @@ struct Imported {
   }
 };
 
-// Room for every row: at most one a line.
-bool ReserveRows(CExpenseLedger& ledger, std::istream& csv) {
-  const long long rows = CountLineFeeds(csv) + 1;
-  const long long total = ledger.m_nCount + rows;
-  return total <= 0x7FFFFFFF - 100 && ledger.Reserve(static_cast<int>(total));
+// Room for one more row, the array doubled when full: a million rows are
+// a few copies, where the ledger's own growth by a hundred would copy the
+// array ten thousand times.
+bool RoomForOneMore(CExpenseLedger& ledger) {
+  constexpr long long kMostRecords = 0x7FFFFFFF - 100;
+  if (ledger.m_nCount < ledger.m_nCapacity) return true;
+  const long long doubled = std::max(2LL * ledger.m_nCapacity, 1024LL);
+  return ledger.m_nCount < kMostRecords &&
+         ledger.Reserve(static_cast<int>(std::min(doubled, kMostRecords)));
 }
 
 // Appends every row to the ledger, unsorted; or writes the first fault
@@ -67,7 +71,7 @@ std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& cs
     const auto parsed = ParseRecord({fields[0], fields[1], fields[3], fields[4], fields[5]});
     if (const auto* problem = std::get_if<RecordProblem>(&parsed))
       return fault(problem->field + ": " + problem->message);
-    if (ledger.Append(std::get<ExpenseRecord>(parsed)) == 0)
+    if (!RoomForOneMore(ledger) || ledger.Append(std::get<ExpenseRecord>(parsed)) == 0)
       return fault("too many records to hold");
     imported.Add(std::get<ExpenseRecord>(parsed));
   }
@@ -88,8 +92,6 @@ int RunImport(const Arguments& given) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
   const int before = ledger.m_nCount;
-  if (!ReserveRows(ledger, csv))
-    return Fail(args[0] + ": too many records to hold; nothing imported");
   const std::optional<Imported> imported = AppendRows(ledger, args[1], csv);
   if (!imported) return kFailed;
 
