@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <system_error>
 
 namespace host {
@@ -35,16 +36,17 @@ class LoadedWindowHost final : public WindowHost {
   std::unique_ptr<WindowHost> window_;
 };
 
+// Where the module is for an executable at `executable`.
+std::filesystem::path WindowModulePath(const std::filesystem::path& executable) {
+  return (executable.parent_path() / ROADTALLY_WINDOW_MODULE).lexically_normal();
+}
+
 std::string LoadError() {
   const char* error = dlerror();
   return error ? error : "unknown error";
 }
 
 }  // namespace
-
-std::filesystem::path WindowModulePath(const std::filesystem::path& executable) {
-  return (executable.parent_path() / ROADTALLY_WINDOW_MODULE).lexically_normal();
-}
 
 std::unique_ptr<WindowHost> OpenWindowHost(const WindowHost::Options& options, std::string& error) {
   std::error_code failed;

@@ -3,16 +3,12 @@
 // the window through it.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "platform/host/window_host.h"
 
 namespace host {
-
-// Where the module is for an executable at `executable`.
-std::filesystem::path WindowModulePath(const std::filesystem::path& executable);
 
 // The window, which keeps the module loaded while it lives; nullptr and
 // `error` set when the module cannot be loaded or the window not opened.
