@@ -36,11 +36,25 @@ struct Imported {
   }
 };
 
+constexpr long long kMostRecords = 0x7FFFFFFF - 100;
+
+// Room, at once, for as many rows as the file could hold: a row with a
+// record is never shorter than "2005-01-02,0,,0,1,0" and its line end.
+// Room is not filled, so what no row takes costs no memory; only a hint,
+// as RoomForOneMore still grows the ledger should it be short.
+void ReserveForFile(CExpenseLedger& ledger, std::istream& csv) {
+  constexpr long long kShortestRow = 20;
+  csv.seekg(0, std::ios::end);
+  const long long size = csv.tellg();
+  csv.seekg(0);
+  const long long total = ledger.m_nCount + std::max(size, 0LL) / kShortestRow + 1;
+  if (total <= kMostRecords) ledger.Reserve(static_cast<int>(total));
+}
+
 // Room for one more row, the array doubled when full: a million rows are
 // a few copies, where the ledger's own growth by a hundred would copy the
 // array ten thousand times.
 bool RoomForOneMore(CExpenseLedger& ledger) {
-  constexpr long long kMostRecords = 0x7FFFFFFF - 100;
   if (ledger.m_nCount < ledger.m_nCapacity) return true;
   const long long doubled = std::max(2LL * ledger.m_nCapacity, 1024LL);
   return ledger.m_nCount < kMostRecords &&
@@ -92,6 +106,7 @@ int RunImport(const Arguments& given) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
   const int before = ledger.m_nCount;
+  ReserveForFile(ledger, csv);
   const std::optional<Imported> imported = AppendRows(ledger, args[1], csv);
   if (!imported) return kFailed;
 
