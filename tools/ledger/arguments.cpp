@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "app/calendar.h"
 
@@ -12,7 +13,7 @@ namespace ledger_tool {
 
 namespace {
 
-bool AllDigits(const std::string& text, size_t from, size_t to) {
+bool AllDigits(std::string_view text, size_t from, size_t to) {
   if (from >= to) return false;
   for (size_t i = from; i < to; ++i) {
     if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
@@ -20,7 +21,7 @@ bool AllDigits(const std::string& text, size_t from, size_t to) {
   return true;
 }
 
-int DigitsValue(const std::string& text, size_t from, size_t to) {
+int DigitsValue(std::string_view text, size_t from, size_t to) {
   int value = 0;
   for (size_t i = from; i < to; ++i) value = value * 10 + (text[i] - '0');
   return value;
@@ -28,7 +29,7 @@ int DigitsValue(const std::string& text, size_t from, size_t to) {
 
 // Sign, digits, at most one point, at least one digit; no exponent, no
 // hexadecimal, no spaces, which strtod alone would accept.
-bool IsPlainDecimal(const std::string& text) {
+bool IsPlainDecimal(std::string_view text) {
   size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
   bool digit = false;
   bool point = false;
@@ -47,7 +48,7 @@ bool IsPlainDecimal(const std::string& text) {
 
 // The value x scale in integers, when no more decimals are given than the
 // scale has zeros (all that csv writes): exact, and quicker than strtod.
-std::optional<long long> ExactlyScaled(const std::string& text, int scale) {
+std::optional<long long> ExactlyScaled(std::string_view text, int scale) {
   const bool negative = text[0] == '-';
   const size_t start = (negative || text[0] == '+') ? 1 : 0;
   const size_t point = std::min(text.find('.'), text.size());
@@ -66,16 +67,17 @@ std::optional<long long> ExactlyScaled(const std::string& text, int scale) {
 
 }  // namespace
 
-std::optional<long long> ParseInteger(const std::string& text, long long low, long long high) {
+std::optional<long long> ParseInteger(std::string_view text, long long low, long long high) {
   const size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
   if (!AllDigits(text, start, text.size()) || text.size() > 19) return std::nullopt;
-  errno = 0;
-  const long long value = std::strtoll(text.c_str(), nullptr, 10);
-  if (errno != 0 || value < low || value > high) return std::nullopt;
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    return std::nullopt;
   return value;
 }
 
-std::optional<Date> ParseDate(const std::string& text) {
+std::optional<Date> ParseDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
   if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 7) || !AllDigits(text, 8, 10))
     return std::nullopt;
@@ -85,7 +87,7 @@ std::optional<Date> ParseDate(const std::string& text) {
   return date;
 }
 
-std::optional<std::int32_t> ParseScaled(const std::string& text, int scale) {
+std::optional<std::int32_t> ParseScaled(std::string_view text, int scale) {
   if (!IsPlainDecimal(text)) return std::nullopt;
   if (const std::optional<long long> exact = ExactlyScaled(text, scale)) {
     if (*exact < -2147483648LL || *exact > 2147483647LL) return std::nullopt;
@@ -93,7 +95,7 @@ std::optional<std::int32_t> ParseScaled(const std::string& text, int scale) {
   }
   // Half away from zero, so a negative value is stored as typed (-5 as
   // -500, not the -499 that adding 0.5 and truncating gives).
-  const double exact = std::strtod(text.c_str(), nullptr) * scale;
+  const double exact = std::strtod(std::string(text).c_str(), nullptr) * scale;
   const double scaled = exact < 0 ? exact - 0.5 : exact + 0.5;
   // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
   if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return std::nullopt;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace ledger_tool {
 
@@ -15,11 +15,11 @@ struct Date {
 };
 
 // YYYY-MM-DD naming a real day of years 1..9999.
-std::optional<Date> ParseDate(const std::string& text);
+std::optional<Date> ParseDate(std::string_view text);
 // A decimal integer within [low, high].
-std::optional<long long> ParseInteger(const std::string& text, long long low, long long high);
+std::optional<long long> ParseInteger(std::string_view text, long long low, long long high);
 // A decimal number ("12", "-3.5", ".25") as stored: value x scale rounded
 // half away from zero; nothing when the result does not fit 32 bits.
-std::optional<std::int32_t> ParseScaled(const std::string& text, int scale);
+std::optional<std::int32_t> ParseScaled(std::string_view text, int scale);
 
 }  // namespace ledger_tool

@@ -13,9 +13,9 @@ namespace {
 
 bool IsCatalogued(long long id) { return GetItemName(static_cast<int>(id))[0] != L'\0'; }
 
-RecordProblem BadValue(const char* field, const char* what, const std::string& text) {
-  return {field,
-          std::string("bad ") + what + " '" + text + "' (a decimal number that fits the record)"};
+RecordProblem BadValue(const char* field, const char* what, std::string_view text) {
+  return {field, std::string("bad ") + what + " '" + std::string(text) +
+                     "' (a decimal number that fits the record)"};
 }
 
 std::int16_t Narrow(long long value) { return static_cast<std::int16_t>(value); }
@@ -33,11 +33,11 @@ bool DirectoryMissing(const std::string& hostPath) {
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   const std::optional<Date> date = ParseDate(text.date);
   if (!date)
-    return RecordProblem{"date",
-                         "bad date '" + text.date + "' (YYYY-MM-DD, a real day of years 1..9999)"};
+    return RecordProblem{"date", "bad date '" + std::string(text.date) +
+                                     "' (YYYY-MM-DD, a real day of years 1..9999)"};
   const std::optional<long long> item = ParseInteger(text.item, 0, 0x7FFFFFFF);
   if (!item || !IsCatalogued(*item))
-    return RecordProblem{"item_id", "unknown item id '" + text.item + "' (0..21)"};
+    return RecordProblem{"item_id", "unknown item id '" + std::string(text.item) + "' (0..21)"};
   const std::optional<std::int32_t> fuel = ParseScaled(text.fuel, 100);
   if (!fuel) return BadValue("fuel_l", "fuel", text.fuel);
   const std::optional<std::int32_t> cost = ParseScaled(text.cost, 100);

@@ -3,19 +3,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "ledger/expense_ledger.h"
 
 namespace ledger_tool {
 
-// The texts of one record, in the order add takes them.
+// The texts of one record, in the order add takes them; views of texts
+// that outlive the check (arguments, a CSV row's fields).
 struct RecordText {
-  std::string date;  // YYYY-MM-DD
-  std::string item;  // catalogue id
-  std::string fuel;  // litres
-  std::string cost;  // currency units
-  std::string km;    // kilometres driven
+  std::string_view date;  // YYYY-MM-DD
+  std::string_view item;  // catalogue id
+  std::string_view fuel;  // litres
+  std::string_view cost;  // currency units
+  std::string_view km;    // kilometres driven
 };
 
 // What is wrong with a record: the field at fault ("date", "item_id",
