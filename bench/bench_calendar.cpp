@@ -1,8 +1,6 @@
-// The calendar's costs: one whole paint with markers on every day, and a
-// start to the first presented frame with 10 000 records.
+// The calendar's one whole paint with markers on every day (the start to
+// the first frame is bench_host's).
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,19 +15,15 @@
 #include "platform/host/headless_host.h"
 #include "platform/win/files.h"
 
-extern char** environ;
-
 // The program's screen rectangle, which the dialogs the calendar opens take.
 const RECT g_rcScreen = {0, 0, 320, 240};
 
 namespace {
 
-// Records on every day of January 2005 (both kinds), and `extra` more
-// spread over other years, as the file stores them.
-std::string WriteLedger(int extra) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("bench-calendar-" + std::to_string(extra) + ".dat"))
-                               .string();
+// Records on every day of January 2005 (both kinds), as the file stores
+// them.
+std::string WriteLedger() {
+  const std::string path = (std::filesystem::temp_directory_path() / "bench-calendar.dat").string();
   std::string bytes =
       std::string("ROADtally", 9) + std::string(7, '\0') + std::string("\x01\0\0\0", 4);
   std::string records;
@@ -44,7 +38,6 @@ std::string WriteLedger(int extra) {
   };
   int count = 0;
   for (int day = 1; day <= 31; ++day, count += 2) add(2005, 1, day, 0), add(2005, 1, day, 5);
-  for (int i = 0; i < extra; ++i, ++count) add(1990 + i % 30, 1 + i % 12, 1 + i % 28, i % 22);
   for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>((count >> shift) & 0xFF);
   std::ofstream(path, std::ios::binary) << bytes << records;
   return path;
@@ -62,7 +55,7 @@ void BM_CalendarPaint(benchmark::State& state) {
       diagnostics));
   wchar_t module[kModulePathCapacity] = {};
   GetModuleFileName(nullptr, module, kModulePathCapacity);
-  SetPathOverride(BuildDataPath(module), WriteLedger(0));
+  SetPathOverride(BuildDataPath(module), WriteLedger());
   WNDCLASS wc{};
   wc.lpfnWndProc = ::DefWindowProc;
   wc.lpszClassName = L"Roadtally";
@@ -86,29 +79,5 @@ void BM_CalendarPaint(benchmark::State& state) {
   window->DestroyWindow();
 }
 BENCHMARK(BM_CalendarPaint)->Unit(benchmark::kMicrosecond);
-
-// The whole program: start, load 10 000 records, paint, present, shoot, end.
-void BM_StartToFirstFrame(benchmark::State& state) {
-  const std::string data = WriteLedger(10000);
-  const std::string script =
-      (std::filesystem::temp_directory_path() / "bench-calendar.script").string();
-  const std::string shot = (std::filesystem::temp_directory_path() / "bench-calendar.png").string();
-  std::ofstream(script) << "shot " << shot << "\n";
-  std::vector<std::string> args = {ROADTALLY_PATH, "--headless", "--today",  "2005-01-20",
-                                   "--data",       data,         "--script", script};
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-      state.SkipWithError("cannot start roadtally");
-      break;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-  }
-}
-BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
