@@ -24,7 +24,6 @@ constexpr int kMaxHeight = 512;
 // instructions for small sizes, which keep the many short strokes of Hangul
 // at 13-15 px sharper and darker than the auto-hinter does.
 constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_NORMAL;
-constexpr int kFullCoverage = 255;
 
 // The face's design ascent and descent as Windows measures a cell: the
 // OS/2 clipping extents, else the horizontal header.
@@ -51,17 +50,6 @@ int RoundedDivide(long long numerator, long long denominator) {
   return static_cast<int>((numerator + denominator / 2) / denominator);
 }
 
-// dst + (src - dst) * coverage / 255 on each channel: exact at 0 and 255.
-Pixel Blend(Pixel dst, Pixel src, int coverage) {
-  Pixel out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const int d = static_cast<int>((dst >> shift) & 0xFF);
-    const int s = static_cast<int>((src >> shift) & 0xFF);
-    out |= static_cast<Pixel>(d + (s - d) * coverage / kFullCoverage) << shift;
-  }
-  return out;
-}
-
 struct Box {
   long long left, top, right, bottom;
 };
@@ -73,7 +61,8 @@ Box Intersect(const Box& a, const Box& b) {
 
 // Blends one glyph bitmap whose top-left pixel lands at (left, top).
 void BlendGlyph(const Surface32& target, long long left, long long top, const Glyph& glyph,
-                const std::uint8_t* coverage, Pixel ink, std::span<const RECT> clip) {
+                const std::uint8_t* coverage, Pixel ink, std::span<const RECT> clip,
+                BlendMemo& blends) {
   const Box cell = Intersect({left, top, left + glyph.width, top + glyph.height},
                              {0, 0, target.width, target.height});
   if (cell.left >= cell.right || cell.top >= cell.bottom) return;
@@ -88,7 +77,7 @@ void BlendGlyph(const Surface32& target, long long left, long long top, const Gl
         if (alpha == kFullCoverage)
           out[i] = ink;
         else if (alpha != 0)
-          out[i] = Blend(out[i], ink, alpha);
+          out[i] = blends.Blend(out[i], ink, alpha);
       }
     }
   }
@@ -187,7 +176,7 @@ void Typeface::Draw(const Surface32& target, int x, int y, std::wstring_view tex
   for (wchar_t code : text) {
     const Glyph& glyph = GlyphFor(code);
     BlendGlyph(target, pen + glyph.left, baseline - glyph.top, glyph, cache_.Coverage(glyph), ink,
-               clip);
+               clip, blends_);
     pen += glyph.advance;
   }
 }

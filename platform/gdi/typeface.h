@@ -8,6 +8,7 @@
 
 #include "platform/core/windef.h"
 #include "platform/gdi/face_resolver.h"
+#include "platform/gdi/glyph_blend.h"
 #include "platform/gdi/glyph_cache.h"
 #include "platform/gdi/pixels.h"
 
@@ -54,6 +55,7 @@ class Typeface {
   std::unique_ptr<Outline> outline_;  // null for an empty typeface
   FontMetrics metrics_;
   mutable GlyphCache cache_;
+  mutable BlendMemo blends_;
 };
 
 }  // namespace gdi
