@@ -1,6 +1,7 @@
 #include "platform/gdi/face_resolver.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +61,10 @@ class OnlyFontsIn {
   }
 
  private:
-  // fontconfig reads a relative name from its own directory, not ours.
-  const std::string path_ = std::filesystem::absolute("fonts_only.conf").string();
+  // fontconfig reads a relative name from its own directory, not ours; one
+  // file per process, as the tests run side by side in one directory.
+  const std::string path_ =
+      std::filesystem::absolute("fonts_only-" + std::to_string(::getpid()) + ".conf").string();
   std::optional<std::string> saved_;
 };
 
