@@ -78,17 +78,23 @@ void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring
   if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
 }
 
-std::vector<std::wstring_view> SplitLines(std::wstring_view text, bool singleLine) {
-  if (singleLine) return {text};
-  std::vector<std::wstring_view> lines;
+// Calls visit with each line of text in order; a single line is the text
+// as it is. Nothing is allocated: text is drawn on every paint.
+template <class Visit>
+void ForEachLine(std::wstring_view text, bool singleLine, Visit visit) {
+  if (singleLine) return visit(text);
   while (true) {
     const std::size_t end = text.find(L'\n');
     std::wstring_view line = text.substr(0, end);
     if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::wstring_view::npos) return lines;
+    visit(line);
+    if (end == std::wstring_view::npos) return;
     text.remove_prefix(end + 1);
   }
+}
+
+int LineCount(std::wstring_view text, bool singleLine) {
+  return singleLine ? 1 : 1 + static_cast<int>(std::count(text.begin(), text.end(), L'\n'));
 }
 
 int AlignedX(const RECT& rect, int width, UINT format) {
@@ -140,12 +146,13 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (!face) return 0;
   const int cellHeight = face->Metrics().height;
-  const std::vector<std::wstring_view> lines =
-      SplitLines(TextOf(text, count), format & DT_SINGLELINE);
-  const int height = cellHeight * static_cast<int>(lines.size());
+  const std::wstring_view all = TextOf(text, count);
+  const bool singleLine = format & DT_SINGLELINE;
+  const int height = cellHeight * LineCount(all, singleLine);
   if (format & DT_CALCRECT) {
     LONG widest = 0;
-    for (std::wstring_view line : lines) widest = std::max(widest, face->Measure(line).cx);
+    ForEachLine(all, singleLine,
+                [&](std::wstring_view line) { widest = std::max(widest, face->Measure(line).cx); });
     rect->right = rect->left + widest;
     rect->bottom = rect->top + height;
     return height;
@@ -153,11 +160,11 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
   const RectList clip = (format & DT_NOCLIP) ? dc->Clip() : gdi::Intersect(dc->Clip(), *rect);
   const int top = FirstLineY(*rect, cellHeight, format);
   int y = top;
-  for (std::wstring_view line : lines) {
+  ForEachLine(all, singleLine, [&](std::wstring_view line) {
     const SIZE extent = face->Measure(line);
     DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip);
     y += cellHeight;
-  }
+  });
   // Placed lower than the top, the result is how far below it the text ends.
   return top == rect->top ? height : top + height - rect->top;
 }
