@@ -3,8 +3,10 @@
 // font file. Coverage of all glyphs shares one buffer.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -33,8 +35,17 @@ class GlyphCache {
   const std::uint8_t* Coverage(const Glyph& glyph) const { return coverage_.data() + glyph.offset; }
 
  private:
+  static constexpr int kPageBits = 8;
+  static constexpr std::size_t kPageSize = std::size_t{1} << kPageBits;
+  static constexpr char32_t kPagedLimit = 0x10000;
+  using Page = std::array<const Glyph*, kPageSize>;
+
   // Node-based, so references handed out stay valid as glyphs are added.
   std::unordered_map<char32_t, Glyph> glyphs_;
+  // The same glyphs below kPagedLimit (all of Hangul and the program's
+  // text) found by two indexes instead of a hash and a bucket walk; pages
+  // are made as their first glyph comes.
+  std::array<std::unique_ptr<Page>, kPagedLimit / kPageSize> pages_;
   std::vector<std::uint8_t> coverage_;
 };
 
