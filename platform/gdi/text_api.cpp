@@ -3,6 +3,7 @@
 #include <cstring>
 #include <cwchar>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -65,14 +66,42 @@ std::wstring_view TextOf(LPCWSTR text, int count) {
                      : std::wstring_view(text, static_cast<std::size_t>(count));
 }
 
+// Where one text call may draw: the DC's clip, within a bound when one is
+// given. A clip of one rectangle, as in nearly every paint, is bounded
+// without allocating.
+class TextClip {
+ public:
+  TextClip(const RectList& clip, const RECT* bound) : rects_(clip) {
+    if (!bound) return;
+    if (clip.size() == 1) {
+      single_ = gdi::IntersectRects(clip.front(), *bound);
+      rects_ = gdi::IsEmptyRect(single_) ? std::span<const RECT>() : std::span(&single_, 1);
+      return;
+    }
+    bounded_ = gdi::Intersect(clip, *bound);
+    rects_ = bounded_;
+  }
+  TextClip(const TextClip&) = delete;
+  TextClip& operator=(const TextClip&) = delete;
+
+  std::span<const RECT> Rects() const { return rects_; }
+
+ private:
+  std::span<const RECT> rects_;
+  RECT single_{};
+  RectList bounded_;
+};
+
 // One line at (x, y), the cell's top-left corner, within clip. Text reaches
 // 32-bit bitmaps only; opaque mode fills the cell with the background first.
 void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring_view line,
-              SIZE extent, const RectList& clip) {
+              SIZE extent, std::span<const RECT> clip) {
   if (dc.bkMode == OPAQUE) {
     const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
-    for (const RECT& area : gdi::Intersect(clip, cell))
-      gdi::FillArea(dc.Target(), area, dc.bkColor);
+    for (const RECT& rect : clip) {
+      const RECT area = gdi::IntersectRects(rect, cell);
+      if (!gdi::IsEmptyRect(area)) gdi::FillArea(dc.Target(), area, dc.bkColor);
+    }
   }
   const gdi::Surface32 surface = dc.Target().Surface();
   if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
@@ -157,12 +186,12 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     rect->bottom = rect->top + height;
     return height;
   }
-  const RectList clip = (format & DT_NOCLIP) ? dc->Clip() : gdi::Intersect(dc->Clip(), *rect);
+  const TextClip clip(dc->Clip(), (format & DT_NOCLIP) ? nullptr : rect);
   const int top = FirstLineY(*rect, cellHeight, format);
   int y = top;
   ForEachLine(all, singleLine, [&](std::wstring_view line) {
     const SIZE extent = face->Measure(line);
-    DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip);
+    DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());
     y += cellHeight;
   });
   // Placed lower than the top, the result is how far below it the text ends.
@@ -184,9 +213,8 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
   const std::wstring_view line = TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
   const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
   if (line.empty() || !face) return TRUE;
-  const RectList clip =
-      rect && (options & ETO_CLIPPED) ? gdi::Intersect(dc->Clip(), *rect) : dc->Clip();
-  DrawLine(*dc, *face, x, y, line, face->Measure(line), clip);
+  const TextClip clip(dc->Clip(), (options & ETO_CLIPPED) ? rect : nullptr);
+  DrawLine(*dc, *face, x, y, line, face->Measure(line), clip.Rects());
   return TRUE;
 }
 
