@@ -70,11 +70,14 @@ bool SdlVideo::OpenWindow(const Options& options, std::string& error) {
   SDL_Rect area{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
                 kScreenHeight * scale};
   if (options.fullscreen) SDL_GetDisplayBounds(0, &area);
+  // Hidden until the renderer exists: a renderer that wants another kind of
+  // window makes SDL replace the window, which a driver would see flash and
+  // a window manager would see as two windows.
   const Uint32 flags =
-      options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : SDL_WINDOW_SHOWN;
+      SDL_WINDOW_HIDDEN |
+      (options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS : 0);
   window_.reset(SDL_CreateWindow(options.title.c_str(), area.x, area.y, area.w, area.h, flags));
   placement_.scale = scale;
-  if (window_ && !options.fullscreen && !options.scale) FitToFrame();
   if (window_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (renderer_)
     texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888,
@@ -83,6 +86,8 @@ bool SdlVideo::OpenWindow(const Options& options, std::string& error) {
     error = SDL_GetError();
     return false;
   }
+  SDL_ShowWindow(window_.get());
+  if (!options.fullscreen && !options.scale) FitToFrame();
   SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
   if (options.icon) SetIcon(window_.get(), *options.icon);
   if (options.fullscreen) SDL_ShowCursor(SDL_DISABLE);
