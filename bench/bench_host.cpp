@@ -17,9 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/january_ledger.h"
 #include "bench/xvfb_server.h"
-#include "ledger/expense_record.h"
-#include "ledger/ledger_format.h"
 #include "platform/host/headless_host.h"
 
 extern char** environ;
@@ -66,29 +65,6 @@ void BM_HeadlessThousandLineScript(benchmark::State& state) {
 BENCHMARK(BM_HeadlessThousandLineScript)->Unit(benchmark::kMillisecond);
 
 namespace fs = std::filesystem;
-
-// Records on every day of January 2005 (both kinds), then `extra` more
-// spread over other years out of date order, so the load sorts them.
-fs::path WriteLedger(const fs::path& path, int extra) {
-  std::vector<ExpenseRecord> records;
-  auto add = [&](int year, int month, int day, int item) {
-    ExpenseRecord r{};
-    r.year = static_cast<std::int16_t>(year);
-    r.month = static_cast<std::int16_t>(month);
-    r.day = static_cast<std::int16_t>(day);
-    r.itemId = static_cast<std::int16_t>(item);
-    r.cost = 1000;
-    records.push_back(r);
-  };
-  for (int day = 1; day <= 31; ++day) add(2005, 1, day, 0), add(2005, 1, day, 5);
-  for (int i = 0; i < extra; ++i) add(1990 + i % 30, 1 + i % 12, 1 + i % 28, i % 22);
-  const LedgerHeader header = EncodeLedgerHeader(static_cast<int>(records.size()));
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(header.data()), header.size());
-  file.write(reinterpret_cast<const char*>(records.data()),
-             static_cast<std::streamsize>(records.size() * sizeof(ExpenseRecord)));
-  return path;
-}
 
 // Runs command[0] with this process's environment and `settings`
 // ("NAME=value") over it; true when it ended with status 0.
@@ -152,7 +128,7 @@ fs::path BenchDirectory() {
 // the script's one `shot`, end.
 void BM_StartToFirstFrame(benchmark::State& state) {
   const fs::path dir = BenchDirectory();
-  const fs::path data = WriteLedger(dir / "car.dat", 10000);
+  const fs::path data = bench::WriteJanuaryLedger(dir / "car.dat", 10000);
   std::ofstream(dir / "shot.script") << "shot " << (dir / "first.png").string() << "\n";
   TimeAgainstTrivialProcess(state,
                             {ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data",
@@ -171,7 +147,7 @@ void BM_WindowStartToFirstFrame(benchmark::State& state) {
     return;
   }
   const fs::path dir = BenchDirectory();
-  const fs::path data = WriteLedger(dir / "car.dat", 10000);
+  const fs::path data = bench::WriteJanuaryLedger(dir / "car.dat", 10000);
   TimeAgainstTrivialProcess(state,
                             {ROADTALLY_PATH, "--today", "2005-01-20", "--data", data.string()},
                             {"DISPLAY=" + *server.Display(), "XDG_RUNTIME_DIR=" + dir.string(),
