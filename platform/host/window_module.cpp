@@ -3,7 +3,8 @@
 #include <dlfcn.h>
 
 #include <filesystem>
-#include <system_error>
+
+#include "platform/win/module_path.h"
 
 namespace host {
 namespace {
@@ -49,10 +50,9 @@ std::string LoadError() {
 }  // namespace
 
 std::unique_ptr<WindowHost> OpenWindowHost(const WindowHost::Options& options, std::string& error) {
-  std::error_code failed;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", failed);
-  if (failed) {
-    error = "cannot find the executable: " + failed.message();
+  const std::filesystem::path executable = ExecutablePath();
+  if (executable.empty()) {
+    error = "cannot find the executable";
     return nullptr;
   }
   const std::filesystem::path path = WindowModulePath(executable);

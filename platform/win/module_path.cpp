@@ -9,10 +9,15 @@
 #include "platform/core/utf8.h"
 #include "platform/win/winbase.h"
 
-std::wstring ModulePath() {
+std::filesystem::path ExecutablePath() {
   std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return {};
+  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : executable;
+}
+
+std::wstring ModulePath() {
+  const std::filesystem::path executable = ExecutablePath();
+  if (executable.empty()) return {};
   const std::u8string utf8 = executable.u8string();
   const std::string_view bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
   std::optional<std::wstring> wide = platform::WideFromUtf8(bytes);
