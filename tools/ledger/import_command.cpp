@@ -2,7 +2,9 @@
 // checks its arguments, then all added and saved once under the file's
 // one-writer lock, or none.
 #include <algorithm>
+#include <array>
 #include <fstream>
+#include <string_view>
 
 #include "tools/ledger/commands.h"
 #include "tools/ledger/csv_reader.h"
@@ -16,8 +18,8 @@ namespace ledger_tool {
 namespace {
 
 // The columns csv writes; the item's name is there for people and ignored.
-const std::vector<std::string> kColumns = {"date",   "item_id", "item",
-                                           "fuel_l", "cost",    "distance_km"};
+constexpr std::array<std::string_view, 6> kColumns = {"date",   "item_id", "item",
+                                                      "fuel_l", "cost",    "distance_km"};
 
 // What the rows brought: how many, and the earliest and latest of them.
 struct Imported {
@@ -66,7 +68,7 @@ bool RoomForOneMore(CExpenseLedger& ledger) {
 std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& csvPath,
                                    std::istream& csv) {
   CsvReader reader(csv);
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
   int line = 1;
   const auto fault = [&](const std::string& message) {
     Fail(csvPath + ": line " + std::to_string(line) + ": " + message + "; nothing imported");
@@ -74,7 +76,7 @@ std::optional<Imported> AppendRows(CExpenseLedger& ledger, const std::string& cs
   };
   if (!reader.Next(fields, line))
     return fault(reader.Error().empty() ? "no header line" : reader.Error());
-  if (fields != kColumns)
+  if (!std::equal(fields.begin(), fields.end(), kColumns.begin(), kColumns.end()))
     return fault("the header is not date,item_id,item,fuel_l,cost,distance_km");
   Imported imported;
   while (reader.Next(fields, line)) {
