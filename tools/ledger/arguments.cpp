@@ -1,10 +1,7 @@
 #include "tools/ledger/arguments.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 #include "app/calendar.h"
@@ -13,17 +10,15 @@ namespace ledger_tool {
 
 namespace {
 
-bool AllDigits(std::string_view text, size_t from, size_t to) {
-  if (from >= to) return false;
-  for (size_t i = from; i < to; ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-  }
-  return true;
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The value of text[from, to), or -1 when that is not all digits.
 int DigitsValue(std::string_view text, size_t from, size_t to) {
   int value = 0;
-  for (size_t i = from; i < to; ++i) value = value * 10 + (text[i] - '0');
+  for (size_t i = from; i < to; ++i) {
+    if (!IsDigit(text[i])) return -1;
+    value = value * 10 + (text[i] - '0');
+  }
   return value;
 }
 
@@ -35,7 +30,7 @@ bool IsPlainDecimal(std::string_view text) {
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
-    if (std::isdigit(static_cast<unsigned char>(c))) {
+    if (IsDigit(c)) {
       digit = true;
     } else if (c == '.' && !point) {
       point = true;
@@ -46,60 +41,91 @@ bool IsPlainDecimal(std::string_view text) {
   return digit;
 }
 
-// The value x scale in integers, when no more decimals are given than the
-// scale has zeros (all that csv writes): exact, and quicker than strtod.
-std::optional<long long> ExactlyScaled(std::string_view text, int scale) {
-  const bool negative = text[0] == '-';
-  const size_t start = (negative || text[0] == '+') ? 1 : 0;
-  const size_t point = std::min(text.find('.'), text.size());
-  const size_t decimals = point < text.size() ? text.size() - point - 1 : 0;
-  long long unit = 1;
-  for (size_t i = 0; i < decimals && unit <= scale; ++i)
-    unit *= 10;  // stops before it could overflow
-  if (point - start > 12 || unit > scale) return std::nullopt;
+// The value x scale in integers, in one pass, when the text is a plain
+// decimal of at most 12 whole digits and no more decimals than the scale
+// has zeros (all that csv writes): exact, and quicker than strtod.
+bool ExactlyScaled(std::string_view text, int scale, long long& value) {
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  const bool negative = at < end && *at == '-';
+  if (at < end && (*at == '-' || *at == '+')) ++at;
+  const char* const digits = at;
   long long whole = 0;
-  for (size_t i = start; i < point; ++i) whole = whole * 10 + (text[i] - '0');
+  for (; at < end && at - digits < 12 && IsDigit(*at); ++at) whole = whole * 10 + (*at - '0');
+  bool digit = at > digits;
   long long fraction = 0;
-  for (size_t i = point + 1; i < text.size(); ++i) fraction = fraction * 10 + (text[i] - '0');
-  const long long value = whole * scale + fraction * (scale / unit);
-  return negative ? -value : value;
+  if (at < end && *at == '.') {
+    for (long long unit = scale; ++at < end && IsDigit(*at) && unit % 10 == 0; digit = true) {
+      unit /= 10;
+      fraction += (*at - '0') * unit;
+    }
+  }
+  if (at != end || !digit) return false;
+  const long long scaled = whole * scale + fraction;
+  value = negative ? -scaled : scaled;
+  return true;
+}
+
+// The value as stored, when it fits 32 bits.
+bool Narrowed(long long wide, std::int32_t& value) {
+  if (wide < -2147483648LL || wide > 2147483647LL) return false;
+  value = static_cast<std::int32_t>(wide);
+  return true;
+}
+
+// Half away from zero, so a negative value is stored as typed (-5 as
+// -500, not the -499 that adding 0.5 and truncating gives).
+bool Rounded(std::string_view text, int scale, std::int32_t& value) {
+  const double exact = std::strtod(std::string(text).c_str(), nullptr) * scale;
+  const double scaled = exact < 0 ? exact - 0.5 : exact + 0.5;
+  // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
+  if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return false;
+  value = static_cast<std::int32_t>(scaled);
+  return true;
 }
 
 }  // namespace
 
+// from_chars takes only a minus and digits, as wanted; the length bound
+// refuses the long runs of leading zeros it would also take.
+bool ReadInteger(std::string_view text, long long low, long long high, long long& value) {
+  if (text.size() > 19) return false;
+  long long read = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+  if (error != std::errc() || end != text.data() + text.size() || read < low || read > high)
+    return false;
+  value = read;
+  return true;
+}
+
+bool ReadDate(std::string_view text, Date& date) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  const Date read{DigitsValue(text, 0, 4), DigitsValue(text, 5, 7), DigitsValue(text, 8, 10)};
+  if (read.year < 1 || read.month < 1 || read.month > 12) return false;
+  if (read.day < 1 || read.day > DaysInMonth(read.year, read.month)) return false;
+  date = read;
+  return true;
+}
+
+bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
+  long long exact = 0;
+  if (ExactlyScaled(text, scale, exact)) return Narrowed(exact, value);
+  return IsPlainDecimal(text) && Rounded(text, scale, value);
+}
+
 std::optional<long long> ParseInteger(std::string_view text, long long low, long long high) {
-  const size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
-  if (!AllDigits(text, start, text.size()) || text.size() > 19) return std::nullopt;
   long long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-    return std::nullopt;
-  return value;
+  return ReadInteger(text, low, high, value) ? std::optional<long long>(value) : std::nullopt;
 }
 
 std::optional<Date> ParseDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  if (!AllDigits(text, 0, 4) || !AllDigits(text, 5, 7) || !AllDigits(text, 8, 10))
-    return std::nullopt;
-  const Date date{DigitsValue(text, 0, 4), DigitsValue(text, 5, 7), DigitsValue(text, 8, 10)};
-  if (date.year < 1 || date.month < 1 || date.month > 12) return std::nullopt;
-  if (date.day < 1 || date.day > DaysInMonth(date.year, date.month)) return std::nullopt;
-  return date;
+  Date date{};
+  return ReadDate(text, date) ? std::optional<Date>(date) : std::nullopt;
 }
 
 std::optional<std::int32_t> ParseScaled(std::string_view text, int scale) {
-  if (!IsPlainDecimal(text)) return std::nullopt;
-  if (const std::optional<long long> exact = ExactlyScaled(text, scale)) {
-    if (*exact < -2147483648LL || *exact > 2147483647LL) return std::nullopt;
-    return static_cast<std::int32_t>(*exact);
-  }
-  // Half away from zero, so a negative value is stored as typed (-5 as
-  // -500, not the -499 that adding 0.5 and truncating gives).
-  const double exact = std::strtod(std::string(text).c_str(), nullptr) * scale;
-  const double scaled = exact < 0 ? exact - 0.5 : exact + 0.5;
-  // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
-  if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return std::nullopt;
-  return static_cast<std::int32_t>(scaled);
+  std::int32_t value = 0;
+  return ReadScaled(text, scale, value) ? std::optional<std::int32_t>(value) : std::nullopt;
 }
 
 }  // namespace ledger_tool

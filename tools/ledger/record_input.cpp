@@ -31,25 +31,24 @@ bool DirectoryMissing(const std::string& hostPath) {
 }  // namespace
 
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
-  const std::optional<Date> date = ParseDate(text.date);
-  if (!date)
+  Date date{};
+  if (!ReadDate(text.date, date))
     return RecordProblem{"date", "bad date '" + std::string(text.date) +
                                      "' (YYYY-MM-DD, a real day of years 1..9999)"};
-  const std::optional<long long> item = ParseInteger(text.item, 0, 0x7FFFFFFF);
-  if (!item || !IsCatalogued(*item))
+  long long item = 0;
+  if (!ReadInteger(text.item, 0, 0x7FFFFFFF, item) || !IsCatalogued(item))
     return RecordProblem{"item_id", "unknown item id '" + std::string(text.item) + "' (0..21)"};
-  const std::optional<std::int32_t> fuel = ParseScaled(text.fuel, 100);
-  if (!fuel) return BadValue("fuel_l", "fuel", text.fuel);
-  const std::optional<std::int32_t> cost = ParseScaled(text.cost, 100);
-  if (!cost) return BadValue("cost", "cost", text.cost);
-  const std::optional<std::int32_t> distance = ParseScaled(text.km, 1000);
-  if (!distance) return BadValue("distance_km", "distance", text.km);
-  if (*cost == 0 && *distance == 0) {
+  std::int32_t fuel = 0;
+  if (!ReadScaled(text.fuel, 100, fuel)) return BadValue("fuel_l", "fuel", text.fuel);
+  std::int32_t cost = 0;
+  if (!ReadScaled(text.cost, 100, cost)) return BadValue("cost", "cost", text.cost);
+  std::int32_t distance = 0;
+  if (!ReadScaled(text.km, 1000, distance)) return BadValue("distance_km", "distance", text.km);
+  if (cost == 0 && distance == 0) {
     return RecordProblem{"cost and distance_km", "cost and distance are both 0; nothing to record"};
   }
   return ExpenseRecord{
-      Narrow(date->year), Narrow(date->month), Narrow(date->day), Narrow(*item), *cost, *fuel,
-      *distance};
+      Narrow(date.year), Narrow(date.month), Narrow(date.day), Narrow(item), cost, fuel, distance};
 }
 
 int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath) {
