@@ -7,10 +7,8 @@ Bitmap::Bitmap(BitmapFormat format, int width, int height)
       format_(format),
       width_(width),
       height_(height),
-      stride_(StrideFor(format, width)) {
-  const std::size_t bytes = static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height);
-  words_.assign((bytes + 3) / 4, 0);
-}
+      stride_(StrideFor(format, width)),
+      pixels_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height)) {}
 
 int Bitmap::StrideFor(BitmapFormat format, int width) {
   switch (format) {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
+#include "platform/core/zeroed_memory.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/pixels.h"
 
@@ -40,10 +40,10 @@ class Bitmap : public GdiObject {
   // The first byte of row y (0 = top).
   std::uint8_t* RowBytes(int y) { return Bytes() + RowOffset(y); }
   const std::uint8_t* RowBytes(int y) const {
-    return reinterpret_cast<const std::uint8_t*>(words_.data()) + RowOffset(y);
+    return reinterpret_cast<const std::uint8_t*>(pixels_.Data()) + RowOffset(y);
   }
   // All pixel bytes in storage order (for a DIB section: the bottom row first).
-  std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(words_.data()); }
+  std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(pixels_.Data()); }
 
   // Device32 rows as pixels.
   Pixel* Row32(int y) { return reinterpret_cast<Pixel*>(RowBytes(y)); }
@@ -73,7 +73,7 @@ class Bitmap : public GdiObject {
   int width_;
   int height_;
   int stride_;
-  std::vector<std::uint32_t> words_;  // 32-bit words keep Device32 rows aligned
+  core::ZeroedMemory pixels_;  // aligned for Device32 rows
 };
 
 }  // namespace gdi

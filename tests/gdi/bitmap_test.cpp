@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/gdi/surface_dc.h"
 #include "tests/gdi/gdi_fixture.h"
@@ -87,19 +89,24 @@ TEST_F(BitmapTest, DibSectionBytesAreBottomUpBlueGreenRed) {
   DeleteDC(dc);
 }
 
+// A small bitmap's pixels come from the heap, a screen's are mapped from
+// the system: black either way.
 TEST_F(BitmapTest, DeviceBitmapIsBlackAndItsSurfaceSharesThePixels) {
-  HBITMAP bitmap = Own(gdi::CreateDeviceBitmap(3, 2));
-  const gdi::Surface32 surface = gdi::BitmapSurface(bitmap);
-  ASSERT_NE(surface.pixels, nullptr);
-  EXPECT_EQ(surface.width, 3);
-  EXPECT_EQ(surface.height, 2);
-  EXPECT_EQ(surface.stride, 3);
-  EXPECT_EQ(surface.Row(1)[2], 0u);
-  HDC dc = CreateCompatibleDC(nullptr);
-  SelectObject(dc, bitmap);
-  SetPixel(dc, 2, 1, RGB(0x12, 0x34, 0x56));
-  EXPECT_EQ(surface.Row(1)[2], 0x123456u);
-  DeleteDC(dc);
+  for (const auto& [width, height] : {std::pair{3, 2}, std::pair{320, 240}}) {
+    HBITMAP bitmap = Own(gdi::CreateDeviceBitmap(width, height));
+    const gdi::Surface32 surface = gdi::BitmapSurface(bitmap);
+    ASSERT_NE(surface.pixels, nullptr);
+    EXPECT_EQ(surface.width, width);
+    EXPECT_EQ(surface.height, height);
+    EXPECT_EQ(surface.stride, width);
+    for (int y = 0; y < height; ++y)
+      ASSERT_EQ(std::count(surface.Row(y), surface.Row(y) + width, 0u), width) << "row " << y;
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, bitmap);
+    SetPixel(dc, width - 1, height - 1, RGB(0x12, 0x34, 0x56));
+    EXPECT_EQ(surface.Row(height - 1)[width - 1], 0x123456u);
+    DeleteDC(dc);
+  }
   EXPECT_EQ(gdi::BitmapSurface(MakeBitmap(2, 2, 1)).pixels, nullptr);
 }
 
