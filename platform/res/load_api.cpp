@@ -1,7 +1,5 @@
 // LoadBitmap and LoadIcon over the embedded resources.
-#include <unordered_map>
-
-#include "platform/core/context.h"
+#include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/res/pixel_runs.h"
 #include "platform/res/resource_images.h"
@@ -26,31 +24,20 @@ std::optional<WORD> IconIdOf(HICON icon) {
   return id;
 }
 
-// A bitmap from the runs the build decoded it into, or from its PNG when
-// the build could not decode it (then it will not decode now either).
-std::optional<res::Image> DecodeBitmap(WORD id, std::span<const std::uint8_t> png) {
-  const std::span<const std::uint32_t> runs = res::FindBitmapPixelRuns(id);
-  return runs.empty() ? res::DecodePng(png) : res::ImageFromPixelRuns(runs);
+// A new device bitmap with the runs' pixels written straight into it.
+HBITMAP BitmapFromRuns(std::span<const std::uint32_t> runs) {
+  const std::optional<res::RunsSize> size = res::PixelRunsSize(runs);
+  HBITMAP bitmap = size ? gdi::CreateDeviceBitmap(size->width, size->height) : nullptr;
+  if (bitmap && !res::DrawPixelRuns(runs, gdi::BitmapSurface(bitmap))) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  return bitmap;
 }
 
-// Bitmap resources decoded once per process: every dialog loads its skins
-// when it opens, and the embedded bytes never change. A resource that does
-// not decode is remembered as such.
-class DecodedBitmaps : public platform::Service {
- public:
-  const std::optional<res::Image>& Get(WORD id, std::span<const std::uint8_t> bytes) {
-    auto found = images_.find(id);
-    if (found == images_.end()) found = images_.emplace(id, DecodeBitmap(id, bytes)).first;
-    return found->second;
-  }
-
- private:
-  std::unordered_map<WORD, std::optional<res::Image>> images_;
-};
-
-// The image's pixels in a new device bitmap.
-HBITMAP DeviceBitmapFrom(const res::Image& image) {
-  return CreateBitmap(image.width, image.height, 1, 32, image.pixels.data());
+HBITMAP BitmapFromPng(std::span<const std::uint8_t> png) {
+  const std::optional<res::Image> image = res::DecodePng(png);
+  return image ? CreateBitmap(image->width, image->height, 1, 32, image->pixels.data()) : nullptr;
 }
 
 }  // namespace
@@ -60,9 +47,10 @@ HBITMAP LoadBitmap(HINSTANCE, LPCWSTR name) {
   if (!id) return nullptr;
   const std::span<const std::uint8_t> bytes = res::FindResource(res::ResourceKind::Bitmap, *id);
   if (bytes.empty()) return nullptr;
-  const std::optional<res::Image>& image =
-      platform::Context::Get().Use<DecodedBitmaps>().Get(*id, bytes);
-  return image ? DeviceBitmapFrom(*image) : nullptr;
+  // The build decoded every bitmap it could into runs; one it could not
+  // will not decode now either, but is given its chance.
+  const std::span<const std::uint32_t> runs = res::FindBitmapPixelRuns(*id);
+  return runs.empty() ? BitmapFromPng(bytes) : BitmapFromRuns(runs);
 }
 
 HICON LoadIcon(HINSTANCE, LPCWSTR name) {

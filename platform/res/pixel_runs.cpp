@@ -23,22 +23,45 @@ std::vector<std::uint32_t> PixelRunsOf(const Image& image) {
   return words;
 }
 
-std::optional<Image> ImageFromPixelRuns(std::span<const std::uint32_t> words) {
+std::optional<RunsSize> PixelRunsSize(std::span<const std::uint32_t> words) {
   if (words.size() < kHeaderWords || (words.size() - kHeaderWords) % 2 != 0) return std::nullopt;
   const std::size_t count = std::size_t{words[0]} * words[1];
   if (count == 0 || count > kMaxImagePixels) return std::nullopt;
-  Image image;
-  image.width = static_cast<int>(words[0]);
-  image.height = static_cast<int>(words[1]);
-  image.pixels.resize(count);
-  auto out = image.pixels.begin();
+  return RunsSize{static_cast<int>(words[0]), static_cast<int>(words[1])};
+}
+
+// Runs continue across rows, so a long one is cut at each row's end.
+bool DrawPixelRuns(std::span<const std::uint32_t> words, const gdi::Surface32& into) {
+  const std::optional<RunsSize> size = PixelRunsSize(words);
+  if (!size || size->width != into.width || size->height != into.height) return false;
+  int x = 0;
+  int y = 0;
   for (std::size_t i = kHeaderWords; i < words.size(); i += 2) {
-    const std::uint32_t length = words[i];
-    if (length == 0 || length > static_cast<std::size_t>(image.pixels.end() - out))
-      return std::nullopt;
-    out = std::fill_n(out, length, words[i + 1]);
+    std::uint32_t left = words[i];
+    if (left == 0) return false;
+    while (left > 0) {
+      if (y == into.height) return false;
+      const auto length = std::min(left, static_cast<std::uint32_t>(into.width - x));
+      std::fill_n(into.Row(y) + x, length, words[i + 1]);
+      left -= length;
+      x += static_cast<int>(length);
+      if (x == into.width) {
+        x = 0;
+        ++y;
+      }
+    }
   }
-  if (out != image.pixels.end()) return std::nullopt;
+  return y == into.height;
+}
+
+std::optional<Image> ImageFromPixelRuns(std::span<const std::uint32_t> words) {
+  const std::optional<RunsSize> size = PixelRunsSize(words);
+  if (!size) return std::nullopt;
+  Image image;
+  image.width = size->width;
+  image.height = size->height;
+  image.pixels.resize(std::size_t{words[0]} * words[1]);
+  if (!DrawPixelRuns(words, image.View())) return std::nullopt;
   return image;
 }
 
