@@ -13,10 +13,11 @@ constexpr int kGrowth = 100;
 
 // Year, then month, then day: the same order as DateKey for every real date,
 // and one that keeps a month's records together even when a foreign file
-// holds an impossible day, so the month search stays sound.
-bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
+// holds an impossible day, so the month search stays sound. A function
+// object, so that the sort inlines it.
+constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
   return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
-}
+};
 
 }  // namespace
 
