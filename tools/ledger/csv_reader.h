@@ -32,7 +32,6 @@ class CsvReader {
   bool SkipLineEnds();
   bool Refill();
   Split SplitRecord(std::vector<std::string_view>& fields);
-  Split SkipPlain(size_t& at) const;
   Split SkipQuoted(size_t& at);
   Split Unclosed(size_t opening);
   void Unescape(std::string_view& field);
