@@ -41,28 +41,36 @@ bool IsPlainDecimal(std::string_view text) {
   return digit;
 }
 
+// scale / 10^decimals, when that is a whole number.
+bool DecimalUnit(int scale, long long decimals, long long& unit) {
+  unit = scale;
+  for (long long i = 0; i < decimals; ++i, unit /= 10) {
+    if (unit % 10 != 0) return false;
+  }
+  return true;
+}
+
 // The value x scale in integers, in one pass, when the text is a plain
 // decimal of at most 12 whole digits and no more decimals than the scale
-// has zeros (all that csv writes): exact, and quicker than strtod.
+// has zeros, nor than 6 (all that csv writes): exact, and quicker than
+// strtod.
 bool ExactlyScaled(std::string_view text, int scale, long long& value) {
   const char* at = text.data();
   const char* const end = at + text.size();
   const bool negative = at < end && *at == '-';
   if (at < end && (*at == '-' || *at == '+')) ++at;
-  const char* const digits = at;
-  long long whole = 0;
-  for (; at < end && at - digits < 12 && IsDigit(*at); ++at) whole = whole * 10 + (*at - '0');
-  bool digit = at > digits;
-  long long fraction = 0;
+  long long digits = 0;  // the number without its point
+  const char* const whole = at;
+  for (; at < end && at - whole < 12 && IsDigit(*at); ++at) digits = digits * 10 + (*at - '0');
+  const bool any = at > whole;
+  long long decimals = 0;  // at most 6, so that digits cannot overflow
   if (at < end && *at == '.') {
-    for (long long unit = scale; ++at < end && IsDigit(*at) && unit % 10 == 0; digit = true) {
-      unit /= 10;
-      fraction += (*at - '0') * unit;
-    }
+    for (++at; at < end && decimals < 6 && IsDigit(*at); ++at, ++decimals)
+      digits = digits * 10 + (*at - '0');
   }
-  if (at != end || !digit) return false;
-  const long long scaled = whole * scale + fraction;
-  value = negative ? -scaled : scaled;
+  long long unit = 0;
+  if (at != end || !(any || decimals > 0) || !DecimalUnit(scale, decimals, unit)) return false;
+  value = negative ? -digits * unit : digits * unit;
   return true;
 }
 

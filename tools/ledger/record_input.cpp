@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "ledger/expense_items.h"
 #include "tools/ledger/arguments.h"
@@ -11,7 +12,19 @@ namespace ledger_tool {
 
 namespace {
 
-bool IsCatalogued(long long id) { return GetItemName(static_cast<int>(id))[0] != L'\0'; }
+// Which ids the catalogue holds, looked up once: every row names one.
+bool IsCatalogued(long long id) {
+  static const std::vector<bool> catalogued = [] {
+    std::vector<bool> ids;
+    for (const ExpenseItem* item = g_expenseItems; item->name; ++item) {
+      const auto at = static_cast<size_t>(item->id);
+      if (ids.size() <= at) ids.resize(at + 1);
+      ids[at] = true;
+    }
+    return ids;
+  }();
+  return id >= 0 && static_cast<unsigned long long>(id) < catalogued.size() && catalogued[id];
+}
 
 RecordProblem BadValue(const char* field, const char* what, std::string_view text) {
   return {field, std::string("bad ") + what + " '" + std::string(text) +
