@@ -1,7 +1,9 @@
 #include "platform/core/zeroed_memory.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <utility>
@@ -10,48 +12,39 @@ namespace core {
 
 namespace {
 
-// Below this the heap's recycled memory is the cheaper source.
-constexpr std::size_t kMappedFrom = std::size_t{64} << 10;
+// Below this a block's few pages are not worth a system call.
+constexpr std::size_t kPopulatedFrom = std::size_t{64} << 10;
+
+// The whole pages inside the block; a kernel without the request (before
+// Linux 5.14) leaves them to be faulted in as before.
+void MakePagesPresent(std::byte* data, std::size_t bytes) {
+  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<std::uintptr_t>(data);
+  const std::uintptr_t first = (start + page - 1) & ~(page - 1);
+  const std::uintptr_t end = (start + bytes) & ~(page - 1);
+  if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+}
 
 }  // namespace
 
-ZeroedMemory::ZeroedMemory(std::size_t bytes) : size_(bytes) {
-  if (bytes >= kMappedFrom) {
-    void* mapped = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (mapped != MAP_FAILED) {
-      data_ = static_cast<std::byte*>(mapped);
-      mapped_ = true;
-      return;
-    }
-  }
-  data_ = static_cast<std::byte*>(std::calloc(bytes == 0 ? 1 : bytes, 1));
+ZeroedMemory::ZeroedMemory(std::size_t bytes)
+    : data_(static_cast<std::byte*>(std::calloc(bytes == 0 ? 1 : bytes, 1))), size_(bytes) {
   if (!data_) throw std::bad_alloc();
+  if (bytes >= kPopulatedFrom) MakePagesPresent(data_, bytes);
 }
 
-ZeroedMemory::~ZeroedMemory() { Release(); }
+ZeroedMemory::~ZeroedMemory() { std::free(data_); }
 
 ZeroedMemory::ZeroedMemory(ZeroedMemory&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      mapped_(std::exchange(other.mapped_, false)) {}
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
 
 ZeroedMemory& ZeroedMemory::operator=(ZeroedMemory&& other) noexcept {
   if (this != &other) {
-    Release();
+    std::free(data_);
     data_ = std::exchange(other.data_, nullptr);
     size_ = std::exchange(other.size_, 0);
-    mapped_ = std::exchange(other.mapped_, false);
   }
   return *this;
-}
-
-void ZeroedMemory::Release() {
-  if (mapped_)
-    ::munmap(data_, size_);
-  else
-    std::free(data_);
-  data_ = nullptr;
 }
 
 }  // namespace core

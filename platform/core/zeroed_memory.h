@@ -1,8 +1,8 @@
-// Zero-filled memory owned by one object, for pixel arrays. A large block
-// is mapped from the system with every page present at once instead of
-// faulted in page by page at first write: where fresh pages come slowly
-// (virtual machines), that is about twice as fast, and a fresh mapping is
-// zero already. Small blocks come from the heap.
+// Zero-filled memory owned by one object, for pixel arrays. The pages of a
+// large block are made present at once instead of faulted in one by one at
+// first write: where fresh pages come slowly (virtual machines), that is
+// about twice as fast. The block comes from the heap all the same, so one
+// freed is reused without new pages.
 #pragma once
 
 #include <cstddef>
@@ -23,11 +23,8 @@ class ZeroedMemory {
   std::size_t Size() const { return size_; }
 
  private:
-  void Release();
-
   std::byte* data_ = nullptr;
   std::size_t size_ = 0;
-  bool mapped_ = false;
 };
 
 }  // namespace core
