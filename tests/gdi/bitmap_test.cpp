@@ -89,8 +89,8 @@ TEST_F(BitmapTest, DibSectionBytesAreBottomUpBlueGreenRed) {
   DeleteDC(dc);
 }
 
-// A small bitmap's pixels come from the heap, a screen's are mapped from
-// the system: black either way.
+// A screen's pixels have their pages made present when made, a small
+// bitmap's do not: black either way.
 TEST_F(BitmapTest, DeviceBitmapIsBlackAndItsSurfaceSharesThePixels) {
   for (const auto& [width, height] : {std::pair{3, 2}, std::pair{320, 240}}) {
     HBITMAP bitmap = Own(gdi::CreateDeviceBitmap(width, height));
