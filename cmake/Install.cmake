@@ -1,10 +1,10 @@
-# cmake --install: the two programs and the window module, the menu entry,
+# cmake --install: the two programs and their modules, the menu entry,
 # the icons (tools/icon) and the manual pages, under GNU's directory names;
 # and the Debian package `make package` builds from the same rules.
 install(TARGETS roadtally roadtally-ledger RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The window host, which roadtally loads from this place relative to itself
-# (platform/host/CMakeLists.txt).
-install(TARGETS roadtally-window LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/roadtally)
+# The window host and the chart, which roadtally and roadtally-ledger load
+# from this place relative to themselves (cmake/LoadedModules.cmake).
+install(TARGETS roadtally-window roadtally-chart LIBRARY DESTINATION ${ROADTALLY_MODULE_INSTALL_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/roadtally.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/roadtally.1 ${CMAKE_SOURCE_DIR}/docs/man/roadtally-ledger.1

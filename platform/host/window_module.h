@@ -1,6 +1,5 @@
-// Loads the window host's module, which lies at a fixed place relative to
-// the executable (the same in the build tree and when installed), and opens
-// the window through it.
+// Loads the window host's module, roadtally-window.so (loaded_module.h),
+// and opens the window through it.
 #pragma once
 
 #include <memory>

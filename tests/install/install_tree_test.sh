@@ -1,13 +1,14 @@
 #!/bin/sh
 # Installs the build tree into a temporary DESTDIR under /usr and checks
-# what a package would hold: the programs and the window module, the menu
+# what a package would hold: the programs and their modules, the menu
 # entry, sharp icons of both sizes, the manual pages. Arguments: the build
 # tree, then the build's emulator command in a cross build.
 set -eu
 build="$1"
 shift
 dest=$(mktemp -d)
-trap 'rm -rf "$dest"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$dest" "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
@@ -39,6 +40,17 @@ for size in 32 128; do
   [ -f "$icon" ] || fail "icon ${size}x${size} missing"
   [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "icon $icon is $(png_size "$icon")"
 done
+
+# The chart's font engine and libpng come only with the chart module, which
+# the installed tool finds in the same private directory.
+! readelf -d "$root/bin/roadtally-ledger" | grep -qE 'lib(freetype|fontconfig|png|z)\.' ||
+  fail "roadtally-ledger itself needs the chart's libraries"
+[ -n "$(find "$root/lib" -path '*/roadtally/roadtally-chart.so')" ] || fail "chart module missing"
+"$@" "$root/bin/roadtally-ledger" add "$work/car.dat" 2005-01-20 0 31.5 52000 412.3 ||
+  fail "installed roadtally-ledger cannot add"
+"$@" "$root/bin/roadtally-ledger" chart "$work/car.dat" 2005 "$work/chart.png" ||
+  fail "installed roadtally-ledger cannot draw a chart"
+[ "$(png_size "$work/chart.png")" = "640x400" ] || fail "chart is $(png_size "$work/chart.png")"
 
 for page in roadtally roadtally-ledger; do
   man1="$root/share/man/man1/$page.1"

@@ -1,8 +1,10 @@
-// chart: the year's monthly cost as a PNG bar chart.
+// chart: the year's monthly cost as a PNG bar chart, drawn by the chart
+// module (chart_module.h).
+#include "platform/host/loaded_module.h"
 #include "tools/ledger/arguments.h"
+#include "tools/ledger/chart_module.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/year_chart.h"
 
 namespace ledger_tool {
 
@@ -12,11 +14,21 @@ int RunChart(const Arguments& args) {
   if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  std::optional<res::Image> chart =
-      DrawYearChart(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
-  if (!chart) return Fail("cannot draw the chart");
-  if (!res::WritePngFile(args[2], chart->View())) return Fail(args[2] + ": cannot write the image");
-  return 0;
+  std::string error;
+  const std::optional<host::LoadedModule> module =
+      host::LoadedModule::Load("roadtally-chart.so", error);
+  if (!module) return Fail("cannot load the chart module: " + error);
+  auto* write = module->Find<WriteYearChartEntry>(kWriteYearChartEntry, error);
+  if (!write) {
+    return Fail("the chart module " + module->Path().string() + " has no entry point: " + error);
+  }
+  switch (
+      write(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)), args[2].c_str())) {
+    case ChartOutcome::kWritten: return 0;
+    case ChartOutcome::kNotDrawn: return Fail("cannot draw the chart");
+    case ChartOutcome::kNotWritten: return Fail(args[2] + ": cannot write the image");
+  }
+  return Fail("cannot draw the chart");
 }
 
 }  // namespace ledger_tool

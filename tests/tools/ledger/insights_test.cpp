@@ -350,6 +350,28 @@ TEST_F(InsightsTest, ChartOfAnEmptyYearHasNoBars) {
   EXPECT_EQ(1, Run({"chart", File(), "2004", At("no/such/dir.png")}).status);
 }
 
+// A copy of the tool without the chart module beside it: the chart says so
+// in one line, the other commands do not need the module.
+TEST_F(InsightsTest, WithoutTheChartModuleOnlyTheChartFails) {
+  const std::filesystem::path copy = dir.path() / "bin" / "roadtally-ledger";
+  std::filesystem::create_directories(copy.parent_path());
+  std::filesystem::copy_file(LEDGER_TOOL, copy);
+  Write({Record(2005, 6, 1, kFuel, 100, 0, 0)});
+  const ToolResult chart =
+      RunToolAt(copy, {"chart", File(), "2005", At("chart.png")}, captures.path());
+  EXPECT_EQ(1, chart.status);
+  EXPECT_EQ(0u, chart.err.find("roadtally-ledger: cannot load the chart module: ")) << chart.err;
+  EXPECT_EQ(1, std::count(chart.err.begin(), chart.err.end(), '\n')) << chart.err;
+  EXPECT_FALSE(std::filesystem::exists(At("chart.png")));
+
+  const ToolResult add =
+      RunToolAt(copy, {"add", File(), "2005-06-02", "0", "10", "20000", "100"}, captures.path());
+  EXPECT_EQ(0, add.status) << add.err;
+  const ToolResult show = RunToolAt(copy, {"show", File()}, captures.path());
+  EXPECT_EQ(0, show.status) << show.err;
+  EXPECT_NE(std::string::npos, show.out.find("\n2005-06-02\t0\t")) << show.out;
+}
+
 // --- the tool as a new user meets it ------------------------------------
 
 TEST_F(InsightsTest, ItemsHelpAndSpreadsheetCsv) {

@@ -31,10 +31,15 @@ std::string Slurp(const std::filesystem::path& path) {
 }  // namespace
 
 ToolResult RunTool(const std::vector<std::string>& args, const std::filesystem::path& scratch) {
+  return RunToolAt(LEDGER_TOOL, args, scratch);
+}
+
+ToolResult RunToolAt(const std::filesystem::path& tool, const std::vector<std::string>& args,
+                     const std::filesystem::path& scratch) {
   const std::string out = (scratch / "tool.out").string();
   const std::string err = (scratch / "tool.err").string();
   // Made before the fork, so the child only opens, duplicates and execs.
-  std::vector<std::string> command = {LEDGER_TOOL};
+  std::vector<std::string> command = {tool.string()};
   command.insert(command.end(), args.begin(), args.end());
   command = testing_support::BuiltProgramCommand(command);
   std::vector<char*> argv;

@@ -15,5 +15,8 @@ struct ToolResult {
 
 // scratch receives the captured output files.
 ToolResult RunTool(const std::vector<std::string>& args, const std::filesystem::path& scratch);
+// The same with another copy of the tool.
+ToolResult RunToolAt(const std::filesystem::path& tool, const std::vector<std::string>& args,
+                     const std::filesystem::path& scratch);
 
 }  // namespace ledger_test
