@@ -1,5 +1,5 @@
-// The ledger's record arrays: obtained and released with the allocation
-// operators, never throwing; a failure is a null array.
+// The ledger's record arrays: taken from and given back to the C heap,
+// never throwing; a failure is a null array.
 #pragma once
 
 #include "ledger/expense_record.h"

@@ -1,12 +1,10 @@
 #include "platform/core/zeroed_memory.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <utility>
+
+#include "platform/core/page_hints.h"
 
 namespace core {
 
@@ -14,16 +12,6 @@ namespace {
 
 // Below this a block's few pages are not worth a system call.
 constexpr std::size_t kPopulatedFrom = std::size_t{64} << 10;
-
-// The whole pages inside the block; a kernel without the request (before
-// Linux 5.14) leaves them to be faulted in as before.
-void MakePagesPresent(std::byte* data, std::size_t bytes) {
-  const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const auto start = reinterpret_cast<std::uintptr_t>(data);
-  const std::uintptr_t first = (start + page - 1) & ~(page - 1);
-  const std::uintptr_t end = (start + bytes) & ~(page - 1);
-  if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
-}
 
 }  // namespace
 
