@@ -7,17 +7,18 @@
 namespace host {
 namespace {
 
+// Where the module named fileName lies for the executable at `executable`.
+std::filesystem::path ModuleBesideExecutable(const std::filesystem::path& executable,
+                                             const std::string& fileName) {
+  return (executable.parent_path() / ROADTALLY_MODULE_DIR / fileName).lexically_normal();
+}
+
 std::string LoadError() {
   const char* error = dlerror();
   return error ? error : "unknown error";
 }
 
 }  // namespace
-
-std::filesystem::path ModuleBesideExecutable(const std::filesystem::path& executable,
-                                             const std::string& fileName) {
-  return (executable.parent_path() / ROADTALLY_MODULE_DIR / fileName).lexically_normal();
-}
 
 std::optional<LoadedModule> LoadedModule::Load(const std::string& fileName, std::string& error) {
   const std::filesystem::path executable = ExecutablePath();

@@ -12,11 +12,6 @@
 
 namespace host {
 
-// Where the module named fileName ("roadtally-window.so") lies for the
-// executable at `executable`.
-std::filesystem::path ModuleBesideExecutable(const std::filesystem::path& executable,
-                                             const std::string& fileName);
-
 class LoadedModule {
  public:
   // The module named fileName for the running executable, loaded with its

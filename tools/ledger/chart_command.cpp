@@ -22,8 +22,8 @@ int RunChart(const Arguments& args) {
   if (!write) {
     return Fail("the chart module " + module->Path().string() + " has no entry point: " + error);
   }
-  switch (
-      write(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)), args[2].c_str())) {
+  const int chartYear = static_cast<int>(*year);
+  switch (write(chartYear, SumYear(ledger, chartYear), args[2].c_str())) {
     case ChartOutcome::kWritten: return 0;
     case ChartOutcome::kNotDrawn: return Fail("cannot draw the chart");
     case ChartOutcome::kNotWritten: return Fail(args[2] + ": cannot write the image");
