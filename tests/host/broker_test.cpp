@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
+#include "platform/host/instance_lock.h"
 #include "platform/host/runtime_directory.h"
 #include "tests/host/child_process.h"
 
@@ -40,6 +44,21 @@ class BrokerTest : public ::testing::Test {
 
   std::string runtime_;
 };
+
+// Each holder in turn leaves exactly its own line in the lock file, after
+// a longer one as after one of the same length.
+TEST_F(BrokerTest, LockFileNamesExactlyItsLatestHolder) {
+  const std::string path = DataPath("holder.lock");
+  for (const std::string label : {"a-much-longer-label", "tool", "tool", "program"}) {
+    std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, label);
+    ASSERT_TRUE(lock) << label;
+    EXPECT_FALSE(InstanceLock::TryAcquire(path, "other")) << label;
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              label + " " + std::to_string(::getpid()) + "\n");
+    EXPECT_EQ(InstanceLock::HolderLabel(path), label);
+  }
+}
 
 TEST_F(BrokerTest, SecondStartWithTheSameDataFileFindsTheFirstAndRaisesIt) {
   auto first = StartProbe(DataPath("Roadtally.dat"));
