@@ -13,6 +13,9 @@ namespace {
 // four kilobytes. The rounding up costs address space only.
 constexpr std::size_t kLargePage = std::size_t{2} << 20;
 constexpr std::size_t kOnLargePagesFrom = kLargePage / 2;
+// Below that, from this size, the pages are made present at once: a load
+// fills the whole array.
+constexpr std::size_t kPresentFrom = std::size_t{64} << 10;
 
 void* AllocateOnLargePages(std::size_t bytes) {
   const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
@@ -29,7 +32,9 @@ ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
       static_cast<long long>(std::numeric_limits<std::size_t>::max() / sizeof(ExpenseRecord));
   if (capacity <= 0 || capacity > kMaxRecords) return nullptr;
   const std::size_t bytes = static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord);
-  void* block = bytes >= kOnLargePagesFrom ? AllocateOnLargePages(bytes) : std::malloc(bytes);
+  if (bytes >= kOnLargePagesFrom) return static_cast<ExpenseRecord*>(AllocateOnLargePages(bytes));
+  void* block = std::malloc(bytes);
+  if (block && bytes >= kPresentFrom) core::MakePagesPresent(block, bytes);
   return static_cast<ExpenseRecord*>(block);
 }
 
