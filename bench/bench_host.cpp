@@ -138,6 +138,20 @@ void BM_StartToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2);
 
+// The same start with an empty script: load, paint, present, end; the
+// first frame without the cost of writing it out as a PNG file.
+void BM_StartToFirstPresent(benchmark::State& state) {
+  const fs::path dir = BenchDirectory();
+  const fs::path data = bench::WriteJanuaryLedger(dir / "car.dat", 10000);
+  std::ofstream(dir / "empty.script").flush();
+  TimeAgainstTrivialProcess(state,
+                            {ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data",
+                             data.string(), "--script", (dir / "empty.script").string()},
+                            {});
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_StartToFirstPresent)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(2);
+
 // The same start in a window on a private X server, to SDL's first present,
 // after which a preloaded module ends the process.
 void BM_WindowStartToFirstFrame(benchmark::State& state) {
