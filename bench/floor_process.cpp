@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "bench/crash_safe_write.h"
-#include "platform/core/page_hints.h"
 #include "ledger/expense_record.h"
+#include "platform/core/page_hints.h"
 
 namespace {
 
@@ -28,23 +28,15 @@ struct WholeFile {
   std::size_t size = 0;
 };
 
-// Fresh memory taken the cheapest way the ledger knows: on large pages,
-// so that the floor stays below what the tool can do.
-char* LargePageBlock(std::size_t size) {
-  constexpr std::size_t kLargePage = std::size_t{2} << 20;
-  const std::size_t rounded = (size + kLargePage - 1) / kLargePage * kLargePage;
-  void* block = nullptr;
-  if (::posix_memalign(&block, kLargePage, std::max(rounded, kLargePage)) != 0) return nullptr;
-  core::PreferLargePages(block, rounded);
-  return static_cast<char*>(block);
-}
-
 bool ReadWhole(const char* path, WholeFile& file) {
   const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   const off_t size = ::lseek(fd, 0, SEEK_END);
   file.size = size > 0 ? static_cast<std::size_t>(size) : 0;
-  file.bytes.reset(LargePageBlock(file.size));
+  // Fresh memory taken the cheapest way the ledger knows, so that the
+  // floor stays below what the tool can do.
+  file.bytes.reset(
+      static_cast<char*>(core::AllocateOnLargePages(std::max<std::size_t>(file.size, 1))));
   std::size_t done = 0;
   while (file.bytes && done < file.size) {
     const ssize_t got =

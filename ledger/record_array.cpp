@@ -10,20 +10,11 @@ namespace {
 
 // From this size an array is laid on whole large pages: a load or an
 // import fills it as it goes, a fault per two megabytes instead of one per
-// four kilobytes. The rounding up costs address space only.
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
-constexpr std::size_t kOnLargePagesFrom = kLargePage / 2;
+// four kilobytes.
+constexpr std::size_t kOnLargePagesFrom = core::kLargePageBytes / 2;
 // Below that, from this size, the pages are made present at once: a load
 // fills the whole array.
 constexpr std::size_t kPresentFrom = std::size_t{64} << 10;
-
-void* AllocateOnLargePages(std::size_t bytes) {
-  const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
-  void* block = nullptr;
-  if (rounded < bytes || ::posix_memalign(&block, kLargePage, rounded) != 0) return nullptr;
-  core::PreferLargePages(block, rounded);
-  return block;
-}
 
 }  // namespace
 
@@ -32,7 +23,8 @@ ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
       static_cast<long long>(std::numeric_limits<std::size_t>::max() / sizeof(ExpenseRecord));
   if (capacity <= 0 || capacity > kMaxRecords) return nullptr;
   const std::size_t bytes = static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord);
-  if (bytes >= kOnLargePagesFrom) return static_cast<ExpenseRecord*>(AllocateOnLargePages(bytes));
+  if (bytes >= kOnLargePagesFrom)
+    return static_cast<ExpenseRecord*>(core::AllocateOnLargePages(bytes));
   void* block = std::malloc(bytes);
   if (block && bytes >= kPresentFrom) core::MakePagesPresent(block, bytes);
   return static_cast<ExpenseRecord*>(block);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace core {
 
@@ -17,8 +18,6 @@ void AdviseWholeUnits(void* data, std::size_t bytes, std::uintptr_t unit, int ad
   if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, advice);
 }
 
-constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
-
 }  // namespace
 
 void MakePagesPresent(void* data, std::size_t bytes) {
@@ -27,7 +26,15 @@ void MakePagesPresent(void* data, std::size_t bytes) {
 }
 
 void PreferLargePages(void* data, std::size_t bytes) {
-  AdviseWholeUnits(data, bytes, kLargePage, MADV_HUGEPAGE);
+  AdviseWholeUnits(data, bytes, kLargePageBytes, MADV_HUGEPAGE);
+}
+
+void* AllocateOnLargePages(std::size_t bytes) {
+  const std::size_t rounded = (bytes + kLargePageBytes - 1) / kLargePageBytes * kLargePageBytes;
+  void* block = nullptr;
+  if (rounded < bytes || ::posix_memalign(&block, kLargePageBytes, rounded) != 0) return nullptr;
+  PreferLargePages(block, rounded);
+  return block;
 }
 
 }  // namespace core

@@ -7,6 +7,15 @@
 
 namespace core {
 
+// The large page PreferLargePages asks for (x86-64 and arm64 with 4 KB
+// pages); a block laid on whole ones gets them all.
+inline constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
+
+// Room for `bytes` on whole large pages, with PreferLargePages asked;
+// given back with std::free. Null when it cannot be had. The rounding up
+// costs address space only.
+void* AllocateOnLargePages(std::size_t bytes);
+
 // Every whole page inside the block made present now, in one request,
 // rather than faulted in one by one at first write: where fresh pages come
 // slowly (virtual machines) that is about twice as fast.
