@@ -1,5 +1,5 @@
 // Hints to the system about how a block of memory will be used, for large
-// arrays about to be written. Both only change how fast the pages come;
+// arrays about to be written. The hints only change how fast pages come;
 // a system without the request ignores it.
 #pragma once
 
