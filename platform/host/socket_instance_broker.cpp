@@ -23,9 +23,11 @@ void SocketInstanceBroker::RaiseElsewhere(std::wstring_view className) {
 }
 
 // Without the lock (no safe directory, or the tool kept it) the process
-// runs on its own, as it would without a broker.
+// runs on its own, as it would without a broker. With nothing to bring to
+// the front (no window) there is nothing to listen for: the lock alone
+// keeps a second start out, and no listener thread is started.
 void SocketInstanceBroker::Announce(std::wstring_view className) {
-  if (!directory_ || !lock_.Held() || ClaimedHere(className)) return;
+  if (!directory_ || !lock_.Held() || !onRaise_ || ClaimedHere(className)) return;
   auto listener = RaiseListener::Start(SocketFor(className), onRaise_);
   claims_.push_back(Claim{std::wstring(className), std::move(listener)});
 }
