@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/core/large_page_pool.h"
 #include "platform/core/page_hints.h"
 
 namespace {
@@ -12,9 +13,6 @@ namespace {
 // import fills it as it goes, a fault per two megabytes instead of one per
 // four kilobytes.
 constexpr std::size_t kOnLargePagesFrom = core::kLargePageBytes / 2;
-// Below that, from this size, the pages are made present at once: a load
-// fills the whole array.
-constexpr std::size_t kPresentFrom = std::size_t{64} << 10;
 
 }  // namespace
 
@@ -25,9 +23,9 @@ ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
   const std::size_t bytes = static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord);
   if (bytes >= kOnLargePagesFrom)
     return static_cast<ExpenseRecord*>(core::AllocateOnLargePages(bytes));
-  void* block = std::malloc(bytes);
-  if (block && bytes >= kPresentFrom) core::MakePagesPresent(block, bytes);
-  return static_cast<ExpenseRecord*>(block);
+  // A smaller array shares the program's large pages when they have room,
+  // its pages present before the load writes them.
+  return static_cast<ExpenseRecord*>(core::AllocateZeroed(bytes));
 }
 
 ExpenseRecord* NewRecordArray(long long capacity) {
@@ -36,4 +34,4 @@ ExpenseRecord* NewRecordArray(long long capacity) {
   return records;
 }
 
-void DeleteRecordArray(ExpenseRecord* records) { std::free(records); }
+void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }

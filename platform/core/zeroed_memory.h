@@ -1,8 +1,6 @@
-// Zero-filled memory owned by one object, for pixel arrays. The pages of a
-// large block are made present at once instead of faulted in one by one at
-// first write: where fresh pages come slowly (virtual machines), that is
-// about twice as fast. The block comes from the heap all the same, so one
-// freed is reused without new pages.
+// Zero-filled memory owned by one object, for pixel arrays: a big block on
+// the shared large pages when they have room (core::AllocateZeroed), its
+// pages present before the first write.
 #pragma once
 
 #include <cstddef>
