@@ -5,6 +5,7 @@
 #include <limits>
 #include <tuple>
 
+#include "ledger/date_sort.h"
 #include "ledger/record_array.h"
 
 namespace {
@@ -79,7 +80,7 @@ void CExpenseLedger::SortByDate() {
   ExpenseRecord* sortedEnd = std::is_sorted_until(begin + std::max(known - 1, 0), end, EarlierDay);
   if (sortedEnd + 1 == end) {
     std::rotate(std::upper_bound(begin, end - 1, end[-1], EarlierDay), end - 1, end);
-  } else if (sortedEnd != end) {
+  } else if (sortedEnd != end && !SortRecordsByDate(begin, static_cast<std::size_t>(m_nCount))) {
     std::stable_sort(begin, end, EarlierDay);
   }
   m_nSorted = m_nCount;

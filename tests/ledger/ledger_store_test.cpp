@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <tuple>
+
 #include "ledger/expense_ledger.h"
 #include "ledger/month_summary.h"
 #include "tests/ledger/ledger_bytes.h"
@@ -102,6 +106,45 @@ TEST(LedgerSort, SameDayRecordsKeepTheirOrder) {
     EXPECT_TRUE(enteredInOrder(ledger));
     EXPECT_EQ(1000, ledger.m_pRecords[100].cost);
     EXPECT_EQ(301, ledger.m_nCount);
+  }
+}
+
+// A shuffled ledger sorts as a stable comparison sort would order it, for
+// dates a driver enters and for whatever a foreign file may hold: negative
+// fields, the extremes of each, two days only. The cost keeps each record's
+// place in the input.
+TEST(LedgerSort, ShuffledLedgersSortAsAStableComparisonSort) {
+  struct Range {
+    const char* name;
+    int yearLow, yearHigh, monthLow, monthHigh, dayLow, dayHigh;
+  };
+  const Range ranges[] = {
+      {"driver dates", 1990, 2030, 1, 12, 1, 31},
+      {"any field", -32768, 32767, -32768, 32767, -32768, 32767},
+      {"around zero", -2, 2, -2, 2, -2, 2},
+      {"two days of one month", 2005, 2005, 3, 3, 7, 8},
+  };
+  std::mt19937 random(20261207);
+  for (const Range& range : ranges) {
+    SCOPED_TRACE(range.name);
+    auto pick = [&random](int low, int high) {
+      return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::vector<ExpenseRecord> expected;
+    CExpenseLedger ledger;
+    for (int i = 0; i < 5000; ++i) {
+      expected.push_back(Record(pick(range.yearLow, range.yearHigh),
+                                pick(range.monthLow, range.monthHigh),
+                                pick(range.dayLow, range.dayHigh), 0, i));
+      ledger.Append(expected.back());
+    }
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+      return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+    });
+    ledger.SortByDate();
+    ASSERT_EQ(5000, ledger.m_nCount);
+    for (int i = 0; i < ledger.m_nCount; ++i)
+      ASSERT_EQ(expected[i].cost, ledger.m_pRecords[i].cost) << i;
   }
 }
 
