@@ -11,11 +11,15 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-void SkipByteOrderMark(std::istream& in) {
+// A mark only at the file's start: a reader given a later part of a file
+// reads it as the whole file's reader would.
+std::uint64_t SkipByteOrderMark(std::istream& in) {
+  if (in.tellg() != 0) return 0;
   char start[3] = {};
-  if (in.read(start, 3) && std::memcmp(start, kByteOrderMark, 3) == 0) return;
+  if (in.read(start, 3) && std::memcmp(start, kByteOrderMark, 3) == 0) return 3;
   in.clear();
   in.seekg(0);
+  return 0;
 }
 
 // What ends an unquoted field.
@@ -55,9 +59,9 @@ size_t PlainEnd(const char* data, size_t at, size_t filled) {
 
 }  // namespace
 
-CsvReader::CsvReader(std::istream& in, size_t bufferBytes)
-    : in_(in), buffer_(std::max(bufferBytes, size_t{1})) {
-  SkipByteOrderMark(in);
+CsvReader::CsvReader(std::istream& in, size_t bufferBytes, std::uint64_t limit)
+    : in_(in), buffer_(std::max(bufferBytes, size_t{1})), unread_(limit) {
+  unread_ -= std::min(unread_, SkipByteOrderMark(in));
 }
 
 // Moves the record being read to the front, the buffer doubled when the
@@ -68,10 +72,12 @@ bool CsvReader::Refill() {
   std::memmove(buffer_.data(), buffer_.data() + record_, kept);
   at_ -= record_;
   record_ = 0;
-  in_.read(buffer_.data() + kept, static_cast<std::streamsize>(buffer_.size() - kept));
+  const std::uint64_t wanted = std::min<std::uint64_t>(buffer_.size() - kept, unread_);
+  in_.read(buffer_.data() + kept, static_cast<std::streamsize>(wanted));
   const size_t got = static_cast<size_t>(in_.gcount());
   filled_ = kept + got;
-  ended_ = !in_;
+  unread_ -= got;
+  ended_ = !in_ || unread_ == 0;
   return got > 0;
 }
 
@@ -130,6 +136,7 @@ CsvReader::Split CsvReader::SplitRecord(std::vector<std::string_view>& fields) {
   for (;;) {
     const size_t from = at;
     if (at < filled_ && buffer_[at] == '"') {
+      quoted_ = true;
       if (const Split split = SkipQuoted(at); split != Split::kWhole) return split;
     } else {
       at = PlainEnd(buffer_.data(), at, filled_);
@@ -157,6 +164,19 @@ void CsvReader::Unescape(std::string_view& field) {
     *to++ = c;
   }
   field = std::string_view(begin, static_cast<size_t>(to - begin));
+}
+
+bool CsvReader::StartRecord() { return SkipLineEnds(); }
+
+std::string_view CsvReader::RecordBytes() const {
+  return std::string_view(buffer_.data() + record_, filled_ - record_);
+}
+
+void CsvReader::MoreRecordBytes() { Refill(); }
+
+void CsvReader::TakeRecord(size_t bytes, int& line) {
+  line = line_;
+  at_ = record_ + bytes;
 }
 
 bool CsvReader::Next(std::vector<std::string_view>& fields, int& line) {

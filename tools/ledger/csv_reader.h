@@ -4,7 +4,9 @@
 // the start and blank lines are skipped.
 #pragma once
 
+#include <cstdint>
 #include <istream>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,21 +15,54 @@ namespace ledger_tool {
 
 class CsvReader {
  public:
-  // in is read from its start; it must be able to seek back there. The
-  // buffer grows past bufferBytes only for a record longer than that.
-  explicit CsvReader(std::istream& in, size_t bufferBytes = size_t{1} << 16);
+  // in is read from where it stands, at most `limit` bytes, as if the file
+  // ended there; it must be able to seek back to its start. The buffer
+  // grows past bufferBytes only for a record longer than that.
+  explicit CsvReader(std::istream& in, size_t bufferBytes = size_t{1} << 16,
+                     std::uint64_t limit = std::numeric_limits<std::uint64_t>::max());
 
   // The next record's fields, views into the reader's buffer that last
   // until the next call; false at the end or on a malformed record (then
   // Error() says what). line is the record's first line.
   bool Next(std::vector<std::string_view>& fields, int& line);
   const std::string& Error() const { return error_; }
+  // The line the next record would start on (after the end: one past the
+  // last line).
+  int Line() const { return line_; }
+
+  // A quoted field was read (one that may hold a line end).
+  bool ReadQuoted() const { return quoted_; }
+
+  // The next record read by `read` instead of split into fields, for a
+  // caller that knows its rows' form. read(bytes, last) gets the bytes from
+  // the record's start to what the buffer holds (`last`: nothing follows
+  // them) and gives how many the record takes, up to its line end; kMore
+  // when it needs bytes past those given, or 0 when the record is not one
+  // it reads: nothing is taken, and Next reads it. False at the end too.
+  static constexpr size_t kMore = static_cast<size_t>(-1);
+  template <class Read>
+  bool NextRead(Read&& read, int& line) {
+    if (!StartRecord()) return false;
+    for (;;) {
+      const size_t taken = read(RecordBytes(), ended_);
+      if (taken == 0) return false;
+      if (taken != kMore) {
+        TakeRecord(taken, line);
+        return true;
+      }
+      MoreRecordBytes();
+    }
+  }
 
  private:
   // How far the buffer's bytes from record_ go: a whole record, one that
   // goes on past the buffer's end, or a malformed one.
   enum class Split { kWhole, kShort, kBad };
 
+  bool StartRecord();
+  std::string_view RecordBytes() const;
+  void MoreRecordBytes();
+  void TakeRecord(size_t bytes, int& line);
   int PeekBetweenRecords();
   bool SkipLineEnds();
   bool Refill();
@@ -43,7 +78,9 @@ class CsvReader {
   size_t record_ = 0;  // the start of the record being read: what Refill keeps
   size_t at_ = 0;
   size_t filled_ = 0;
-  bool ended_ = false;  // the stream has nothing after filled_
+  std::uint64_t unread_;  // what the limit still lets be read
+  bool ended_ = false;    // the stream has nothing after filled_
+  bool quoted_ = false;
   int line_ = 1;
   std::string error_;
 };

@@ -10,9 +10,7 @@
 
 namespace ledger_tool {
 
-namespace {
-
-// Which ids the catalogue holds, looked up once: every row names one.
+// Looked up once: every row names one.
 bool IsCatalogued(long long id) {
   static const std::vector<bool> catalogued = [] {
     std::vector<bool> ids;
@@ -25,6 +23,8 @@ bool IsCatalogued(long long id) {
   }();
   return id >= 0 && static_cast<unsigned long long>(id) < catalogued.size() && catalogued[id];
 }
+
+namespace {
 
 RecordProblem BadValue(const char* field, const char* what, std::string_view text) {
   return {field, std::string("bad ") + what + " '" + std::string(text) +

@@ -31,6 +31,9 @@ struct RecordProblem {
 // catalogued item, values that fit their fields, not both cost and distance 0.
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text);
 
+// The catalogue holds an item of this id.
+bool IsCatalogued(long long id);
+
 // Saves the ledger to the file it was loaded from; on failure says why
 // (a directory that is not there, or the old file kept) and returns kFailed.
 int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath);

@@ -1,0 +1,300 @@
+#include "tools/ledger/import_rows.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <optional>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "tools/ledger/csv_reader.h"
+#include "tools/ledger/arguments.h"
+#include "tools/ledger/record_input.h"
+#include "tools/ledger/record_text.h"
+
+namespace ledger_tool {
+
+void Imported::Add(const ExpenseRecord& r) {
+  if (count == 0 || DateKey(r) < DateKey(first)) first = r;
+  if (count == 0 || DateKey(r) >= DateKey(last)) last = r;
+  ++count;
+}
+
+void Imported::Join(const Imported& later) {
+  if (later.count == 0) return;
+  if (count == 0 || DateKey(later.first) < DateKey(first)) first = later.first;
+  if (count == 0 || DateKey(later.last) >= DateKey(last)) last = later.last;
+  count += later.count;
+}
+
+std::string Imported::Said() const {
+  const std::string span = count ? ", " + IsoDate(first) + " to " + IsoDate(last) : "";
+  return std::to_string(count) + " records" + span;
+}
+
+namespace {
+
+// The columns csv writes; the item's name is there for people and ignored.
+constexpr std::array<std::string_view, 6> kColumns = {"date",   "item_id", "item",
+                                                      "fuel_l", "cost",    "distance_km"};
+
+constexpr long long kMostRecords = 0x7FFFFFFF - 100;
+
+// From this size a file is read in two halves at once: below it a second
+// thread costs more than it saves.
+constexpr std::uint64_t kHalvesFrom = std::uint64_t{1} << 20;
+
+// Room, at once, for as many rows as `bytes` of CSV could hold: a row with
+// a record is never shorter than "2005-01-02,0,,0,1,0" and its line end.
+// Room is not filled, so what no row takes costs no memory; only a hint,
+// as RoomForOneMore still grows the ledger should it be short.
+void ReserveForBytes(CExpenseLedger& ledger, std::uint64_t bytes) {
+  constexpr std::uint64_t kShortestRow = 20;
+  const long long total = ledger.m_nCount + static_cast<long long>(bytes / kShortestRow) + 1;
+  if (total <= kMostRecords) ledger.Reserve(static_cast<int>(total));
+}
+
+// Room for one more row, the array doubled when full: a million rows are
+// a few copies, where the ledger's own growth by a hundred would copy the
+// array ten thousand times.
+bool RoomForOneMore(CExpenseLedger& ledger) {
+  if (ledger.m_nCount < ledger.m_nCapacity) return true;
+  const long long doubled = std::max(2LL * ledger.m_nCapacity, 1024LL);
+  return ledger.m_nCount < kMostRecords &&
+         ledger.Reserve(static_cast<int>(std::min(doubled, kMostRecords)));
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where a row as csv writes it runs out of the bytes offered: when more
+// may come, the reader is to fetch them; at the file's end the row is not
+// one of those.
+size_t OutOfBytes(bool last) { return last ? 0 : CsvReader::kMore; }
+
+// Up to nine digits, then a point and no more digits than `scale` has
+// zeros, ending at a comma, or for the row's last value at its line end or
+// the file's: the value times the scale, as ReadScaled reads it. `at` is
+// left after the comma, or on the line end; false for any other text and
+// for a value the record cannot hold, or (with `at` at `end`) when the
+// bytes ran out.
+bool ReadPlainValue(const char*& at, const char* end, bool last, int scale, bool lastValue,
+                    std::int32_t& value) {
+  const char* const whole = at;
+  long long digits = 0;
+  for (; at < end && at - whole < 9 && IsDigit(*at); ++at) digits = digits * 10 + (*at - '0');
+  long long unit = scale;
+  if (at > whole && at < end && *at == '.') {
+    for (++at; at < end && unit > 1 && IsDigit(*at); ++at, unit /= 10)
+      digits = digits * 10 + (*at - '0');
+  }
+  if (at == whole || (at == end && !(last && lastValue))) return false;
+  const bool ended = lastValue ? at == end || *at == '\n' || *at == '\r' : *at == ',';
+  if (!ended || digits * unit > 0x7FFFFFFF) return false;
+  value = static_cast<std::int32_t>(digits * unit);
+  at += lastValue ? 0 : 1;
+  return true;
+}
+
+// A row as csv writes it, read in one pass from `bytes` (the row and what
+// the reader holds after it): the bytes up to its line end, `record` being
+// what ParseRecord gives for its fields. 0 for any other row (a quoted
+// field, a sign, an exponent, a value or a field count ParseRecord might
+// refuse), which is then split and checked field by field.
+size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
+  const char* const start = bytes.data();
+  const char* const end = start + bytes.size();
+  Date date{};
+  if (bytes.size() < 11) return OutOfBytes(last);
+  if (start[10] != ',' || !ReadDate(bytes.substr(0, 10), date)) return 0;
+  const char* at = start + 11;
+  int item = 0;
+  for (const char* first = at; at < end && at - first < 2 && IsDigit(*at); ++at)
+    item = item * 10 + (*at - '0');
+  if (at == end) return OutOfBytes(last);
+  if (at == start + 11 || *at != ',' || !IsCatalogued(item)) return 0;
+  if (++at < end && *at == '"') return 0;
+  while (at < end && *at != ',' && *at != '\n' && *at != '\r') ++at;
+  if (at == end) return OutOfBytes(last);
+  if (*at++ != ',') return 0;
+  std::int32_t fuel = 0, cost = 0, distance = 0;
+  const bool read = ReadPlainValue(at, end, last, 100, false, fuel) &&
+                    ReadPlainValue(at, end, last, 100, false, cost) &&
+                    ReadPlainValue(at, end, last, 1000, true, distance);
+  if (!read) return at == end ? OutOfBytes(last) : 0;
+  if (cost == 0 && distance == 0) return 0;
+  record = ExpenseRecord{static_cast<std::int16_t>(date.year),
+                         static_cast<std::int16_t>(date.month),
+                         static_cast<std::int16_t>(date.day),
+                         static_cast<std::int16_t>(item),
+                         cost,
+                         fuel,
+                         distance};
+  return static_cast<size_t>(at - start);
+}
+
+// The next row's record, or its fault: rows as csv writes them in one
+// pass, any other split into fields and checked field by field.
+class RowReader {
+ public:
+  RowReader(std::istream& csv, std::uint64_t limit) : reader_(csv, size_t{1} << 16, limit) {}
+
+  CsvReader& Csv() { return reader_; }
+  // No field so far was quoted: none went on past its line.
+  bool NoneQuoted() const { return !reader_.ReadQuoted(); }
+
+  // False at the end, or at a malformed record (Csv().Error() says).
+  bool Next(std::variant<ExpenseRecord, RecordProblem>& row, int& line) {
+    ExpenseRecord record{};
+    const auto plain = [&record](std::string_view bytes, bool last) {
+      return ReadPlainRow(bytes, last, record);
+    };
+    if (reader_.NextRead(plain, line)) {
+      row = record;
+      return true;
+    }
+    if (!reader_.Next(fields_, line)) return false;
+    row = Checked();
+    return true;
+  }
+
+ private:
+  std::variant<ExpenseRecord, RecordProblem> Checked() const {
+    if (fields_.size() != kColumns.size()) {
+      return RecordProblem{"", std::to_string(fields_.size()) + " fields where there should be " +
+                                   std::to_string(kColumns.size())};
+    }
+    return ParseRecord({fields_[0], fields_[1], fields_[3], fields_[4], fields_[5]});
+  }
+
+  CsvReader reader_;
+  std::vector<std::string_view> fields_;
+};
+
+std::optional<RowFault> ReadHeader(CsvReader& csv) {
+  std::vector<std::string_view> header;
+  int line = 1;
+  if (!csv.Next(header, line))
+    return RowFault{line, csv.Error().empty() ? "no header line" : csv.Error()};
+  if (!std::equal(header.begin(), header.end(), kColumns.begin(), kColumns.end()))
+    return RowFault{line, "the header is not date,item_id,item,fuel_l,cost,distance_km"};
+  return std::nullopt;
+}
+
+// What the rows of one part of a file brought, up to its end or its first
+// fault; lines counted from the part's start.
+struct Part {
+  Imported imported;
+  std::optional<RowFault> fault;
+  bool noneQuoted = true;
+  int endLine = 1;  // the line after the part's last
+};
+
+Part ReadRows(RowReader& rows, CExpenseLedger& ledger) {
+  Part part;
+  std::variant<ExpenseRecord, RecordProblem> row;
+  int line = rows.Csv().Line();
+  while (!part.fault && rows.Next(row, line)) {
+    if (const auto* problem = std::get_if<RecordProblem>(&row)) {
+      part.fault =
+          RowFault{line, problem->field.empty() ? problem->message
+                                                : problem->field + ": " + problem->message};
+    } else if (!RoomForOneMore(ledger) || ledger.Append(std::get<ExpenseRecord>(row)) == 0) {
+      part.fault = RowFault{line, "too many records to hold"};
+    } else {
+      part.imported.Add(std::get<ExpenseRecord>(row));
+    }
+  }
+  if (!part.fault && !rows.Csv().Error().empty()) part.fault = RowFault{line, rows.Csv().Error()};
+  part.noneQuoted = rows.NoneQuoted();
+  part.endLine = rows.Csv().Line();
+  return part;
+}
+
+std::uint64_t FileSize(std::istream& file) {
+  file.seekg(0, std::ios::end);
+  const std::streamoff size = file.tellg();
+  file.seekg(0);
+  return size > 0 ? static_cast<std::uint64_t>(size) : 0;
+}
+
+std::variant<Imported, RowFault> ImportWhole(CExpenseLedger& ledger, const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  ReserveForBytes(ledger, FileSize(file));
+  RowReader rows(file, std::numeric_limits<std::uint64_t>::max());
+  if (std::optional<RowFault> fault = ReadHeader(rows.Csv())) return *fault;
+  Part whole = ReadRows(rows, ledger);
+  if (whole.fault) return *whole.fault;
+  return whole.imported;
+}
+
+// Where the second half starts: just after the first line end from the
+// middle of the file; nothing when there is none.
+std::optional<std::uint64_t> SecondHalf(const std::string& path, std::uint64_t size) {
+  std::ifstream file(path, std::ios::binary);
+  const std::uint64_t middle = size / 2;
+  file.seekg(static_cast<std::streamoff>(middle));
+  std::vector<char> window(std::size_t{1} << 16);
+  file.read(window.data(), static_cast<std::streamsize>(window.size()));
+  const auto read = window.begin() + file.gcount();
+  const auto lineEnd = std::find(window.begin(), read, '\n');
+  if (lineEnd == read) return std::nullopt;
+  return middle + static_cast<std::uint64_t>(lineEnd - window.begin()) + 1;
+}
+
+// The part of the file from `start` to its end, as the whole file's
+// reader would read it there.
+Part ReadSecondHalf(const std::string& path, std::uint64_t start, std::uint64_t size,
+                    CExpenseLedger& records) {
+  std::ifstream file(path, std::ios::binary);
+  file.seekg(static_cast<std::streamoff>(start));
+  ReserveForBytes(records, size - start);
+  RowReader rows(file, size - start);
+  return ReadRows(rows, records);
+}
+
+// Both halves at once. The split is just after a line end; when the first
+// half held no quoted field, none spans it and the second half's
+// reader reads what the whole file's would. Otherwise nothing: the caller
+// reads the file whole.
+std::optional<std::variant<Imported, RowFault>> ImportHalves(CExpenseLedger& ledger,
+                                                             const std::string& path,
+                                                             std::uint64_t size,
+                                                             std::uint64_t split) {
+  CExpenseLedger secondRecords;
+  Part second;
+  std::jthread reader([&] { second = ReadSecondHalf(path, split, size, secondRecords); });
+  std::ifstream file(path, std::ios::binary);
+  ReserveForBytes(ledger, size);
+  RowReader rows(file, split);
+  const std::optional<RowFault> headerFault = ReadHeader(rows.Csv());
+  const Part first = headerFault ? Part{} : ReadRows(rows, ledger);
+  reader.join();
+  if (headerFault) return *headerFault;
+  if (!first.noneQuoted) return std::nullopt;
+  if (first.fault) return *first.fault;
+  if (second.fault) return RowFault{first.endLine + second.fault->line - 1, second.fault->message};
+  if (ledger.m_nCount + static_cast<long long>(secondRecords.m_nCount) > kMostRecords ||
+      !ledger.AppendAll(secondRecords.m_pRecords, secondRecords.m_nCount))
+    return std::nullopt;
+  Imported imported = first.imported;
+  imported.Join(second.imported);
+  return imported;
+}
+
+}  // namespace
+
+std::variant<Imported, RowFault> ImportRows(CExpenseLedger& ledger, const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::uint64_t size = FileSize(file);
+  if (size >= kHalvesFrom) {
+    const int before = ledger.m_nCount;
+    if (const std::optional<std::uint64_t> split = SecondHalf(path, size)) {
+      if (auto halves = ImportHalves(ledger, path, size, *split)) return *halves;
+      ledger.m_nCount = before;
+    }
+  }
+  return ImportWhole(ledger, path);
+}
+
+}  // namespace ledger_tool
