@@ -44,7 +44,8 @@ size_t BytesBeforeStop(const char* p) {
   return static_cast<size_t>(std::countr_zero(stops)) / 8;
 }
 
-// Where the unquoted field from at ends: its comma or line end, or filled.
+}  // namespace
+
 // Eight bytes at a time while eight are there: fields end at unforeseeable
 // places, and a byte at a time mispredicts a branch at nearly every one.
 size_t PlainEnd(const char* data, size_t at, size_t filled) {
@@ -56,8 +57,6 @@ size_t PlainEnd(const char* data, size_t at, size_t filled) {
   while (at < filled && !IsStop(data[at])) ++at;
   return at;
 }
-
-}  // namespace
 
 CsvReader::CsvReader(std::istream& in, size_t bufferBytes, std::uint64_t limit)
     : in_(in), buffer_(std::max(bufferBytes, size_t{1})), unread_(limit) {

@@ -13,6 +13,10 @@
 
 namespace ledger_tool {
 
+// Where the unquoted field from data[at] ends: at its comma or line end,
+// or at filled.
+size_t PlainEnd(const char* data, size_t at, size_t filled);
+
 class CsvReader {
  public:
   // in is read from where it stands, at most `limit` bytes, as if the file

@@ -114,7 +114,7 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   if (at == end) return OutOfBytes(last);
   if (at == start + 11 || *at != ',' || !IsCatalogued(item)) return 0;
   if (++at < end && *at == '"') return 0;
-  while (at < end && *at != ',' && *at != '\n' && *at != '\r') ++at;
+  at = start + PlainEnd(start, static_cast<size_t>(at - start), bytes.size());
   if (at == end) return OutOfBytes(last);
   if (*at++ != ',') return 0;
   std::int32_t fuel = 0, cost = 0, distance = 0;
