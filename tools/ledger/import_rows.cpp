@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string_view>
@@ -72,26 +73,37 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // one of those.
 size_t OutOfBytes(bool last) { return last ? 0 : CsvReader::kMore; }
 
-// Up to nine digits, then a point and no more digits than `scale` has
-// zeros, ending at a comma, or for the row's last value at its line end or
-// the file's: the value times the scale, as ReadScaled reads it. `at` is
-// left after the comma, or on the line end; false for any other text and
-// for a value the record cannot hold, or (with `at` at `end`) when the
-// bytes ran out.
-bool ReadPlainValue(const char*& at, const char* end, bool last, int scale, bool lastValue,
+// The digits from `at` up to `limit` into `digits`; how many there were.
+int ReadDigits(const char*& at, const char* limit, std::uint64_t& digits) {
+  const char* const first = at;
+  for (unsigned digit = 0; at < limit && (digit = static_cast<unsigned char>(*at) - '0') < 10; ++at)
+    digits = digits * 10 + digit;
+  return static_cast<int>(at - first);
+}
+
+// Up to nine digits, then a point and up to `decimals` digits, ending at a
+// comma, or for the row's last value at its line end or the file's: the
+// value in units of 1/10^decimals, as ReadScaled reads it. `at` is left
+// after the comma, or on the line end; false for any other text and for a
+// value the record cannot hold, or (with `at` at `end`) when the bytes ran
+// out.
+bool ReadPlainValue(const char*& at, const char* end, bool last, int decimals, bool lastValue,
                     std::int32_t& value) {
-  const char* const whole = at;
-  long long digits = 0;
-  for (; at < end && at - whole < 9 && IsDigit(*at); ++at) digits = digits * 10 + (*at - '0');
-  long long unit = scale;
-  if (at > whole && at < end && *at == '.') {
-    for (++at; at < end && unit > 1 && IsDigit(*at); ++at, unit /= 10)
-      digits = digits * 10 + (*at - '0');
+  constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000};
+  const char* p = at;
+  std::uint64_t digits = 0;
+  if (ReadDigits(p, std::min(end, p + 9), digits) == 0) return false;
+  int places = 0;
+  if (p < end && *p == '.') {
+    ++p;
+    places = ReadDigits(p, std::min(end, p + decimals), digits);
   }
-  if (at == whole || (at == end && !(last && lastValue))) return false;
-  const bool ended = lastValue ? at == end || *at == '\n' || *at == '\r' : *at == ',';
-  if (!ended || digits * unit > 0x7FFFFFFF) return false;
-  value = static_cast<std::int32_t>(digits * unit);
+  at = p;
+  if (p == end && !(last && lastValue)) return false;
+  const bool ended = lastValue ? p == end || *p == '\n' || *p == '\r' : *p == ',';
+  const std::uint64_t scaled = digits * kPowersOfTen[decimals - places];
+  if (!ended || scaled > 0x7FFFFFFF) return false;
+  value = static_cast<std::int32_t>(scaled);
   at += lastValue ? 0 : 1;
   return true;
 }
@@ -118,9 +130,9 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   if (at == end) return OutOfBytes(last);
   if (*at++ != ',') return 0;
   std::int32_t fuel = 0, cost = 0, distance = 0;
-  const bool read = ReadPlainValue(at, end, last, 100, false, fuel) &&
-                    ReadPlainValue(at, end, last, 100, false, cost) &&
-                    ReadPlainValue(at, end, last, 1000, true, distance);
+  const bool read = ReadPlainValue(at, end, last, 2, false, fuel) &&
+                    ReadPlainValue(at, end, last, 2, false, cost) &&
+                    ReadPlainValue(at, end, last, 3, true, distance);
   if (!read) return at == end ? OutOfBytes(last) : 0;
   if (cost == 0 && distance == 0) return 0;
   record = ExpenseRecord{static_cast<std::int16_t>(date.year),
