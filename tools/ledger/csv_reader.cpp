@@ -173,9 +173,9 @@ std::string_view CsvReader::RecordBytes() const {
 
 void CsvReader::MoreRecordBytes() { Refill(); }
 
-void CsvReader::TakeRecord(size_t bytes, int& line) {
-  line = line_;
-  at_ = record_ + bytes;
+void CsvReader::TakeRun(const Run& run) {
+  at_ = record_ + run.bytes;
+  line_ += run.lines;
 }
 
 bool CsvReader::Next(std::vector<std::string_view>& fields, int& line) {

@@ -37,23 +37,30 @@ class CsvReader {
   // A quoted field was read (one that may hold a line end).
   bool ReadQuoted() const { return quoted_; }
 
-  // The next record read by `read` instead of split into fields, for a
-  // caller that knows its rows' form. read(bytes, last) gets the bytes from
-  // the record's start to what the buffer holds (`last`: nothing follows
-  // them) and gives how many the record takes, up to its line end; kMore
-  // when it needs bytes past those given, or 0 when the record is not one
-  // it reads: nothing is taken, and Next reads it. False at the end too.
-  static constexpr size_t kMore = static_cast<size_t>(-1);
+  // Records read by `read` straight from the buffer, many at a time, for
+  // a caller that knows its rows' form. read(bytes, last) gets the bytes
+  // from the next record's start to what the buffer holds (`last`: nothing
+  // follows them) and says how many bytes its records took, through the
+  // line end of the last, and how many line ends that was. It takes none
+  // at the end, or when the next record is not one it reads (Next reads
+  // that), or, with `more`, when that record goes on past the bytes given
+  // (never when `last`): it is offered again once more came. False when it
+  // took none.
+  struct Run {
+    size_t bytes = 0;
+    int lines = 0;
+    bool more = false;
+  };
   template <class Read>
-  bool NextRead(Read&& read, int& line) {
+  bool NextRun(Read&& read) {
     if (!StartRecord()) return false;
     for (;;) {
-      const size_t taken = read(RecordBytes(), ended_);
-      if (taken == 0) return false;
-      if (taken != kMore) {
-        TakeRecord(taken, line);
+      const Run run = read(RecordBytes(), ended_);
+      if (run.bytes > 0) {
+        TakeRun(run);
         return true;
       }
+      if (!run.more) return false;
       MoreRecordBytes();
     }
   }
@@ -66,7 +73,7 @@ class CsvReader {
   bool StartRecord();
   std::string_view RecordBytes() const;
   void MoreRecordBytes();
-  void TakeRecord(size_t bytes, int& line);
+  void TakeRun(const Run& run);
   int PeekBetweenRecords();
   bool SkipLineEnds();
   bool Refill();

@@ -68,10 +68,12 @@ bool RoomForOneMore(CExpenseLedger& ledger) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// What ReadPlainRow gives for a row that goes on past the bytes offered.
+constexpr size_t kShort = static_cast<size_t>(-1);
+
 // Where a row as csv writes it runs out of the bytes offered: when more
-// may come, the reader is to fetch them; at the file's end the row is not
-// one of those.
-size_t OutOfBytes(bool last) { return last ? 0 : CsvReader::kMore; }
+// may come it is short; at the file's end it is not one of those rows.
+size_t OutOfBytes(bool last) { return last ? 0 : kShort; }
 
 // The digits from `at` up to `limit` into `digits`; how many there were.
 int ReadDigits(const char*& at, const char* limit, std::uint64_t& digits) {
@@ -112,7 +114,8 @@ bool ReadPlainValue(const char*& at, const char* end, bool last, int decimals, b
 // the reader holds after it): the bytes up to its line end, `record` being
 // what ParseRecord gives for its fields. 0 for any other row (a quoted
 // field, a sign, an exponent, a value or a field count ParseRecord might
-// refuse), which is then split and checked field by field.
+// refuse), which is then split and checked field by field; kShort when
+// the row goes on past `bytes` and more may come.
 size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   const char* const start = bytes.data();
   const char* const end = start + bytes.size();
@@ -145,8 +148,35 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   return static_cast<size_t>(at - start);
 }
 
-// The next row's record, or its fault: rows as csv writes them in one
-// pass, any other split into fields and checked field by field.
+// Rows as csv writes them, read from `bytes` straight into the ledger's
+// room while it has room and they come, each with its line end (a CR at
+// the end of the bytes is left for the reader, as a LF may follow it).
+CsvReader::Run ReadPlainRows(std::string_view bytes, bool last, CExpenseLedger& ledger) {
+  CsvReader::Run run;
+  const char* const end = bytes.data() + bytes.size();
+  const char* row = bytes.data();
+  while (ledger.m_nCount < ledger.m_nCapacity) {
+    ExpenseRecord record{};
+    const size_t length =
+        ReadPlainRow(std::string_view(row, static_cast<size_t>(end - row)), last, record);
+    if (length == 0 || length == kShort) {
+      run.more = length == kShort && run.bytes == 0;
+      break;
+    }
+    const char* next = row + length;
+    if (next < end && (*next == '\n' || next + 1 < end || last)) {
+      next += *next == '\r' && next + 1 < end && next[1] == '\n' ? 2 : 1;
+      ++run.lines;
+    }
+    ledger.m_pRecords[ledger.m_nCount++] = record;
+    row = next;
+    run.bytes = static_cast<size_t>(row - bytes.data());
+  }
+  return run;
+}
+
+// A CSV's rows: runs of rows as csv writes them read straight into a
+// ledger, any other row split into fields and checked field by field.
 class RowReader {
  public:
   RowReader(std::istream& csv, std::uint64_t limit) : reader_(csv, size_t{1} << 16, limit) {}
@@ -155,30 +185,27 @@ class RowReader {
   // No field so far was quoted: none went on past its line.
   bool NoneQuoted() const { return !reader_.ReadQuoted(); }
 
-  // False at the end, or at a malformed record (Csv().Error() says).
-  bool Next(std::variant<ExpenseRecord, RecordProblem>& row, int& line) {
-    ExpenseRecord record{};
-    const auto plain = [&record](std::string_view bytes, bool last) {
-      return ReadPlainRow(bytes, last, record);
-    };
-    if (reader_.NextRead(plain, line)) {
-      row = record;
-      return true;
-    }
+  // False when the next row is not one csv writes, or at the end.
+  bool NextPlainRun(CExpenseLedger& ledger) {
+    return reader_.NextRun([&ledger](std::string_view bytes, bool last) {
+      return ReadPlainRows(bytes, last, ledger);
+    });
+  }
+
+  // The next row's record or its fault; false at the end, or at a
+  // malformed record (Csv().Error() says).
+  bool NextChecked(std::variant<ExpenseRecord, RecordProblem>& row, int& line) {
     if (!reader_.Next(fields_, line)) return false;
-    row = Checked();
+    if (fields_.size() != kColumns.size()) {
+      row = RecordProblem{"", std::to_string(fields_.size()) + " fields where there should be " +
+                                  std::to_string(kColumns.size())};
+    } else {
+      row = ParseRecord({fields_[0], fields_[1], fields_[3], fields_[4], fields_[5]});
+    }
     return true;
   }
 
  private:
-  std::variant<ExpenseRecord, RecordProblem> Checked() const {
-    if (fields_.size() != kColumns.size()) {
-      return RecordProblem{"", std::to_string(fields_.size()) + " fields where there should be " +
-                                   std::to_string(kColumns.size())};
-    }
-    return ParseRecord({fields_[0], fields_[1], fields_[3], fields_[4], fields_[5]});
-  }
-
   CsvReader reader_;
   std::vector<std::string_view> fields_;
 };
@@ -204,20 +231,22 @@ struct Part {
 
 Part ReadRows(RowReader& rows, CExpenseLedger& ledger) {
   Part part;
+  const int first = ledger.m_nCount;
   std::variant<ExpenseRecord, RecordProblem> row;
   int line = rows.Csv().Line();
-  while (!part.fault && rows.Next(row, line)) {
+  while (!part.fault) {
+    if (rows.NextPlainRun(ledger)) continue;
+    if (!rows.NextChecked(row, line)) break;
     if (const auto* problem = std::get_if<RecordProblem>(&row)) {
       part.fault =
           RowFault{line, problem->field.empty() ? problem->message
                                                 : problem->field + ": " + problem->message};
     } else if (!RoomForOneMore(ledger) || ledger.Append(std::get<ExpenseRecord>(row)) == 0) {
       part.fault = RowFault{line, "too many records to hold"};
-    } else {
-      part.imported.Add(std::get<ExpenseRecord>(row));
     }
   }
   if (!part.fault && !rows.Csv().Error().empty()) part.fault = RowFault{line, rows.Csv().Error()};
+  for (int i = first; i < ledger.m_nCount; ++i) part.imported.Add(ledger.m_pRecords[i]);
   part.noneQuoted = rows.NoneQuoted();
   part.endLine = rows.Csv().Line();
   return part;
