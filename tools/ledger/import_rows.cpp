@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/ledger/csv_reader.h"
+#include "app/calendar.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
@@ -89,8 +90,8 @@ int ReadDigits(const char*& at, const char* limit, std::uint64_t& digits) {
 // after the comma, or on the line end; false for any other text and for a
 // value the record cannot hold, or (with `at` at `end`) when the bytes ran
 // out.
-bool ReadPlainValue(const char*& at, const char* end, bool last, int decimals, bool lastValue,
-                    std::int32_t& value) {
+template <int decimals, bool lastValue>
+bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
   constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000};
   const char* p = at;
   std::uint64_t digits = 0;
@@ -110,6 +111,35 @@ bool ReadPlainValue(const char*& at, const char* end, bool last, int decimals, b
   return true;
 }
 
+// The catalogue's ids under 64 as bits (a row naming any other is checked
+// field by field).
+std::uint64_t CataloguedBits() {
+  std::uint64_t bits = 0;
+  for (int id = 0; id < 64; ++id) bits |= IsCatalogued(id) ? std::uint64_t{1} << id : 0;
+  return bits;
+}
+
+// YYYY-MM-DD at p, a real day of years 1..9999: what ReadDate reads, its
+// digits at their fixed places.
+bool ReadPlainDate(const char* p, Date& date) {
+  constexpr int kPlaces[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+  unsigned digits[8];
+  bool allDigits = p[4] == '-' && p[7] == '-';
+  for (int i = 0; i < 8; ++i) {
+    digits[i] = static_cast<unsigned char>(p[kPlaces[i]]) - '0';
+    allDigits &= digits[i] <= 9;
+  }
+  if (!allDigits) return false;
+  const int year =
+      static_cast<int>(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
+  const int month = static_cast<int>(digits[4] * 10 + digits[5]);
+  const int day = static_cast<int>(digits[6] * 10 + digits[7]);
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    return false;
+  date = Date{year, month, day};
+  return true;
+}
+
 // A row as csv writes it, read in one pass from `bytes` (the row and what
 // the reader holds after it): the bytes up to its line end, `record` being
 // what ParseRecord gives for its fields. 0 for any other row (a quoted
@@ -121,21 +151,22 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   const char* const end = start + bytes.size();
   Date date{};
   if (bytes.size() < 11) return OutOfBytes(last);
-  if (start[10] != ',' || !ReadDate(bytes.substr(0, 10), date)) return 0;
+  if (start[10] != ',' || !ReadPlainDate(start, date)) return 0;
   const char* at = start + 11;
   int item = 0;
   for (const char* first = at; at < end && at - first < 2 && IsDigit(*at); ++at)
     item = item * 10 + (*at - '0');
   if (at == end) return OutOfBytes(last);
-  if (at == start + 11 || *at != ',' || !IsCatalogued(item)) return 0;
+  static const std::uint64_t catalogued = CataloguedBits();
+  if (at == start + 11 || *at != ',' || item >= 64 || ((catalogued >> item) & 1) == 0) return 0;
   if (++at < end && *at == '"') return 0;
   at = start + PlainEnd(start, static_cast<size_t>(at - start), bytes.size());
   if (at == end) return OutOfBytes(last);
   if (*at++ != ',') return 0;
   std::int32_t fuel = 0, cost = 0, distance = 0;
-  const bool read = ReadPlainValue(at, end, last, 2, false, fuel) &&
-                    ReadPlainValue(at, end, last, 2, false, cost) &&
-                    ReadPlainValue(at, end, last, 3, true, distance);
+  const bool read = ReadPlainValue<2, false>(at, end, last, fuel) &&
+                    ReadPlainValue<2, false>(at, end, last, cost) &&
+                    ReadPlainValue<3, true>(at, end, last, distance);
   if (!read) return at == end ? OutOfBytes(last) : 0;
   if (cost == 0 && distance == 0) return 0;
   record = ExpenseRecord{static_cast<std::int16_t>(date.year),
