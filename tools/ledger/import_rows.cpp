@@ -76,9 +76,11 @@ constexpr size_t kShort = static_cast<size_t>(-1);
 // may come it is short; at the file's end it is not one of those rows.
 size_t OutOfBytes(bool last) { return last ? 0 : kShort; }
 
-// The digits from `at` up to `limit` into `digits`; how many there were.
-int ReadDigits(const char*& at, const char* limit, std::uint64_t& digits) {
+// Up to `most` digits from `at` (before `end`) into `digits`; how many
+// there were.
+int ReadDigits(const char*& at, const char* end, std::ptrdiff_t most, std::uint64_t& digits) {
   const char* const first = at;
+  const char* const limit = at + std::min(most, end - at);
   for (unsigned digit = 0; at < limit && (digit = static_cast<unsigned char>(*at) - '0') < 10; ++at)
     digits = digits * 10 + digit;
   return static_cast<int>(at - first);
@@ -95,11 +97,11 @@ bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& v
   constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000};
   const char* p = at;
   std::uint64_t digits = 0;
-  if (ReadDigits(p, std::min(end, p + 9), digits) == 0) return false;
+  if (ReadDigits(p, end, 9, digits) == 0) return false;
   int places = 0;
   if (p < end && *p == '.') {
     ++p;
-    places = ReadDigits(p, std::min(end, p + decimals), digits);
+    places = ReadDigits(p, end, decimals, digits);
   }
   at = p;
   if (p == end && !(last && lastValue)) return false;
