@@ -32,8 +32,11 @@ class LargePagePool::Page {
     free_.emplace(0, kLargePageBytes);
   }
 
+  // Compared as addresses: the block may come from anywhere.
   bool Holds(const std::byte* block) const {
-    return block >= base_ && block < base_ + kLargePageBytes;
+    const auto address = reinterpret_cast<std::uintptr_t>(block);
+    const auto base = reinterpret_cast<std::uintptr_t>(base_);
+    return address >= base && address - base < kLargePageBytes;
   }
 
   std::byte* Take(std::size_t bytes) {
