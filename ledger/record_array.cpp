@@ -25,7 +25,7 @@ ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
     return static_cast<ExpenseRecord*>(core::AllocateOnLargePages(bytes));
   // A smaller array shares the program's large pages when they have room,
   // its pages present before the load writes them.
-  return static_cast<ExpenseRecord*>(core::AllocateZeroed(bytes));
+  return static_cast<ExpenseRecord*>(core::AllocateBlock(bytes, core::Fill::kUnfilled));
 }
 
 ExpenseRecord* NewRecordArray(long long capacity) {
@@ -34,4 +34,4 @@ ExpenseRecord* NewRecordArray(long long capacity) {
   return records;
 }
 
-void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
+void DeleteRecordArray(ExpenseRecord* records) { core::FreeBlock(records); }

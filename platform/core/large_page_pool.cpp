@@ -39,7 +39,7 @@ class LargePagePool::Page {
     return address >= base && address - base < kLargePageBytes;
   }
 
-  std::byte* Take(std::size_t bytes) {
+  std::byte* Take(std::size_t bytes, Fill fill) {
     auto gap = std::find_if(free_.begin(), free_.end(),
                             [bytes](const auto& g) { return g.second >= bytes; });
     if (gap == free_.end()) return nullptr;
@@ -48,7 +48,8 @@ class LargePagePool::Page {
     if (length > bytes) free_.emplace(offset + bytes, length - bytes);
     taken_.emplace(offset, bytes);
     std::byte* block = base_ + offset;
-    if (offset < untouched_) std::memset(block, 0, std::min(bytes, untouched_ - offset));
+    if (fill == Fill::kZeroed && offset < untouched_)
+      std::memset(block, 0, std::min(bytes, untouched_ - offset));
     if (offset + bytes > untouched_) {
       const std::size_t fresh = std::max(offset, untouched_);
       MakePagesPresent(base_ + fresh, offset + bytes - fresh);
@@ -128,17 +129,17 @@ LargePagePool& LargePagePool::Shared() {
   return *pool;
 }
 
-std::byte* LargePagePool::Take(std::size_t bytes) {
+std::byte* LargePagePool::Take(std::size_t bytes, Fill fill) {
   const std::size_t rounded = (bytes + kAlignment - 1) / kAlignment * kAlignment;
   if (rounded == 0 || rounded < bytes || rounded > kLargePageBytes) return nullptr;
   std::lock_guard lock(mutex_);
   for (const std::unique_ptr<Page>& page : pages_)
-    if (std::byte* block = page->Take(rounded)) return block;
+    if (std::byte* block = page->Take(rounded, fill)) return block;
   if (pages_.size() == maxPages_) return nullptr;
   std::unique_ptr<Page> page = Page::Allocate();
   if (!page) return nullptr;
   pages_.push_back(std::move(page));
-  return pages_.back()->Take(rounded);
+  return pages_.back()->Take(rounded, fill);
 }
 
 bool LargePagePool::Give(std::byte* block) {
@@ -152,15 +153,16 @@ bool LargePagePool::Give(std::byte* block) {
   return false;
 }
 
-void* AllocateZeroed(std::size_t bytes) {
+void* AllocateBlock(std::size_t bytes, Fill fill) {
   // Below this a block's few pages are not worth a place on a large page.
   constexpr std::size_t kPooledFrom = std::size_t{64} << 10;
   if (bytes >= kPooledFrom)
-    if (std::byte* block = LargePagePool::Shared().Take(bytes)) return block;
-  return std::calloc(bytes == 0 ? 1 : bytes, 1);
+    if (std::byte* block = LargePagePool::Shared().Take(bytes, fill)) return block;
+  const std::size_t size = bytes == 0 ? 1 : bytes;
+  return fill == Fill::kZeroed ? std::calloc(size, 1) : std::malloc(size);
 }
 
-void FreeZeroed(void* block) {
+void FreeBlock(void* block) {
   if (!block || LargePagePool::Shared().Give(static_cast<std::byte*>(block))) return;
   std::free(block);
 }

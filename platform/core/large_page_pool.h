@@ -13,6 +13,10 @@
 
 namespace core {
 
+// Whether a block must come zeroed, or will be written whole before it is
+// read (an array a file is read into) and may hold an earlier block's bytes.
+enum class Fill { kZeroed, kUnfilled };
+
 class LargePagePool {
  public:
   // Blocks are aligned to this, enough for any row of pixels.
@@ -29,9 +33,9 @@ class LargePagePool {
   // blocks held by other long-lived objects can be given back at any time.
   static LargePagePool& Shared();
 
-  // A zeroed block of at least `bytes`, its pages present; null when no
-  // page has room for it and no more may be taken.
-  std::byte* Take(std::size_t bytes);
+  // A block of at least `bytes`, its pages present; null when no page has
+  // room for it and no more may be taken.
+  std::byte* Take(std::size_t bytes, Fill fill = Fill::kZeroed);
 
   // Gives back a block Take returned; false (and nothing done) when the
   // block is not from this pool.
@@ -45,10 +49,10 @@ class LargePagePool {
   std::vector<std::unique_ptr<Page>> pages_;
 };
 
-// A zeroed block of `bytes`: a big one (64 KB and more) from the shared
-// pool when it has room, any other from the C heap; null when neither has
-// it. Given back with FreeZeroed.
-void* AllocateZeroed(std::size_t bytes);
-void FreeZeroed(void* block);
+// A block of `bytes`: a big one (64 KB and more) from the shared pool when
+// it has room, any other from the C heap; null when neither has it. Given
+// back with FreeBlock.
+void* AllocateBlock(std::size_t bytes, Fill fill);
+void FreeBlock(void* block);
 
 }  // namespace core

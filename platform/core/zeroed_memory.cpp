@@ -8,18 +8,18 @@
 namespace core {
 
 ZeroedMemory::ZeroedMemory(std::size_t bytes)
-    : data_(static_cast<std::byte*>(AllocateZeroed(bytes))), size_(bytes) {
+    : data_(static_cast<std::byte*>(AllocateBlock(bytes, Fill::kZeroed))), size_(bytes) {
   if (!data_) throw std::bad_alloc();
 }
 
-ZeroedMemory::~ZeroedMemory() { FreeZeroed(data_); }
+ZeroedMemory::~ZeroedMemory() { FreeBlock(data_); }
 
 ZeroedMemory::ZeroedMemory(ZeroedMemory&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
 
 ZeroedMemory& ZeroedMemory::operator=(ZeroedMemory&& other) noexcept {
   if (this != &other) {
-    FreeZeroed(data_);
+    FreeBlock(data_);
     data_ = std::exchange(other.data_, nullptr);
     size_ = std::exchange(other.size_, 0);
   }

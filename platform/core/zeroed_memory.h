@@ -1,5 +1,5 @@
 // Zero-filled memory owned by one object, for pixel arrays: a big block on
-// the shared large pages when they have room (core::AllocateZeroed), its
+// the shared large pages when they have room (core::AllocateBlock), its
 // pages present before the first write.
 #pragma once
 

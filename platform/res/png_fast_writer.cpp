@@ -14,8 +14,10 @@ namespace {
 // zlib's window and tables (four blocks of 64 KB) on the program's large
 // pages: fresh pages for them would cost a first screenshot more than its
 // encoding.
-png_voidp Allocate(png_structp, png_alloc_size_t bytes) { return core::AllocateZeroed(bytes); }
-void Free(png_structp, png_voidp block) { core::FreeZeroed(block); }
+png_voidp Allocate(png_structp, png_alloc_size_t bytes) {
+  return core::AllocateBlock(bytes, core::Fill::kZeroed);
+}
+void Free(png_structp, png_voidp block) { core::FreeBlock(block); }
 
 class WriteStruct {
  public:

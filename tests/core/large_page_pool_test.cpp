@@ -61,17 +61,17 @@ TEST(LargePagePool, RefusesWhatItCannotHoldAndBlocksNotItsOwn) {
   EXPECT_FALSE(pool.Give(own));
 }
 
-// What AllocateZeroed hands out, from the pool or the heap, is zero and
-// goes back through FreeZeroed, also after it was written.
-TEST(LargePagePool, AllocateZeroedServesSmallAndLargeBlocks) {
+// A block asked for zeroed is zero, from the pool or the heap, and goes
+// back through FreeBlock, also after it was written.
+TEST(LargePagePool, AllocateBlockServesSmallAndLargeBlocksZeroed) {
   for (std::size_t bytes : {std::size_t{0}, std::size_t{100}, kScreen, 3 * core::kLargePageBytes}) {
-    auto* block = static_cast<std::byte*>(core::AllocateZeroed(bytes));
+    auto* block = static_cast<std::byte*>(core::AllocateBlock(bytes, core::Fill::kZeroed));
     ASSERT_NE(nullptr, block);
     EXPECT_TRUE(AllZero(block, bytes));
     std::memset(block, 0x5A, bytes);
-    core::FreeZeroed(block);
+    core::FreeBlock(block);
   }
-  auto* again = static_cast<std::byte*>(core::AllocateZeroed(kScreen));
+  auto* again = static_cast<std::byte*>(core::AllocateBlock(kScreen, core::Fill::kZeroed));
   EXPECT_TRUE(AllZero(again, kScreen));
-  core::FreeZeroed(again);
+  core::FreeBlock(again);
 }
