@@ -11,6 +11,7 @@
 
 #include "tools/ledger/csv_reader.h"
 #include "app/calendar.h"
+#include "platform/core/page_hints.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
@@ -327,6 +328,20 @@ Part ReadSecondHalf(const std::string& path, std::uint64_t start, std::uint64_t 
   return ReadRows(rows, records);
 }
 
+// While the second half is still being read, the room its records will
+// take after the first half's is made present, as many as its size holds
+// at the first half's bytes per row: the join then only copies them.
+void PrepareRoomForSecondHalf(CExpenseLedger& ledger, long long firstRows, std::uint64_t firstBytes,
+                              std::uint64_t secondBytes) {
+  if (firstRows <= 0) return;
+  const auto expected =
+      static_cast<long long>(secondBytes * static_cast<std::uint64_t>(firstRows) / firstBytes);
+  const long long room = std::min<long long>(expected, ledger.m_nCapacity - ledger.m_nCount);
+  if (room > 0)
+    core::MakePagesPresent(ledger.m_pRecords + ledger.m_nCount,
+                           static_cast<size_t>(room) * sizeof(ExpenseRecord));
+}
+
 // Both halves at once. The split is just after a line end; when the first
 // half held no quoted field, none spans it and the second half's
 // reader reads what the whole file's would. Otherwise nothing: the caller
@@ -343,6 +358,7 @@ std::optional<std::variant<Imported, RowFault>> ImportHalves(CExpenseLedger& led
   RowReader rows(file, split);
   const std::optional<RowFault> headerFault = ReadHeader(rows.Csv());
   const Part first = headerFault ? Part{} : ReadRows(rows, ledger);
+  if (!first.fault) PrepareRoomForSecondHalf(ledger, first.imported.count, split, size - split);
   reader.join();
   if (headerFault) return *headerFault;
   if (!first.noneQuoted) return std::nullopt;
