@@ -165,13 +165,9 @@ void CsvReader::Unescape(std::string_view& field) {
   field = std::string_view(begin, static_cast<size_t>(to - begin));
 }
 
-bool CsvReader::StartRecord() { return SkipLineEnds(); }
-
 std::string_view CsvReader::RecordBytes() const {
   return std::string_view(buffer_.data() + record_, filled_ - record_);
 }
-
-void CsvReader::MoreRecordBytes() { Refill(); }
 
 void CsvReader::TakeRun(const Run& run) {
   at_ = record_ + run.bytes;

@@ -53,7 +53,7 @@ class CsvReader {
   };
   template <class Read>
   bool NextRun(Read&& read) {
-    if (!StartRecord()) return false;
+    if (!SkipLineEnds()) return false;
     for (;;) {
       const Run run = read(RecordBytes(), ended_);
       if (run.bytes > 0) {
@@ -61,7 +61,7 @@ class CsvReader {
         return true;
       }
       if (!run.more) return false;
-      MoreRecordBytes();
+      Refill();
     }
   }
 
@@ -70,9 +70,7 @@ class CsvReader {
   // goes on past the buffer's end, or a malformed one.
   enum class Split { kWhole, kShort, kBad };
 
-  bool StartRecord();
   std::string_view RecordBytes() const;
-  void MoreRecordBytes();
   void TakeRun(const Run& run);
   int PeekBetweenRecords();
   bool SkipLineEnds();

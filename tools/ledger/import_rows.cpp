@@ -293,9 +293,10 @@ std::uint64_t FileSize(std::istream& file) {
   return size > 0 ? static_cast<std::uint64_t>(size) : 0;
 }
 
-std::variant<Imported, RowFault> ImportWhole(CExpenseLedger& ledger, const std::string& path) {
+std::variant<Imported, RowFault> ImportWhole(CExpenseLedger& ledger, const std::string& path,
+                                             std::uint64_t size) {
   std::ifstream file(path, std::ios::binary);
-  ReserveForBytes(ledger, FileSize(file));
+  ReserveForBytes(ledger, size);
   RowReader rows(file, std::numeric_limits<std::uint64_t>::max());
   if (std::optional<RowFault> fault = ReadHeader(rows.Csv())) return *fault;
   Part whole = ReadRows(rows, ledger);
@@ -384,7 +385,7 @@ std::variant<Imported, RowFault> ImportRows(CExpenseLedger& ledger, const std::s
       ledger.m_nCount = before;
     }
   }
-  return ImportWhole(ledger, path);
+  return ImportWhole(ledger, path, size);
 }
 
 }  // namespace ledger_tool
