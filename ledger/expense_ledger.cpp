@@ -45,15 +45,6 @@ int CExpenseLedger::Append(const ExpenseRecord& record) {
   return ++m_nCount;
 }
 
-bool CExpenseLedger::AppendAll(const ExpenseRecord* records, int count) {
-  if (count <= 0) return count == 0;
-  if (count > std::numeric_limits<int>::max() - m_nCount || !Reserve(m_nCount + count))
-    return false;
-  std::memcpy(m_pRecords + m_nCount, records, sizeof(ExpenseRecord) * static_cast<size_t>(count));
-  m_nCount += count;
-  return true;
-}
-
 bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
   ExpenseRecord* bigger = NewUnfilledRecordArray(capacity);

@@ -19,9 +19,6 @@ class CExpenseLedger {
   // Copies the record to the end, growing the array by 100 slots when it is
   // full. Returns the new count, or 0 (ledger unchanged) if it cannot grow.
   int Append(const ExpenseRecord& record);
-  // Copies `count` records to the end, growing the array once. False,
-  // ledger unchanged, if it cannot grow.
-  bool AppendAll(const ExpenseRecord* records, int count);
   // Removes one record, keeping the others in order; an index outside the
   // records is ignored.
   void RemoveAt(int index);

@@ -15,6 +15,8 @@ struct Imported {
   long long count = 0;
   ExpenseRecord first{};
   ExpenseRecord last{};
+  int firstKey = 0;  // their DateKeys, kept as every row is held against them
+  int lastKey = 0;
 
   void Add(const ExpenseRecord& r);
   // The rows of a later part of the same file.

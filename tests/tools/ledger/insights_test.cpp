@@ -173,8 +173,8 @@ TEST_F(InsightsTest, CsvThenImportGivesTheSameFileOnRandomLedgers) {
 
 // A file of a megabyte and more is read in two halves at once: faults are
 // named by their line in the whole file, the first in the file winning; a
-// quoted field with line breaks across the middle, and CRLF line ends,
-// read as in one pass.
+// first half with more rows than the middle's suggest, a quoted field with
+// line breaks across the middle, and CRLF line ends, read as in one pass.
 TEST_F(InsightsTest, ALargeImportReadsAsInOnePass) {
   const Bytes original = FileOf(RandomLedger(6, 30000));
   WriteBytes(File(), original);
@@ -209,6 +209,16 @@ TEST_F(InsightsTest, ALargeImportReadsAsInOnePass) {
 
   lines[1000] = early;
   lines[25000] = late;
+  // Rows around the middle far longer than those before them: the first
+  // half holds more rows than they suggest.
+  for (int i = 13000; i < 17000; ++i) {
+    std::string& row = lines[static_cast<size_t>(i)];
+    const size_t nameStart = row.find(',', 11) + 1;
+    row.replace(nameStart, row.find(',', nameStart) - nameStart, std::string(400, 'x'));
+  }
+  r = import(joined("\n"));
+  ASSERT_EQ(0, r.status) << r.err;
+  EXPECT_EQ(original, ReadBytes(At("copy.dat")));
   // An item's name, which import ignores, quoted and on so many lines
   // that the middle of the file falls among them.
   std::string& middle = lines[15000];

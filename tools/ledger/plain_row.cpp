@@ -1,0 +1,212 @@
+#include "tools/ledger/plain_row.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "app/calendar.h"
+#include "tools/ledger/arguments.h"
+#include "tools/ledger/csv_reader.h"
+#include "tools/ledger/record_input.h"
+#include "tools/ledger/record_text.h"
+
+namespace ledger_tool {
+
+namespace {
+
+// One or two digits and a comma from `at`, as the item's id: where the
+// name after them starts, or null.
+const char* ReadItemId(const char* at, int& item) {
+  const unsigned first = static_cast<unsigned char>(at[0]) - '0';
+  const unsigned second = static_cast<unsigned char>(at[1]) - '0';
+  if (first > 9) return nullptr;
+  if (at[1] == ',') {
+    item = static_cast<int>(first);
+    return at + 2;
+  }
+  if (second > 9 || at[2] != ',') return nullptr;
+  item = static_cast<int>(first * 10 + second);
+  return at + 3;
+}
+
+// Where a row as csv writes it runs out of the bytes offered: when more
+// may come it is short; at the file's end it is not one of those rows.
+size_t OutOfBytes(bool last) { return last ? 0 : kShort; }
+
+// Up to `most` digits from `at` (before `end`) into `digits`; how many
+// there were.
+int ReadDigits(const char*& at, const char* end, std::ptrdiff_t most, std::uint64_t& digits) {
+  const char* const first = at;
+  const char* const limit = at + std::min(most, end - at);
+  for (unsigned digit = 0; at < limit && (digit = static_cast<unsigned char>(*at) - '0') < 10; ++at)
+    digits = digits * 10 + digit;
+  return static_cast<int>(at - first);
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
+
+// How many of the eight bytes (each less '0', the first the lowest) are
+// digits before the first that is not: 8 when all are. A byte below '0'
+// borrows from the bytes after it, which are not looked at.
+int LeadingDigits(std::uint64_t lessZero) {
+  const std::uint64_t notDigit = (lessZero | (lessZero + kOnes * 0x76)) & (kOnes * 0x80);
+  return std::countr_zero(notDigit) / 8;
+}
+
+// The number that the first `count` (1 to 7) digits of the eight bytes
+// make: moved to the top, zeros before them, then joined in pairs, fours
+// and eights by three multiplications.
+std::uint64_t DigitsValue(std::uint64_t lessZero, int count) {
+  std::uint64_t v = lessZero << (8 * (8 - count));
+  v = v * 10 + (v >> 8);
+  constexpr std::uint64_t kLowBytes = 0x000000FF000000FF;
+  return ((v & kLowBytes) * (100 + (std::uint64_t{1000000} << 32)) +
+          ((v >> 16) & kLowBytes) * (1 + (std::uint64_t{10000} << 32))) >>
+         32;
+}
+
+// A value as csv writes it, up to seven digits, a point and exactly
+// `decimals` digits, read a word at a time where a byte at a time would
+// mispredict a branch at every value's end; false for any other (which
+// ReadPlainValue then reads). Needs sixteen bytes from `at`.
+template <int decimals, bool lastValue>
+bool ReadWrittenValue(const char*& at, std::int32_t& value) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, at, sizeof word);
+  const std::uint64_t lessZero = word - kOnes * '0';
+  const int whole = LeadingDigits(lessZero);
+  if (whole == 0 || whole == 8 || at[whole] != '.') return false;
+  std::uint64_t digits = DigitsValue(lessZero, whole);
+  const char* p = at + whole + 1;
+  unsigned notDigits = 0;
+  for (int i = 0; i < decimals; ++i) {
+    const unsigned digit = static_cast<unsigned char>(p[i]) - '0';
+    notDigits |= digit > 9;
+    digits = digits * 10 + digit;
+  }
+  if (notDigits) return false;
+  p += decimals;
+  const bool ended = lastValue ? *p == '\n' || *p == '\r' : *p == ',';
+  if (!ended || digits > 0x7FFFFFFF) return false;
+  value = static_cast<std::int32_t>(digits);
+  at = p + (lastValue ? 0 : 1);
+  return true;
+}
+
+// Up to nine digits, then a point and up to `decimals` digits, ending at a
+// comma, or for the row's last value at its line end or the file's: the
+// value in units of 1/10^decimals, as ReadScaled reads it. `at` is left
+// after the comma, or on the line end; false for any other text and for a
+// value the record cannot hold, or (with `at` at `end`) when the bytes ran
+// out.
+template <int decimals, bool lastValue>
+bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
+  constexpr std::ptrdiff_t kWordRead = 16;
+  if (end - at >= kWordRead && ReadWrittenValue<decimals, lastValue>(at, value)) return true;
+  constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000};
+  const char* p = at;
+  std::uint64_t digits = 0;
+  if (ReadDigits(p, end, 9, digits) == 0) return false;
+  int places = 0;
+  if (p < end && *p == '.') {
+    ++p;
+    places = ReadDigits(p, end, decimals, digits);
+  }
+  at = p;
+  if (p == end && !(last && lastValue)) return false;
+  const bool ended = lastValue ? p == end || *p == '\n' || *p == '\r' : *p == ',';
+  const std::uint64_t scaled = digits * kPowersOfTen[decimals - places];
+  if (!ended || scaled > 0x7FFFFFFF) return false;
+  value = static_cast<std::int32_t>(scaled);
+  at += lastValue ? 0 : 1;
+  return true;
+}
+
+// The catalogue's ids under 64 as bits (a row naming any other is checked
+// field by field), and the names csv writes for them.
+struct PlainItems {
+  std::uint64_t catalogued = 0;
+  std::array<std::string_view, 64> names{};
+
+  PlainItems() {
+    for (int id = 0; id < 64; ++id) {
+      if (!IsCatalogued(id)) continue;
+      catalogued |= std::uint64_t{1} << id;
+      names[static_cast<size_t>(id)] = ItemName(id);
+    }
+  }
+  bool Has(int id) const { return id < 64 && ((catalogued >> id) & 1) != 0; }
+};
+
+// Where the unquoted name field from `at` ends: its own catalogue name is
+// compared whole, as nearly every row carries it, before the field is
+// scanned for its end.
+const char* NameEnd(const char* start, const char* at, const char* end, std::string_view name) {
+  const auto left = static_cast<size_t>(end - at);
+  if (left > name.size() && at[name.size()] == ',' &&
+      std::memcmp(at, name.data(), name.size()) == 0)
+    return at + name.size();
+  return start + PlainEnd(start, static_cast<size_t>(at - start), static_cast<size_t>(end - start));
+}
+
+// YYYY-MM-DD at p, a real day of years 1..9999: what ReadDate reads, its
+// digits at their fixed places.
+bool ReadPlainDate(const char* p, Date& date) {
+  constexpr int kPlaces[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+  unsigned digits[8];
+  bool allDigits = p[4] == '-' && p[7] == '-';
+  for (int i = 0; i < 8; ++i) {
+    digits[i] = static_cast<unsigned char>(p[kPlaces[i]]) - '0';
+    allDigits &= digits[i] <= 9;
+  }
+  if (!allDigits) return false;
+  const int year =
+      static_cast<int>(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
+  const int month = static_cast<int>(digits[4] * 10 + digits[5]);
+  const int day = static_cast<int>(digits[6] * 10 + digits[7]);
+  if (year < 1 || month < 1 || month > 12 || day < 1 || (day > 28 && day > DaysInMonth(year, month)))
+    return false;
+  date = Date{year, month, day};
+  return true;
+}
+
+}  // namespace
+
+size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
+  const char* const start = bytes.data();
+  const char* const end = start + bytes.size();
+  Date date{};
+  // The date, the item's id and what follows them, read without looking
+  // for the bytes' end; fewer are left only at the file's end, where the
+  // row is checked field by field.
+  constexpr size_t kLeastBytes = 32;
+  if (bytes.size() < kLeastBytes) return last ? 0 : kShort;
+  if (start[10] != ',' || !ReadPlainDate(start, date)) return 0;
+  int item = 0;
+  const char* at = ReadItemId(start + 11, item);
+  if (!at) return 0;
+  static const PlainItems items;
+  if (!items.Has(item) || *at == '"') return 0;
+  at = NameEnd(start, at, end, items.names[static_cast<size_t>(item)]);
+  if (at == end) return OutOfBytes(last);
+  if (*at++ != ',') return 0;
+  std::int32_t fuel = 0, cost = 0, distance = 0;
+  const bool read = ReadPlainValue<2, false>(at, end, last, fuel) &&
+                    ReadPlainValue<2, false>(at, end, last, cost) &&
+                    ReadPlainValue<3, true>(at, end, last, distance);
+  if (!read) return at == end ? OutOfBytes(last) : 0;
+  if (cost == 0 && distance == 0) return 0;
+  record = ExpenseRecord{static_cast<std::int16_t>(date.year),
+                         static_cast<std::int16_t>(date.month),
+                         static_cast<std::int16_t>(date.day),
+                         static_cast<std::int16_t>(item),
+                         cost,
+                         fuel,
+                         distance};
+  return static_cast<size_t>(at - start);
+}
+
+}  // namespace ledger_tool
