@@ -48,6 +48,13 @@ int ReadDigits(const char*& at, const char* end, std::ptrdiff_t most, std::uint6
 constexpr std::uint64_t kOnes = 0x0101010101010101;
 static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
 
+// Eight bytes from p, the first the lowest.
+std::uint64_t Word(const char* p) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
 // How many of the eight bytes (each less '0', the first the lowest) are
 // digits before the first that is not: 8 when all are. A byte below '0'
 // borrows from the bytes after it, which are not looked at.
@@ -74,20 +81,14 @@ std::uint64_t DigitsValue(std::uint64_t lessZero, int count) {
 // ReadPlainValue then reads). Needs sixteen bytes from `at`.
 template <int decimals, bool lastValue>
 bool ReadWrittenValue(const char*& at, std::int32_t& value) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, at, sizeof word);
-  const std::uint64_t lessZero = word - kOnes * '0';
+  const std::uint64_t lessZero = Word(at) - kOnes * '0';
   const int whole = LeadingDigits(lessZero);
   if (whole == 0 || whole == 8 || at[whole] != '.') return false;
-  std::uint64_t digits = DigitsValue(lessZero, whole);
   const char* p = at + whole + 1;
-  unsigned notDigits = 0;
-  for (int i = 0; i < decimals; ++i) {
-    const unsigned digit = static_cast<unsigned char>(p[i]) - '0';
-    notDigits |= digit > 9;
-    digits = digits * 10 + digit;
-  }
-  if (notDigits) return false;
+  const std::uint64_t decimalsLessZero = Word(p) - kOnes * '0';
+  if (LeadingDigits(decimalsLessZero) != decimals) return false;
+  std::uint64_t digits = DigitsValue(lessZero, whole);
+  for (int i = 0; i < decimals; ++i) digits = digits * 10 + ((decimalsLessZero >> (8 * i)) & 0xFF);
   p += decimals;
   const bool ended = lastValue ? *p == '\n' || *p == '\r' : *p == ',';
   if (!ended || digits > 0x7FFFFFFF) return false;
@@ -153,20 +154,19 @@ const char* NameEnd(const char* start, const char* at, const char* end, std::str
 }
 
 // YYYY-MM-DD at p, a real day of years 1..9999: what ReadDate reads, its
-// digits at their fixed places.
+// first eight bytes a word at a time, the dashes made zeros.
 bool ReadPlainDate(const char* p, Date& date) {
-  constexpr int kPlaces[8] = {0, 1, 2, 3, 5, 6, 8, 9};
-  unsigned digits[8];
-  bool allDigits = p[4] == '-' && p[7] == '-';
-  for (int i = 0; i < 8; ++i) {
-    digits[i] = static_cast<unsigned char>(p[kPlaces[i]]) - '0';
-    allDigits &= digits[i] <= 9;
-  }
-  if (!allDigits) return false;
-  const int year =
-      static_cast<int>(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
-  const int month = static_cast<int>(digits[4] * 10 + digits[5]);
-  const int day = static_cast<int>(digits[6] * 10 + digits[7]);
+  constexpr std::uint64_t kDashBytes = 0xFF0000FF00000000;  // "YYYY-MM-"
+  const std::uint64_t word = Word(p);
+  if ((word & kDashBytes) != (kOnes * '-' & kDashBytes)) return false;
+  const std::uint64_t lessZero = ((word & ~kDashBytes) | (kOnes * '0' & kDashBytes)) - kOnes * '0';
+  const unsigned dayTens = static_cast<unsigned char>(p[8]) - '0';
+  const unsigned dayOnes = static_cast<unsigned char>(p[9]) - '0';
+  if (LeadingDigits(lessZero) != 8 || dayTens > 9 || dayOnes > 9) return false;
+  const std::uint64_t pairs = lessZero * 10 + (lessZero >> 8);  // YY YY at bytes 0 and 2
+  const int year = static_cast<int>((pairs & 0xFF) * 100 + ((pairs >> 16) & 0xFF));
+  const int month = static_cast<int>((pairs >> 40) & 0xFF);
+  const int day = static_cast<int>(dayTens * 10 + dayOnes);
   if (year < 1 || month < 1 || month > 12 || day < 1 || (day > 28 && day > DaysInMonth(year, month)))
     return false;
   date = Date{year, month, day};
