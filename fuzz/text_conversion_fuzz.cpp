@@ -1,7 +1,8 @@
 // Any bytes as code page 949 or UTF-8 text, and any code units as wide
 // text: the size a conversion asks for is the size it writes, a buffer one
-// short is refused without a write past its end, and strict UTF-8 goes
-// through wide text and back unchanged.
+// short is refused without a write past its end, strict UTF-8 goes
+// through wide text and back unchanged, and the system's conversions
+// refuse just what the strict ones refuse.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -55,8 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ToWide(CP_UTF8, bytes, length);
 
   const std::string text(bytes, size);
-  if (const auto wide = platform::WideFromUtf8(text)) {
+  const auto wide = platform::WideFromUtf8(text);
+  if (wide) {
     Require(platform::Utf8FromWide(*wide) == text, "UTF-8 through wide text comes back unchanged");
+  }
+  if (size > 0) {
+    Require((MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes, length, nullptr, 0) > 0) ==
+                wide.has_value(),
+            "to wide refuses exactly the bytes that are not strict UTF-8");
   }
 
   std::wstring units;
@@ -67,5 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FromWide(kCodePageKorean, units);
   FromWide(CP_UTF8, units);
+  if (!units.empty()) {
+    Require((WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, units.data(),
+                                 static_cast<int>(units.size()), nullptr, 0, nullptr, nullptr) > 0) ==
+                platform::Utf8FromWide(units).has_value(),
+            "from wide refuses exactly the units that are not code points");
+  }
   return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <span>
 
@@ -19,7 +20,12 @@ class CodeConverter {
     kInvalid,  // the next input bytes are not a character (or have no form in the target)
   };
 
-  CodeConverter(const char* to, const char* from);
+  // How much of an input the conversion may take before what iconv would
+  // wrongly accept (bytes from the start); null when iconv's own checks
+  // are enough.
+  using Accepted = std::size_t (*)(std::span<const char> input);
+
+  CodeConverter(const char* to, const char* from, Accepted accepted = nullptr);
   ~CodeConverter();
   CodeConverter(const CodeConverter&) = delete;
   CodeConverter& operator=(const CodeConverter&) = delete;
@@ -36,6 +42,7 @@ class CodeConverter {
 
  private:
   void* handle_;  // iconv_t
+  Accepted accepted_;
 };
 
 enum class Conversion { kKoreanToWide, kWideToKorean, kUtf8ToWide, kWideToUtf8, kCount };

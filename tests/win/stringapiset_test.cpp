@@ -119,6 +119,36 @@ TEST(Utf8, RoundTripsAndRefusesADefaultCharacter) {
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", 1, narrow, 8, nullptr, &used), 0);
 }
 
+// Forms past U+10FFFF are not characters in either direction.
+TEST(Utf8, NothingPastTheLastCodePoint) {
+  const std::wstring four(4, L'\uFFFD');
+  const struct {
+    std::string utf8;
+    std::wstring wide;
+  } cases[] = {
+      {"\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
+      {"a\xF4\x90\x80\x80"
+       "b",
+       L"a" + four + L"b"},
+      {"\xF7\xBF\xBF\xBF", four},
+      {"\xF8\x88\x80\x80\x80", four + L"\uFFFD"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.utf8);
+    EXPECT_EQ(Wide(c.utf8, CP_UTF8), c.wide);
+    const bool valid = c.wide.find(L'\uFFFD') == std::wstring::npos;
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, c.utf8.data(),
+                                  static_cast<int>(c.utf8.size()), nullptr, 0) != 0,
+              valid);
+  }
+  const std::wstring past = {L'a', static_cast<wchar_t>(0x110000), L'b'};
+  EXPECT_EQ(Narrow(past, CP_UTF8), "a\xEF\xBF\xBD"
+                                   "b");
+  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, past.data(), 3, nullptr, 0, nullptr,
+                                nullptr),
+            0);
+}
+
 TEST(Conversions, RefuseBadArguments) {
   wchar_t wide[4];
   char narrow[4];
