@@ -24,13 +24,15 @@ std::uint64_t RoundedUnits(Wide numerator, Wide denominator, int decimals) {
 }
 
 std::string WithPoint(bool negative, std::uint64_t units, int decimals) {
+  const auto places = static_cast<size_t>(decimals);
   std::string digits = std::to_string(units);
-  if (decimals > 0) {
-    if (digits.size() <= static_cast<size_t>(decimals))
-      digits.insert(0, decimals + 1 - digits.size(), '0');
-    digits.insert(digits.size() - decimals, ".");
-  }
-  return (negative && units != 0 ? "-" : "") + digits;
+  // A digit before the point at least.
+  if (digits.size() <= places) digits = std::string(places + 1 - digits.size(), '0') + digits;
+  const size_t whole = digits.size() - places;
+  std::string text = negative && units != 0 ? "-" : "";
+  text.append(digits, 0, whole);
+  if (places > 0) text.append(".").append(digits, whole, places);
+  return text;
 }
 
 }  // namespace
