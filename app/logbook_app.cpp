@@ -2,6 +2,7 @@
 
 #include "app/main_wnd.h"
 #include "platform/res/winresource.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ void RegisterMainWindowClass() {
   wc.style = CS_VREDRAW | CS_HREDRAW;
   wc.lpfnWndProc = ::DefWindowProc;
   wc.hInstance = AfxGetInstanceHandle();
-  wc.hIcon = LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(128));
+  wc.hIcon = LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDI_PROGRAM));
   wc.lpszClassName = kClassName;
   RegisterClass(&wc);
 }
