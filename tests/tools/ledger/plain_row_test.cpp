@@ -28,8 +28,10 @@ class RowMaker {
     written = true;
     const int item = Pick(0, 21) + (Chance(20) ? Pick(22, 99) : 0);
     written &= item <= 21;
-    std::string row = Date(written) + "," + ItemId(item, written) + "," + Name(item, written);
-    row += "," + Value(9, 2, written) + "," + Value(9, 2, written) + "," + Value(9, 3, written);
+    std::string row = Date(written);
+    for (const std::string& field : {ItemId(item, written), Name(item, written), Value(9, 2, written),
+                                     Value(9, 2, written), Value(9, 3, written)})
+      row.append(",").append(field);
     return row;
   }
 
@@ -83,14 +85,17 @@ class RowMaker {
   std::string Value(int most, int decimals, bool& written) {
     const int whole = Pick(1, most);
     std::string value = std::to_string(Pick(1, 9)) + Digits(whole - 1) + "." + Digits(decimals);
-    if (Chance(10)) value = "0." + Digits(decimals);
+    if (Chance(10)) value = std::string("0.").append(Digits(decimals));
     written &= whole <= 7;
     if (Chance(15)) {
       written = false;
       const char* const misses[] = {"", ".", "-", "+", "e3", "/", ":", "\xEA\xB0\x80", "..1", " "};
       const std::string miss = misses[Pick(0, 9)];
       value.insert(static_cast<size_t>(Pick(0, static_cast<int>(value.size()))), miss);
-      if (Chance(30)) value = Digits(Pick(0, 12)) + (Chance(50) ? "" : "." + Digits(Pick(0, 4)));
+      if (Chance(30)) {
+        value = Digits(Pick(0, 12));
+        if (Chance(50)) value.append(".").append(Digits(Pick(0, 4)));
+      }
       if (!value.empty() && Chance(30)) value.back() = Chance(50) ? '/' : ':';  // beside '0', '9'
     }
     return value;
