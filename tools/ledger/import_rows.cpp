@@ -19,6 +19,7 @@ namespace ledger_tool {
 
 void Imported::Add(const ExpenseRecord& r) {
   const int key = DateKey(r);
+  inOrder &= count == 0 || key >= lastKey;
   if (count == 0 || key < firstKey) {
     first = r;
     firstKey = key;
@@ -32,6 +33,7 @@ void Imported::Add(const ExpenseRecord& r) {
 
 void Imported::Join(const Imported& later) {
   if (later.count == 0) return;
+  inOrder &= later.inOrder && (count == 0 || later.firstKey >= lastKey);
   if (count == 0 || later.firstKey < firstKey) {
     first = later.first;
     firstKey = later.firstKey;

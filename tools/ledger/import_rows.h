@@ -17,6 +17,7 @@ struct Imported {
   ExpenseRecord last{};
   int firstKey = 0;  // their DateKeys, kept as every row is held against them
   int lastKey = 0;
+  bool inOrder = true;  // each row's date on or after the one before
 
   void Add(const ExpenseRecord& r);
   // The rows of a later part of the same file.

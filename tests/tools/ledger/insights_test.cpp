@@ -249,6 +249,40 @@ TEST_F(InsightsTest, ImportAddsToWhatIsThereAndDryRunWritesNothing) {
   EXPECT_EQ(FileOf({Record(2005, 1, 2, kFuel, 30050, 150, 12250),
                     Record(2005, 3, 8, kFuel, 100, 0, 0), Record(2005, 3, 8, kOil, 20000, 0, 0)}),
             ReadBytes(File()));
+
+  // Rows in order, but before what the file holds.
+  WriteText("earlier.csv",
+            "date,item_id,item,fuel_l,cost,distance_km\n"
+            "2004-12-30,0,,1,1,0\n"
+            "2004-12-31,0,,2,2,0\n");
+  ASSERT_EQ(0, Run({"import", File(), At("earlier.csv")}).status);
+  EXPECT_EQ(FileOf({Record(2004, 12, 30, kFuel, 100, 100, 0), Record(2004, 12, 31, kFuel, 200, 200, 0),
+                    Record(2005, 1, 2, kFuel, 30050, 150, 12250),
+                    Record(2005, 3, 8, kFuel, 100, 0, 0), Record(2005, 3, 8, kOil, 20000, 0, 0)}),
+            ReadBytes(File()));
+}
+
+// Rows out of order are sorted in: within a small file, and in a large
+// one whose halves are each in order, the later dates in the first half
+// (same-length rows put the split exactly between them).
+TEST_F(InsightsTest, ImportSortsRowsThatCameOutOfOrder) {
+  const std::string header = "date,item_id,item,fuel_l,cost,distance_km\n";
+  WriteText("unordered.csv", header + "2005-06-02,0,,1,1,0\n2005-06-01,0,,1,1,0\n");
+  ASSERT_EQ(0, Run({"import", At("small.dat"), At("unordered.csv")}).status);
+  const ExpenseRecord june1 = Record(2005, 6, 1, kFuel, 100, 100, 0);
+  const ExpenseRecord june2 = Record(2005, 6, 2, kFuel, 100, 100, 0);
+  EXPECT_EQ(FileOf({june1, june2}), ReadBytes(At("small.dat")));
+
+  constexpr int kHalf = 20000;
+  std::string text = header;
+  for (const char* row : {"2005-06-02,0,,1.00,1.00,0.000\n", "2005-06-01,0,,1.00,1.00,0.000\n"}) {
+    for (int i = 0; i < kHalf; ++i) text += row;
+  }
+  WriteText("halves.csv", text);
+  ASSERT_EQ(0, Run({"import", At("large.dat"), At("halves.csv")}).status);
+  std::vector<ExpenseRecord> sorted(kHalf, june1);
+  sorted.insert(sorted.end(), kHalf, june2);
+  EXPECT_EQ(FileOf(sorted), ReadBytes(At("large.dat")));
 }
 
 // What another program writes: a byte-order mark, quoted fields with
