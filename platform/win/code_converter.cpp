@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -15,11 +16,15 @@ const iconv_t kClosed = reinterpret_cast<iconv_t>(-1);
 // glibc's UTF-8 decoder takes the old forms past U+10FFFF (F4 90 and up,
 // leads F5 to FD) and its encoder wide characters past it, where the
 // system's conversions refuse them as not characters: the input up to the
-// first such form; the rest of Unicode's rules iconv keeps itself.
+// first such form; the rest of Unicode's rules iconv keeps itself. Only
+// what one call can reach is looked at, so that converting a long text in
+// pieces stays linear.
 constexpr unsigned kLastCodePoint = 0x10FFFF;
 
-std::size_t Utf8WithinUnicode(std::span<const char> utf8) {
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
+// Each wide character written takes at most four bytes of UTF-8.
+std::size_t Utf8WithinUnicode(std::span<const char> utf8, std::size_t outputBytes) {
+  const std::size_t reach = std::min(utf8.size(), outputBytes + 4);
+  for (std::size_t i = 0; i < reach; ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
     const bool pastF48F = byte == 0xF4 && i + 1 < utf8.size() &&
                           static_cast<unsigned char>(utf8[i + 1]) >= 0x90;
@@ -28,9 +33,10 @@ std::size_t Utf8WithinUnicode(std::span<const char> utf8) {
   return utf8.size();
 }
 
-std::size_t WideWithinUnicode(std::span<const char> wide) {
-  std::size_t at = 0;
-  for (; at + sizeof(wchar_t) <= wide.size(); at += sizeof(wchar_t)) {
+// Each wide character taken writes at least one byte of UTF-8.
+std::size_t WideWithinUnicode(std::span<const char> wide, std::size_t outputBytes) {
+  const std::size_t reach = std::min(wide.size(), (outputBytes + 1) * sizeof(wchar_t));
+  for (std::size_t at = 0; at + sizeof(wchar_t) <= reach; at += sizeof(wchar_t)) {
     wchar_t c = 0;
     std::memcpy(&c, wide.data() + at, sizeof c);
     if (static_cast<std::uint32_t>(c) > kLastCodePoint) return at;
@@ -69,7 +75,7 @@ void CodeConverter::Reset() {
 
 CodeConverter::Step CodeConverter::Convert(std::span<const char>& input, std::span<char>& output) {
   if (!IsOpen()) return Step::kInvalid;
-  const std::size_t taken = accepted_ ? accepted_(input) : input.size();
+  const std::size_t taken = accepted_ ? accepted_(input, output.size()) : input.size();
   // iconv's prototype takes char** for input it never writes.
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = taken;

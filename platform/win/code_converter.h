@@ -21,9 +21,10 @@ class CodeConverter {
   };
 
   // How much of an input the conversion may take before what iconv would
-  // wrongly accept (bytes from the start); null when iconv's own checks
+  // wrongly accept (bytes from the start), looking no further than a call
+  // with `outputBytes` of room could reach; null when iconv's own checks
   // are enough.
-  using Accepted = std::size_t (*)(std::span<const char> input);
+  using Accepted = std::size_t (*)(std::span<const char> input, std::size_t outputBytes);
 
   CodeConverter(const char* to, const char* from, Accepted accepted = nullptr);
   ~CodeConverter();

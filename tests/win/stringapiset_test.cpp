@@ -132,6 +132,7 @@ TEST(Utf8, NothingPastTheLastCodePoint) {
        L"a" + four + L"b"},
       {"\xF7\xBF\xBF\xBF", four},
       {"\xF8\x88\x80\x80\x80", four + L"\uFFFD"},
+      {std::string(1000, 'a') + "\xF7\xBF\xBF\xBF", std::wstring(1000, L'a') + four},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.utf8);
@@ -144,6 +145,9 @@ TEST(Utf8, NothingPastTheLastCodePoint) {
   const std::wstring past = {L'a', static_cast<wchar_t>(0x110000), L'b'};
   EXPECT_EQ(Narrow(past, CP_UTF8), "a\xEF\xBF\xBD"
                                    "b");
+  EXPECT_EQ(Narrow(std::wstring(1000, L'a') + past, CP_UTF8),
+            std::string(1000, 'a') + "a\xEF\xBF\xBD"
+                                     "b");
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, past.data(), 3, nullptr, 0, nullptr,
                                 nullptr),
             0);
