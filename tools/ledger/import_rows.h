@@ -1,6 +1,7 @@
 // The rows of a CSV as csv writes it, each checked as add checks its
 // arguments, appended to a ledger. A large file is read in two halves at
-// once, each half's records into a ledger of its own, joined after.
+// once, both straight into the ledger's array, the second half's records
+// moved down to follow the first's when both are read.
 #pragma once
 
 #include <string>

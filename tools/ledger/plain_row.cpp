@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "app/calendar.h"
 #include "tools/ledger/arguments.h"
@@ -17,18 +18,17 @@ namespace ledger_tool {
 namespace {
 
 // One or two digits and a comma from `at`, as the item's id: where the
-// name after them starts, or null.
+// name after them starts, or null. Without a branch on the id's length,
+// which rows of random items would mispredict at every other row.
 const char* ReadItemId(const char* at, int& item) {
   const unsigned first = static_cast<unsigned char>(at[0]) - '0';
   const unsigned second = static_cast<unsigned char>(at[1]) - '0';
-  if (first > 9) return nullptr;
-  if (at[1] == ',') {
-    item = static_cast<int>(first);
-    return at + 2;
-  }
-  if (second > 9 || at[2] != ',') return nullptr;
-  item = static_cast<int>(first * 10 + second);
-  return at + 3;
+  const bool oneDigit = at[1] == ',';
+  const bool twoDigits = (second <= 9) & (at[2] == ',');
+  if (!((first <= 9) & (oneDigit | twoDigits))) return nullptr;
+  const unsigned two = twoDigits & !oneDigit;  // 0 or 1, a factor rather than a branch
+  item = static_cast<int>(first * (1 + 9 * two) + second * two);
+  return at + 2 + two;
 }
 
 // Where a row as csv writes it runs out of the bytes offered: when more
@@ -97,16 +97,10 @@ bool ReadWrittenValue(const char*& at, std::int32_t& value) {
   return true;
 }
 
-// Up to nine digits, then a point and up to `decimals` digits, ending at a
-// comma, or for the row's last value at its line end or the file's: the
-// value in units of 1/10^decimals, as ReadScaled reads it. `at` is left
-// after the comma, or on the line end; false for any other text and for a
-// value the record cannot hold, or (with `at` at `end`) when the bytes ran
-// out.
+// What ReadPlainValue reads a byte at a time: any value but those csv
+// writes with room after them.
 template <int decimals, bool lastValue>
-bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
-  constexpr std::ptrdiff_t kWordRead = 16;
-  if (end - at >= kWordRead && ReadWrittenValue<decimals, lastValue>(at, value)) return true;
+bool ReadValueByBytes(const char*& at, const char* end, bool last, std::int32_t& value) {
   constexpr std::uint64_t kPowersOfTen[] = {1, 10, 100, 1000};
   const char* p = at;
   std::uint64_t digits = 0;
@@ -126,17 +120,60 @@ bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& v
   return true;
 }
 
+// Up to nine digits, then a point and up to `decimals` digits, ending at a
+// comma, or for the row's last value at its line end or the file's: the
+// value in units of 1/10^decimals, as ReadScaled reads it. `at` is left
+// after the comma, or on the line end; false for any other text and for a
+// value the record cannot hold, or (with `at` at `end`) when the bytes ran
+// out.
+template <int decimals, bool lastValue>
+bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
+  constexpr std::ptrdiff_t kWordRead = 16;
+  return (end - at >= kWordRead && ReadWrittenValue<decimals, lastValue>(at, value)) ||
+         ReadValueByBytes<decimals, lastValue>(at, end, last, value);
+}
+
+// A name as csv writes it and the comma after it, laid in four words with
+// masks over its bytes, so that it is compared with a row's 32 bytes in
+// the same few steps whatever its length: a branch on the length would
+// mispredict at rows of random items.
+class NameField {
+ public:
+  NameField() = default;
+  explicit NameField(std::string_view name) : size_(name.size()) {
+    if (name.size() + 1 > sizeof(words_)) return;  // never matches, scanned instead
+    const std::string field = std::string(name) + ',';
+    for (size_t i = 0; i < field.size(); ++i) {
+      const int shift = static_cast<int>(8 * (i % 8));
+      words_[i / 8] |= std::uint64_t{static_cast<unsigned char>(field[i])} << shift;
+      masks_[i / 8] |= std::uint64_t{0xFF} << shift;
+    }
+  }
+  size_t Size() const { return size_; }
+  // Whether the 32 bytes from `at` start with the name and a comma.
+  bool Starts(const char* at) const {
+    std::uint64_t differ = masks_[0] == 0;
+    for (size_t i = 0; i < words_.size(); ++i) differ |= (Word(at + 8 * i) ^ words_[i]) & masks_[i];
+    return differ == 0;
+  }
+
+ private:
+  std::array<std::uint64_t, 4> words_{};
+  std::array<std::uint64_t, 4> masks_{};
+  size_t size_ = 0;
+};
+
 // The catalogue's ids under 64 as bits (a row naming any other is checked
 // field by field), and the names csv writes for them.
 struct PlainItems {
   std::uint64_t catalogued = 0;
-  std::array<std::string_view, 64> names{};
+  std::array<NameField, 64> names{};
 
   PlainItems() {
     for (int id = 0; id < 64; ++id) {
       if (!IsCatalogued(id)) continue;
       catalogued |= std::uint64_t{1} << id;
-      names[static_cast<size_t>(id)] = ItemName(id);
+      names[static_cast<size_t>(id)] = NameField(ItemName(id));
     }
   }
   bool Has(int id) const { return id < 64 && ((catalogued >> id) & 1) != 0; }
@@ -144,12 +181,9 @@ struct PlainItems {
 
 // Where the unquoted name field from `at` ends: its own catalogue name is
 // compared whole, as nearly every row carries it, before the field is
-// scanned for its end.
-const char* NameEnd(const char* start, const char* at, const char* end, std::string_view name) {
-  const auto left = static_cast<size_t>(end - at);
-  if (left > name.size() && at[name.size()] == ',' &&
-      std::memcmp(at, name.data(), name.size()) == 0)
-    return at + name.size();
+// scanned for its end. Needs 32 bytes from `at`.
+const char* NameEnd(const char* start, const char* at, const char* end, const NameField& name) {
+  if (name.Starts(at)) return at + name.Size();
   return start + PlainEnd(start, static_cast<size_t>(at - start), static_cast<size_t>(end - start));
 }
 
@@ -179,11 +213,11 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   const char* const start = bytes.data();
   const char* const end = start + bytes.size();
   Date date{};
-  // The date, the item's id and what follows them, read without looking
-  // for the bytes' end; fewer are left only at the file's end, where the
-  // row is checked field by field.
-  constexpr size_t kLeastBytes = 32;
-  if (bytes.size() < kLeastBytes) return last ? 0 : kShort;
+  // The date, the item's id and the name's first 32 bytes are read without
+  // looking for the bytes' end; fewer are left only at the file's end,
+  // where the row is checked field by field.
+  static_assert(kPlainRowLeast >= 13 + 32, "a two-digit id's name starts at 13");
+  if (bytes.size() < kPlainRowLeast) return last ? 0 : kShort;
   if (start[10] != ',' || !ReadPlainDate(start, date)) return 0;
   int item = 0;
   const char* at = ReadItemId(start + 11, item);

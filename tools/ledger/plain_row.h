@@ -14,6 +14,10 @@ namespace ledger_tool {
 // What ReadPlainRow gives for a row that goes on past the bytes offered.
 inline constexpr size_t kShort = static_cast<size_t>(-1);
 
+// The fewest bytes ReadPlainRow reads a row from; with fewer it gives
+// kShort, or at the file's end 0.
+inline constexpr size_t kPlainRowLeast = 48;
+
 // A row as csv writes it, read in one pass from `bytes` (the row and what
 // the reader holds after it): the bytes up to its line end, `record` being
 // what ParseRecord gives for its fields. 0 for any other row (a quoted

@@ -137,7 +137,8 @@ TEST(PlainRow, TakesWhatTheCheckTakesAndGivesTheSameRecord) {
     const auto checked = Checked(row);
     const bool valid = std::holds_alternative<ExpenseRecord>(checked);
     // Followed by a line end and the next row, or ending the file.
-    for (const std::string& after : {std::string("\r\n2005-01-02,0,,1,1,1\r\n"), std::string()}) {
+    for (const std::string& after :
+         {std::string("\r\n2005-01-02,0,주유-충전,40.50,55000.00,412.300\r\n"), std::string()}) {
       const std::string bytes = row + after;
       ExpenseRecord record{};
       const size_t length = ReadPlainRow(bytes, after.empty(), record);
@@ -148,7 +149,7 @@ TEST(PlainRow, TakesWhatTheCheckTakesAndGivesTheSameRecord) {
         ASSERT_TRUE(valid);
         EXPECT_EQ(row.size(), length);
         EXPECT_TRUE(Same(std::get<ExpenseRecord>(checked), record));
-      } else if (written && valid && bytes.size() >= 32) {
+      } else if (written && valid && bytes.size() >= ledger_tool::kPlainRowLeast) {
         ADD_FAILURE() << "a row as csv writes it was not taken";
       }
     }
