@@ -80,7 +80,7 @@ std::uint64_t DigitsValue(std::uint64_t lessZero, int count) {
 // mispredict a branch at every value's end; false for any other (which
 // ReadPlainValue then reads). Needs sixteen bytes from `at`.
 template <int decimals, bool lastValue>
-bool ReadWrittenValue(const char*& at, std::int32_t& value) {
+inline bool ReadWrittenValue(const char*& at, std::int32_t& value) {
   const std::uint64_t lessZero = Word(at) - kOnes * '0';
   const int whole = LeadingDigits(lessZero);
   if (whole == 0 || whole == 8 || at[whole] != '.') return false;
@@ -127,7 +127,7 @@ bool ReadValueByBytes(const char*& at, const char* end, bool last, std::int32_t&
 // value the record cannot hold, or (with `at` at `end`) when the bytes ran
 // out.
 template <int decimals, bool lastValue>
-bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
+inline bool ReadPlainValue(const char*& at, const char* end, bool last, std::int32_t& value) {
   constexpr std::ptrdiff_t kWordRead = 16;
   return (end - at >= kWordRead && ReadWrittenValue<decimals, lastValue>(at, value)) ||
          ReadValueByBytes<decimals, lastValue>(at, end, last, value);
