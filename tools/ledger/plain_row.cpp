@@ -217,7 +217,7 @@ size_t ReadPlainRow(std::string_view bytes, bool last, ExpenseRecord& record) {
   // looking for the bytes' end; fewer are left only at the file's end,
   // where the row is checked field by field.
   static_assert(kPlainRowLeast >= 13 + 32, "a two-digit id's name starts at 13");
-  if (bytes.size() < kPlainRowLeast) return last ? 0 : kShort;
+  if (bytes.size() < kPlainRowLeast) return OutOfBytes(last);
   if (start[10] != ',' || !ReadPlainDate(start, date)) return 0;
   int item = 0;
   const char* at = ReadItemId(start + 11, item);
