@@ -121,6 +121,7 @@ CsvReader::Split CsvReader::SkipQuoted(size_t& at) {
 // quoted fields broke.
 CsvReader::Split CsvReader::Unclosed(size_t opening) {
   if (!ended_) return Split::kShort;
+  endedInQuotes_ = true;
   const auto breaks = std::count(buffer_.begin() + static_cast<std::ptrdiff_t>(record_),
                                  buffer_.begin() + static_cast<std::ptrdiff_t>(opening), '\n');
   error_ = "a quoted field opened on line " + std::to_string(line_ + breaks) + " is never closed";
@@ -135,7 +136,6 @@ CsvReader::Split CsvReader::SplitRecord(std::vector<std::string_view>& fields) {
   for (;;) {
     const size_t from = at;
     if (at < filled_ && buffer_[at] == '"') {
-      quoted_ = true;
       if (const Split split = SkipQuoted(at); split != Split::kWhole) return split;
     } else {
       at = PlainEnd(buffer_.data(), at, filled_);

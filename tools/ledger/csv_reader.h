@@ -34,8 +34,9 @@ class CsvReader {
   // last line).
   int Line() const { return line_; }
 
-  // A quoted field was read (one that may hold a line end).
-  bool ReadQuoted() const { return quoted_; }
+  // The bytes ended inside a quoted field (which Error() then names): a
+  // reader limited to just after a line feed found alone met one holding it.
+  bool EndedInQuotes() const { return endedInQuotes_; }
 
   // Records read by `read` straight from the buffer, many at a time, for
   // a caller that knows its rows' form. read(bytes, last) gets the bytes
@@ -89,7 +90,7 @@ class CsvReader {
   size_t filled_ = 0;
   std::uint64_t unread_;  // what the limit still lets be read
   bool ended_ = false;    // the stream has nothing after filled_
-  bool quoted_ = false;
+  bool endedInQuotes_ = false;
   int line_ = 1;
   std::string error_;
 };

@@ -163,8 +163,8 @@ class RowReader {
   RowReader(std::istream& csv, std::uint64_t limit) : reader_(csv, size_t{1} << 16, limit) {}
 
   CsvReader& Csv() { return reader_; }
-  // No field so far was quoted: none went on past its line.
-  bool NoneQuoted() const { return !reader_.ReadQuoted(); }
+  // The bytes ended inside a quoted field.
+  bool EndedInQuotes() const { return reader_.EndedInQuotes(); }
 
   // False when the next row is not one csv writes, or at the end.
   bool NextPlainRun(Slots& slots, Imported& imported) {
@@ -206,7 +206,7 @@ std::optional<RowFault> ReadHeader(CsvReader& csv) {
 struct Part {
   Imported imported;
   std::optional<RowFault> fault;
-  bool noneQuoted = true;
+  bool endedInQuotes = false;
   bool full = false;  // stopped with its share filled
   int endLine = 1;    // the line after the part's last
 };
@@ -234,7 +234,7 @@ Part ReadRows(RowReader& rows, Slots& slots) {
     }
   }
   if (!part.fault && !rows.Csv().Error().empty()) part.fault = RowFault{line, rows.Csv().Error()};
-  part.noneQuoted = rows.NoneQuoted();
+  part.endedInQuotes = rows.EndedInQuotes();
   part.endLine = rows.Csv().Line();
   return part;
 }
@@ -306,10 +306,11 @@ long long FirstShare(const Halves& halves) {
 
 // Both halves at once, straight into the ledger's array: the first half's
 // records where they stay, the second's after the first's share, moved
-// down after. The split is just after a line end; when the first half held
-// no quoted field, none spans it and the second half's reader reads what
-// the whole file's would. Otherwise, or when the first half filled its
-// share, nothing: the caller reads the file whole.
+// down after. The split is just after a line feed, which ends a row unless
+// a quoted field holds it, and the first half's reader then ends inside
+// that field. When it does not, the second half's reader reads what the
+// whole file's would. Otherwise, or when the first half filled its share,
+// nothing: the caller reads the file whole.
 std::optional<std::variant<Imported, RowFault>> ImportHalves(CExpenseLedger& ledger,
                                                              const std::string& path,
                                                              std::uint64_t size,
@@ -330,7 +331,7 @@ std::optional<std::variant<Imported, RowFault>> ImportHalves(CExpenseLedger& led
   const Part first = headerFault ? Part{} : ReadRows(rows, firstSlots);
   reader.join();
   if (headerFault) return *headerFault;
-  if (!first.noneQuoted || first.full || second.full) return std::nullopt;
+  if (first.endedInQuotes || first.full || second.full) return std::nullopt;
   if (first.fault) return *first.fault;
   if (second.fault) return RowFault{first.endLine + second.fault->line - 1, second.fault->message};
   std::memmove(ledger.m_pRecords + before + firstSlots.Count(), secondSlots.Filled(),

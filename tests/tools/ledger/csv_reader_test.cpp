@@ -17,6 +17,7 @@ using ledger_tool::CsvReader;
 struct Read {
   std::vector<std::pair<int, std::vector<std::string>>> records;  // first line, fields
   std::string error;
+  bool endedInQuotes = false;
 };
 
 Read ReadAll(const std::string& text, size_t bufferBytes) {
@@ -27,6 +28,7 @@ Read ReadAll(const std::string& text, size_t bufferBytes) {
   int line = 0;
   while (reader.Next(fields, line)) read.records.push_back({line, {fields.begin(), fields.end()}});
   read.error = reader.Error();
+  read.endedInQuotes = reader.EndedInQuotes();
   return read;
 }
 
@@ -52,7 +54,8 @@ const Case kCases[] = {
        {9, {"g", ""}}},
       ""}},
     {"x\n1,\"two\nlines\",\"open\nmore\n",
-     {{{1, {"x"}}}, "a quoted field opened on line 3 is never closed"}},
+     {{{1, {"x"}}}, "a quoted field opened on line 3 is never closed", true}},
+    {"x\n\"open", {{{1, {"x"}}}, "a quoted field opened on line 2 is never closed", true}},
     {"x\r\n\"a\"\"\"b,c\r\n", {{{1, {"x"}}}, "a quoted field goes on after its closing quote"}},
     {"\"ends on a quote\"\"\"", {{{1, {"ends on a quote\""}}}, ""}},
 };
@@ -64,6 +67,7 @@ TEST(CsvReader, ReadsTheSameWhereverTheBufferEnds) {
       const Read read = ReadAll(c.text, bytes);
       EXPECT_EQ(c.expected.records, read.records);
       EXPECT_EQ(c.expected.error, read.error);
+      EXPECT_EQ(c.expected.endedInQuotes, read.endedInQuotes);
     }
   }
 }

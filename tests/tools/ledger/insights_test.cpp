@@ -173,8 +173,9 @@ TEST_F(InsightsTest, CsvThenImportGivesTheSameFileOnRandomLedgers) {
 
 // A file of a megabyte and more is read in two halves at once: faults are
 // named by their line in the whole file, the first in the file winning; a
-// first half with more rows than the middle's suggest, a quoted field with
-// line breaks across the middle, and CRLF line ends, read as in one pass.
+// first half with more rows than the middle's suggest, quoted names, a
+// quoted field with line breaks across the middle, and CRLF line ends,
+// read as in one pass.
 TEST_F(InsightsTest, ALargeImportReadsAsInOnePass) {
   const Bytes original = FileOf(RandomLedger(6, 30000));
   WriteBytes(File(), original);
@@ -209,6 +210,20 @@ TEST_F(InsightsTest, ALargeImportReadsAsInOnePass) {
 
   lines[1000] = early;
   lines[25000] = late;
+  // Names quoted for a comma and a line break, one in each half, and a
+  // fault after them: its line counts their breaks.
+  for (const size_t i : {size_t{100}, size_t{20000}}) {
+    std::string& row = lines[i];
+    const size_t nameStart = row.find(',', 11) + 1;
+    row.replace(nameStart, row.find(',', nameStart) - nameStart, "\"a,\n\"\"b\"\"\"");
+  }
+  lines[25000] = "2005-02-30" + late.substr(10);
+  r = import(joined("\n"));
+  EXPECT_NE(std::string::npos, r.err.find("line 25003: date: ")) << r.err;
+  lines[25000] = late;
+  r = import(joined("\n"));
+  ASSERT_EQ(0, r.status) << r.err;
+  EXPECT_EQ(original, ReadBytes(At("copy.dat")));
   // Rows around the middle far longer than those before them: the first
   // half holds more rows than they suggest.
   for (int i = 13000; i < 17000; ++i) {
