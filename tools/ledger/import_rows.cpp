@@ -163,8 +163,6 @@ class RowReader {
   RowReader(std::istream& csv, std::uint64_t limit) : reader_(csv, size_t{1} << 16, limit) {}
 
   CsvReader& Csv() { return reader_; }
-  // The bytes ended inside a quoted field.
-  bool EndedInQuotes() const { return reader_.EndedInQuotes(); }
 
   // False when the next row is not one csv writes, or at the end.
   bool NextPlainRun(Slots& slots, Imported& imported) {
@@ -234,7 +232,7 @@ Part ReadRows(RowReader& rows, Slots& slots) {
     }
   }
   if (!part.fault && !rows.Csv().Error().empty()) part.fault = RowFault{line, rows.Csv().Error()};
-  part.endedInQuotes = rows.EndedInQuotes();
+  part.endedInQuotes = rows.Csv().EndedInQuotes();
   part.endLine = rows.Csv().Line();
   return part;
 }
