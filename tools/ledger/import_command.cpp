@@ -30,16 +30,12 @@ int RunImport(const Arguments& given) {
   const Imported* imported = &std::get<Imported>(rows);
 
   const std::string after = "; the file holds " + std::to_string(ledger.m_nCount) + "\n";
-  if (dryRun)
-    return WriteOutput("would import " + imported->Said() + after)
-               ? 0
-               : Fail("cannot write the output");
-  if (ledger.m_nCount == before)
-    return WriteOutput("nothing to import\n") ? 0 : Fail("cannot write the output");
+  if (dryRun) return WriteOutput("would import " + imported->Said() + after) ? 0 : OutputFailed();
+  if (ledger.m_nCount == before) return WriteOutput("nothing to import\n") ? 0 : OutputFailed();
   // A ledger already in order is only looked at.
   ledger.SortByDate();
   if (const int status = SaveOrFail(ledger, args[0]); status != 0) return status;
-  return WriteOutput("imported " + imported->Said() + after) ? 0 : Fail("cannot write the output");
+  return WriteOutput("imported " + imported->Said() + after) ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

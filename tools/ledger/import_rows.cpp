@@ -128,8 +128,7 @@ class Slots {
 // while there are some and the rows come, each with its line end (a CR at
 // the end of the bytes is left for the reader, as a LF may follow it), and
 // counted in `imported` as they come, while they are at hand.
-CsvReader::Run ReadPlainRows(std::string_view bytes, bool last, Slots& slots,
-                             Imported& imported) {
+CsvReader::Run ReadPlainRows(std::string_view bytes, bool last, Slots& slots, Imported& imported) {
   CsvReader::Run run;
   const char* const end = bytes.data() + bytes.size();
   const char* row = bytes.data();
@@ -321,8 +320,7 @@ std::optional<std::variant<Imported, RowFault>> ImportHalves(CExpenseLedger& led
   Slots firstSlots(ledger, before, before + share, false);
   Slots secondSlots(ledger, before + share, capacity, false);
   Part second;
-  std::jthread reader(
-      [&] { second = ReadSecondHalf(path, halves.split, size, secondSlots); });
+  std::jthread reader([&] { second = ReadSecondHalf(path, halves.split, size, secondSlots); });
   std::ifstream file(path, std::ios::binary);
   RowReader rows(file, halves.split);
   const std::optional<RowFault> headerFault = ReadHeader(rows.Csv());

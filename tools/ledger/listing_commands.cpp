@@ -41,10 +41,10 @@ int List(const std::string& hostPath, std::string header, RowWriter row) {
   for (int i = 0; i < ledger.m_nCount; ++i) {
     row(out, ledger.m_pRecords[i]);
     if (out.size() < kOutputBlock) continue;
-    if (!WriteOutput(out)) return Fail("cannot write the output");
+    if (!WriteOutput(out)) return OutputFailed();
     out.clear();
   }
-  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+  return WriteOutput(out) ? 0 : OutputFailed();
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ int RunMonth(const Arguments& args) {
   AppendGrid(out, cells);
   AppendList(out, ledger, y, m);
   AppendTotals(out, SumMonth(ledger, y, m));
-  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+  return WriteOutput(out) ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

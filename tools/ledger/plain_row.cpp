@@ -201,7 +201,8 @@ bool ReadPlainDate(const char* p, Date& date) {
   const int year = static_cast<int>((pairs & 0xFF) * 100 + ((pairs >> 16) & 0xFF));
   const int month = static_cast<int>((pairs >> 40) & 0xFF);
   const int day = static_cast<int>(dayTens * 10 + dayOnes);
-  if (year < 1 || month < 1 || month > 12 || day < 1 || (day > 28 && day > DaysInMonth(year, month)))
+  if (year < 1 || month < 1 || month > 12 || day < 1 ||
+      (day > 28 && day > DaysInMonth(year, month)))
     return false;
   date = Date{year, month, day};
   return true;

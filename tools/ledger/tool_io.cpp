@@ -1,6 +1,8 @@
 #include "tools/ledger/tool_io.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -75,6 +77,8 @@ bool WriteOutput(const std::string& text) {
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
          std::fflush(stdout) == 0;
 }
+
+int OutputFailed() { return Fail(std::string("cannot write the output: ") + std::strerror(errno)); }
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "roadtally-ledger: %s\n", message.c_str());
