@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace host {
 
@@ -25,20 +26,38 @@ UniqueFd OpenLockFile(const std::string& path) {
   return fd;
 }
 
+// Whether the open file is the one the path names now: a holder that let
+// go removed the file another had already opened.
+bool StillAtPath(int fd, const std::string& path) {
+  struct stat opened {
+  }, named{};
+  return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// A few rounds are plenty: each lost round means another holder came and
+// went in between.
+constexpr int kLockRounds = 100;
+
 }  // namespace
 
 std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path,
                                                      const std::string& label, int& error) {
   error = 0;
-  UniqueFd fd = OpenLockFile(path);
-  if (!fd.Valid()) {
-    error = errno;
-    return std::nullopt;
+  UniqueFd fd;
+  for (int round = 0; round < kLockRounds && !fd.Valid(); ++round) {
+    fd = OpenLockFile(path);
+    if (!fd.Valid()) {
+      error = errno;
+      return std::nullopt;
+    }
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK) error = errno;
+      return std::nullopt;
+    }
+    if (!StillAtPath(fd.Get(), path)) fd = UniqueFd();
   }
-  if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK) error = errno;
-    return std::nullopt;
-  }
+  if (!fd.Valid()) return std::nullopt;
   // Who holds it, for whoever waits for it; the lock is what counts. Written
   // over the last holder's line and cut only where that was longer: a
   // truncation on every acquisition cost each start about half a
@@ -50,7 +69,16 @@ std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path,
       ::fstat(fd.Get(), &before) == 0 && before.st_size > length) {
     [[maybe_unused]] const int cut = ::ftruncate(fd.Get(), length);
   }
-  return InstanceLock(std::move(fd));
+  return InstanceLock(std::move(fd), path);
+}
+
+InstanceLock::InstanceLock(InstanceLock&& other) noexcept
+    : fd_(std::move(other.fd_)), path_(std::exchange(other.path_, {})) {}
+
+// Removed while still held, so that no one can lock it in between and
+// believe it theirs.
+InstanceLock::~InstanceLock() {
+  if (!path_.empty() && fd_.Valid() && StillAtPath(fd_.Get(), path_)) ::unlink(path_.c_str());
 }
 
 std::string InstanceLock::HolderLabel(const std::string& path) {

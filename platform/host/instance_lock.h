@@ -1,6 +1,9 @@
 // An exclusive advisory lock on a file (flock), held for as long as the
 // object lives. The kernel drops it when its process dies, so a lock file
-// left behind by a crash never counts as held.
+// left behind by a crash never counts as held. The holder removes the file
+// when it lets go, so that lock files do not pile up beside data files;
+// whoever locks checks that the file it locked is still the one at the
+// path, so a file removed in between is never taken for the lock.
 #pragma once
 
 #include <optional>
@@ -23,9 +26,14 @@ class InstanceLock {
   // The label the holder wrote; empty when there is none (yet).
   static std::string HolderLabel(const std::string& path);
 
+  InstanceLock(InstanceLock&& other) noexcept;
+  InstanceLock& operator=(InstanceLock&& other) = delete;
+  ~InstanceLock();
+
  private:
-  explicit InstanceLock(UniqueFd fd) : fd_(std::move(fd)) {}
+  InstanceLock(UniqueFd fd, std::string path) : fd_(std::move(fd)), path_(std::move(path)) {}
   UniqueFd fd_;
+  std::string path_;  // empty once moved from
 };
 
 }  // namespace host

@@ -74,6 +74,7 @@ TEST(DataFile, OneWriterWhileTheProgramRunsWhateverTheEnvironmentOrPath) {
   EXPECT_EQ(0, AddWithTool(data).exitStatus);
   EXPECT_EQ(44u, ledger_test::ReadBytes(data).size());
   EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_FALSE(fs::exists(screen.Path(".Roadtally.dat.lock"))) << "each holder removes it";
 }
 
 std::string KeptName(std::time_t at) {
