@@ -1,0 +1,98 @@
+// The merge of two copies as multisets of 20-byte entries: each side's
+// change from the base made once, in the ledger's date order.
+#include "tools/ledger/merge_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/ledger/ledger_bytes.h"
+
+using ledger_test::Record;
+using ledger_tool::MergedCount;
+using ledger_tool::MergeRecords;
+
+namespace {
+
+using Records = std::vector<ExpenseRecord>;
+
+const ExpenseRecord kFeb28 = Record(2005, 2, 28, 0, 500);
+const ExpenseRecord kA = Record(2005, 3, 1, 0, 100);
+const ExpenseRecord kB = Record(2005, 3, 1, 0, 200);  // the same day as kA
+const ExpenseRecord kA2 = Record(2005, 3, 1, 5, 100);
+const ExpenseRecord kC = Record(2005, 3, 2, 5, 300);
+const ExpenseRecord kCOurs = Record(2005, 3, 2, 5, 350);    // kC changed on one side
+const ExpenseRecord kCTheirs = Record(2005, 3, 2, 5, 360);  // and on the other
+const ExpenseRecord kD = Record(2005, 3, 3, 0, 400, 3000, 41200);
+
+std::string Show(const Records& records) {
+  std::string text;
+  for (const ExpenseRecord& r : records) {
+    text += std::to_string(r.year) + "-" + std::to_string(r.month) + "-" + std::to_string(r.day) +
+            "/" + std::to_string(r.itemId) + "/" + std::to_string(r.cost) + "/" +
+            std::to_string(r.fuel) + "/" + std::to_string(r.distance) + " ";
+  }
+  return text;
+}
+
+}  // namespace
+
+TEST(MergeRecords, ThreeWayAndUnionCases) {
+  struct Case {
+    const char* name;
+    Records ours, theirs, base;
+    Records merged, added, removed;
+  } cases[] = {
+      {"added on each side", {kA, kC}, {kA, kD}, {kA}, {kA, kC, kD}, {kD}, {}},
+      {"added on ours, deleted on theirs", {kA, kB, kC}, {kA}, {kA, kB}, {kA, kC}, {}, {kB}},
+      {"deleted on theirs only", {kA, kB, kC}, {kA, kC}, {kA, kB, kC}, {kA, kC}, {}, {kB}},
+      {"the same deleted on both", {kA, kC}, {kA, kC}, {kA, kB, kC}, {kA, kC}, {}, {}},
+      {"different ones deleted", {kB, kC}, {kA, kC}, {kA, kB, kC}, {kC}, {}, {kB}},
+      {"changed two ways", {kCOurs}, {kCTheirs}, {kC}, {kCOurs, kCTheirs}, {kCTheirs}, {}},
+      {"changed alike on both", {kA, kCOurs}, {kCOurs, kD}, {kA, kC}, {kCOurs, kD}, {kD}, {kA}},
+      {"the same entry added on both", {kA, kD}, {kA, kD}, {kA}, {kA, kD}, {}, {}},
+      {"a duplicate added, one deleted", {kA, kA, kA}, {kA}, {kA, kA}, {kA, kA}, {}, {kA}},
+      {"duplicates deleted on both", {kA}, {kA, kA}, {kA, kA, kA}, {kA}, {}, {}},
+      {"duplicates added on both", {kA, kA}, {kA, kA, kA}, {kA}, {kA, kA, kA}, {kA}, {}},
+      {"an entry both sides lost", {kA}, {kA}, {kFeb28, kA, kD}, {kA}, {}, {}},
+      // Without a base: nothing is deleted; a day keeps ours' order, theirs'
+      // new entries after in theirs' order (its second kA is the new one);
+      // theirs as given (out of order) is put in date order first.
+      {"union",
+       {kB, kA, kD},
+       {kC, kA, kFeb28, kA2, kB, kA},
+       {},
+       {kFeb28, kB, kA, kA2, kA, kC, kD},
+       {kFeb28, kA2, kA, kC},
+       {}},
+      {"union with an empty side", {}, {kA, kB}, {}, {kA, kB}, {kA, kB}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ledger_tool::MergedRecords got = MergeRecords(c.ours, c.theirs, c.base);
+    EXPECT_EQ(Show(c.merged), Show(got.records));
+    EXPECT_EQ(Show(c.added), Show(got.added));
+    EXPECT_EQ(Show(c.removed), Show(got.removed));
+    EXPECT_EQ(c.merged.size() - c.added.size(), got.Kept());
+  }
+}
+
+// What any merge of counts must do, over every small case: a side that
+// did not change takes the other's count, both sides agreeing keep theirs,
+// the sides are interchangeable, and an empty base is a union.
+TEST(MergeRecords, CountsFollowEachSidesChange) {
+  for (int base = 0; base <= 3; ++base) {
+    for (int ours = 0; ours <= 3; ++ours) {
+      for (int theirs = 0; theirs <= 3; ++theirs) {
+        SCOPED_TRACE(std::to_string(ours) + " " + std::to_string(theirs) + " " +
+                     std::to_string(base));
+        EXPECT_EQ(MergedCount(theirs, ours, base), MergedCount(ours, theirs, base));
+        EXPECT_GE(MergedCount(ours, theirs, base), 0);
+        EXPECT_LE(MergedCount(ours, theirs, base), std::max(ours, theirs));
+      }
+      EXPECT_EQ(ours, MergedCount(ours, base, base));
+      EXPECT_EQ(ours, MergedCount(ours, ours, base));
+      EXPECT_EQ(std::max(ours, base), MergedCount(ours, base, 0));
+    }
+  }
+}
