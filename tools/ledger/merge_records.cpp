@@ -1,6 +1,8 @@
 #include "tools/ledger/merge_records.h"
 
 #include <algorithm>
+#include <compare>
+#include <cstdint>
 #include <cstring>
 #include <tuple>
 
@@ -9,23 +11,40 @@ namespace ledger_tool {
 namespace {
 
 // The ledger's own order: year, then month, then day, each as the signed
-// number it is (a foreign file's impossible month still sorts as stored).
-bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+// number it is (a foreign file's impossible month still sorts as stored),
+// as one unsigned number: each field with its sign bit flipped, so that a
+// negative one orders below a positive.
+std::uint64_t DayOf(const ExpenseRecord& r) {
+  const auto biased = [](std::int16_t field) {
+    return static_cast<std::uint64_t>(static_cast<std::uint16_t>(field) ^ 0x8000u);
+  };
+  return biased(r.year) << 32 | biased(r.month) << 16 | biased(r.day);
 }
 
-bool SameDay(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return !EarlierDay(a, b) && !EarlierDay(b, a);
+// Function objects, so that the searches and sorts inline them.
+constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
+  return DayOf(a) < DayOf(b);
+};
+
+// The record has no padding, so its bytes are the entry: read as three
+// words, sorted in an order of their own (any order serves to count).
+struct EntryWords {
+  std::uint64_t low, middle;
+  std::uint32_t high;
+  auto operator<=>(const EntryWords&) const = default;
+};
+
+EntryWords WordsOf(const ExpenseRecord& r) {
+  EntryWords words;
+  std::memcpy(&words.low, &r, 8);
+  std::memcpy(&words.middle, reinterpret_cast<const char*>(&r) + 8, 8);
+  std::memcpy(&words.high, reinterpret_cast<const char*>(&r) + 16, 4);
+  return words;
 }
 
-// The record has no padding: its bytes are the entry.
-bool BytesLess(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return std::memcmp(&a, &b, sizeof a) < 0;
-}
-
-bool BytesEqual(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
+constexpr auto BytesEqual = [](const ExpenseRecord& a, const ExpenseRecord& b) {
+  return WordsOf(a) == WordsOf(b);
+};
 
 using Records = std::span<const ExpenseRecord>;
 
@@ -44,69 +63,110 @@ Records InDateOrder(Records records, std::vector<ExpenseRecord>& sorted) {
 Records TakeDay(Records records, std::size_t& at, const ExpenseRecord& day) {
   while (at < records.size() && EarlierDay(records[at], day)) ++at;
   const std::size_t first = at;
-  while (at < records.size() && SameDay(records[at], day)) ++at;
+  while (at < records.size() && DayOf(records[at]) == DayOf(day)) ++at;
   return records.subspan(first, at - first);
 }
 
-// One distinct entry of a day: its counts, its merged count, and how many
-// of its occurrences in ours and theirs were already placed.
-struct Tally {
-  ExpenseRecord record;
-  int ours = 0;
-  int theirs = 0;
-  int base = 0;
-  int merged = 0;
-  int oursPlaced = 0;
-  int theirsPlaced = 0;
+// One occurrence of an entry in one copy's records of a day. Sorted, the
+// occurrences of one entry lie together, each copy's in its own order.
+struct Occurrence {
+  enum Side : std::uint8_t { kOurs, kTheirs, kBase };
+  EntryWords entry;
+  Side side;
+  std::uint32_t index;  // in its copy's records of the day
+
+  bool operator<(const Occurrence& o) const {
+    return std::tie(entry, side, index) < std::tie(o.entry, o.side, o.index);
+  }
 };
 
 // Merges day by day: a day holds few entries, so counting them by sorting
-// the day's records keeps the whole merge about linear in the records.
+// the day's occurrences keeps the whole merge about linear in the records.
 class DayMerger {
  public:
   explicit DayMerger(MergedRecords& out) : out_(out) {}
 
   void Merge(Records ours, Records theirs, Records base) {
-    Count(ours, theirs, base);
-    for (const ExpenseRecord& r : ours) {
-      Tally& tally = Find(r);
-      (++tally.oursPlaced <= tally.merged ? out_.records : out_.removed).push_back(r);
+    // Most days of two copies of one logbook agree: where theirs did not
+    // change the day, or made ours' change, the day is ours as it is.
+    if (Same(theirs, base) || Same(theirs, ours)) {
+      out_.records.insert(out_.records.end(), ours.begin(), ours.end());
+      return;
     }
-    for (const ExpenseRecord& r : theirs) {
-      Tally& tally = Find(r);
-      ++tally.theirsPlaced;
-      if (tally.theirsPlaced <= tally.ours || tally.theirsPlaced > tally.merged) continue;
-      out_.records.push_back(r);
-      out_.added.push_back(r);
+    // Records the three hold alike at the same places stay where they are
+    // and change no other entry's fate: only what follows is counted.
+    const std::size_t alike = AlikeAhead(ours, theirs, base);
+    out_.records.insert(out_.records.end(), ours.begin(), ours.begin() + alike);
+    ours = ours.subspan(alike);
+    theirs = theirs.subspan(alike);
+    base = base.subspan(alike);
+    Decide(ours, theirs, base);
+    for (std::size_t i = 0; i < ours.size(); ++i)
+      (keep_[i] ? out_.records : out_.removed).push_back(ours[i]);
+    for (std::size_t i = 0; i < theirs.size(); ++i) {
+      if (!bring_[i]) continue;
+      out_.records.push_back(theirs[i]);
+      out_.added.push_back(theirs[i]);
     }
   }
 
  private:
-  void Count(Records ours, Records theirs, Records base) {
-    tallies_.clear();
-    for (Records side : {ours, theirs, base})
-      for (const ExpenseRecord& r : side) tallies_.push_back({r});
-    const auto before = [](const Tally& a, const Tally& b) {
-      return BytesLess(a.record, b.record);
-    };
-    const auto same = [](const Tally& a, const Tally& b) { return BytesEqual(a.record, b.record); };
-    std::sort(tallies_.begin(), tallies_.end(), before);
-    tallies_.erase(std::unique(tallies_.begin(), tallies_.end(), same), tallies_.end());
-    for (const ExpenseRecord& r : ours) ++Find(r).ours;
-    for (const ExpenseRecord& r : theirs) ++Find(r).theirs;
-    for (const ExpenseRecord& r : base) ++Find(r).base;
-    for (Tally& tally : tallies_) tally.merged = MergedCount(tally.ours, tally.theirs, tally.base);
+  static bool Same(Records a, Records b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), BytesEqual);
   }
 
-  // Every record of the day has its tally.
-  Tally& Find(const ExpenseRecord& r) {
-    return *std::lower_bound(
-        tallies_.begin(), tallies_.end(), r,
-        [](const Tally& tally, const ExpenseRecord& key) { return BytesLess(tally.record, key); });
+  static std::size_t AlikeAhead(Records ours, Records theirs, Records base) {
+    const std::size_t most = std::min({ours.size(), theirs.size(), base.size()});
+    std::size_t alike = 0;
+    while (alike < most && BytesEqual(ours[alike], theirs[alike]) &&
+           BytesEqual(ours[alike], base[alike]))
+      ++alike;
+    return alike;
+  }
+
+  void Collect(Records records, Occurrence::Side side) {
+    for (std::size_t i = 0; i < records.size(); ++i)
+      occurrences_.push_back({WordsOf(records[i]), side, static_cast<std::uint32_t>(i)});
+  }
+
+  // Which of ours' records stay (an entry's first occurrences, as many as
+  // the merge keeps) and which of theirs' come in (those past ours' count).
+  void Decide(Records ours, Records theirs, Records base) {
+    occurrences_.clear();
+    Collect(ours, Occurrence::kOurs);
+    Collect(theirs, Occurrence::kTheirs);
+    Collect(base, Occurrence::kBase);
+    std::sort(occurrences_.begin(), occurrences_.end());
+    keep_.assign(ours.size(), false);
+    bring_.assign(theirs.size(), false);
+    for (auto run = occurrences_.begin(); run != occurrences_.end();) {
+      const auto end = std::find_if(run, occurrences_.end(),
+                                    [&](const Occurrence& o) { return o.entry != run->entry; });
+      DecideEntry(run, end);
+      run = end;
+    }
+  }
+
+  // One entry's occurrences, ours' first, then theirs', then the base's.
+  void DecideEntry(std::vector<Occurrence>::const_iterator first,
+                   std::vector<Occurrence>::const_iterator end) {
+    int count[3] = {};
+    for (auto o = first; o != end; ++o) ++count[o->side];
+    const int merged = MergedCount(count[0], count[1], count[2]);
+    int nth = 0;
+    for (auto o = first; o != end && o->side == Occurrence::kOurs; ++o)
+      keep_[o->index] = ++nth <= merged;
+    nth = 0;
+    for (auto o = first + count[0]; o != end && o->side == Occurrence::kTheirs; ++o) {
+      ++nth;
+      bring_[o->index] = nth > count[0] && nth <= merged;
+    }
   }
 
   MergedRecords& out_;
-  std::vector<Tally> tallies_;
+  std::vector<Occurrence> occurrences_;
+  std::vector<char> keep_;   // of ours' records of the day
+  std::vector<char> bring_;  // of theirs'
 };
 
 }  // namespace

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
+#include <array>
+#include <map>
+#include <random>
+#include <tuple>
 
 #include "tests/ledger/ledger_bytes.h"
 
@@ -93,6 +97,82 @@ TEST(MergeRecords, CountsFollowEachSidesChange) {
       EXPECT_EQ(ours, MergedCount(ours, base, base));
       EXPECT_EQ(ours, MergedCount(ours, ours, base));
       EXPECT_EQ(std::max(ours, base), MergedCount(ours, base, 0));
+    }
+  }
+}
+
+namespace {
+
+// The merge's rules applied the plain way: counts over the whole copies,
+// ours' first occurrences kept, theirs' past ours' count brought, then
+// everything put in date order with ours' before theirs' on a day.
+ledger_tool::MergedRecords Plainly(const Records& ours, const Records& theirs,
+                                   const Records& base) {
+  std::map<std::string, std::array<int, 3>> counts;
+  const auto key = [](const ExpenseRecord& r) {
+    return std::string(reinterpret_cast<const char*>(&r), sizeof r);
+  };
+  for (const ExpenseRecord& r : ours) ++counts[key(r)][0];
+  for (const ExpenseRecord& r : theirs) ++counts[key(r)][1];
+  for (const ExpenseRecord& r : base) ++counts[key(r)][2];
+  ledger_tool::MergedRecords out;
+  std::map<std::string, int> seen;
+  for (const ExpenseRecord& r : ours) {
+    const auto& [o, t, b] = counts[key(r)];
+    (++seen[key(r)] <= MergedCount(o, t, b) ? out.records : out.removed).push_back(r);
+  }
+  seen.clear();
+  for (const ExpenseRecord& r : theirs) {
+    const auto& [o, t, b] = counts[key(r)];
+    const int nth = ++seen[key(r)];
+    if (nth <= o || nth > MergedCount(o, t, b)) continue;
+    out.records.push_back(r);
+    out.added.push_back(r);
+  }
+  const auto byDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+  };
+  std::stable_sort(out.records.begin(), out.records.end(), byDay);
+  std::stable_sort(out.added.begin(), out.added.end(), byDay);
+  std::stable_sort(out.removed.begin(), out.removed.end(), byDay);
+  return out;
+}
+
+}  // namespace
+
+// Copies of a few days drawn at random, each side adding and deleting
+// from a common base (a negative year among the days): the day-by-day
+// merge, its shortcuts included, gives what the rules give.
+TEST(MergeRecords, AgreesWithTheRulesAppliedPlainly) {
+  const Records alphabet = {kA,     kB,
+                            kA2,    kC,
+                            kCOurs, Record(-1, 12, 31, 0, 100),
+                            kD,     Record(2005, 3, 3, 0, 400, 3000, 41201)};
+  std::mt19937 random(20050308);
+  const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const auto changed = [&](Records copy) {
+    for (int edits = pick(4); edits > 0; --edits) {
+      if (!copy.empty() && pick(2) == 0) {
+        copy.erase(copy.begin() + pick(static_cast<int>(copy.size())));
+      } else {
+        copy.insert(copy.begin() + pick(static_cast<int>(copy.size()) + 1),
+                    alphabet[static_cast<size_t>(pick(static_cast<int>(alphabet.size())))]);
+      }
+    }
+    return copy;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    const Records base = changed(changed(changed({})));
+    const Records ours = changed(base);
+    const Records theirs = changed(base);
+    const Records noBase;
+    for (const Records* against : {&base, &noBase}) {
+      const ledger_tool::MergedRecords want = Plainly(ours, theirs, *against);
+      const ledger_tool::MergedRecords got = MergeRecords(ours, theirs, *against);
+      ASSERT_EQ(Show(want.records), Show(got.records))
+          << "ours " << Show(ours) << "theirs " << Show(theirs) << "base " << Show(*against);
+      ASSERT_EQ(Show(want.added), Show(got.added));
+      ASSERT_EQ(Show(want.removed), Show(got.removed));
     }
   }
 }
