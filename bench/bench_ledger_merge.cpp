@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/crash_safe_floor.h"
 #include "bench/crash_safe_write.h"
 #include "bench/sample_ledger.h"
-#include "bench/tool_process.h"
+#include "bench/tool_against_floor.h"
 #include "ledger/ledger_format.h"
 
 namespace {
@@ -52,21 +51,8 @@ void BM_LedgerToolMerge(benchmark::State& state) {
                              OtherCopy(original, static_cast<std::size_t>(state.range(0)))) ||
       !bench::WriteCrashSafe(base, original))
     return state.SkipWithError("cannot write the copies");
-  const std::vector<std::string> merge = {LEDGER_TOOL, "merge",  sample.Path().string(),
-                                          other,       "--base", base};
-  const std::vector<std::string> floorProcess = {FLOOR_PROCESS, "copy-safe", sample.Path().string(),
-                                                 (dir / "floor.dat").string()};
-  bench::FloorRatio ratio;
-  for (auto _ : state) {
-    state.PauseTiming();
-    const bool ready = sample.Restore() && ratio.TimeFloor(sample.Path(), original) &&
-                       ratio.TimeFloorProcess(floorProcess);
-    state.ResumeTiming();
-    if (!ready) return state.SkipWithError("cannot write the sample or the floor");
-    if (!ratio.TimeFlow([&] { return bench::RunTool(merge, "/dev/null") == 0; }))
-      return state.SkipWithError("the tool failed");
-  }
-  ratio.Report(state);
+  bench::ToolAgainstFloors(state, sample, original,
+                           {LEDGER_TOOL, "merge", sample.Path().string(), other, "--base", base});
 }
 BENCHMARK(BM_LedgerToolMerge)->Arg(1000)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -3,6 +3,7 @@
 // nothing. OTHER and BASE are only read.
 #include "tools/ledger/merge_command.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 #include <span>
@@ -31,25 +32,41 @@ bool HasNoBytes(const std::string& hostPath) {
          std::filesystem::file_size(hostPath, error) == 0 && !error;
 }
 
-// The ledger holds exactly the records, to be saved where it was loaded from.
-bool Refill(CExpenseLedger& ledger, const std::vector<ExpenseRecord>& records) {
-  ledger.RemoveAll();
-  if (records.empty()) return true;
-  if (!ledger.Reserve(static_cast<int>(records.size()))) return false;
-  for (const ExpenseRecord& r : records) ledger.Append(r);
-  return true;
-}
+// The merged records appended to a ledger as the merge decides them, with
+// how many came in and went.
+class IntoLedger final : public MergeOutput {
+ public:
+  explicit IntoLedger(CExpenseLedger& ledger) : ledger_(ledger) {}
+  void Keep(std::span<const ExpenseRecord> kept) override {
+    for (const ExpenseRecord& r : kept) Append(r);
+  }
+  void Bring(const ExpenseRecord& r) override {
+    ++brought;
+    Append(r);
+  }
+  void Drop(const ExpenseRecord&) override { ++dropped; }
+
+  bool whole = true;  // every record found room
+  std::size_t brought = 0;
+  std::size_t dropped = 0;
+
+ private:
+  void Append(const ExpenseRecord& r) { whole = ledger_.Append(r) != 0 && whole; }
+  CExpenseLedger& ledger_;
+};
 
 std::string Entries(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " entry" : " entries");
 }
 
-std::string Counts(const MergedRecords& merged, const std::string& other, bool dryRun) {
-  const std::string added = Entries(merged.added.size()) + " from " + other;
-  const std::string removed = std::to_string(merged.removed.size());
-  const std::string kept = std::to_string(merged.Kept());
-  if (dryRun) return "would add " + added + ", remove " + removed + ", keep " + kept + "\n";
-  return "added " + added + ", removed " + removed + ", kept " + kept + "\n";
+// "added 3 entries from OTHER, removed 1, kept 412", or what would be.
+std::string Counts(std::size_t added, std::size_t removed, std::size_t kept,
+                   const std::string& other, bool dryRun) {
+  const std::string from = Entries(added) + " from " + other;
+  const std::string rest = std::to_string(removed);
+  if (dryRun)
+    return "would add " + from + ", remove " + rest + ", keep " + std::to_string(kept) + "\n";
+  return "added " + from + ", removed " + rest + ", kept " + std::to_string(kept) + "\n";
 }
 
 // The entries a merge would add ("+ ") and remove ("- "), each as show
@@ -85,15 +102,27 @@ int RunMerge(const Arguments& given) {
   if (basePath && !HasNoBytes(*basePath) && !LoadWhole(base, *basePath, false)) return kFailed;
   if (!LoadWhole(ours, file, false)) return kFailed;
 
-  const MergedRecords merged = MergeRecords(RecordsOf(ours), RecordsOf(theirs), RecordsOf(base));
-  if (dryRun) return Say(Counts(merged, other, true) + Listed(merged));
-  if (merged.records.size() > kMostRecords)
-    return Fail(file + ": the merged logbook would hold too many records; nothing changed");
-  if (!merged.added.empty() || !merged.removed.empty()) {
-    if (!Refill(ours, merged.records)) return Fail("out of memory; nothing changed");
-    if (const int status = SaveOrFail(ours, file); status != 0) return status;
+  if (dryRun) {
+    const MergedRecords merged = MergeRecords(RecordsOf(ours), RecordsOf(theirs), RecordsOf(base));
+    return Say(Counts(merged.added.size(), merged.removed.size(), merged.Kept(), other, true) +
+               Listed(merged));
   }
-  return Say(Counts(merged, other, false));
+  // The merged logbook is built in a ledger of its own, saved where FILE
+  // was loaded from. It holds at most both copies' records.
+  CExpenseLedger merged;
+  merged.m_strPath = ours.m_strPath;
+  const long long most = static_cast<long long>(ours.m_nCount) + theirs.m_nCount;
+  if (!merged.Reserve(static_cast<int>(std::min<long long>(most, kMostRecords))))
+    return Fail("out of memory; nothing changed");
+  IntoLedger into(merged);
+  MergeRecords(RecordsOf(ours), RecordsOf(theirs), RecordsOf(base), into);
+  if (!into.whole || static_cast<std::size_t>(merged.m_nCount) > kMostRecords)
+    return Fail(file + ": the merged logbook would not fit a ledger; nothing changed");
+  if (into.brought != 0 || into.dropped != 0) {
+    if (const int status = SaveOrFail(merged, file); status != 0) return status;
+  }
+  const std::size_t kept = static_cast<std::size_t>(merged.m_nCount) - into.brought;
+  return Say(Counts(into.brought, into.dropped, kept, other, false));
 }
 
 }  // namespace ledger_tool

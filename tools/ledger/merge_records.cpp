@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <tuple>
+#include <utility>
 
 namespace ledger_tool {
 
@@ -48,15 +49,6 @@ constexpr auto BytesEqual = [](const ExpenseRecord& a, const ExpenseRecord& b) {
 
 using Records = std::span<const ExpenseRecord>;
 
-// The records in date order, ours' order kept within a day: as given when
-// they already are (a loaded ledger is), else sorted into `sorted`.
-Records InDateOrder(Records records, std::vector<ExpenseRecord>& sorted) {
-  if (std::is_sorted(records.begin(), records.end(), EarlierDay)) return records;
-  sorted.assign(records.begin(), records.end());
-  std::stable_sort(sorted.begin(), sorted.end(), EarlierDay);
-  return sorted;
-}
-
 // The records of the given day from `at` on, `at` moved past them; records
 // of earlier days are passed over (the base's entries that neither side
 // still holds, whose merged count is 0).
@@ -84,30 +76,28 @@ struct Occurrence {
 // the day's occurrences keeps the whole merge about linear in the records.
 class DayMerger {
  public:
-  explicit DayMerger(MergedRecords& out) : out_(out) {}
+  explicit DayMerger(MergeOutput& out) : out_(out) {}
 
   void Merge(Records ours, Records theirs, Records base) {
     // Most days of two copies of one logbook agree: where theirs did not
     // change the day, or made ours' change, the day is ours as it is.
-    if (Same(theirs, base) || Same(theirs, ours)) {
-      out_.records.insert(out_.records.end(), ours.begin(), ours.end());
-      return;
-    }
+    if (Same(theirs, base) || Same(theirs, ours)) return out_.Keep(ours);
     // Records the three hold alike at the same places stay where they are
     // and change no other entry's fate: only what follows is counted.
     const std::size_t alike = AlikeAhead(ours, theirs, base);
-    out_.records.insert(out_.records.end(), ours.begin(), ours.begin() + alike);
+    out_.Keep(ours.first(alike));
     ours = ours.subspan(alike);
     theirs = theirs.subspan(alike);
     base = base.subspan(alike);
     Decide(ours, theirs, base);
-    for (std::size_t i = 0; i < ours.size(); ++i)
-      (keep_[i] ? out_.records : out_.removed).push_back(ours[i]);
-    for (std::size_t i = 0; i < theirs.size(); ++i) {
-      if (!bring_[i]) continue;
-      out_.records.push_back(theirs[i]);
-      out_.added.push_back(theirs[i]);
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+      if (keep_[i])
+        out_.Keep(ours.subspan(i, 1));
+      else
+        out_.Drop(ours[i]);
     }
+    for (std::size_t i = 0; i < theirs.size(); ++i)
+      if (bring_[i]) out_.Bring(theirs[i]);
   }
 
  private:
@@ -163,7 +153,7 @@ class DayMerger {
     }
   }
 
-  MergedRecords& out_;
+  MergeOutput& out_;
   std::vector<Occurrence> occurrences_;
   std::vector<char> keep_;   // of ours' records of the day
   std::vector<char> bring_;  // of theirs'
@@ -179,14 +169,7 @@ int MergedCount(int ours, int theirs, int base) {
   return base + ourChange + theirChange;
 }
 
-MergedRecords MergeRecords(Records oursGiven, Records theirsGiven, Records baseGiven) {
-  std::vector<ExpenseRecord> oursSorted, theirsSorted, baseSorted;
-  const Records ours = InDateOrder(oursGiven, oursSorted);
-  const Records theirs = InDateOrder(theirsGiven, theirsSorted);
-  const Records base = InDateOrder(baseGiven, baseSorted);
-
-  MergedRecords out;
-  out.records.reserve(std::max(ours.size(), theirs.size()));
+void MergeRecords(Records ours, Records theirs, Records base, MergeOutput& out) {
   DayMerger merger(out);
   std::size_t atOurs = 0, atTheirs = 0, atBase = 0;
   while (atOurs < ours.size() || atTheirs < theirs.size()) {
@@ -197,7 +180,24 @@ MergedRecords MergeRecords(Records oursGiven, Records theirsGiven, Records baseG
     const Records theirsDay = TakeDay(theirs, atTheirs, day);
     merger.Merge(oursDay, theirsDay, TakeDay(base, atBase, day));
   }
-  return out;
+}
+
+MergedRecords MergeRecords(Records ours, Records theirs, Records base) {
+  class Collected final : public MergeOutput {
+   public:
+    void Keep(Records kept) override {
+      merged.records.insert(merged.records.end(), kept.begin(), kept.end());
+    }
+    void Bring(const ExpenseRecord& r) override {
+      merged.records.push_back(r);
+      merged.added.push_back(r);
+    }
+    void Drop(const ExpenseRecord& r) override { merged.removed.push_back(r); }
+    MergedRecords merged;
+  } collected;
+  collected.merged.records.reserve(std::max(ours.size(), theirs.size()));
+  MergeRecords(ours, theirs, base, collected);
+  return std::move(collected.merged);
 }
 
 }  // namespace ledger_tool

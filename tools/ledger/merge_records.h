@@ -11,6 +11,22 @@
 
 namespace ledger_tool {
 
+// Where a merge puts what it decides, in the merged order: the ledger's
+// date order, a day holding ours' records that stay, then theirs' new ones.
+class MergeOutput {
+ public:
+  // Records of ours that stay, in ours' order.
+  virtual void Keep(std::span<const ExpenseRecord> ours) = 0;
+  // One record of theirs new to ours.
+  virtual void Bring(const ExpenseRecord& theirs) = 0;
+  // One record of ours that goes; those of a day come in ours' order.
+  virtual void Drop(const ExpenseRecord& ours) = 0;
+
+ protected:
+  ~MergeOutput() = default;
+};
+
+// A merge's result collected whole.
 struct MergedRecords {
   std::vector<ExpenseRecord> records;  // the merged logbook, in the ledger's date order
   std::vector<ExpenseRecord> added;    // entries of theirs new to ours, in that order
@@ -27,10 +43,14 @@ struct MergedRecords {
 int MergedCount(int ours, int theirs, int base);
 
 // Theirs merged into ours against base, the copy both last agreed on (an
-// empty base: a union, nothing removed). The result is in date order;
-// entries of one day keep ours' order, theirs' new ones after them. Of an
-// entry ours holds more often than it keeps, its last occurrences go; of
-// one theirs brings, its occurrences past ours' count come in.
+// empty base: a union, nothing removed). Each of the three must be in the
+// ledger's date order, as a loaded ledger holds its records; the result is
+// too, entries of one day in ours' order, theirs' new ones after them. Of
+// an entry ours holds more often than it keeps, its last occurrences go;
+// of one theirs brings, its occurrences past ours' count come in.
+void MergeRecords(std::span<const ExpenseRecord> ours, std::span<const ExpenseRecord> theirs,
+                  std::span<const ExpenseRecord> base, MergeOutput& out);
+// The same, collected.
 MergedRecords MergeRecords(std::span<const ExpenseRecord> ours,
                            std::span<const ExpenseRecord> theirs,
                            std::span<const ExpenseRecord> base);
