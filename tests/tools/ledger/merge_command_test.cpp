@@ -71,6 +71,13 @@ TEST_F(MergeCommandTest, ThreeWayUnionAndDryRun) {
   EXPECT_EQ(0, joined.status) << joined.err;
   EXPECT_EQ("added 2 entries from " + At("desk.dat") + ", removed 0, kept 3\n", joined.out);
   EXPECT_EQ(FileOf({kFeb28, kA, kB, kC, kD}), ReadBytes(At("unit.dat")));
+
+  // A base of no bytes (git's when both branches added the file) is one
+  // of no entries: the same union.
+  WriteCopies();
+  WriteBytes(At("empty.dat"), {});
+  EXPECT_EQ(0, Run({"merge", At("unit.dat"), At("desk.dat"), "--base", At("empty.dat")}).status);
+  EXPECT_EQ(FileOf({kFeb28, kA, kB, kC, kD}), ReadBytes(At("unit.dat")));
 }
 
 // While the program runs on FILE, or when OTHER or BASE is damaged,
