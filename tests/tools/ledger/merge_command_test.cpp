@@ -164,6 +164,7 @@ TEST_F(MergeCommandTest, GitMergesThroughTheDriver) {
     ASSERT_EQ(0, git({"config", setting[0], setting[1]}).exitStatus);
   }
   std::ofstream(repo / ".gitattributes") << "*.dat merge=roadtally\n";
+  std::ofstream(repo / ".gitignore") << ".*.lock\n";
   const fs::path logbook = repo / "Roadtally.dat";
   const auto commit = [&](const Bytes& bytes, const std::string& message) {
     WriteBytes(logbook, bytes);
