@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/crash_safe_floor.h"
 #include "bench/sample_ledger.h"
+#include "bench/tool_against_floor.h"
 #include "bench/tool_process.h"
 
 namespace {
@@ -20,21 +20,7 @@ void BM_LedgerToolAdd(benchmark::State& state) {
   const std::vector<std::string> add = {
       LEDGER_TOOL, "add", sample.Path().string(), "2005-01-20", "0", "31.5", "52000", "412.3"};
   if (!sample.Restore() || RunTool(add) != 0) return state.SkipWithError("cannot run the tool");
-  const std::string saved = sample.Bytes();
-  const std::string floorTarget = (sample.Path().parent_path() / "floor.dat").string();
-  const std::vector<std::string> floorProcess = {FLOOR_PROCESS, "copy-safe", sample.Path().string(),
-                                                 floorTarget};
-  bench::FloorRatio ratio;
-  for (auto _ : state) {
-    state.PauseTiming();
-    const bool ready = sample.Restore() && ratio.TimeFloor(sample.Path(), saved) &&
-                       ratio.TimeFloorProcess(floorProcess);
-    state.ResumeTiming();
-    if (!ready) return state.SkipWithError("cannot write the sample or the floor");
-    if (!ratio.TimeFlow([&] { return RunTool(add) == 0; }))
-      return state.SkipWithError("the tool failed");
-  }
-  ratio.Report(state);
+  bench::ToolAgainstFloors(state, sample, sample.Bytes(), add);
 }
 BENCHMARK(BM_LedgerToolAdd)->Unit(benchmark::kMillisecond)->UseRealTime();
 

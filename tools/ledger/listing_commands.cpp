@@ -19,10 +19,7 @@ std::string CsvField(const std::string& text) {
 
 using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
 
-void ShowRow(std::string& out, const ExpenseRecord& r) {
-  out += IsoDate(r) + "\t" + std::to_string(r.itemId) + "\t" + ItemName(r.itemId) + "\t" +
-         Litres(r) + "\t" + Amount(r) + "\t" + Kilometres(r) + "\n";
-}
+void ShowRow(std::string& out, const ExpenseRecord& r) { out += ShowLine(r); }
 
 void CsvRow(std::string& out, const ExpenseRecord& r) {
   out += IsoDate(r) + "," + std::to_string(r.itemId) + "," + CsvField(ItemName(r.itemId)) + "," +

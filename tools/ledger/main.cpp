@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "tools/ledger/commands.h"
+#include "tools/ledger/merge_command.h"
 #include "tools/ledger/tool_io.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr char kUsageText[] =
     "       roadtally-ledger stats FILE [YEAR] [--csv]\n"
     "       roadtally-ledger last FILE [--on YYYY-MM-DD]\n"
     "       roadtally-ledger import FILE CSV [--dry-run]\n"
+    "       roadtally-ledger merge FILE OTHER [--base BASE] [--dry-run]\n"
     "       roadtally-ledger chart FILE YEAR OUT.png\n";
 
 constexpr char kHelpText[] =
@@ -46,6 +48,14 @@ constexpr char kHelpText[] =
     "                         roadtally-ledger import Roadtally.dat expenses.csv\n"
     "  chart FILE YEAR OUT.png  the year's monthly cost as a bar chart\n"
     "                         roadtally-ledger chart Roadtally.dat 2005 2005.png\n"
+    "  merge FILE OTHER [--base BASE] [--dry-run]  brings another copy's entries into\n"
+    "                       FILE in one save; OTHER and BASE are only read. BASE is the\n"
+    "                       copy both last agreed on: what either side added or deleted\n"
+    "                       since is added or deleted, once. Without BASE deletions\n"
+    "                       cannot be known: each entry is kept as often as the copy\n"
+    "                       with more of it holds it. --dry-run lists the entries\n"
+    "                       (+ added, - removed) and writes nothing\n"
+    "                         roadtally-ledger merge Roadtally.dat desk.dat --base last.dat\n"
     "\n"
     "A problem gives one line on standard error and status 1; a command line not\n"
     "understood, status 2. A failed save leaves the old file.\n";
@@ -61,6 +71,7 @@ constexpr Command kCommands[] = {
     {"remove", ledger_tool::RunRemove}, {"items", ledger_tool::RunItems},
     {"stats", ledger_tool::RunStats},   {"last", ledger_tool::RunLast},
     {"import", ledger_tool::RunImport}, {"chart", ledger_tool::RunChart},
+    {"merge", ledger_tool::RunMerge},
 };
 
 int Usage() {

@@ -46,4 +46,9 @@ const std::string& ItemName(int itemId) {
   return none;
 }
 
+std::string ShowLine(const ExpenseRecord& r) {
+  return IsoDate(r) + "\t" + std::to_string(r.itemId) + "\t" + ItemName(r.itemId) + "\t" +
+         Litres(r) + "\t" + Amount(r) + "\t" + Kilometres(r) + "\n";
+}
+
 }  // namespace ledger_tool

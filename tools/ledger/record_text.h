@@ -14,5 +14,7 @@ std::string Amount(const ExpenseRecord& r);      // cost, "%.2f"
 std::string Kilometres(const ExpenseRecord& r);  // distance, "%.3f"
 // The catalogue's name of the item, empty for an id it does not hold.
 const std::string& ItemName(int itemId);
+// The record as show lists it: its fields tab-separated, ending the line.
+std::string ShowLine(const ExpenseRecord& r);
 
 }  // namespace ledger_tool
