@@ -81,7 +81,7 @@ std::string Listed(const MergedRecords& merged) {
 // What a ledger can hold with the spare slots a load gives it.
 constexpr std::size_t kMostRecords = std::numeric_limits<int>::max() - kSpareAfterLoad;
 
-int Say(const std::string& text) { return WriteOutput(text) ? 0 : Fail("cannot write the output"); }
+int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
 
 }  // namespace
 
@@ -110,7 +110,6 @@ int RunMerge(const Arguments& given) {
   // The merged logbook is built in a ledger of its own, saved where FILE
   // was loaded from. It holds at most both copies' records.
   CExpenseLedger merged;
-  merged.m_strPath = ours.m_strPath;
   const long long most = static_cast<long long>(ours.m_nCount) + theirs.m_nCount;
   if (!merged.Reserve(static_cast<int>(std::min<long long>(most, kMostRecords))))
     return Fail("out of memory; nothing changed");
@@ -119,7 +118,7 @@ int RunMerge(const Arguments& given) {
   if (!into.whole || static_cast<std::size_t>(merged.m_nCount) > kMostRecords)
     return Fail(file + ": the merged logbook would not fit a ledger; nothing changed");
   if (into.brought != 0 || into.dropped != 0) {
-    if (const int status = SaveOrFail(merged, file); status != 0) return status;
+    if (!merged.Save(ours.m_strPath)) return SaveFailed(merged, file);
   }
   const std::size_t kept = static_cast<std::size_t>(merged.m_nCount) - into.brought;
   return Say(Counts(into.brought, into.dropped, kept, other, false));
