@@ -45,6 +45,16 @@ int CExpenseLedger::Append(const ExpenseRecord& record) {
   return ++m_nCount;
 }
 
+bool CExpenseLedger::AppendRecords(std::span<const ExpenseRecord> records) {
+  const long long total = static_cast<long long>(m_nCount) + static_cast<long long>(records.size());
+  if (total > std::numeric_limits<int>::max() || !Reserve(static_cast<int>(total))) return false;
+  if (!records.empty()) {
+    std::memcpy(m_pRecords + m_nCount, records.data(), sizeof(ExpenseRecord) * records.size());
+  }
+  m_nCount = static_cast<int>(total);
+  return true;
+}
+
 bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
   ExpenseRecord* bigger = NewUnfilledRecordArray(capacity);

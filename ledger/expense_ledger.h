@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "ledger/data_path.h"
@@ -19,6 +20,10 @@ class CExpenseLedger {
   // Copies the record to the end, growing the array by 100 slots when it is
   // full. Returns the new count, or 0 (ledger unchanged) if it cannot grow.
   int Append(const ExpenseRecord& record);
+  // Copies the records to the end, in their order, growing the array once;
+  // the order by date is left to SortByDate. False, ledger unchanged, if it
+  // cannot grow.
+  bool AppendRecords(std::span<const ExpenseRecord> records);
   // Removes one record, keeping the others in order; an index outside the
   // records is ignored.
   void RemoveAt(int index);
