@@ -40,8 +40,8 @@ struct SampleRecords {
   bool ready = false;
 
   explicit SampleRecords(int count)
-      : dir(fs::temp_directory_path() / ("rt_bench_insights_" + std::to_string(::getpid()) + "_" +
-                                         std::to_string(count))),
+      : dir(fs::temp_directory_path() /
+            ("rt_bench_insights_" + std::to_string(::getpid()) + "_" + std::to_string(count))),
         data(dir / "Roadtally.dat"),
         csv(dir / "export.csv") {
     fs::create_directories(dir);

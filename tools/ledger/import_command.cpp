@@ -1,6 +1,8 @@
 // import: the rows of a CSV as csv writes it, every one checked as add
 // checks its arguments, then all added and saved once under the file's
 // one-writer lock, or none.
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "tools/ledger/commands.h"
@@ -11,39 +13,37 @@
 
 namespace ledger_tool {
 
+namespace {
+
+int Say(const std::string& text) { return WriteOutput(text) ? 0 : Fail("cannot write the output"); }
+
+}  // namespace
+
 int RunImport(const Arguments& given) {
   Arguments args = given;
   const bool dryRun = TakeFlag(args, "--dry-run");
   if (args.size() != 2) return kUsage;
   std::ifstream csv(args[1], std::ios::binary);
-  if (!csv) return Fail(args[1] + ": cannot read the CSV file");
+  if (!csv) return Fail(args[1] + ": cannot read the CSV file: " + std::strerror(errno));
   std::optional<host::DataFileLock> lock;
   if (!dryRun && !(lock = LockForWriting(args[0]))) return kFailed;
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
-  const int before = ledger.m_nCount;
-  const std::variant<Imported, RowFault> rows = ImportRows(ledger, args[1]);
+  const auto rows = ReadImportRows(csv);
   if (const auto* fault = std::get_if<RowFault>(&rows)) {
     return Fail(args[1] + ": line " + std::to_string(fault->line) + ": " + fault->message +
                 "; nothing imported");
   }
-  const Imported* imported = &std::get<Imported>(rows);
-
-  const std::string after = "; the file holds " + std::to_string(ledger.m_nCount) + "\n";
+  const std::vector<ExpenseRecord>& records = std::get<std::vector<ExpenseRecord>>(rows);
+  const std::string holds =
+      std::to_string(ledger.m_nCount + static_cast<long long>(records.size()));
   if (dryRun)
-    return WriteOutput("would import " + imported->Said() + after)
-               ? 0
-               : Fail("cannot write the output");
-  if (ledger.m_nCount == before)
-    return WriteOutput("nothing to import\n") ? 0 : Fail("cannot write the output");
-  // A loaded ledger is in date order; rows that came in order after its
-  // last need no look (a million records: about 2 ms).
-  const bool inOrder =
-      imported->inOrder &&
-      (before == 0 || DateKey(ledger.m_pRecords[before - 1]) <= imported->firstKey);
-  if (!inOrder) ledger.SortByDate();
+    return Say("would import " + DescribeRows(records) + "; the file would hold " + holds + "\n");
+  if (records.empty()) return Say("nothing to import\n");
+  if (!ledger.AppendRecords(records)) return Fail("too many records to hold; nothing imported");
+  ledger.SortByDate();
   if (const int status = SaveOrFail(ledger, args[0]); status != 0) return status;
-  return WriteOutput("imported " + imported->Said() + after) ? 0 : Fail("cannot write the output");
+  return Say("imported " + DescribeRows(records) + "; the file holds " + holds + "\n");
 }
 
 }  // namespace ledger_tool
