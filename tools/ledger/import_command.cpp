@@ -10,6 +10,7 @@
 #include "tools/ledger/import_rows.h"
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -22,7 +23,7 @@ int Say(const std::string& text) { return WriteOutput(text) ? 0 : Fail("cannot w
 int RunImport(const Arguments& given) {
   Arguments args = given;
   const bool dryRun = TakeFlag(args, "--dry-run");
-  if (args.size() != 2) return kUsage;
+  if (const int misuse = CheckArity("import", args, {"FILE", "CSV"})) return misuse;
   std::ifstream csv(args[1], std::ios::binary);
   if (!csv) return Fail(args[1] + ": cannot read the CSV file: " + std::strerror(errno));
   std::optional<host::DataFileLock> lock;

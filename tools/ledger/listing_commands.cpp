@@ -3,6 +3,7 @@
 #include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -50,7 +51,7 @@ int List(const std::string& hostPath, std::string header, RowWriter row) {
 }  // namespace
 
 int RunShow(const Arguments& args) {
-  if (args.size() != 1) return kUsage;
+  if (const int misuse = CheckArity("show", args, {"FILE"})) return misuse;
   return List(args[0], "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n", ShowRow);
 }
 
@@ -59,7 +60,7 @@ int RunShow(const Arguments& args) {
 int RunCsv(const Arguments& given) {
   Arguments args = given;
   const bool excel = TakeFlag(args, "--excel");
-  if (args.size() != 1) return kUsage;
+  if (const int misuse = CheckArity("csv", args, {"FILE"})) return misuse;
   const std::string header = "date,item_id,item,fuel_l,cost,distance_km\r\n";
   return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvRow);
 }

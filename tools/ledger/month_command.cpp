@@ -8,6 +8,7 @@
 #include "tools/ledger/commands.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -56,7 +57,7 @@ void AppendTotals(std::string& out, const MonthTotals& totals) {
 }  // namespace
 
 int RunMonth(const Arguments& args) {
-  if (args.size() != 3) return kUsage;
+  if (const int misuse = CheckArity("month", args, {"FILE", "YEAR", "MONTH"})) return misuse;
   const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
   const std::optional<long long> month = ParseInteger(args[2], 1, 12);
   if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
