@@ -1,4 +1,5 @@
 // show and csv: every record of the file, in ledger order.
+#include "tools/ledger/block_output.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
@@ -30,22 +31,13 @@ void CsvRow(std::string& out, const ExpenseRecord& r) {
          Litres(r) + "," + Amount(r) + "," + Kilometres(r) + "\r\n";
 }
 
-// Written a block at a time as the rows come, so that a listing of any
-// length needs no more memory than the ledger and one block.
-constexpr std::size_t kOutputBlock = 1 << 16;
-
-int List(const std::string& hostPath, std::string header, RowWriter row) {
+int List(const std::string& hostPath, const std::string& header, RowWriter row) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, hostPath, false)) return kFailed;
-  std::string out = std::move(header);
-  out.reserve(kOutputBlock + 256);
-  for (int i = 0; i < ledger.m_nCount; ++i) {
-    row(out, ledger.m_pRecords[i]);
-    if (out.size() < kOutputBlock) continue;
-    if (!WriteOutput(out)) return Fail("cannot write the output");
-    out.clear();
-  }
-  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+  BlockOutput out;
+  out.Text() = header;
+  for (int i = 0; i < ledger.m_nCount && out.Spill(); ++i) row(out.Text(), ledger.m_pRecords[i]);
+  return out.Finish() ? 0 : Fail("cannot write the output");
 }
 
 }  // namespace
