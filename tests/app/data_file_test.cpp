@@ -66,9 +66,13 @@ std::string KeptName(std::time_t at) {
   return std::string("Roadtally.dat.damaged-") + stamp;
 }
 
-// The first save keeps the refused bytes beside the new file, under a name
-// no earlier kept file has; the program said at start what it would do.
+// The program says on screen, over the calendar, what the copy of a
+// refused file will be called, and on standard error; the first save keeps
+// the refused bytes beside the new file, under a name no earlier kept file
+// has.
 TEST(DataFile, RefusedFileIsKeptAsideBeforeTheFirstSave) {
+  const std::optional<res::Image> notice = res::ReadPngFile(REJECTED_FILE_NOTICE);
+  ASSERT_TRUE(notice.has_value());
   Bytes newer = ledger_test::Header(0);
   newer[16] = 2;
   const Bytes notOurs = {'N', 'O', 'T', ' ', 'O', 'U', 'R', 'S', 0,  1,  2,  3, 4,
@@ -81,9 +85,11 @@ TEST(DataFile, RefusedFileIsKeptAsideBeforeTheFirstSave) {
     for (std::time_t t = now - 2; t < now + 60; ++t)
       ledger_test::WriteBytes(screen.Path(KeptName(t)), {9});
 
-    const Outcome run = screen.Start("2005-01-20", kEnterCostSeven);
+    const Outcome run =
+        screen.Drive("2005-01-20", std::string("shot notice.png\nkey F1\n") + kEnterCostSeven);
     ASSERT_EQ(0, run.exitStatus) << run.err;
     EXPECT_NE(std::string::npos, run.err.find("starting empty")) << run.err;
+    EXPECT_EQ(notice->pixels, screen.Shot("notice.png").pixels);
 
     Bytes expected = ledger_test::Header(1);
     ledger_test::PutRecord(expected, 2005, 1, 20, 0, 700, 0, 0);
