@@ -42,7 +42,7 @@ run: deps
 	@sh tools/run.sh $(RELEASE)/bin $(ARGS)
 
 test: deps
-	$(call configure,$(TEST),-DCMAKE_BUILD_TYPE=Debug -DROADTALLY_SANITIZE=ON)
+	$(call configure,$(TEST),-DCMAKE_BUILD_TYPE=Debug -DROADTALLY_SANITIZE=ON -DROADTALLY_WERROR=ON)
 	$(call build,$(TEST))
 	@cd $(TEST) && ctest --output-on-failure -j$(JOBS)
 

@@ -5,9 +5,9 @@
 
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/month_list_dlg.h"
-#include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
 #include "ledger/kept_aside.h"
+#include "platform/win/files.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -53,10 +53,9 @@ void CMainWnd::PostNcDestroy() { delete this; }
 
 int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
-  wchar_t modulePath[kModulePathCapacity] = {};
-  GetModuleFileName(nullptr, modulePath, kModulePathCapacity);
-  GetLedger()->Load(BuildDataPath(modulePath));
-  ReportStartedEmpty(*GetLedger(), stderr);
+  // The launcher decided the data file once, by the program's rule.
+  GetLedger()->Load(ProgramDataFile().c_str());
+  ReportLoadProblem(*GetLedger(), stderr);
   m_bmpBackground.LoadBitmap(IDB_CALENDAR);
   m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
   m_rcGrid.SetRect(24, 65, 296, 202);

@@ -1,6 +1,6 @@
-// What the driver is told on screen when the data file was refused at
-// start: the calendar starts empty, and the file is kept under another
-// name at the first save (ledger/kept_aside.h).
+// What the driver is told on screen when the data file was not taken
+// whole at start: the file is kept under another name, decided at load,
+// before the first save over it (ledger/kept_aside.h).
 #pragma once
 
 #include "platform/framework/cstring.h"
@@ -8,8 +8,8 @@
 class CExpenseLedger;
 class CWnd;
 
-// The message box's text: the copy's name on lines of their own. Empty
-// when the last Load read the file or found none.
+// The message box's text: the copy's file name on lines of its own. Empty
+// when the last Load took the file whole or found none.
 CString RejectedFileNotice(const CExpenseLedger& ledger);
 
 // Shows the notice over the window, when there is one, with the warning

@@ -10,7 +10,6 @@
 #include "bench/january_ledger.h"
 #include "bench/screen_copy_floor.h"
 #include "dialogs/skin_dlg.h"
-#include "ledger/data_path.h"
 #include "platform/host/headless_host.h"
 #include "platform/win/files.h"
 
@@ -29,10 +28,8 @@ void BM_CalendarPaint(benchmark::State& state) {
   platform::Context::Get().Install<host::Host>(std::make_unique<host::HeadlessHost>(
       std::make_unique<std::istringstream>(""), sys_days{year{2005} / January / 20}, nullptr,
       diagnostics));
-  wchar_t module[kModulePathCapacity] = {};
-  GetModuleFileName(nullptr, module, kModulePathCapacity);
-  SetPathOverride(
-      BuildDataPath(module),
+  SetProgramDataFile(
+      L"\\Roadtally.dat",
       bench::WriteJanuaryLedger(std::filesystem::temp_directory_path() / "bench-calendar.dat", 0)
           .string());
   WNDCLASS wc{};

@@ -1,7 +1,7 @@
 #include "dialogs/expense_entry_dlg.h"
 
 #include <algorithm>
-#include <vector>
+#include <cstdio>
 
 #include "dialogs/keypad_dlg.h"
 #include "dialogs/message_box_dlg.h"
@@ -9,6 +9,7 @@
 #include "dialogs/scaled_value.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
+#include "ledger/kept_aside.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -219,22 +220,13 @@ std::optional<ExpenseRecord> CExpenseEntryDlg::BuildRecord() {
   return record;
 }
 
-// An edited record keeps its stored date, so the ledger stays sorted in
-// place; a new one is appended and sorted in. What the driver sees on the
-// calendar must be what the file holds, so a failed save undoes both.
+// An edited record keeps its stored date and its place; a new one goes
+// after the records of its day. The ledger undoes a change it could not
+// save, so the calendar shows what the file holds.
 bool CExpenseEntryDlg::StoreRecord(const ExpenseRecord& record) {
   CExpenseLedger& ledger = *GetLedger();
-  const std::vector<ExpenseRecord> before(ledger.m_pRecords, ledger.m_pRecords + ledger.m_nCount);
-  bool stored = false;
-  if (m_nRecordIndex >= 0) {
-    stored = m_nRecordIndex < ledger.m_nCount;
-    if (stored) ledger.m_pRecords[m_nRecordIndex] = record;
-  } else if (ledger.Append(record) > 0) {
-    ledger.SortByDate();
-    stored = true;
-  }
-  if (stored && ledger.Save(nullptr)) return true;
-  std::copy(before.begin(), before.end(), ledger.m_pRecords);
-  ledger.m_nCount = static_cast<int>(before.size());
-  return false;
+  const bool saved = m_nRecordIndex >= 0 ? ledger.ReplaceAndSave(m_nRecordIndex, record)
+                                         : ledger.AddAndSave(record);
+  if (!saved) ReportSaveFailure(ledger, stderr);
+  return saved;
 }

@@ -1,10 +1,13 @@
 #include "dialogs/month_list_dlg.h"
 
+#include <cstdio>
+
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/message_box_dlg.h"
 #include "dialogs/month_list_text.h"
 #include "dialogs/save_messages.h"
 #include "ledger/expense_ledger.h"
+#include "ledger/kept_aside.h"
 #include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "resources/resource_ids.h"
@@ -184,10 +187,8 @@ void CMonthListDlg::DeleteSelected() {
   const int index = m_listRecords.GetItemData(row);
   if (SkinMessageBox(this, kDeleteQuestion, kDeleteCaption, MB_OKCANCEL) != IDOK) return;
   CExpenseLedger& ledger = *GetLedger();
-  const ExpenseRecord removed = ledger.m_pRecords[index];
-  ledger.RemoveAt(index);
-  if (!ledger.Save(nullptr)) {
-    ledger.InsertAt(index, removed);
+  if (!ledger.RemoveAndSave(index)) {
+    ReportSaveFailure(ledger, stderr);
     SkinMessageBox(this, kNotSavedText, kNotSavedCaption, MB_OKCANCEL);
   }
   FillList();

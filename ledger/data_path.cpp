@@ -1,26 +1,18 @@
 #include "ledger/data_path.h"
 
-#include <cwchar>
+#include <string_view>
 
 #include "platform/host/program_data_path.h"
 
 CString BuildDataPath(LPCTSTR modulePath) {
   if (!modulePath) return CString();
-  const size_t length = std::wcslen(modulePath);
-  if (length >= kModulePathCapacity) return CString();
-  size_t directoryLength = length;
-  for (size_t i = length; i-- > 0;) {
-    if (modulePath[i] == L'\\') {
-      directoryLength = i;
-      break;
-    }
-  }
-  const size_t fileNameLength = 1 + std::wcslen(kDataFileName);  // with its backslash
-  if (directoryLength + fileNameLength >= kModulePathCapacity) return CString();
-  return CString(modulePath).Left(static_cast<int>(directoryLength)) + L'\\' + kDataFileName;
+  const std::wstring_view path(modulePath);
+  const size_t slash = path.rfind(L'\\');
+  const std::wstring_view directory =
+      slash == std::wstring_view::npos ? path : path.substr(0, slash);
+  return CString(std::wstring(directory).c_str()) + L'\\' + kDataFileName;
 }
 
-// The launcher keeps the single-instance claim on the file the ledger opens.
 std::wstring ProgramDataPath(const std::wstring& modulePath) {
   return static_cast<LPCTSTR>(BuildDataPath(modulePath.c_str()));
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <tuple>
 
 #include "ledger/date_sort.h"
 #include "ledger/record_array.h"
@@ -11,14 +10,6 @@
 namespace {
 
 constexpr int kGrowth = 100;
-
-// Year, then month, then day: the same order as DateKey for every real date,
-// and one that keeps a month's records together even when a foreign file
-// holds an impossible day, so the month search stays sound. A function
-// object, so that the sort inlines it.
-constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
-  return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
-};
 
 }  // namespace
 
@@ -33,25 +24,27 @@ void CExpenseLedger::Adopt(ExpenseRecord* records, int count, int capacity) {
   m_nCapacity = capacity;
 }
 
+bool CExpenseLedger::MakeRoom(long long more) {
+  if (m_nCount + more <= m_nCapacity) return true;
+  const long long grown = m_nCount + std::max<long long>(more, kGrowth);
+  if (grown > std::numeric_limits<int>::max()) return false;
+  ExpenseRecord* bigger = NewRecordArray(grown);
+  if (!bigger) return false;
+  Adopt(bigger, m_nCount, static_cast<int>(grown));
+  return true;
+}
+
 int CExpenseLedger::Append(const ExpenseRecord& record) {
-  if (m_nCount == m_nCapacity) {
-    const long long grown = static_cast<long long>(m_nCount) + kGrowth;
-    if (grown > std::numeric_limits<int>::max()) return 0;
-    ExpenseRecord* bigger = NewRecordArray(grown);
-    if (!bigger) return 0;
-    Adopt(bigger, m_nCount, static_cast<int>(grown));
-  }
+  if (!MakeRoom(1)) return 0;
   m_pRecords[m_nCount] = record;
   return ++m_nCount;
 }
 
 bool CExpenseLedger::AppendRecords(std::span<const ExpenseRecord> records) {
-  const long long total = static_cast<long long>(m_nCount) + static_cast<long long>(records.size());
-  if (total > std::numeric_limits<int>::max() || !Reserve(static_cast<int>(total))) return false;
-  if (!records.empty()) {
-    std::memcpy(m_pRecords + m_nCount, records.data(), sizeof(ExpenseRecord) * records.size());
-  }
-  m_nCount = static_cast<int>(total);
+  if (records.empty()) return true;
+  if (!MakeRoom(static_cast<long long>(records.size()))) return false;
+  std::copy(records.begin(), records.end(), m_pRecords + m_nCount);
+  m_nCount += static_cast<int>(records.size());
   return true;
 }
 
@@ -65,7 +58,6 @@ bool CExpenseLedger::Reserve(int capacity) {
 
 void CExpenseLedger::RemoveAt(int index) {
   if (index < 0 || index >= m_nCount) return;
-  if (index < m_nSorted) --m_nSorted;
   --m_nCount;
   std::memmove(m_pRecords + index, m_pRecords + index + 1,
                sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount - index));
@@ -73,27 +65,23 @@ void CExpenseLedger::RemoveAt(int index) {
 
 bool CExpenseLedger::InsertAt(int index, const ExpenseRecord& record) {
   if (index < 0 || index > m_nCount || Append(record) == 0) return false;
-  m_nSorted = std::min(m_nSorted, index);
   std::rotate(m_pRecords + index, m_pRecords + m_nCount - 1, m_pRecords + m_nCount);
   return true;
 }
 
-// Stable, so records of one day stay in the order they were entered. Past
-// the prefix known to be sorted, records already in order are only looked
-// at (a loaded file was saved sorted); the entry dialog's case, one record
-// appended to a sorted ledger, goes after the last record of its day by
-// binary search and a rotation.
+int CExpenseLedger::PlaceFor(const ExpenseRecord& record) const {
+  const ExpenseRecord* begin = m_pRecords;
+  return static_cast<int>(std::upper_bound(begin, begin + m_nCount, record, EarlierDay) - begin);
+}
+
+// Stable, so records of one day stay in the order they were entered. A
+// ledger already in order (a loaded file was saved sorted) is only looked at.
 void CExpenseLedger::SortByDate() {
   ExpenseRecord* begin = m_pRecords;
   ExpenseRecord* end = begin + m_nCount;
-  const int known = std::min(m_nSorted, m_nCount);
-  ExpenseRecord* sortedEnd = std::is_sorted_until(begin + std::max(known - 1, 0), end, EarlierDay);
-  if (sortedEnd + 1 == end) {
-    std::rotate(std::upper_bound(begin, end - 1, end[-1], EarlierDay), end - 1, end);
-  } else if (sortedEnd != end && !SortRecordsByDate(begin, static_cast<std::size_t>(m_nCount))) {
+  if (std::is_sorted(begin, end, EarlierDay)) return;
+  if (!SortRecordsByDate(begin, static_cast<std::size_t>(m_nCount)))
     std::stable_sort(begin, end, EarlierDay);
-  }
-  m_nSorted = m_nCount;
 }
 
 int CExpenseLedger::FindFirstOfMonth(int year, int month) const {
@@ -113,5 +101,42 @@ void CExpenseLedger::RemoveAll() {
   m_pRecords = nullptr;
   m_nCount = 0;
   m_nCapacity = 0;
-  m_nSorted = 0;
+}
+
+bool CExpenseLedger::AddAndSave(const ExpenseRecord& record) {
+  const int index = PlaceFor(record);
+  if (!InsertAt(index, record)) {
+    m_saveProblem = "out of memory";
+    return false;
+  }
+  if (Save(nullptr)) return true;
+  RemoveAt(index);
+  return false;
+}
+
+// A record that keeps its day keeps its place among the day's records.
+bool CExpenseLedger::ReplaceAndSave(int index, const ExpenseRecord& record) {
+  if (index < 0 || index >= m_nCount) return false;
+  const ExpenseRecord before = m_pRecords[index];
+  int placed = index;
+  if (EarlierDay(before, record) || EarlierDay(record, before)) {
+    RemoveAt(index);
+    placed = PlaceFor(record);
+    InsertAt(placed, record);  // into the slot just freed: cannot fail
+  } else {
+    m_pRecords[index] = record;
+  }
+  if (Save(nullptr)) return true;
+  RemoveAt(placed);
+  InsertAt(index, before);
+  return false;
+}
+
+bool CExpenseLedger::RemoveAndSave(int index) {
+  if (index < 0 || index >= m_nCount) return false;
+  const ExpenseRecord removed = m_pRecords[index];
+  RemoveAt(index);
+  if (Save(nullptr)) return true;
+  InsertAt(index, removed);  // into the slot just freed: cannot fail
+  return false;
 }

@@ -1,5 +1,8 @@
 // The program's whole data model: one growable array of records kept in
-// date order, loaded from and saved to the data file whole.
+// date order, loaded from and saved to the data file whole. Its members are
+// read directly; every change goes through the operations below, which keep
+// the order, and the *AndSave ones undo themselves when the save fails, so
+// what the driver sees is what the file holds.
 #pragma once
 
 #include <cstdio>
@@ -8,6 +11,7 @@
 
 #include "ledger/data_path.h"
 #include "ledger/expense_record.h"
+#include "ledger/ledger_format.h"
 #include "platform/framework/cstring.h"
 
 class CExpenseLedger {
@@ -19,41 +23,56 @@ class CExpenseLedger {
 
   // Copies the record to the end, growing the array by 100 slots when it is
   // full. Returns the new count, or 0 (ledger unchanged) if it cannot grow.
+  // Does not sort.
   int Append(const ExpenseRecord& record);
-  // Copies the records to the end, in their order, growing the array once;
-  // the order by date is left to SortByDate. False, ledger unchanged, if it
-  // cannot grow.
+  // Copies all the records to the end, or none (false) if the array cannot
+  // grow to hold them. Does not sort.
   bool AppendRecords(std::span<const ExpenseRecord> records);
+  // Makes room for capacity records in all, so that many appends in a row
+  // grow the array once. False, ledger unchanged, if it cannot.
+  bool Reserve(int capacity);
   // Removes one record, keeping the others in order; an index outside the
   // records is ignored.
   void RemoveAt(int index);
-  // Puts a record at index (0 to the count), the later ones moving up; the
-  // way back from RemoveAt. False, ledger unchanged, if it cannot grow.
-  bool InsertAt(int index, const ExpenseRecord& record);
-  // Makes room for capacity records in all, so that many appends in a row
-  // (an import) grow the array once. The room is not filled: nothing reads
-  // past the count, and room not yet used costs no memory. False, ledger
-  // unchanged, if it cannot.
-  bool Reserve(int capacity);
+  // Puts the records in date order, records of one day in the order they
+  // came.
   void SortByDate();
   // Lowest index of a record of that month, or -1. Needs a sorted ledger.
   int FindFirstOfMonth(int year, int month) const;
   // Releases the array; the stored path stays.
   void RemoveAll();
 
-  // Replaces the contents with the file's records, sorted; any problem
-  // with the file leaves the ledger empty. The path is kept for Save.
+  // A change and its save, as one step: true when the file holds it; false
+  // with the ledger as it was before (SaveProblem says why).
+  // The record goes after the records of its day.
+  bool AddAndSave(const ExpenseRecord& record);
+  // The record at index becomes `record`, moved to its day's place if its
+  // date changed.
+  bool ReplaceAndSave(int index, const ExpenseRecord& record);
+  bool RemoveAndSave(int index);
+
+  // Replaces the contents with the file's records, sorted. A file that is
+  // there but not whole is a load problem (LoadReport): the records it
+  // announces and holds are loaded, and the file is kept aside before the
+  // first save over it. The path is kept for Save.
   void Load(LPCTSTR path);
   // Writes the whole ledger to path, or to the path of the last Load when
-  // null, replacing the file crash-safely. False when nothing was written.
-  // A file the last Load refused is first moved aside (LoadProblem), and
-  // what interrupted saves left beside the file is removed after.
+  // null, replacing the file crash-safely. False, with SaveProblem, when
+  // nothing was written. A file the last Load found not whole is first
+  // moved aside, and what interrupted saves left beside the file is
+  // removed after.
   bool Save(LPCTSTR path);
 
-  // Why the last Load refused a file that is there (not ours, another
-  // version, unreadable, not a regular file); empty when it read the file
+  const LedgerFileReport& LoadReport() const { return m_loadReport; }
+  // Why the last Load found the file not whole; empty when it read it whole
   // or found none.
-  const std::string& LoadProblem() const { return m_loadProblem; }
+  std::string LoadProblem() const { return DescribeFault(m_loadReport); }
+  // The host path the refused file is to be kept under (decided at load);
+  // empty when nothing is to be kept aside.
+  std::string KeptAsidePath() const;
+  // Why the last Save failed, in the system's words ("No space left on
+  // device"); empty after a save that succeeded.
+  const std::string& SaveProblem() const { return m_saveProblem; }
 
   CString m_strPath;
   ExpenseRecord* m_pRecords = nullptr;
@@ -64,17 +83,20 @@ class CExpenseLedger {
   // Takes over a freshly obtained array of capacity slots holding count
   // records, releasing the old one.
   void Adopt(ExpenseRecord* records, int count, int capacity);
+  // Room for `more` records after the count; false, unchanged, if none.
+  bool MakeRoom(long long more);
+  // Puts a record at index (0 to the count), the later ones moving up.
+  bool InsertAt(int index, const ExpenseRecord& record);
+  // Where a record of that day goes: after every record of its day.
+  int PlaceFor(const ExpenseRecord& record) const;
   // Reads the records after the header; false, nothing kept, on a failure.
-  bool ReadRecords(FILE* file, int announced);
+  bool ReadRecords(std::FILE* file, long long wanted);
   // Moves the file the last Load refused out of the way of a save to target.
   bool KeepRejectedFileAside(const CString& target);
 
-  std::string m_loadProblem;
-
-  // The records before this index are known to be in date order, so that
-  // sorting in one appended record needs no full sort. Writers through
-  // m_pRecords keep the dates (an edit) or the whole sorted prefix (an undo).
-  int m_nSorted = 0;
+  LedgerFileReport m_loadReport;
+  std::string m_keptAsideSuffix;  // ".damaged-<when it was loaded>"
+  std::string m_saveProblem;
 };
 
 // The one ledger of the program.

@@ -28,9 +28,20 @@ static_assert(offsetof(ExpenseRecord, distance) == 16);
 // The file is little-endian and records are copied to and from it as bytes.
 static_assert(std::endian::native == std::endian::little);
 
-// Orders records by day: 31 December (12*31+31 = 403) stays below the 432
-// that 1 January of the next year adds on top of the year's 400.
+// The device's day number: 31 December (12*31+31 = 403) stays below the 432
+// that 1 January of the next year adds on top of the year's 400. It agrees
+// with EarlierDay for every real date; EarlierDay is the order.
 inline int DateKey(const ExpenseRecord& r) { return r.year * 400 + r.month * 31 + r.day; }
+
+// The ledger's one order: year, then month, then day, each as the signed
+// number it is. Unlike DateKey it keeps a month's records together even
+// when a foreign file holds an impossible day or month, so the month search
+// stays sound. Every sort, order check and insertion uses it.
+inline bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
+  if (a.year != b.year) return a.year < b.year;
+  if (a.month != b.month) return a.month < b.month;
+  return a.day < b.day;
+}
 
 // Records of one month are adjacent once sorted by date key. A pair, not
 // year * 12 + month: a foreign file's month 13 of one year must not pass

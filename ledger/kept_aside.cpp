@@ -14,11 +14,17 @@ std::string KeptAsideSuffix() {
   return std::string(".damaged-") + stamp;
 }
 
-void ReportStartedEmpty(const CExpenseLedger& ledger, std::FILE* stream) {
-  if (ledger.LoadProblem().empty()) return;
+void ReportLoadProblem(const CExpenseLedger& ledger, std::FILE* stream) {
+  const std::string problem = ledger.LoadProblem();
+  if (problem.empty()) return;
   const std::string file = HostPathFromDevice(ledger.m_strPath);
-  std::fprintf(stream,
-               "roadtally: %s: %s; starting empty; before the first save the file is kept as "
-               "%s.damaged-YYYYMMDD-HHMMSS\n",
-               file.c_str(), ledger.LoadProblem().c_str(), file.c_str());
+  const std::string loaded =
+      ledger.m_nCount == 0 ? std::string("starting empty") : "loaded " + Records(ledger.m_nCount);
+  std::fprintf(stream, "roadtally: %s: %s; %s; before the first save the file is kept as %s\n",
+               file.c_str(), problem.c_str(), loaded.c_str(), ledger.KeptAsidePath().c_str());
+}
+
+void ReportSaveFailure(const CExpenseLedger& ledger, std::FILE* stream) {
+  std::fprintf(stream, "roadtally: cannot save %s: %s; the file is unchanged\n",
+               HostPathFromDevice(ledger.m_strPath).c_str(), ledger.SaveProblem().c_str());
 }

@@ -1,5 +1,6 @@
-// A data file the ledger refused at load is kept beside the new one as
-// "<name>.damaged-YYYYMMDD-HHMMSS", and the program says so at start.
+// What the program says on standard error about its data file: a file the
+// ledger would not take whole is kept beside the new one as
+// "<name>.damaged-YYYYMMDD-HHMMSS", and a save that failed says why.
 #pragma once
 
 #include <cstdio>
@@ -10,6 +11,9 @@ class CExpenseLedger;
 // ".damaged-" and the local date and time now.
 std::string KeptAsideSuffix();
 
-// When the last Load refused the file, one line on stream: which file,
-// why, that the program starts empty, and where the file will be kept.
-void ReportStartedEmpty(const CExpenseLedger& ledger, std::FILE* stream);
+// When the last Load found the file not whole, one line on stream: which
+// file, what is wrong, what was loaded, and where the file will be kept.
+void ReportLoadProblem(const CExpenseLedger& ledger, std::FILE* stream);
+
+// After a failed save, one line on stream: which file and the reason.
+void ReportSaveFailure(const CExpenseLedger& ledger, std::FILE* stream);

@@ -31,3 +31,22 @@ std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::
   if (count < 0 || count > std::numeric_limits<int>::max() - kSpareAfterLoad) return std::nullopt;
   return count;
 }
+
+std::string Records(long long count) {
+  return std::to_string(count) + (count == 1 ? " record" : " records");
+}
+
+std::string DescribeFault(const LedgerFileReport& report) {
+  const std::string counts =
+      "announces " + Records(report.announced) + ", holds " + std::to_string(report.present);
+  switch (report.state) {
+    case LedgerFileState::kWhole:
+    case LedgerFileState::kMissing: return {};
+    case LedgerFileState::kUnreadable: return "cannot read the file: " + report.reason;
+    case LedgerFileState::kBadHeader: return "not a Roadtally data file of version 1.0.0";
+    case LedgerFileState::kTruncated: return "file is cut short (" + counts + ")";
+    case LedgerFileState::kTrailing:
+      return "unexpected bytes after the last record (" + counts + ")";
+  }
+  return "unreadable";
+}

@@ -2,9 +2,10 @@
 // 1.0.0, a reserved byte, the record count) followed by the records.
 #pragma once
 
-#include <cstddef>
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 
 #include "ledger/expense_record.h"
 
@@ -25,3 +26,27 @@ std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::
 
 // Spare slots reserved after a load, so the next entries need no growth.
 constexpr int kSpareAfterLoad = 10;
+
+// What a load found at the data path.
+enum class LedgerFileState {
+  kWhole,       // header ours, exactly the records it announces
+  kMissing,     // nothing at the path
+  kUnreadable,  // there, but not a regular file or not readable: see reason
+  kBadHeader,   // not a data file of ours
+  kTruncated,   // fewer bytes than the records it announces
+  kTrailing,    // bytes after the last announced record
+};
+
+struct LedgerFileReport {
+  LedgerFileState state = LedgerFileState::kMissing;
+  long long announced = 0;  // records the header announces (when it is ours)
+  long long present = 0;    // whole records the file holds after its header
+  std::string reason;       // why it is unreadable, in the system's words
+};
+
+// "1 record", "2 records".
+std::string Records(long long count);
+
+// The report's fault in words ("announces 1 records, holds 1000"); empty
+// for a whole or missing file.
+std::string DescribeFault(const LedgerFileReport& report);

@@ -4,9 +4,10 @@
 #include <system_error>
 #include <thread>
 
+#include <cstring>
+
 #include "platform/host/instance_lock.h"
 #include "platform/host/lock_file_names.h"
-#include "platform/host/runtime_directory.h"
 
 namespace host {
 namespace {
@@ -27,23 +28,27 @@ std::string CanonicalDataPath(const std::string& dataPath) {
 
 DataFileLock DataFileLock::Acquire(const std::string& dataPath, LockHolder as,
                                    std::chrono::milliseconds wait) {
-  const std::optional<std::string> directory = RuntimeDirectory();
-  if (!directory) return DataFileLock(nullptr, State::kNoPlace);
-  const std::string path = DataLockPath(*directory, CanonicalDataPath(dataPath));
+  int linkError = 0;
+  const std::string path = DataLockPath(CanonicalDataPath(dataPath), linkError);
+  if (path.empty()) return DataFileLock(nullptr, State::kNoPlace, std::strerror(linkError));
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
-    if (std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, Label(as)))
-      return DataFileLock(std::make_unique<InstanceLock>(std::move(*lock)), State::kHeld);
+    int error = 0;
+    if (std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, Label(as), error))
+      return DataFileLock(std::make_unique<InstanceLock>(std::move(*lock)), State::kHeld, {});
+    if (error != 0)
+      return DataFileLock(nullptr, State::kNoPlace, path + ": " + std::strerror(error));
     // A holder that has not yet written its label is waited for like a tool.
     if (InstanceLock::HolderLabel(path) == Label(LockHolder::kProgram))
-      return DataFileLock(nullptr, State::kProgramRuns);
-    if (std::chrono::steady_clock::now() >= deadline) return DataFileLock(nullptr, State::kBusy);
+      return DataFileLock(nullptr, State::kProgramRuns, {});
+    if (std::chrono::steady_clock::now() >= deadline)
+      return DataFileLock(nullptr, State::kBusy, {});
     std::this_thread::sleep_for(kRetryEvery);
   }
 }
 
-DataFileLock::DataFileLock(std::unique_ptr<InstanceLock> lock, State state)
-    : lock_(std::move(lock)), state_(state) {}
+DataFileLock::DataFileLock(std::unique_ptr<InstanceLock> lock, State state, std::string why)
+    : lock_(std::move(lock)), state_(state), why_(std::move(why)) {}
 DataFileLock::DataFileLock(DataFileLock&&) noexcept = default;
 DataFileLock& DataFileLock::operator=(DataFileLock&&) noexcept = default;
 DataFileLock::~DataFileLock() = default;

@@ -1,7 +1,8 @@
 // One writer per data file. The running program and every writing command
-// of the ledger tool hold one lock, kept per data file in the user's
-// runtime directory; it also tells a second start of the program that the
-// first still runs. Readers take no lock: a save replaces the file whole.
+// of the ledger tool hold one lock, a file beside the data file
+// (lock_file_names.h), so that writers in any environment meet at it; it
+// also tells a second start of the program that the first still runs.
+// Readers take no lock: a save replaces the file whole.
 #pragma once
 
 #include <chrono>
@@ -21,7 +22,7 @@ class DataFileLock {
     kHeld,         // this object holds it
     kProgramRuns,  // the program runs on the file
     kBusy,         // a tool kept it for longer than the wait
-    kNoPlace,      // no private runtime directory to keep it in
+    kNoPlace,      // the lock file cannot be made or opened: see Why
   };
 
   // Takes the lock of the data file at dataPath (a host path; the file need
@@ -36,11 +37,14 @@ class DataFileLock {
 
   State state() const { return state_; }
   bool Held() const { return state_ == State::kHeld; }
+  // For kNoPlace: the lock file and the system's reason.
+  const std::string& Why() const { return why_; }
 
  private:
-  DataFileLock(std::unique_ptr<InstanceLock> lock, State state);
+  DataFileLock(std::unique_ptr<InstanceLock> lock, State state, std::string why);
   std::unique_ptr<InstanceLock> lock_;
   State state_;
+  std::string why_;
 };
 
 // The data file's path in one spelling: absolute, links and dots resolved.

@@ -20,10 +20,23 @@ std::optional<std::string> UserDataDirectory(const char* xdgDataHome, const char
   return std::nullopt;
 }
 
-std::string DataFileFor(const std::string& beside, bool besideExists,
-                        const std::optional<std::string>& userDirectory) {
-  if (besideExists || !userDirectory) return beside;
-  return *userDirectory + "/" + std::filesystem::path(beside).filename().string();
+DataFileChoice ChooseDataFile(const std::optional<std::string>& given,
+                              const std::optional<std::string>& beside, bool besideExists,
+                              const std::optional<std::string>& userDirectory) {
+  if (given) return {*given, {}};
+  if (!beside) {
+    return {{},
+            "cannot read the program's own path (/proc/self/exe); name the data file with "
+            "--data PATH"};
+  }
+  if (besideExists || !userDirectory) return {*beside, {}};
+  return {*userDirectory + "/" + std::filesystem::path(*beside).filename().string(), {}};
+}
+
+std::string NotADataFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) return {};
+  return S_ISDIR(info.st_mode) ? "a directory, not a data file" : "not a regular file";
 }
 
 // Component by component, so that every directory made here gets 0700

@@ -12,10 +12,33 @@
 
 namespace host {
 
+namespace {
+
+// Readable by all, so that another user writing the same logbook (root
+// through sudo, a cron job) can lock it too.
+constexpr mode_t kLockFileMode = 0644;
+
+UniqueFd OpenLockFile(const std::string& path) {
+  UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kLockFileMode));
+  if (!fd.Valid() && (errno == EACCES || errno == EROFS))
+    fd = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+  return fd;
+}
+
+}  // namespace
+
 std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path,
-                                                     const std::string& label) {
-  UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
-  if (!fd.Valid() || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
+                                                     const std::string& label, int& error) {
+  error = 0;
+  UniqueFd fd = OpenLockFile(path);
+  if (!fd.Valid()) {
+    error = errno;
+    return std::nullopt;
+  }
+  if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK) error = errno;
+    return std::nullopt;
+  }
   // Who holds it, for whoever waits for it; the lock is what counts. Written
   // over the last holder's line and cut only where that was longer: a
   // truncation on every acquisition cost each start about half a

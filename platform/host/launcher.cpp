@@ -20,6 +20,7 @@ namespace {
 constexpr int kNoDisplayStatus = 1;
 constexpr int kBadArgumentStatus = 2;
 constexpr int kDataFileBusyStatus = 1;
+constexpr int kBadDataFileStatus = 1;
 
 std::unique_ptr<std::istream> OpenScript(const std::string& name) {
   if (name == "-") return std::make_unique<std::istream>(std::cin.rdbuf());
@@ -89,25 +90,25 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
   return status;
 }
 
-// The data file's host path, by the program's rule: beside the executable
-// when a file is there, else in the user's data directory; --data PATH wins.
-// The program's device path for the file is redirected to the chosen host
-// file, so the program and the broker use one file.
-std::string DataPath(const CommandLine& options, const ProgramParts& parts) {
+// The data file's host path, decided here once: --data PATH, else the
+// program's file beside the executable when one is there, else the user's
+// data directory. The program opens it under the device path of its own
+// rule, bound to the chosen file, and computes none of its own.
+DataFileChoice DataPath(const CommandLine& options, const ProgramParts& parts) {
   const std::wstring module = ModulePath();
-  if (!parts.dataPathFor) return options.dataPath.value_or(HostPathFromDevice(module.c_str()));
-  const std::wstring device = parts.dataPathFor(module);
-  if (options.dataPath) {
-    SetPathOverride(device.c_str(), *options.dataPath);
-    return *options.dataPath;
+  if (!parts.dataPathFor) {
+    if (module.empty() && !options.dataPath) return ChooseDataFile({}, {}, false, {});
+    return {options.dataPath.value_or(HostPathFromDevice(module.c_str())), {}};
   }
-  const std::string beside = HostPathFromDevice(device.c_str());
+  const std::wstring device = parts.dataPathFor(module);
+  std::optional<std::string> beside;
+  if (!module.empty()) beside = HostPathFromDevice(device.c_str());
   std::error_code error;
-  const std::string chosen =
-      DataFileFor(beside, std::filesystem::exists(beside, error),
-                  UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
-  if (chosen != beside) SetPathOverride(device.c_str(), chosen);
-  return chosen;
+  DataFileChoice choice =
+      ChooseDataFile(options.dataPath, beside, beside && std::filesystem::exists(*beside, error),
+                     UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  if (choice.error.empty()) SetProgramDataFile(device.c_str(), choice.path);
+  return choice;
 }
 
 }  // namespace
@@ -127,7 +128,12 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     std::cout << VersionText();
     return 0;
   }
-  const std::string dataPath = DataPath(options, parts);
+  const DataFileChoice choice = DataPath(options, parts);
+  if (!choice.error.empty()) {
+    std::cerr << "roadtally: " << choice.error << '\n';
+    return kBadDataFileStatus;
+  }
+  const std::string& dataPath = choice.path;
   // The user's data directory is made on the first start, or the first
   // --where (so the ledger tool can create the file there); a --data file's
   // is the user's business.
@@ -136,6 +142,11 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
   if (options.action == CommandLine::Action::Where) {
     std::cout << dataPath << '\n';
     return 0;
+  }
+  // Refused before anything opens or moves it.
+  if (const std::string why = NotADataFile(dataPath); !why.empty()) {
+    std::cerr << "roadtally: " << dataPath << ": " << why << '\n';
+    return kBadDataFileStatus;
   }
   return options.headless ? RunHeadless(options, dataPath, parts)
                           : RunInWindow(options, dataPath, parts);

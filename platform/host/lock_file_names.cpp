@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/win/link_target.h"
+
 namespace host {
 namespace {
 
@@ -33,8 +35,10 @@ NameHash HashOf(const std::string& canonicalDataPath) {
 
 }  // namespace
 
-std::string DataLockPath(const std::string& directory, const std::string& canonicalDataPath) {
-  return directory + "/roadtally-" + HashOf(canonicalDataPath).Hex() + ".lock";
+std::string DataLockPath(const std::string& dataPath, int& error) {
+  const std::optional<std::string> target = FollowLinks(dataPath, error);
+  if (!target || target->empty()) return {};
+  return DirectoryOf(*target) + "/." + BaseNameOf(*target) + ".lock";
 }
 
 std::string RaiseSocketPath(const std::string& directory, const std::string& canonicalDataPath,

@@ -1,8 +1,8 @@
 // The single-instance rule across processes, kept per data file: the data
-// file's one-writer lock (data_file_lock.h), held from the start, says a
-// program runs with that data file, and a socket beside it takes requests
-// to come to the front. Both live in the user's runtime directory
-// ($XDG_RUNTIME_DIR, else /tmp/roadtally-<uid>).
+// file's one-writer lock (data_file_lock.h, beside the file), held from the
+// start, says a program runs with that data file, and a socket in the
+// user's runtime directory ($XDG_RUNTIME_DIR, else /tmp/roadtally-<uid>)
+// takes requests to come to the front.
 #pragma once
 
 #include <chrono>

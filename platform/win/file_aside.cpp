@@ -64,6 +64,14 @@ bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo
   if (!target || target->empty()) return false;
   struct stat info {};
   if (::lstat(target->c_str(), &info) != 0) return errno == ENOENT;
+  if (!S_ISREG(info.st_mode)) {
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  if ((info.st_mode & S_IWUSR) == 0) {  // the owner made it read-only
+    errno = EACCES;
+    return false;
+  }
   for (int n = 1; n < 1000; ++n) {
     std::string candidate = *target + suffix;
     if (n > 1) candidate += '-' + std::to_string(n);
@@ -75,4 +83,20 @@ bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo
     if (errno != EEXIST) return false;
   }
   return false;
+}
+
+std::string AsideName(LPCWSTR path, const std::string& suffix) {
+  int error = 0;
+  const std::optional<std::string> target = FollowLinks(HostPathFromDevice(path), error);
+  return target && !target->empty() ? *target + suffix : std::string();
+}
+
+std::string UnusedAsideSuffix(LPCWSTR path, const std::string& suffix) {
+  const std::string first = AsideName(path, suffix);
+  struct stat info {};
+  for (int n = 1; n < 1000 && !first.empty(); ++n) {
+    const std::string tail = n > 1 ? '-' + std::to_string(n) : std::string();
+    if (::lstat((first + tail).c_str(), &info) != 0 && errno == ENOENT) return suffix + tail;
+  }
+  return suffix;
 }

@@ -26,6 +26,7 @@ bool WriteAll(int fd, const unsigned char* bytes, size_t size) {
   while (size > 0) {
     ssize_t written = Calls().Write(fd, bytes, size);
     if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = EIO;
     if (written <= 0) return false;
     bytes += written;
     size -= static_cast<size_t>(written);
@@ -52,12 +53,22 @@ void SyncDirectory(const std::string& directory) {
   Calls().Close(fd);
 }
 
-// The file being replaced: none yet (fine), a regular file (its mode and
-// owner go to the new one), or something no data file may replace.
-bool ExistingRegularFile(const std::string& target, std::optional<struct stat>& existing) {
+// The file being replaced: none yet (fine), a regular file its owner may
+// write (its mode and owner go to the new one), or something no data file
+// may replace; errno says which.
+bool ReplaceableFile(const std::string& target, std::optional<struct stat>& existing) {
   struct stat info {};
   if (Calls().Stat(target.c_str(), &info) != 0) return errno == ENOENT;
-  if (!S_ISREG(info.st_mode)) return false;
+  if (!S_ISREG(info.st_mode)) {
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  // The rename would replace it whatever its mode: the owner's word is kept
+  // here, for root too.
+  if ((info.st_mode & S_IWUSR) == 0) {
+    errno = EACCES;
+    return false;
+  }
   existing = info;
   return true;
 }
@@ -71,13 +82,50 @@ bool KeepAttributes(int fd, const struct stat& old) {
   return Calls().Fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// Closes fd; on failure errno is the first failure's.
 bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
   bool ok = true;
   for (const FileChunk& chunk : chunks) {
     ok = ok && WriteAll(fd, static_cast<const unsigned char*>(chunk.data), chunk.size);
   }
   ok = ok && Calls().Fsync(fd) == 0;
-  return Calls().Close(fd) == 0 && ok;
+  const int failure = errno;
+  const bool closed = Calls().Close(fd) == 0;
+  if (!ok) errno = failure;
+  return closed && ok;
+}
+
+// WriteWholeFile's work; false with errno saying why.
+bool ReplaceWholeFile(const std::string& hostPath, std::span<const FileChunk> chunks) {
+  int linkError = 0;
+  const std::optional<std::string> followed = FollowLinks(hostPath, linkError);
+  if (!followed || followed->empty()) {
+    errno = linkError != 0 ? linkError : ENOENT;
+    return false;
+  }
+  const std::string& target = *followed;
+  std::optional<struct stat> existing;
+  if (!ReplaceableFile(target, existing)) return false;
+  std::string tempPath;
+  int fd = CreateTemporary(target, tempPath);
+  if (fd < 0) return false;
+  const bool attributesKept = !existing || KeepAttributes(fd, *existing);
+  const int attributeFailure = errno;
+  const bool written = attributesKept && WriteAndSync(fd, chunks);  // closes fd
+  if (!attributesKept) {
+    Calls().Close(fd);
+    errno = attributeFailure;
+  }
+  if (!written || Calls().Rename(tempPath.c_str(), target.c_str()) != 0) {
+    const int failure = errno;
+    Calls().Unlink(tempPath.c_str());
+    errno = failure;
+    return false;
+  }
+  // The new file is in place whatever the directory sync says; a failed
+  // sync only leaves the rename less certain to survive a power cut.
+  SyncDirectory(DirectoryOf(target));
+  return true;
 }
 
 }  // namespace
@@ -85,6 +133,13 @@ bool WriteAndSync(int fd, std::span<const FileChunk> chunks) {
 void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath) {
   if (devicePath) Overrides().Set(devicePath, hostPath);
 }
+
+void SetProgramDataFile(LPCWSTR devicePath, const std::string& hostPath) {
+  SetPathOverride(devicePath, hostPath);
+  Overrides().m_programDataFile = devicePath ? devicePath : L"";
+}
+
+std::wstring ProgramDataFile() { return Overrides().m_programDataFile; }
 
 std::string HostPathFromDevice(LPCWSTR devicePath) {
   if (!devicePath) return {};
@@ -123,7 +178,7 @@ FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    error = {false, "not a regular file"};
+    error = {false, kNotARegularFile};
     return nullptr;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -135,24 +190,8 @@ FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error) {
   return file;
 }
 
-bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks) {
-  int linkError = 0;
-  const std::optional<std::string> followed = FollowLinks(HostPathFromDevice(path), linkError);
-  if (!followed || followed->empty()) return false;
-  const std::string& target = *followed;
-  std::optional<struct stat> existing;
-  if (!ExistingRegularFile(target, existing)) return false;
-  std::string tempPath;
-  int fd = CreateTemporary(target, tempPath);
-  if (fd < 0) return false;
-  const bool attributesKept = !existing || KeepAttributes(fd, *existing);
-  const bool written = WriteAndSync(fd, chunks);  // closes fd
-  if (!attributesKept || !written || Calls().Rename(tempPath.c_str(), target.c_str()) != 0) {
-    Calls().Unlink(tempPath.c_str());
-    return false;
-  }
-  // The new file is in place whatever the directory sync says; a failed
-  // sync only leaves the rename less certain to survive a power cut.
-  SyncDirectory(DirectoryOf(target));
-  return true;
+bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks, std::string* why) {
+  const bool written = ReplaceWholeFile(HostPathFromDevice(path), chunks);
+  if (!written && why) *why = std::strerror(errno);
+  return written;
 }

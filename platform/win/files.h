@@ -24,10 +24,19 @@ std::string HostPathFromDevice(LPCWSTR devicePath);
 // fopen under a device path; mode as for fopen ("rb", "wb", ...).
 FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
 
+// The data file the launcher chose for this run: the device path the
+// program opens it under is redirected to hostPath, and ProgramDataFile
+// gives it to the program, which computes no path of its own.
+void SetProgramDataFile(LPCWSTR devicePath, const std::string& hostPath);
+// Empty when no launcher chose one.
+std::wstring ProgramDataFile();
+
+constexpr char kNotARegularFile[] = "not a regular file";
+
 // Why a file could not be opened.
 struct FileError {
   bool missing = false;  // nothing at the path: the one failure that means "no file yet"
-  std::string reason;    // the system's words ("Permission denied"), or "not a regular file"
+  std::string reason;    // the system's words ("Permission denied"), or kNotARegularFile
 };
 
 // Opens an existing regular file for binary reading, through links. A FIFO,
@@ -42,16 +51,18 @@ FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error);
 // the new file keeps the old one's permission bits (and owner and group
 // where this process may set them). Returns false on any failure (a link
 // loop, a target that is not a regular file), with the old file untouched
-// and no temporary file left behind.
+// and no temporary file left behind. A file its owner may not write (mode
+// without u+w) is not replaced: a read-only logbook stays as it is.
 bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size);
 
 // The same for a file made of several pieces, written one after another
-// without first being copied together.
+// without first being copied together; on failure `why`, when given, gets
+// the system's words for it ("No space left on device").
 struct FileChunk {
   const void* data;
   std::size_t size;
 };
-bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks);
+bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks, std::string* why = nullptr);
 
 // Removes what interrupted writes of this file left: files named exactly
 // as WriteWholeFile names its temporaries for it, in the directory of the
@@ -62,5 +73,12 @@ void RemoveLeftoverTemporaries(LPCWSTR path);
 // Renames the file (the link's target) to its own name plus suffix, or plus
 // suffix and "-2", "-3" ... when that name is taken: nothing already there
 // is replaced. True with the new host path in movedTo, or true with movedTo
-// empty when there is no file to move; false when it could not be moved.
+// empty when there is no file to move; false (errno set) when it could not
+// be moved. Only a regular file its owner may write is ever moved.
 bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo);
+
+// The host path MoveFileAside tries first: the link's target plus suffix.
+std::string AsideName(LPCWSTR path, const std::string& suffix);
+// The first of suffix, suffix + "-2", "-3" ... that names no file yet beside
+// the path's target, so that the name can be told before the move.
+std::string UnusedAsideSuffix(LPCWSTR path, const std::string& suffix);

@@ -13,6 +13,9 @@ class PathOverrides : public platform::Service {
   void Set(const std::wstring& devicePath, const std::string& hostPath);
   std::optional<std::string> Find(const std::wstring& devicePath) const;
 
+  // The program's data file, as the launcher bound it.
+  std::wstring m_programDataFile;
+
  private:
   std::map<std::wstring, std::string> m_table;
 };

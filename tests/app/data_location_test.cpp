@@ -31,13 +31,14 @@ class DataLocation : public ::testing::Test {
     std::string pattern = (fs::temp_directory_path() / "data-location-XXXXXX").string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
-    fs::create_directories(dir_ / "bin");
+    bin_ = dir_ / "bin";
+    fs::create_directories(bin_);
     fs::copy_file(ROADTALLY_PATH, Program());
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  fs::path Program() const { return dir_ / "bin" / "roadtally"; }
-  fs::path Beside() const { return dir_ / "bin" / "Roadtally.dat"; }
+  fs::path Program() const { return bin_ / "roadtally"; }
+  fs::path Beside() const { return bin_ / "Roadtally.dat"; }
 
   ChildProcess::Result Run(std::vector<std::string> arguments, std::vector<std::string> environment,
                            const std::string& script = "") {
@@ -78,6 +79,7 @@ class DataLocation : public ::testing::Test {
   }
 
   fs::path dir_;
+  fs::path bin_;  // where the copy of the program is
 };
 
 TEST_F(DataLocation, WithoutAFileBesideTheProgramItGoesToAPrivateUserDirectory) {
@@ -112,6 +114,21 @@ TEST_F(DataLocation, DataOptionWinsOverBoth) {
                                chosen);
   EXPECT_FALSE(fs::exists(xdg));
   EXPECT_EQ(fs::file_size(Beside()), 24u + 20u);
+}
+
+// The path is decided once, by the launcher, at any length the system
+// allows: under a directory of over 400 characters the program still uses
+// the file beside it, or the --data file, and saves where --where says.
+TEST_F(DataLocation, ExecutableUnderALongPathKeepsItsFile) {
+  const fs::path first = Program();
+  for (char part = 'a'; part < 'j'; ++part) bin_ /= std::string(50, part);
+  fs::create_directories(bin_);
+  fs::copy_file(first, Program());
+  ASSERT_GT(Beside().string().size(), 400u);
+  MakeFileBeside();
+  ExpectWhereAgreesWithTheSave({}, {"XDG_DATA_HOME=" + (dir_ / "xdg").string()}, Beside());
+  ExpectWhereAgreesWithTheSave({"--data", (dir_ / "car.dat").string()}, {}, dir_ / "car.dat");
+  EXPECT_FALSE(fs::exists("/Roadtally.dat"));
 }
 
 }  // namespace

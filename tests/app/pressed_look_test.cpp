@@ -6,7 +6,6 @@
 #include <memory>
 #include <sstream>
 
-#include "ledger/data_path.h"
 #include "platform/core/windef.h"
 #include "platform/framework/cwinapp.h"
 #include "platform/host/headless_host.h"
@@ -80,9 +79,7 @@ RecordingHost& RunProgram(const std::string& script) {
   platform::Context& context = platform::Context::Get();
   const std::string data = (std::filesystem::temp_directory_path() / "pressed-look.dat").string();
   std::filesystem::remove(data);
-  wchar_t module[kModulePathCapacity] = {};
-  GetModuleFileName(nullptr, module, kModulePathCapacity);
-  SetPathOverride(BuildDataPath(module), data);
+  SetProgramDataFile(L"\\Roadtally.dat", data);
   using namespace std::chrono;
   auto owned = std::make_unique<RecordingHost>(script, sys_days{year{2005} / January / 20});
   RecordingHost& recording = *owned;

@@ -13,7 +13,7 @@
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/keypad_dlg.h"
 #include "dialogs/message_box_dlg.h"
-#include "ledger/data_path.h"
+#include "platform/win/files.h"
 #include "ledger/expense_ledger.h"
 #include "platform/framework/afxwin.h"
 #include "platform/win/stringapiset.h"
@@ -48,10 +48,8 @@ std::string Utf8(const CString& text) {
 
 // The month list's way of opening a record for a change.
 int EditRecord(CWnd* parent, int index) {
-  wchar_t module[kModulePathCapacity] = {};
-  GetModuleFileName(nullptr, module, kModulePathCapacity);
   CExpenseLedger& ledger = *GetLedger();
-  ledger.Load(BuildDataPath(module));
+  ledger.Load(ProgramDataFile().c_str());
   if (index < 0 || index >= ledger.m_nCount) return -1;
   const ExpenseRecord& record = ledger.m_pRecords[index];
   CExpenseEntryDlg dialog(parent);

@@ -20,7 +20,6 @@
 #include <sstream>
 #include <tuple>
 
-#include "ledger/data_path.h"
 #include "ledger/expense_ledger.h"
 #include "platform/framework/cwinapp.h"
 #include "platform/host/headless_host.h"
@@ -144,9 +143,7 @@ class CheckingCalls final : public SaveCalls {
 // file; the counts go to report. Never returns.
 [[noreturn]] void RunProgram(const std::string& data, const std::string& script,
                              const std::string& report) {
-  wchar_t module[kModulePathCapacity] = {};
-  GetModuleFileName(nullptr, module, kModulePathCapacity);
-  SetPathOverride(BuildDataPath(module), data);
+  SetProgramDataFile(L"\\Roadtally.dat", data);
   auto owned = std::make_unique<CountingHost>(script);
   CountingHost& counting = *owned;
   platform::Context::Get().Install<host::Host>(std::move(owned));

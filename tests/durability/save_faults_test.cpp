@@ -61,6 +61,7 @@ class SaveRun {
 
   SimulatedDisk& disk() { return m_disk; }
   bool Save() { return m_ledger.Save(nullptr); }
+  const std::string& Problem() const { return m_ledger.SaveProblem(); }
 
  private:
   SimulatedDisk m_disk;
@@ -140,6 +141,7 @@ TEST(SaveFaults, AFailedCallFailsTheSaveAndLeavesTheOldFileAlone) {
         const std::string where =
             Describe(c, step, calls) + " failing with " + std::strerror(error);
         EXPECT_EQ(SaveGoesOnWithout(calls, step), saved) << where;
+        EXPECT_EQ(saved ? "" : std::strerror(error), run.Problem()) << where << ": the reason";
         EXPECT_EQ(saved ? ledger_test::FileOf(NewRecords()) : OldFile(c), run.disk().File(kTarget))
             << where;
         const std::vector<std::string> names = run.disk().Names();

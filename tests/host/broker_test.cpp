@@ -50,9 +50,11 @@ class BrokerTest : public ::testing::Test {
 TEST_F(BrokerTest, LockFileNamesExactlyItsLatestHolder) {
   const std::string path = DataPath("holder.lock");
   for (const std::string label : {"a-much-longer-label", "tool", "tool", "program"}) {
-    std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, label);
+    int error = -1;
+    std::optional<InstanceLock> lock = InstanceLock::TryAcquire(path, label, error);
     ASSERT_TRUE(lock) << label;
-    EXPECT_FALSE(InstanceLock::TryAcquire(path, "other")) << label;
+    EXPECT_FALSE(InstanceLock::TryAcquire(path, "other", error)) << label;
+    EXPECT_EQ(error, 0) << "held, not failed";
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               label + " " + std::to_string(::getpid()) + "\n");

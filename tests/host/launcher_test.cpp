@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/host/data_location.h"
 #include "tests/host/child_process.h"
 
 namespace {
@@ -167,6 +168,34 @@ TEST_F(LauncherTest, WithoutTheWindowModuleTheWindowModeSaysSoInOneLine) {
   EXPECT_EQ(result.exitStatus, 1);
   EXPECT_NE(result.err.find("cannot load the window module"), std::string::npos) << result.err;
   EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
+// The data file is decided once, and never guessed: without the
+// executable's own path only --data names one.
+TEST(DataFileChoice, DataOptionBesideFileUserDirectoryOrAClearError) {
+  const std::optional<std::string> none;
+  const std::string beside = "/opt/rt/Roadtally.dat";
+  const struct {
+    std::optional<std::string> given, beside;
+    bool besideExists;
+    std::optional<std::string> user;
+    const char* chosen;
+  } cases[] = {
+      {"/car.dat", none, false, "/u", "/car.dat"},  // the executable's path unreadable
+      {"/car.dat", beside, true, "/u", "/car.dat"},
+      {none, beside, true, "/u", "/opt/rt/Roadtally.dat"},
+      {none, beside, false, "/u", "/u/Roadtally.dat"},
+      {none, beside, false, none, "/opt/rt/Roadtally.dat"},
+  };
+  for (const auto& c : cases) {
+    const host::DataFileChoice choice =
+        host::ChooseDataFile(c.given, c.beside, c.besideExists, c.user);
+    EXPECT_EQ(choice.path, c.chosen);
+    EXPECT_EQ(choice.error, "");
+  }
+  const host::DataFileChoice guess = host::ChooseDataFile(none, none, false, "/u");
+  EXPECT_EQ(guess.path, "");
+  EXPECT_NE(guess.error.find("--data"), std::string::npos) << guess.error;
 }
 
 }  // namespace

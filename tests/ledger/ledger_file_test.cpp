@@ -196,3 +196,39 @@ TEST_F(LedgerFileTest, SaveIntoAnUnwritableDirectoryFailsAndKeepsTheOldFile) {
   EXPECT_EQ(before, ReadBytes(HostPath()));
   EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()), {}));
 }
+
+// A logbook its owner made read-only is not written, by root either; each
+// change that could not be saved is undone, so memory matches the file.
+TEST_F(LedgerFileTest, ReadOnlyLogbookIsNotWrittenAndEveryChangeIsUndone) {
+  Load(TwoRecordsOutOfOrder());
+  const Bytes before = ReadBytes(HostPath());
+  const std::vector<ExpenseRecord> records(ledger.m_pRecords, ledger.m_pRecords + 2);
+  std::filesystem::permissions(HostPath(), std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+  const ExpenseRecord laterDay = Record(2006, 1, 1, 3, 900);
+  const std::pair<const char*, bool> changes[] = {
+      {"add", ledger.AddAndSave(Record(2005, 1, 1, 1, 77))},
+      {"replace keeping the day", ledger.ReplaceAndSave(0, Record(2004, 12, 31, 2, 5))},
+      {"replace moving the day", ledger.ReplaceAndSave(0, laterDay)},
+      {"remove", ledger.RemoveAndSave(1)},
+  };
+  for (const auto& [change, saved] : changes) {
+    EXPECT_FALSE(saved) << change;
+  }
+  EXPECT_EQ("Permission denied", ledger.SaveProblem());
+  ASSERT_EQ(2, ledger.m_nCount);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(FileOf({records[i]}), FileOf({ledger.m_pRecords[i]})) << i;
+  EXPECT_EQ(before, ReadBytes(HostPath()));
+  EXPECT_EQ(0444, static_cast<int>(std::filesystem::status(HostPath()).permissions()));
+}
+
+// Saved changes land in date order, an edit of the same day in its place.
+TEST_F(LedgerFileTest, SavedChangesKeepTheDateOrder) {
+  Load(TwoRecordsOutOfOrder());
+  ASSERT_TRUE(ledger.AddAndSave(Record(2004, 12, 31, 7, 1)));
+  ASSERT_TRUE(ledger.ReplaceAndSave(0, Record(2004, 12, 31, 9, 2)));
+  ASSERT_TRUE(ledger.ReplaceAndSave(1, Record(2003, 5, 5, 4, 3)));
+  ASSERT_TRUE(ledger.RemoveAndSave(2));
+  EXPECT_EQ(FileOf({Record(2003, 5, 5, 4, 3), Record(2004, 12, 31, 9, 2)}), ReadBytes(HostPath()));
+}

@@ -1,5 +1,7 @@
 #include "tools/ledger/block_output.h"
 
+#include <cerrno>
+
 #include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {
@@ -12,17 +14,18 @@ constexpr std::size_t kBlock = 1 << 16;
 
 BlockOutput::BlockOutput() { text_.reserve(kBlock + 256); }
 
-bool BlockOutput::Spill() {
-  if (text_.size() < kBlock) return !failed_;
-  failed_ = failed_ || !WriteOutput(text_);
+bool BlockOutput::Write() {
+  if (error_ == 0 && !WriteOutput(text_)) error_ = errno != 0 ? errno : EIO;
   text_.clear();
-  return !failed_;
+  return error_ == 0;
 }
 
+bool BlockOutput::Spill() { return text_.size() < kBlock ? error_ == 0 : Write(); }
+
 bool BlockOutput::Finish() {
-  failed_ = failed_ || !WriteOutput(text_);
-  text_.clear();
-  return !failed_;
+  if (Write()) return true;
+  errno = error_;
+  return false;
 }
 
 }  // namespace ledger_tool

@@ -16,12 +16,15 @@ class BlockOutput {
   // Writes the text out once it fills a block. False once a write failed
   // (what follows is then dropped).
   bool Spill();
-  // Writes what is left; false when any write failed.
+  // Writes what is left; false when any write failed, with errno the
+  // failed write's, for OutputFailed.
   bool Finish();
 
  private:
+  bool Write();
+
   std::string text_;
-  bool failed_ = false;
+  int error_ = 0;  // the errno of the write that failed
 };
 
 }  // namespace ledger_tool

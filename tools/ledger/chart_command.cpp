@@ -1,5 +1,8 @@
 // chart: the year's monthly cost as a PNG bar chart, drawn by the chart
 // module (chart_module.h).
+#include <cerrno>
+#include <cstring>
+
 #include "platform/host/loaded_module.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/chart_module.h"
@@ -24,10 +27,13 @@ int RunChart(const Arguments& args) {
     return Fail("the chart module " + module->Path().string() + " has no entry point: " + error);
   }
   const int chartYear = static_cast<int>(*year);
+  errno = 0;
   switch (write(chartYear, SumYear(ledger, chartYear), args[2].c_str())) {
     case ChartOutcome::kWritten: return 0;
     case ChartOutcome::kNotDrawn: return Fail("cannot draw the chart");
-    case ChartOutcome::kNotWritten: return Fail(args[2] + ": cannot write the image");
+    case ChartOutcome::kNotWritten:
+      return Fail(args[2] + ": cannot write the image" +
+                  (errno != 0 ? std::string(": ") + std::strerror(errno) : std::string()));
   }
   return Fail("cannot draw the chart");
 }

@@ -19,9 +19,7 @@ int RunAdd(const Arguments& args) {
   if (!lock) return kFailed;
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], true)) return kFailed;
-  if (ledger.Append(std::get<ExpenseRecord>(parsed)) == 0) return Fail("out of memory");
-  ledger.SortByDate();
-  return SaveOrFail(ledger, args[0]);
+  return ledger.AddAndSave(std::get<ExpenseRecord>(parsed)) ? 0 : SaveFailed(ledger, args[0]);
 }
 
 int RunRemove(const Arguments& args) {
@@ -35,8 +33,7 @@ int RunRemove(const Arguments& args) {
     return Fail("bad index '" + args[1] + "' (the file has " + std::to_string(ledger.m_nCount) +
                 " records)");
   }
-  ledger.RemoveAt(static_cast<int>(*index));
-  return SaveOrFail(ledger, args[0]);
+  return ledger.RemoveAndSave(static_cast<int>(*index)) ? 0 : SaveFailed(ledger, args[0]);
 }
 
 }  // namespace ledger_tool

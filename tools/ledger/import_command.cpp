@@ -16,7 +16,7 @@ namespace ledger_tool {
 
 namespace {
 
-int Say(const std::string& text) { return WriteOutput(text) ? 0 : Fail("cannot write the output"); }
+int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
 
 }  // namespace
 

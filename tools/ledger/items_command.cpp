@@ -12,7 +12,7 @@ int RunItems(const Arguments& args) {
   for (const ExpenseItem* item = g_expenseItems; item->name; ++item) {
     out += std::to_string(item->id) + "\t" + Utf8(item->name) + "\n";
   }
-  return WriteOutput(out) ? 0 : Fail("cannot write the output");
+  return WriteOutput(out) ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

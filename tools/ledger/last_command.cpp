@@ -43,7 +43,7 @@ int RunLast(const Arguments& given) {
   }
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  return WriteOutput(Report(FindLastDone(ledger, asOf))) ? 0 : Fail("cannot write the output");
+  return WriteOutput(Report(FindLastDone(ledger, asOf))) ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

@@ -37,7 +37,7 @@ int List(const std::string& hostPath, const std::string& header, RowWriter row) 
   BlockOutput out;
   out.Text() = header;
   for (int i = 0; i < ledger.m_nCount && out.Spill(); ++i) row(out.Text(), ledger.m_pRecords[i]);
-  return out.Finish() ? 0 : Fail("cannot write the output");
+  return out.Finish() ? 0 : OutputFailed();
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ int RunHelp(const ledger_tool::Arguments& args) {
     text += std::string("      e.g. roadtally-ledger ") + command.name + example + "\n";
   }
   text += std::string("\n") + kHelpEnd;
-  return ledger_tool::WriteOutput(text) ? 0 : ledger_tool::Fail("cannot write the output");
+  return ledger_tool::WriteOutput(text) ? 0 : ledger_tool::OutputFailed();
 }
 
 // After the fault's own line: where to read on.

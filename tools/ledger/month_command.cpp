@@ -74,7 +74,7 @@ int RunMonth(const Arguments& args) {
   AppendGrid(out.Text(), cells);
   AppendList(out, ledger, y, m);
   AppendTotals(out.Text(), SumMonth(ledger, y, m));
-  return out.Finish() ? 0 : Fail("cannot write the output");
+  return out.Finish() ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

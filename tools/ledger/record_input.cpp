@@ -1,7 +1,5 @@
 #include "tools/ledger/record_input.h"
 
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "ledger/expense_items.h"
@@ -39,14 +37,6 @@ RecordProblem BadValue(const char* field, const char* what, std::string_view tex
 
 std::int16_t Narrow(long long value) { return static_cast<std::int16_t>(value); }
 
-// The directory the file goes in, when it is not there (so no save can be).
-bool DirectoryMissing(const std::string& hostPath) {
-  std::filesystem::path parent = std::filesystem::path(hostPath).parent_path();
-  if (parent.empty()) parent = ".";
-  std::error_code error;
-  return !std::filesystem::is_directory(parent, error);
-}
-
 }  // namespace
 
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
@@ -74,10 +64,11 @@ std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
 }
 
 int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath) {
-  if (ledger.Save(nullptr)) return 0;
-  if (DirectoryMissing(hostPath))
-    return Fail(hostPath + ": cannot save; the directory does not exist");
-  return Fail(hostPath + ": cannot save; the file is unchanged");
+  return ledger.Save(nullptr) ? 0 : SaveFailed(ledger, hostPath);
+}
+
+int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath) {
+  return Fail(hostPath + ": cannot save; the file is unchanged: " + ledger.SaveProblem());
 }
 
 }  // namespace ledger_tool

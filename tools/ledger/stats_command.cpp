@@ -89,7 +89,7 @@ int RunStats(const Arguments& given) {
   }
   const std::vector<Row> rows =
       Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
-  return WriteOutput(csv ? Csv(rows) : Aligned(rows)) ? 0 : Fail("cannot write the output");
+  return WriteOutput(csv ? Csv(rows) : Aligned(rows)) ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

@@ -1,11 +1,14 @@
 #include "tools/ledger/tool_io.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "ledger/data_path.h"
-#include "ledger/ledger_file_check.h"
 #include "platform/core/utf8.h"
 #include "platform/win/files.h"
 
@@ -21,17 +24,13 @@ const std::wstring& DataDevicePath() {
 
 // Why the file cannot be used, or empty when it can.
 std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
-  const std::string counts = "announces " + std::to_string(report.announced) + " records, holds " +
-                             std::to_string(report.present);
   switch (report.state) {
     case LedgerFileState::kWhole: return {};
     case LedgerFileState::kMissing: return missingIsEmpty ? std::string() : "no such file";
-    case LedgerFileState::kUnreadable:
-      return "cannot read the file: " + report.reason + "; nothing changed";
+    case LedgerFileState::kUnreadable: return DescribeFault(report) + "; nothing changed";
     case LedgerFileState::kBadHeader: return "not a Roadtally data file (bad header)";
-    case LedgerFileState::kTruncated: return "file is cut short (" + counts + ")";
-    case LedgerFileState::kTrailing:
-      return "unexpected bytes after the last record (" + counts + ")";
+    case LedgerFileState::kTruncated:
+    case LedgerFileState::kTrailing: return DescribeFault(report);
   }
   return "unreadable";
 }
@@ -39,15 +38,24 @@ std::string ProblemWith(const LedgerFileReport& report, bool missingIsEmpty) {
 // Long enough for any number of other changes queued before this one.
 constexpr std::chrono::milliseconds kOtherToolWait{10000};
 
-std::string WhyNotLocked(host::DataFileLock::State state) {
-  switch (state) {
+// The directory the file goes in, when it is not there (so no save can be).
+bool DirectoryMissing(const std::string& hostPath) {
+  std::filesystem::path parent = std::filesystem::path(hostPath).parent_path();
+  if (parent.empty()) parent = ".";
+  std::error_code error;
+  return !std::filesystem::is_directory(parent, error);
+}
+
+std::string WhyNotLocked(const host::DataFileLock& lock, const std::string& hostPath) {
+  switch (lock.state()) {
     case host::DataFileLock::State::kHeld: return {};
     case host::DataFileLock::State::kProgramRuns:
       return "roadtally is running on this file; end it first (nothing changed)";
     case host::DataFileLock::State::kBusy:
       return "another roadtally-ledger kept the file busy too long (nothing changed)";
     case host::DataFileLock::State::kNoPlace:
-      return "no private runtime directory to keep the file's lock in (nothing changed)";
+      if (DirectoryMissing(hostPath)) return "the directory does not exist (nothing changed)";
+      return "cannot lock the file: " + lock.Why() + " (nothing changed)";
   }
   return "cannot lock the file";
 }
@@ -70,6 +78,8 @@ bool WriteOutput(const std::string& text) {
          std::fflush(stdout) == 0;
 }
 
+int OutputFailed() { return Fail(std::string("cannot write the output: ") + std::strerror(errno)); }
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "roadtally-ledger: %s\n", message.c_str());
   return kFailed;
@@ -84,20 +94,15 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
   host::DataFileLock lock =
       host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
   if (lock.Held()) return lock;
-  Fail(hostPath + ": " + WhyNotLocked(lock.state()));
+  Fail(hostPath + ": " + WhyNotLocked(lock, hostPath));
   return std::nullopt;
 }
 
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {
-  LPCTSTR path = BindDataFile(hostPath);
-  const LedgerFileReport report = ExamineLedgerFile(path);
-  if (const std::string problem = ProblemWith(report, missingIsEmpty); !problem.empty()) {
+  ledger.Load(BindDataFile(hostPath));
+  if (const std::string problem = ProblemWith(ledger.LoadReport(), missingIsEmpty);
+      !problem.empty()) {
     Fail(hostPath + ": " + problem);
-    return false;
-  }
-  ledger.Load(path);
-  if (ledger.m_nCount != report.announced) {
-    Fail(hostPath + ": could not read every record");
     return false;
   }
   return true;

@@ -20,6 +20,8 @@ void AppendUtf8(std::string& out, const CString& text);
 std::string Utf8(const CString& text);
 // Writes the whole text to standard output; false if it could not.
 bool WriteOutput(const std::string& text);
+// "cannot write the output: <the system's reason>" as Fail says it.
+int OutputFailed();
 // "roadtally-ledger: <message>" on standard error; returns kFailed.
 int Fail(const std::string& message);
 

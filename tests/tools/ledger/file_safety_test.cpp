@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <memory>
 
 #include "tests/host/child_process.h"
@@ -179,4 +180,17 @@ TEST_F(FileSafetyTest, SameDayOrderAndImpossibleMonthsAndSignedValues) {
   EXPECT_EQ(0, month.status);
   EXPECT_NE(std::string::npos, month.out.find("1/03\t엔진오일\t20.00")) << month.out;
   EXPECT_NE(std::string::npos, month.out.find("1/04\t주유-충전\t3.00\n월비용: 23원")) << month.out;
+
+  // A foreign day 0 of February has the device's day number of 31 January;
+  // an import puts it after January all the same, as every load does.
+  Bytes dayZero = Header(1);
+  PutRecord(dayZero, 2005, 2, 0, 0, 100, 0, 0);
+  WriteBytes(At("day0.dat"), dayZero);
+  std::ofstream(At("jan31.csv")) << "date,item_id,item,fuel_l,cost,distance_km\n"
+                                    "2005-01-31,0,주유-충전,0,2,0\n";
+  ASSERT_EQ(0, Run({"import", At("day0.dat"), At("jan31.csv")}).status);
+  Bytes ordered = Header(2);
+  PutRecord(ordered, 2005, 1, 31, 0, 200, 0, 0);
+  PutRecord(ordered, 2005, 2, 0, 0, 100, 0, 0);
+  EXPECT_EQ(ordered, ReadBytes(At("day0.dat")));
 }
