@@ -65,10 +65,12 @@ skins: deps
 	@$(RELEASE)/bin/roadtally-skingen resources
 
 # roadtally_<version>_<arch>.deb in this folder, built by CPack from the
-# install rules, its library dependencies found by dpkg-shlibdeps.
+# install rules, its library dependencies found by dpkg-shlibdeps. The
+# maintainer's address: MAINTAINER_EMAIL=..., else DEBEMAIL or git's user.email.
+MAINTAINER_EMAIL ?=
 package: deps
-	$(call configure,$(PACKAGE),-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr)
-	$(call build,$(PACKAGE),roadtally roadtally-ledger roadtally_icons)
+	$(call configure,$(PACKAGE),-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr $(if $(MAINTAINER_EMAIL),-DROADTALLY_MAINTAINER_EMAIL=$(MAINTAINER_EMAIL)))
+	$(call build,$(PACKAGE),roadtally roadtally-ledger roadtally_icons roadtally_man roadtally_changelog)
 	@echo "packaging in $(PACKAGE)"
 	@cd $(PACKAGE) && cpack -G DEB >/dev/null
 	@cp $(PACKAGE)/roadtally_*.deb . && ls roadtally_*.deb

@@ -1,6 +1,8 @@
 #include "app/logbook_app.h"
 
 #include "app/main_wnd.h"
+#include "app/rejected_file_notice.h"
+#include "ledger/expense_ledger.h"
 #include "platform/res/winresource.h"
 #include "resources/resource_ids.h"
 
@@ -44,6 +46,7 @@ BOOL CLogbookApp::InitInstance() {
   }
   pMainWnd->ShowWindow(SW_SHOWNORMAL);
   pMainWnd->UpdateWindow();
+  ShowRejectedFileNotice(pMainWnd, *GetLedger());
   return TRUE;
 }
 

@@ -1,8 +1,8 @@
-// `roadtally-ledger stats` and `import` on a 1 000 000-record file, whole
-// process runs, each against its floor timed in the same iterations:
-// stats against reading the file and one pass over its records, import
-// (of the file's own CSV into a new file) against a crash-safe write of
-// the bytes it saves.
+// `roadtally-ledger stats` on a 1 000 000-record file and `import` of
+// 10 000 and 1 000 000 rows, whole process runs, each against its floor
+// timed in the same iterations: stats against reading the file and one
+// pass over its records, import (of the file's own CSV into a new file)
+// against a crash-safe write of the bytes it saves.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 
 #include "bench/crash_safe_floor.h"
@@ -22,27 +23,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRecords = 1000000;
+constexpr int kMillion = 1000000;
 
 std::string Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The data file, its CSV as the tool writes it, in a directory of their own.
-struct MillionRecords {
-  fs::path dir = fs::temp_directory_path() / ("rt_bench_insights_" + std::to_string(::getpid()));
-  fs::path data = dir / "Roadtally.dat";
-  fs::path csv = dir / "export.csv";
+// A data file of `count` records, its CSV as the tool writes it, in a
+// directory of their own.
+struct SampleRecords {
+  fs::path dir;
+  fs::path data;
+  fs::path csv;
   std::string bytes;
   bool ready = false;
 
-  MillionRecords() {
+  explicit SampleRecords(int count)
+      : dir(fs::temp_directory_path() /
+            ("rt_bench_insights_" + std::to_string(::getpid()) + "_" + std::to_string(count))),
+        data(dir / "Roadtally.dat"),
+        csv(dir / "export.csv") {
     fs::create_directories(dir);
     std::mt19937 random(20050308);
     CExpenseLedger ledger;
-    if (!ledger.Reserve(kRecords)) return;
-    for (int i = 0; i < kRecords; ++i) {
+    if (!ledger.Reserve(count)) return;
+    for (int i = 0; i < count; ++i) {
       const auto pick = [&](int n) {
         return static_cast<int>(random() % static_cast<unsigned>(n));
       };
@@ -58,15 +64,15 @@ struct MillionRecords {
             bench::RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
     bytes = Slurp(data);
   }
-  ~MillionRecords() {
+  ~SampleRecords() {
     std::error_code ignored;
     fs::remove_all(dir, ignored);
   }
 };
 
-const MillionRecords& Sample() {
-  static const MillionRecords sample;
-  return sample;
+const SampleRecords& Sample(int count) {
+  static std::map<int, SampleRecords> samples;
+  return samples.try_emplace(count, count).first->second;
 }
 
 template <class Action>
@@ -94,7 +100,7 @@ long long ReadAndPass(const fs::path& path) {
 }
 
 void BM_LedgerToolStats(benchmark::State& state) {
-  const MillionRecords& sample = Sample();
+  const SampleRecords& sample = Sample(kMillion);
   if (!sample.ready) return state.SkipWithError("cannot make the sample");
   const std::vector<std::string> stats = {LEDGER_TOOL, "stats", sample.data.string(), "2005"};
   // The tool's month command loads the same file the same way: what any
@@ -122,7 +128,7 @@ void BM_LedgerToolStats(benchmark::State& state) {
 BENCHMARK(BM_LedgerToolStats)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_LedgerToolImport(benchmark::State& state) {
-  const MillionRecords& sample = Sample();
+  const SampleRecords& sample = Sample(static_cast<int>(state.range(0)));
   if (!sample.ready) return state.SkipWithError("cannot make the sample");
   const fs::path target = sample.dir / "imported.dat";
   const std::vector<std::string> import = {LEDGER_TOOL, "import", target.string(),
@@ -145,6 +151,17 @@ void BM_LedgerToolImport(benchmark::State& state) {
     return state.SkipWithError("the import is not the file exported");
   ratio.Report(state);
 }
-BENCHMARK(BM_LedgerToolImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+// A lifetime of entries, timed often enough for its few milliseconds; and
+// a million rows.
+BENCHMARK(BM_LedgerToolImport)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(30);
+BENCHMARK(BM_LedgerToolImport)
+    ->Arg(kMillion)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 }  // namespace

@@ -16,6 +16,8 @@ namespace {
 
 constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
+// The list rows' inner margin (controls/skin_list_box.cpp), kept by the totals.
+constexpr int kTotalTextInset = 5;
 constexpr int kDetailsButton = 0, kDeleteButton = 1, kCloseButton = 3;
 constexpr int kPrevArrow = 0, kNextArrow = 1;
 
@@ -26,6 +28,12 @@ constexpr int kListHeight = kListRowHeight * kListRows;
 
 constexpr wchar_t kDeleteQuestion[] = L"선택된 목록을 삭제합니다.";
 constexpr wchar_t kDeleteCaption[] = L"목록 삭제";
+
+// A total inside its box, with the inner margin the list rows give their text.
+void DrawTotal(CDC* pDC, const CString& text, CRect box) {
+  box.left += kTotalTextInset;
+  pDC->DrawText(text, -1, &box, kLeftLine);
+}
 
 }  // namespace
 
@@ -85,8 +93,8 @@ void CMonthListDlg::DrawContent(CDC* pDC) {
   CString text;
   text.Format(L"%d년 %d월", m_nYear, m_nMonth);
   pDC->DrawText(text, -1, &m_rcTitle, kCentredLine);
-  pDC->DrawText(FormatCostTotal(m_nTotalCost), -1, &m_rcCostTotal, kLeftLine);
-  pDC->DrawText(FormatDistanceTotal(m_nTotalDistance), -1, &m_rcDistanceTotal, kLeftLine);
+  DrawTotal(pDC, FormatCostTotal(m_nTotalCost), m_rcCostTotal);
+  DrawTotal(pDC, FormatDistanceTotal(m_nTotalDistance), m_rcDistanceTotal);
 }
 
 // --- pen --------------------------------------------------------------------

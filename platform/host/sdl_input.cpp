@@ -1,6 +1,7 @@
 #include "platform/host/sdl_input.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/host/key_names.h"
 #include "platform/win/winuser.h"
@@ -60,28 +61,55 @@ std::optional<InputEvent> Key(const SDL_KeyboardEvent& key) {
   return event;
 }
 
+// The device's keys, then a desktop keyboard's stand-ins for the keypad's:
+// the top-row digits type as the numeric pad's, Backspace is "<-" (F2), the
+// pad's "." is "." (F3) and the pad's Enter is "확  인" (F1). On every
+// screen but the keypad and the message box both Enter and F1 do nothing,
+// and there F1 is what a person pressing the pad's Enter means, where Enter
+// would press the highlighted key.
+constexpr std::pair<SDL_Scancode, UINT> kKeyTable[] = {
+    {SDL_SCANCODE_LEFT, VK_LEFT},
+    {SDL_SCANCODE_UP, VK_UP},
+    {SDL_SCANCODE_RIGHT, VK_RIGHT},
+    {SDL_SCANCODE_DOWN, VK_DOWN},
+    {SDL_SCANCODE_RETURN, VK_RETURN},
+    {SDL_SCANCODE_ESCAPE, VK_ESCAPE},
+    {SDL_SCANCODE_F1, VK_F1},
+    {SDL_SCANCODE_F2, VK_F2},
+    {SDL_SCANCODE_F3, VK_F3},
+    {SDL_SCANCODE_F4, VK_F4},
+    {SDL_SCANCODE_END, kDeviceCloseKey},
+    {SDL_SCANCODE_KP_0, VK_NUMPAD0},
+    {SDL_SCANCODE_KP_1, VK_NUMPAD1},
+    {SDL_SCANCODE_KP_2, VK_NUMPAD2},
+    {SDL_SCANCODE_KP_3, VK_NUMPAD3},
+    {SDL_SCANCODE_KP_4, VK_NUMPAD4},
+    {SDL_SCANCODE_KP_5, VK_NUMPAD5},
+    {SDL_SCANCODE_KP_6, VK_NUMPAD6},
+    {SDL_SCANCODE_KP_7, VK_NUMPAD7},
+    {SDL_SCANCODE_KP_8, VK_NUMPAD8},
+    {SDL_SCANCODE_KP_9, VK_NUMPAD9},
+    {SDL_SCANCODE_0, VK_NUMPAD0},
+    {SDL_SCANCODE_1, VK_NUMPAD1},
+    {SDL_SCANCODE_2, VK_NUMPAD2},
+    {SDL_SCANCODE_3, VK_NUMPAD3},
+    {SDL_SCANCODE_4, VK_NUMPAD4},
+    {SDL_SCANCODE_5, VK_NUMPAD5},
+    {SDL_SCANCODE_6, VK_NUMPAD6},
+    {SDL_SCANCODE_7, VK_NUMPAD7},
+    {SDL_SCANCODE_8, VK_NUMPAD8},
+    {SDL_SCANCODE_9, VK_NUMPAD9},
+    {SDL_SCANCODE_BACKSPACE, VK_F2},
+    {SDL_SCANCODE_KP_PERIOD, VK_F3},
+    {SDL_SCANCODE_KP_ENTER, VK_F1},
+};
+
 }  // namespace
 
 std::optional<UINT> VirtualKeyFromScancode(SDL_Scancode scancode) {
-  switch (scancode) {
-    case SDL_SCANCODE_LEFT: return VK_LEFT;
-    case SDL_SCANCODE_UP: return VK_UP;
-    case SDL_SCANCODE_RIGHT: return VK_RIGHT;
-    case SDL_SCANCODE_DOWN: return VK_DOWN;
-    case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
-    case SDL_SCANCODE_ESCAPE: return VK_ESCAPE;
-    case SDL_SCANCODE_F1: return VK_F1;
-    case SDL_SCANCODE_F2: return VK_F2;
-    case SDL_SCANCODE_F3: return VK_F3;
-    case SDL_SCANCODE_F4: return VK_F4;
-    case SDL_SCANCODE_END: return kDeviceCloseKey;
-    case SDL_SCANCODE_KP_0: return VK_NUMPAD0;
-    default: break;
+  for (const auto& [key, vk] : kKeyTable) {
+    if (key == scancode) return vk;
   }
-  // SDL numbers the pad's digits 1..9 consecutively, then 0.
-  if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
-    return VK_NUMPAD0 + 1 + static_cast<UINT>(scancode - SDL_SCANCODE_KP_1);
   return std::nullopt;
 }
 

@@ -150,6 +150,10 @@ void SdlVideo::Redraw() {
   SDL_RenderPresent(renderer_.get());
 }
 
-void SdlVideo::Raise() { SDL_RaiseWindow(window_.get()); }
+// A minimised window is restored first: raising alone leaves it an icon.
+void SdlVideo::Raise() {
+  if (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) SDL_RestoreWindow(window_.get());
+  SDL_RaiseWindow(window_.get());
+}
 
 }  // namespace host

@@ -43,6 +43,7 @@ class SdlVideo {
   // Shows the texture again, after the window was uncovered or moved.
   void Redraw();
 
+  // Brings the window to the front, focused, restored when minimised.
   void Raise();
 
  private:

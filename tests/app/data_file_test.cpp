@@ -83,11 +83,31 @@ std::string KeptName(std::time_t at) {
   return std::string("Roadtally.dat.damaged-") + stamp;
 }
 
+// The box over the calendar as the committed shot shows it but for the
+// copy's name, whose date and time are the load's: that band holds text.
+void ExpectNotice(const res::Image& shot, const res::Image& expected) {
+  constexpr RECT kNameLines{106, 106, 294, 146};  // the box's second and third lines
+  ASSERT_EQ(expected.pixels.size(), shot.pixels.size());
+  int differing = 0;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      const bool name = x >= kNameLines.left && x < kNameLines.right && y >= kNameLines.top &&
+                        y < kNameLines.bottom;
+      differing += !name && At(shot, x, y) != At(expected, x, y);
+    }
+  }
+  EXPECT_EQ(0, differing);
+  EXPECT_GT(CountNear(shot, kNameLines, RGB(255, 255, 255), 150), 100);
+}
+
 // A file not taken whole (not ours, a newer version, a count below or above
 // what it holds) keeps its bytes beside the new file, under a name no
-// earlier kept file has, which the program named at start; what it held
-// and announced is what was loaded.
+// earlier kept file has, which the program named at start, on standard
+// error and in a message box over the calendar; what it held and announced
+// is what was loaded.
 TEST(DataFile, FileNotTakenWholeIsKeptAsideBeforeTheFirstSave) {
+  const std::optional<res::Image> notice = res::ReadPngFile(REJECTED_FILE_NOTICE);
+  ASSERT_TRUE(notice.has_value());
   Bytes newer = ledger_test::Header(0);
   newer[16] = 2;
   const Bytes notOurs = {'N', 'O', 'T', ' ', 'O', 'U', 'R', 'S', 0,  1,  2,  3, 4,
@@ -115,9 +135,11 @@ TEST(DataFile, FileNotTakenWholeIsKeptAsideBeforeTheFirstSave) {
     for (std::time_t t = now - 2; t < now + 60; ++t)
       ledger_test::WriteBytes(screen.Path(KeptName(t)), {9});
 
-    const Outcome run = screen.Start("2005-01-20", kEnterCostSeven);
+    const Outcome run =
+        screen.Drive("2005-01-20", std::string("shot notice.png\nkey F1\n") + kEnterCostSeven);
     ASSERT_EQ(0, run.exitStatus) << run.err;
     EXPECT_NE(std::string::npos, run.err.find(c.says)) << run.err;
+    ExpectNotice(screen.Shot("notice.png"), *notice);
 
     Bytes expected = ledger_test::Header(c.loaded + 1);
     for (int day = 1; day <= c.loaded; ++day)

@@ -63,18 +63,37 @@ TEST(SdlInput, MovesCountOnlyWhileThePenIsDown) {
   EXPECT_FALSE(TranslateSdlEvent(Motion(6, 6), pen));
 }
 
+// The device's keys, and a desktop keyboard's stand-ins for the keypad's.
 TEST(SdlInput, KeysMapToTheDevicesVirtualKeys) {
-  const std::pair<SDL_Scancode, UINT> map[] = {
-      {SDL_SCANCODE_LEFT, 0x25},   {SDL_SCANCODE_UP, 0x26},     {SDL_SCANCODE_RIGHT, 0x27},
-      {SDL_SCANCODE_DOWN, 0x28},   {SDL_SCANCODE_RETURN, 0x0D}, {SDL_SCANCODE_KP_ENTER, 0x0D},
-      {SDL_SCANCODE_ESCAPE, 0x1B}, {SDL_SCANCODE_F1, 0x70},     {SDL_SCANCODE_F4, 0x73},
-      {SDL_SCANCODE_END, 0xC3},    {SDL_SCANCODE_KP_0, 0x60},   {SDL_SCANCODE_KP_1, 0x61},
-      {SDL_SCANCODE_KP_5, 0x65},   {SDL_SCANCODE_KP_9, 0x69}};
+  const std::pair<SDL_Scancode, UINT> map[] = {{SDL_SCANCODE_LEFT, 0x25},
+                                               {SDL_SCANCODE_UP, 0x26},
+                                               {SDL_SCANCODE_RIGHT, 0x27},
+                                               {SDL_SCANCODE_DOWN, 0x28},
+                                               {SDL_SCANCODE_RETURN, 0x0D},
+                                               {SDL_SCANCODE_ESCAPE, 0x1B},
+                                               {SDL_SCANCODE_F1, 0x70},
+                                               {SDL_SCANCODE_F2, 0x71},
+                                               {SDL_SCANCODE_F3, 0x72},
+                                               {SDL_SCANCODE_F4, 0x73},
+                                               {SDL_SCANCODE_END, 0xC3},
+                                               {SDL_SCANCODE_KP_0, 0x60},
+                                               {SDL_SCANCODE_KP_1, 0x61},
+                                               {SDL_SCANCODE_KP_5, 0x65},
+                                               {SDL_SCANCODE_KP_9, 0x69},
+                                               // the top-row digits as the pad's
+                                               {SDL_SCANCODE_0, 0x60},
+                                               {SDL_SCANCODE_1, 0x61},
+                                               {SDL_SCANCODE_5, 0x65},
+                                               {SDL_SCANCODE_9, 0x69},
+                                               // "<-", "." and "확  인"
+                                               {SDL_SCANCODE_BACKSPACE, 0x71},
+                                               {SDL_SCANCODE_KP_PERIOD, 0x72},
+                                               {SDL_SCANCODE_KP_ENTER, 0x70}};
   for (const auto& [scancode, vk] : map)
     EXPECT_EQ(VirtualKeyFromScancode(scancode), vk) << scancode;
-  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_A), std::nullopt);
-  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_F5), std::nullopt);
-  EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_PERIOD), std::nullopt);
+  for (const SDL_Scancode other : {SDL_SCANCODE_A, SDL_SCANCODE_F5, SDL_SCANCODE_DELETE,
+                                   SDL_SCANCODE_PERIOD, SDL_SCANCODE_KP_PLUS})
+    EXPECT_EQ(VirtualKeyFromScancode(other), std::nullopt) << other;
 
   SdlPenState pen;
   std::optional<InputEvent> up = TranslateSdlEvent(Key(SDL_KEYUP, SDL_SCANCODE_END), pen);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build tree into a temporary DESTDIR under /usr and checks
 # what a package would hold: the programs and their modules, the menu
-# entry, sharp icons of both sizes, the manual pages. Arguments: the build
+# entry with its Korean name, sharp icons of both sizes, the gzipped
+# manual pages, the copyright file and the changelog. Arguments: the build
 # tree, then the build's emulator command in a cross build.
 set -eu
 build="$1"
@@ -28,10 +29,26 @@ case "$said" in
   *"cannot open a window"*) ;;
   *) fail "installed roadtally without a display said: $said" ;;
 esac
-[ -f "$root/share/applications/roadtally.desktop" ] || fail "desktop file missing"
+desktop="$root/share/applications/roadtally.desktop"
+[ -f "$desktop" ] || fail "desktop file missing"
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$root/share/applications/roadtally.desktop" || fail "desktop file invalid"
+  desktop-file-validate "$desktop" || fail "desktop file invalid"
 fi
+for key in 'Name\[ko\]=.*차계부' 'Comment\[ko\]=.' 'Keywords=.*;'; do
+  grep -q "^$key" "$desktop" || fail "desktop file has no line like $key"
+done
+
+# Debian's machine-readable copyright file, naming a maintainer to write to.
+copyright="$root/share/doc/roadtally/copyright"
+[ -f "$copyright" ] || fail "copyright file missing"
+head -n 1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+  fail "copyright file is not in the machine-readable format"
+for field in Upstream-Name Files Copyright License; do
+  grep -q "^$field: ." "$copyright" || fail "copyright file has no $field"
+done
+grep -q '^Upstream-Contact: Roadtally <[^@ ]*@[^@ ]*>$' "$copyright" || fail "copyright file has no contact"
+gzip -dc "$root/share/doc/roadtally/changelog.gz" | head -n 1 | grep -q '^roadtally (' ||
+  fail "changelog.gz missing or not a Debian changelog"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }
@@ -52,14 +69,16 @@ done
   fail "installed roadtally-ledger cannot draw a chart"
 [ "$(png_size "$work/chart.png")" = "640x400" ] || fail "chart is $(png_size "$work/chart.png")"
 
+# The manual pages gzipped, as Debian keeps them.
 for page in roadtally roadtally-ledger; do
-  man1="$root/share/man/man1/$page.1"
-  [ -f "$man1" ] || fail "man page $page.1 missing"
-  grep -q "^\.SH NAME" "$man1" || fail "man page $page.1 has no NAME section"
+  man1="$root/share/man/man1/$page.1.gz"
+  [ -f "$man1" ] || fail "man page $page.1.gz missing"
+  [ ! -e "$root/share/man/man1/$page.1" ] || fail "man page $page.1 installed uncompressed"
+  gzip -dc "$man1" | grep -q "^\.SH NAME" || fail "man page $page.1.gz has no NAME section"
+  if command -v man >/dev/null; then
+    warnings=$(man --warnings -l "$man1" 2>&1 >/dev/null || true)
+    [ -z "$warnings" ] || fail "man $page warns: $warnings"
+  fi
 done
-if command -v man >/dev/null; then
-  warnings=$(man --warnings -l "$root/share/man/man1/roadtally.1" 2>&1 >/dev/null || true)
-  [ -z "$warnings" ] || fail "man roadtally warns: $warnings"
-fi
 [ -z "$(find "$dest" -path "$root" -prune -o -type f -print)" ] || fail "files outside the prefix"
 echo "install tree ok"

@@ -8,11 +8,12 @@
 #include "tools/ledger/chart_module.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
 int RunChart(const Arguments& args) {
-  if (args.size() != 3) return kUsage;
+  if (const int misuse = CheckArity("chart", args, {"FILE", "YEAR", "OUT.png"})) return misuse;
   const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
   if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;

@@ -4,11 +4,14 @@
 #include "tools/ledger/commands.h"
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
 int RunAdd(const Arguments& args) {
-  if (args.size() != 6) return kUsage;
+  const int misuse =
+      CheckArity("add", args, {"FILE", "YYYY-MM-DD", "ITEM_ID", "FUEL", "COST", "KM"});
+  if (misuse) return misuse;
   const auto parsed = ParseRecord({args[1], args[2], args[3], args[4], args[5]});
   if (const auto* problem = std::get_if<RecordProblem>(&parsed)) return Fail(problem->message);
 
@@ -20,7 +23,7 @@ int RunAdd(const Arguments& args) {
 }
 
 int RunRemove(const Arguments& args) {
-  if (args.size() != 2) return kUsage;
+  if (const int misuse = CheckArity("remove", args, {"FILE", "INDEX"})) return misuse;
   const std::optional<host::DataFileLock> lock = LockForWriting(args[0]);
   if (!lock) return kFailed;
   CExpenseLedger ledger;

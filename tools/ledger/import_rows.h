@@ -1,30 +1,15 @@
-// The rows of a CSV as csv writes it, each checked as add checks its
-// arguments, appended to a ledger. A large file is read in two halves at
-// once, both straight into the ledger's array, the second half's records
-// moved down to follow the first's when both are read.
+// The rows of a CSV laid out as csv writes it, or as a spreadsheet saves
+// that layout, each checked as add checks its arguments.
 #pragma once
 
+#include <istream>
 #include <string>
 #include <variant>
+#include <vector>
 
-#include "ledger/expense_ledger.h"
+#include "ledger/expense_record.h"
 
 namespace ledger_tool {
-
-// What the rows brought: how many, and the earliest and latest of them.
-struct Imported {
-  long long count = 0;
-  ExpenseRecord first{};
-  ExpenseRecord last{};
-  int firstKey = 0;  // their DateKeys, kept as every row is held against them
-  int lastKey = 0;
-  bool inOrder = true;  // each row's date on or after the one before
-
-  void Add(const ExpenseRecord& r);
-  // The rows of a later part of the same file.
-  void Join(const Imported& later);
-  std::string Said() const;
-};
 
 // The first faulty line of the file and what is wrong with it.
 struct RowFault {
@@ -32,9 +17,12 @@ struct RowFault {
   std::string message;
 };
 
-// Appends the record of every row of the CSV file at `path` to the ledger,
-// unsorted; or gives the file's first fault, and the ledger, holding some
-// of the rows, is not to be saved.
-std::variant<Imported, RowFault> ImportRows(CExpenseLedger& ledger, const std::string& path);
+// Every row's record, in the file's order, or the file's first fault. A
+// blank fuel, cost or distance cell is 0; a row of blank cells is skipped;
+// an item name, when given, must be the id's.
+std::variant<std::vector<ExpenseRecord>, RowFault> ReadImportRows(std::istream& csv);
+
+// "3 records, 2005-01-02 to 2005-03-08": how many and their span.
+std::string DescribeRows(const std::vector<ExpenseRecord>& records);
 
 }  // namespace ledger_tool

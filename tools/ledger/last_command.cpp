@@ -8,6 +8,7 @@
 #include "tools/ledger/last_done.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -31,7 +32,8 @@ std::string Report(const LastDoneReport& report) {
 int RunLast(const Arguments& given) {
   Arguments args = given;
   const std::optional<std::string> on = TakeOption(args, "--on");
-  if (args.size() != 1 || (on && on->empty())) return kUsage;
+  if (const int misuse = CheckArity("last", args, {"FILE"})) return misuse;
+  if (on && on->empty()) return Misuse("last", "--on needs a date, YYYY-MM-DD");
   std::chrono::sys_days asOf = host::RealLocalDate();
   if (on) {
     const std::optional<Date> date = ParseDate(*on);

@@ -1,8 +1,10 @@
 // show and csv: every record of the file, in ledger order.
+#include "tools/ledger/block_output.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -26,28 +28,19 @@ void CsvRow(std::string& out, const ExpenseRecord& r) {
          Litres(r) + "," + Amount(r) + "," + Kilometres(r) + "\r\n";
 }
 
-// Written a block at a time as the rows come, so that a listing of any
-// length needs no more memory than the ledger and one block.
-constexpr std::size_t kOutputBlock = 1 << 16;
-
-int List(const std::string& hostPath, std::string header, RowWriter row) {
+int List(const std::string& hostPath, const std::string& header, RowWriter row) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, hostPath, false)) return kFailed;
-  std::string out = std::move(header);
-  out.reserve(kOutputBlock + 256);
-  for (int i = 0; i < ledger.m_nCount; ++i) {
-    row(out, ledger.m_pRecords[i]);
-    if (out.size() < kOutputBlock) continue;
-    if (!WriteOutput(out)) return OutputFailed();
-    out.clear();
-  }
-  return WriteOutput(out) ? 0 : OutputFailed();
+  BlockOutput out;
+  out.Text() = header;
+  for (int i = 0; i < ledger.m_nCount && out.Spill(); ++i) row(out.Text(), ledger.m_pRecords[i]);
+  return out.Finish() ? 0 : OutputFailed();
 }
 
 }  // namespace
 
 int RunShow(const Arguments& args) {
-  if (args.size() != 1) return kUsage;
+  if (const int misuse = CheckArity("show", args, {"FILE"})) return misuse;
   return List(args[0], "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n", ShowRow);
 }
 
@@ -56,7 +49,7 @@ int RunShow(const Arguments& args) {
 int RunCsv(const Arguments& given) {
   Arguments args = given;
   const bool excel = TakeFlag(args, "--excel");
-  if (args.size() != 1) return kUsage;
+  if (const int misuse = CheckArity("csv", args, {"FILE"})) return misuse;
   const std::string header = "date,item_id,item,fuel_l,cost,distance_km\r\n";
   return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvRow);
 }

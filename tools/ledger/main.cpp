@@ -1,97 +1,125 @@
 // roadtally-ledger: reads and changes a Roadtally data file without the
 // device, through the same ledger code the program uses.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <string_view>
 
 #include "tools/ledger/commands.h"
 #include "tools/ledger/merge_command.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace {
 
-constexpr char kUsageText[] =
-    "usage: roadtally-ledger show FILE\n"
-    "       roadtally-ledger month FILE YEAR MONTH\n"
-    "       roadtally-ledger csv FILE [--excel]\n"
-    "       roadtally-ledger add FILE YYYY-MM-DD ITEM_ID FUEL COST KM\n"
-    "       roadtally-ledger remove FILE INDEX\n"
-    "       roadtally-ledger items\n"
-    "       roadtally-ledger stats FILE [YEAR] [--csv]\n"
-    "       roadtally-ledger last FILE [--on YYYY-MM-DD]\n"
-    "       roadtally-ledger import FILE CSV [--dry-run]\n"
-    "       roadtally-ledger merge FILE OTHER [--base BASE] [--dry-run]\n"
-    "       roadtally-ledger chart FILE YEAR OUT.png\n";
-
-constexpr char kHelpText[] =
-    "roadtally-ledger reads and changes a Roadtally data file (text in UTF-8).\n"
-    "FUEL is in litres, COST in currency units (won), KM the kilometres driven;\n"
-    "ITEM_ID is the expense item (0 refuelling; 'items' lists them all).\n"
-    "\n"
-    "  show FILE            every record: date, item id, item, litres, cost, km\n"
-    "                         roadtally-ledger show Roadtally.dat\n"
-    "  month FILE YEAR MONTH  the month's calendar, records and totals\n"
-    "                         roadtally-ledger month Roadtally.dat 2005 3\n"
-    "  csv FILE [--excel]   every record as CSV (--excel: for a spreadsheet)\n"
-    "                         roadtally-ledger csv Roadtally.dat > expenses.csv\n"
-    "  add FILE DATE ITEM_ID FUEL COST KM   one record (the file is made if missing)\n"
-    "                         roadtally-ledger add Roadtally.dat 2005-03-08 0 40.5 55000 412.3\n"
-    "  remove FILE INDEX    the record at INDEX as show lists them, from 0\n"
-    "                         roadtally-ledger remove Roadtally.dat 3\n"
-    "  items                the expense items' ids and names\n"
-    "                         roadtally-ledger items\n"
-    "  stats FILE [YEAR] [--csv]  cost, km, litres, L/100km, km/L, cost per km by month\n"
-    "                         roadtally-ledger stats Roadtally.dat 2005\n"
-    "  last FILE [--on DATE]  when each maintenance item was last done, days and km since\n"
-    "                         roadtally-ledger last Roadtally.dat --on 2005-12-31\n"
-    "  import FILE CSV [--dry-run]  adds the rows of a CSV laid out as csv writes it,\n"
-    "                       all or none\n"
-    "                         roadtally-ledger import Roadtally.dat expenses.csv\n"
-    "  chart FILE YEAR OUT.png  the year's monthly cost as a bar chart\n"
-    "                         roadtally-ledger chart Roadtally.dat 2005 2005.png\n"
-    "  merge FILE OTHER [--base BASE] [--dry-run]  brings another copy's entries into\n"
-    "                       FILE in one save; OTHER and BASE are only read. BASE is the\n"
-    "                       copy both last agreed on: what either side added or deleted\n"
-    "                       since is added or deleted, once. Without BASE deletions\n"
-    "                       cannot be known: each entry is kept as often as the copy\n"
-    "                       with more of it holds it. --dry-run lists the entries\n"
-    "                       (+ added, - removed) and writes nothing\n"
-    "                         roadtally-ledger merge Roadtally.dat desk.dat --base last.dat\n"
-    "\n"
-    "A problem gives one line on standard error and status 1; a command line not\n"
-    "understood, status 2. A failed save leaves the old file.\n";
-
 struct Command {
   const char* name;
+  const char* arguments;  // as the usage line gives them
+  const char* what;       // one line or more, each ending in '\n'
+  const char* example;    // the arguments of an example
   int (*run)(const ledger_tool::Arguments&);
 };
 
+int RunHelp(const ledger_tool::Arguments&);
+
 constexpr Command kCommands[] = {
-    {"show", ledger_tool::RunShow},     {"month", ledger_tool::RunMonth},
-    {"csv", ledger_tool::RunCsv},       {"add", ledger_tool::RunAdd},
-    {"remove", ledger_tool::RunRemove}, {"items", ledger_tool::RunItems},
-    {"stats", ledger_tool::RunStats},   {"last", ledger_tool::RunLast},
-    {"import", ledger_tool::RunImport}, {"chart", ledger_tool::RunChart},
-    {"merge", ledger_tool::RunMerge},
+    {"show", "FILE", "every record: date, item id, item, litres, cost, km\n", "Roadtally.dat",
+     ledger_tool::RunShow},
+    {"month", "FILE YEAR MONTH",
+     "the month's calendar (F refuelling, M other items), records, totals\n",
+     "Roadtally.dat 2005 3", ledger_tool::RunMonth},
+    {"csv", "FILE [--excel]",
+     "every record as RFC 4180 CSV; --excel adds a byte-order mark for spreadsheets\n",
+     "Roadtally.dat > expenses.csv", ledger_tool::RunCsv},
+    {"add", "FILE YYYY-MM-DD ITEM_ID FUEL COST KM", "one record; the file is made if missing\n",
+     "Roadtally.dat 2005-03-08 0 40.5 55000 412.3", ledger_tool::RunAdd},
+    {"remove", "FILE INDEX", "the record at INDEX as show lists them, from 0\n", "Roadtally.dat 3",
+     ledger_tool::RunRemove},
+    {"items", "", "the expense items' ids and names\n", "", ledger_tool::RunItems},
+    {"stats", "FILE [YEAR] [--csv]",
+     "cost, km, litres, L/100km, km/L and cost per km by month and for the year\n"
+     "(default: the latest year in the file)\n",
+     "Roadtally.dat 2005", ledger_tool::RunStats},
+    {"last", "FILE [--on YYYY-MM-DD]",
+     "when each maintenance item was last done, days and km since (as of today or --on)\n",
+     "Roadtally.dat --on 2005-12-31", ledger_tool::RunLast},
+    {"import", "FILE CSV [--dry-run]",
+     "adds the rows of a CSV laid out as csv writes it, all or none; blank values are 0,\n"
+     "blank rows are skipped; --dry-run says what the file would hold and writes nothing\n",
+     "Roadtally.dat expenses.csv", ledger_tool::RunImport},
+    {"chart", "FILE YEAR OUT.png", "the year's monthly cost as a bar chart (PNG)\n",
+     "Roadtally.dat 2005 2005.png", ledger_tool::RunChart},
+    {"merge", "FILE OTHER [--base BASE] [--dry-run]",
+     "brings another copy's entries into FILE in one save; OTHER and BASE are only\n"
+     "read. BASE is the copy both last agreed on: what either side added or deleted\n"
+     "since is added or deleted, once. Without BASE deletions cannot be known: each\n"
+     "entry is kept as often as the copy with more of it holds it. --dry-run lists\n"
+     "the entries (+ added, - removed) and writes nothing\n",
+     "Roadtally.dat desk.dat --base last.dat", ledger_tool::RunMerge},
+    {"help", "", "this text (also --help)\n", "", RunHelp},
 };
 
-int Usage() {
-  std::fputs(kUsageText, stderr);
+constexpr char kHelpIntro[] =
+    "roadtally-ledger reads and changes a Roadtally data file (text in UTF-8).\n"
+    "FUEL is in litres, COST in currency units (won), KM the kilometres driven;\n"
+    "ITEM_ID is the expense item (0 refuelling; 'items' lists them all).\n"
+    "Values are decimal numbers; COST and FUEL keep two decimals, KM three.\n";
+
+constexpr char kHelpEnd[] =
+    "A problem gives one line on standard error and status 1; a command line not\n"
+    "understood, status 2. A failed save leaves the old file.\n";
+
+std::string UsageLine(const Command& command) {
+  std::string line = std::string("roadtally-ledger ") + command.name;
+  if (*command.arguments) line += std::string(" ") + command.arguments;
+  return line + "\n";
+}
+
+int RunHelp(const ledger_tool::Arguments& args) {
+  if (const int misuse = ledger_tool::CheckArity("help", args, {})) return misuse;
+  std::string text = "usage:\n";
+  for (const Command& command : kCommands) text += "  " + UsageLine(command);
+  text += std::string("\n") + kHelpIntro + "\n";
+  for (const Command& command : kCommands) {
+    text += "  " + UsageLine(command);
+    for (std::string_view what = command.what; !what.empty();) {
+      const size_t end = what.find('\n') + 1;
+      text += "      " + std::string(what.substr(0, end));
+      what.remove_prefix(end);
+    }
+    const std::string example = *command.example ? std::string(" ") + command.example : "";
+    text += std::string("      e.g. roadtally-ledger ") + command.name + example + "\n";
+  }
+  text += std::string("\n") + kHelpEnd;
+  return ledger_tool::WriteOutput(text) ? 0 : ledger_tool::OutputFailed();
+}
+
+// After the fault's own line: where to read on.
+int PointToHelp(const Command* command) {
+  if (command) std::fputs(("usage: " + UsageLine(*command)).c_str(), stderr);
+  std::fputs("'roadtally-ledger help' lists every command with its units and an example\n", stderr);
   return ledger_tool::kUsage;
+}
+
+const Command* Find(std::string_view name) {
+  if (name == "--help" || name == "-h") name = "help";
+  for (const Command& command : kCommands) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(kHelpText, stdout);
-    return 0;
+  if (argc < 2) {
+    std::fputs("roadtally-ledger: no command given\n", stderr);
+    return PointToHelp(nullptr);
   }
-  if (argc < 2) return Usage();
-  const ledger_tool::Arguments args(argv + 2, argv + argc);
-  for (const Command& command : kCommands) {
-    if (std::strcmp(argv[1], command.name) != 0) continue;
-    const int status = command.run(args);
-    return status == ledger_tool::kUsage ? Usage() : status;
+  const Command* command = Find(argv[1]);
+  if (!command) {
+    std::fprintf(stderr, "roadtally-ledger: unknown command '%s'\n", argv[1]);
+    return PointToHelp(nullptr);
   }
-  return Usage();
+  const int status = command->run(ledger_tool::Arguments(argv + 2, argv + argc));
+  return status == ledger_tool::kUsage ? PointToHelp(command) : status;
 }

@@ -15,6 +15,7 @@
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -89,7 +90,8 @@ int RunMerge(const Arguments& given) {
   Arguments args = given;
   const bool dryRun = TakeFlag(args, "--dry-run");
   const std::optional<std::string> basePath = TakeOption(args, "--base");
-  if (args.size() != 2 || (basePath && basePath->empty())) return kUsage;
+  if (basePath && basePath->empty()) return Misuse("merge", "--base needs the BASE file");
+  if (const int misuse = CheckArity("merge", args, {"FILE", "OTHER"})) return misuse;
   const std::string& file = args[0];
   const std::string& other = args[1];
 

@@ -1,13 +1,15 @@
 // month: the month as the calendar draws it, then its list and totals as
-// the monthly list shows them.
+// the monthly list shows them, the list written out as it is made.
 #include "app/calendar.h"
 #include "ledger/expense_items.h"
 #include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "tools/ledger/arguments.h"
+#include "tools/ledger/block_output.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -36,9 +38,10 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
   }
 }
 
-void AppendList(std::string& out, const CExpenseLedger& ledger, int year, int month) {
+void AppendList(BlockOutput& out, const CExpenseLedger& ledger, int year, int month) {
   ForEachRecordOfMonth(ledger, year, month, [&out](const ExpenseRecord& r) {
-    out += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
+    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
+    out.Spill();
   });
 }
 
@@ -56,7 +59,7 @@ void AppendTotals(std::string& out, const MonthTotals& totals) {
 }  // namespace
 
 int RunMonth(const Arguments& args) {
-  if (args.size() != 3) return kUsage;
+  if (const int misuse = CheckArity("month", args, {"FILE", "YEAR", "MONTH"})) return misuse;
   const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
   const std::optional<long long> month = ParseInteger(args[2], 1, 12);
   if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
@@ -67,11 +70,11 @@ int RunMonth(const Arguments& args) {
   const int m = static_cast<int>(*month);
   DayCell cells[kGridCells];
   BuildMonthGrid(y, m, ledger, cells);
-  std::string out;
-  AppendGrid(out, cells);
+  BlockOutput out;
+  AppendGrid(out.Text(), cells);
   AppendList(out, ledger, y, m);
-  AppendTotals(out, SumMonth(ledger, y, m));
-  return WriteOutput(out) ? 0 : OutputFailed();
+  AppendTotals(out.Text(), SumMonth(ledger, y, m));
+  return out.Finish() ? 0 : OutputFailed();
 }
 
 }  // namespace ledger_tool

@@ -24,9 +24,15 @@ bool IsCatalogued(long long id) {
 
 namespace {
 
-RecordProblem BadValue(const char* field, const char* what, std::string_view text) {
-  return {field, std::string("bad ") + what + " '" + std::string(text) +
-                     "' (a decimal number that fits the record)"};
+// What a 32-bit field holds in hundredths (fuel, cost) and in thousandths
+// (distance).
+constexpr char kHundredthsRange[] = "from -21,474,836.48 to 21,474,836.47";
+constexpr char kThousandthsRange[] = "from -2,147,483.648 to 2,147,483.647";
+
+RecordProblem BadValue(const char* field, const char* what, std::string_view text,
+                       const char* range) {
+  return {field, std::string("bad ") + what + " '" + std::string(text) + "' (a decimal number " +
+                     range + ")"};
 }
 
 std::int16_t Narrow(long long value) { return static_cast<std::int16_t>(value); }
@@ -42,11 +48,14 @@ std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   if (!ReadInteger(text.item, 0, 0x7FFFFFFF, item) || !IsCatalogued(item))
     return RecordProblem{"item_id", "unknown item id '" + std::string(text.item) + "' (0..21)"};
   std::int32_t fuel = 0;
-  if (!ReadScaled(text.fuel, 100, fuel)) return BadValue("fuel_l", "fuel", text.fuel);
+  if (!ReadScaled(text.fuel, 100, fuel))
+    return BadValue("fuel_l", "fuel", text.fuel, kHundredthsRange);
   std::int32_t cost = 0;
-  if (!ReadScaled(text.cost, 100, cost)) return BadValue("cost", "cost", text.cost);
+  if (!ReadScaled(text.cost, 100, cost))
+    return BadValue("cost", "cost", text.cost, kHundredthsRange);
   std::int32_t distance = 0;
-  if (!ReadScaled(text.km, 1000, distance)) return BadValue("distance_km", "distance", text.km);
+  if (!ReadScaled(text.km, 1000, distance))
+    return BadValue("distance_km", "distance", text.km, kThousandthsRange);
   if (cost == 0 && distance == 0) {
     return RecordProblem{"cost and distance_km", "cost and distance are both 0; nothing to record"};
   }

@@ -9,6 +9,7 @@
 #include "tools/ledger/decimal_text.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
+#include "tools/ledger/usage.h"
 #include "tools/ledger/year_sums.h"
 
 namespace ledger_tool {
@@ -75,7 +76,7 @@ std::string Csv(const std::vector<Row>& rows) {
 int RunStats(const Arguments& given) {
   Arguments args = given;
   const bool csv = TakeFlag(args, "--csv");
-  if (args.empty() || args.size() > 2) return kUsage;
+  if (const int misuse = CheckArity("stats", args, {"FILE", "YEAR"}, 1)) return misuse;
   std::optional<long long> year;
   if (args.size() == 2 && !(year = ParseInteger(args[1], 1, 9999)))
     return Fail("bad year '" + args[1] + "' (1..9999)");

@@ -1,6 +1,6 @@
 // The monthly list screen: month header, the column header lined up
 // with the list's three columns, a car drawn faintly on the light panel
-// behind the list and the totals line, and three bottom faces.
+// behind the list (clear of the totals line), and three bottom faces.
 #include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
@@ -42,19 +42,20 @@ void DrawColumnHeader(Canvas& canvas) {
            {12, true, theme::kLabel, Align::kRight});
 }
 
+// Above the totals line, wheels and all, so that no text is drawn over it.
 void DrawCar(Canvas& canvas) {
-  FillShape(canvas, {{36, 136, 284, 178}, 12}, kCarTone);
-  FillTriangle(canvas, {84, 137}, {122, 98}, {122, 137}, kCarTone);
-  canvas.Fill({122, 98, 206, 137}, kCarTone);
-  FillTriangle(canvas, {206, 98}, {250, 137}, {206, 137}, kCarTone);
-  FillTriangle(canvas, {100, 134}, {126, 106}, {126, 134}, kCarWindow);
-  canvas.Fill({126, 106, 160, 134}, kCarWindow);
-  canvas.Fill({166, 106, 202, 134}, kCarWindow);
-  FillTriangle(canvas, {202, 106}, {234, 134}, {202, 134}, kCarWindow);
+  FillShape(canvas, {{36, 116, 284, 158}, 12}, kCarTone);
+  FillTriangle(canvas, {84, 117}, {122, 78}, {122, 117}, kCarTone);
+  canvas.Fill({122, 78, 206, 117}, kCarTone);
+  FillTriangle(canvas, {206, 78}, {250, 117}, {206, 117}, kCarTone);
+  FillTriangle(canvas, {100, 114}, {126, 86}, {126, 114}, kCarWindow);
+  canvas.Fill({126, 86, 160, 114}, kCarWindow);
+  canvas.Fill({166, 86, 202, 114}, kCarWindow);
+  FillTriangle(canvas, {202, 86}, {234, 114}, {202, 114}, kCarWindow);
   for (double cx : {92.0, 228.0}) {
-    FillDisc(canvas, cx, 180, 19, kWheelArch);
-    FillDisc(canvas, cx, 180, 16, kCarWheel);
-    FillDisc(canvas, cx, 180, 7, kCarWindow);
+    FillDisc(canvas, cx, 160, 19, kWheelArch);
+    FillDisc(canvas, cx, 160, 16, kCarWheel);
+    FillDisc(canvas, cx, 160, 7, kCarWindow);
   }
 }
 

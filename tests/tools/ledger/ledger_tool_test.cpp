@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <fstream>
+#include <set>
+#include <sstream>
 
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
@@ -246,22 +248,97 @@ TEST_F(LedgerToolTest, FailedSaveExitsOneAndKeepsTheOldFile) {
   EXPECT_EQ(before, Saved());
 }
 
-TEST_F(LedgerToolTest, UsageErrorsExitTwo) {
+// What was wrong first, in one line, then the way to the help; help
+// itself is no error.
+TEST_F(LedgerToolTest, UsageErrorsSayWhatWasWrongAndExitTwo) {
   WriteSample();
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{},
-                                             {"frobnicate", File()},
-                                             {"show"},
-                                             {"show", File(), "extra"},
-                                             {"month", File(), "2005"},
-                                             {"add", File(), "2005-03-08"},
-                                             {"remove", File()}}) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{}, "no command given"},
+      {{"frobnicate", File()}, "unknown command 'frobnicate'"},
+      {{"show"}, "show: missing FILE"},
+      {{"show", File(), "extra"}, "show: unexpected argument 'extra'"},
+      {{"month", File(), "2005"}, "month: missing MONTH"},
+      {{"add", File(), "2005-03-08", "0", "1", "2"}, "add: missing KM"},
+      {{"add", File(), "2005-03-08"}, "add: missing ITEM_ID FUEL COST KM"},
+      {{"remove", File()}, "remove: missing INDEX"},
+      {{"last", File(), "--on"}, "last: --on needs a date, YYYY-MM-DD"},
+      {{"csv", File(), "--excell"}, "csv: unexpected argument '--excell'"},
+  };
+  for (const auto& [args, says] : cases) {
     const ToolResult r = Run(args);
-    EXPECT_EQ(2, r.status);
+    EXPECT_EQ(2, r.status) << says;
     EXPECT_EQ("", r.out);
-    EXPECT_NE(std::string::npos, r.err.find("usage:"));
+    EXPECT_EQ(0u, r.err.find("roadtally-ledger: " + says + "\n")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("'roadtally-ledger help'")) << r.err;
   }
+  EXPECT_NE(std::string::npos,
+            Run({"add", File()}).err.find("\nusage: roadtally-ledger add FILE YYYY-MM-DD "));
   ExpectOneLineError(Run({"month", File(), "2005", "13"}), 1);
   ExpectOneLineError(Run({"month", File(), "0", "1"}), 1);
-  EXPECT_EQ(0, Run({"--help"}).status);
+  for (const char* help : {"help", "--help"}) {
+    const ToolResult r = Run({help});
+    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(0u, r.out.find("usage:\n  roadtally-ledger show FILE\n")) << r.out;
+    EXPECT_EQ("", r.err);
+  }
+}
+
+namespace {
+
+// The first word of each line of text that starts with prefix.
+std::set<std::string> WordsAfter(const std::string& text, const std::string& prefix) {
+  std::set<std::string> words;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(prefix, 0) != 0) continue;
+    const std::string rest = line.substr(prefix.size());
+    words.insert(rest.substr(0, rest.find(' ')));
+  }
+  return words;
+}
+
+// The words of text that start with "--": "--excel" in "[--excel]".
+std::set<std::string> Options(const std::string& text) {
+  std::set<std::string> options;
+  for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+    const size_t end = text.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 2);
+    options.insert(text.substr(at, end - at));
+  }
+  return options;
+}
+
+}  // namespace
+
+// The manual documents each command the tool's help lists, as an entry of
+// its COMMANDS section, and each option the help names; and no other.
+TEST_F(LedgerToolTest, ManualDocumentsEveryCommandAndOptionOfTheTool) {
+  const ToolResult help = Run({"help"});
+  ASSERT_EQ(0, help.status);
+  const std::string usage = help.out.substr(0, help.out.find("\n\n"));
+  const std::set<std::string> commands = WordsAfter(usage, "  roadtally-ledger ");
+  ASSERT_GE(commands.size(), 10u) << usage;
+
+  std::ostringstream read;
+  read << std::ifstream(MANUAL).rdbuf();
+  const std::string manual = read.str();
+  const size_t from = manual.find("\n.SH COMMANDS\n");
+  ASSERT_NE(std::string::npos, from);
+  const std::string section = manual.substr(from, manual.find("\n.SH ", from + 1) - from);
+  // Each command is an entry: .TP, then its name in bold (.B or .BI).
+  std::string entries;
+  for (size_t at = section.find("\n.TP\n"); at != std::string::npos;
+       at = section.find("\n.TP\n", at + 1)) {
+    entries += section.substr(at + 5, section.find('\n', at + 5) - at - 4);
+  }
+  std::set<std::string> documented = WordsAfter(entries, ".B ");
+  documented.merge(WordsAfter(entries, ".BI "));
+  EXPECT_EQ(commands, documented);
+
+  const std::set<std::string> options = Options(usage);
+  EXPECT_FALSE(options.empty());
+  for (const std::string& option : options) {
+    std::string escaped;
+    for (const char c : option) escaped += c == '-' ? "\\-" : std::string(1, c);
+    EXPECT_NE(std::string::npos, section.find(escaped)) << option;
+  }
 }

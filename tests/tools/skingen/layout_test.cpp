@@ -129,10 +129,17 @@ TEST(CalendarLayout, SundayHeadingIsTheOnlyYellowOne) {
   for (int column = 1; column < 7; ++column) EXPECT_EQ(yellowPixels(column), 0) << column;
 }
 
+// The totals boxes hold the panel's plain shading alone, each row of pixels
+// one colour: no part of the car picture under their text.
 TEST(ScreenLayout, TitleAndTotalsFieldsAreLightForBlackText) {
   for (int id : {168, 157}) EXPECT_GT(Brightness(At(id, 160, 19)), 200) << id;
-  EXPECT_GT(Brightness(At(157, 20, 191)), 200);
-  EXPECT_GT(Brightness(At(157, 300, 191)), 200);
+  for (const RECT box : {RECT{15, 181, 159, 202}, RECT{165, 181, 308, 202}}) {
+    for (int y = box.top; y < box.bottom; ++y) {
+      EXPECT_GT(Brightness(At(157, box.left, y)), 200) << y;
+      for (int x = box.left; x < box.right; ++x)
+        ASSERT_EQ(At(157, box.left, y), At(157, x, y)) << x << "," << y;
+    }
+  }
 }
 
 TEST(ScreenLayout, BottomFacesSitWhereTheButtonsAre) {
