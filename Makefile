@@ -66,7 +66,8 @@ skins: deps
 
 # roadtally_<version>_<arch>.deb in this folder, built by CPack from the
 # install rules, its library dependencies found by dpkg-shlibdeps. The
-# maintainer's address: MAINTAINER_EMAIL=..., else DEBEMAIL or git's user.email.
+# maintainer's address: MAINTAINER_EMAIL=..., else DEBEMAIL, git's user.email
+# or LOGIN@HOST.
 MAINTAINER_EMAIL ?=
 package: deps
 	$(call configure,$(PACKAGE),-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr $(if $(MAINTAINER_EMAIL),-DROADTALLY_MAINTAINER_EMAIL=$(MAINTAINER_EMAIL)))

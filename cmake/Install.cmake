@@ -24,12 +24,23 @@ add_custom_target(roadtally_man ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # Who answers for the package: the project, at an address the packager
-# gives (-DROADTALLY_MAINTAINER_EMAIL=...), by default Debian's DEBEMAIL or
-# the source tree's git user.email.
+# gives (-DROADTALLY_MAINTAINER_EMAIL=...), by default Debian's DEBEMAIL,
+# the source tree's git user.email, or the packager's login at this host.
 set(maintainer_email "$ENV{DEBEMAIL}")
 if(NOT maintainer_email)
   execute_process(COMMAND git config user.email WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
                   OUTPUT_VARIABLE maintainer_email OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+# Last, as Debian's own packaging tools do: the packager's login here.
+if(NOT maintainer_email)
+  cmake_host_system_information(RESULT packaging_host QUERY FQDN)
+  set(login "$ENV{LOGNAME}")
+  if(NOT login)
+    set(login "$ENV{USER}")
+  endif()
+  if(login AND packaging_host)
+    set(maintainer_email "${login}@${packaging_host}")
+  endif()
 endif()
 set(ROADTALLY_MAINTAINER_EMAIL "${maintainer_email}" CACHE STRING
     "the package maintainer's e-mail address")
