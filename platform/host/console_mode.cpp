@@ -42,11 +42,14 @@ void WriteAll(const char* text, size_t size) {
   }
 }
 
-// Only async-signal-safe calls: it runs in signal handlers too.
+// Only async-signal-safe calls (ioctl is a bare system call): it runs in
+// signal handlers too.
 void Restore() {
   if (!saved.active) return;
   saved.active = 0;
   if (saved.graphics) ::ioctl(kConsole, KDSETMODE, KD_TEXT);
+  // Keys typed at the console meanwhile were the program's, not the shell's.
+  ::tcflush(kConsole, TCIFLUSH);
   ::tcsetattr(kConsole, TCSANOW, &saved.terminal);
   WriteAll(kShowCursor, sizeof kShowCursor - 1);
 }
