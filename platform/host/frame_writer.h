@@ -1,8 +1,9 @@
 // Puts the 320 x 240 screen on a framebuffer's visible area: at the largest
 // whole factor that fits, centred on black, in the panel's pixel format.
-// Only the screen rows that changed since the last frame are written, so a
-// slow panel (an SPI display the kernel refreshes from memory) sees small
-// updates for small changes.
+// Only the rows that changed since the last frame, as the panel shows them,
+// are written, so a slow panel (an SPI display the kernel refreshes from
+// the pages written) sees small updates for small changes. The last frame
+// is kept here: a framebuffer's memory can be slow to read.
 #pragma once
 
 #include <cstdint>
@@ -39,12 +40,15 @@ class FrameWriter {
 
  private:
   void Clear();
-  bool RowChanged(const gdi::Surface32& screen, int y) const;
-  void WriteRow(const gdi::Surface32& screen, int y);
+  void WriteRow(const std::uint8_t* row, int y);
 
   PanelView panel_;
   Placement place_;
-  std::vector<gdi::Pixel> shown_;  // the screen as last written, empty before the first
+  size_t rowBytes_;  // one screen row in the panel's format, unscaled
+  // The frame as last written (empty before the first) and the one being
+  // converted (from the second on).
+  std::vector<std::uint8_t> shown_;
+  std::vector<std::uint8_t> next_;
 };
 
 }  // namespace host

@@ -44,8 +44,7 @@ bool IsWritableFormat(const PanelFormat& format);
 // its top bits.
 std::uint32_t PanelPixel(gdi::Pixel pixel, const PanelFormat& format);
 
-// `count` screen pixels as panel pixels at `to`, each repeated `scale` times.
-void ConvertRow(const gdi::Pixel* from, int count, int scale, const PanelFormat& format,
-                std::uint8_t* to);
+// `count` screen pixels as panel pixels at `to`.
+void ConvertRow(const gdi::Pixel* from, int count, const PanelFormat& format, std::uint8_t* to);
 
 }  // namespace host

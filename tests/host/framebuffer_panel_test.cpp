@@ -33,6 +33,19 @@ TEST(PanelFormat, ScreenColoursInEachLayoutKeepTheirTopBits) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(PanelPixel(c.pixel, c.format), c.panel) << std::hex << c.pixel;
+  // A row converts pixel by pixel alike, past a whole number of vector lanes too.
+  for (const PanelFormat& format : {rgb565, xrgb, bgr565, *PanelFormatForDepth(24)}) {
+    std::vector<gdi::Pixel> row(19);
+    for (size_t i = 0; i < row.size(); ++i) row[i] = static_cast<gdi::Pixel>(i * 0x0B1D3F);
+    const size_t size = format.bitsPerPixel / 8;
+    std::vector<std::uint8_t> converted(row.size() * size);
+    ConvertRow(row.data(), static_cast<int>(row.size()), format, converted.data());
+    for (size_t i = 0; i < row.size(); ++i) {
+      std::uint32_t value = 0;
+      std::memcpy(&value, &converted[i * size], size);
+      EXPECT_EQ(value, PanelPixel(row[i], format)) << format.bitsPerPixel << " bits, pixel " << i;
+    }
+  }
   EXPECT_FALSE(PanelFormatForDepth(8));
   EXPECT_FALSE(IsWritableFormat(PanelFormat{16, {11, 5}, {5, 6}, {12, 5}}));  // past the pixel
 }
