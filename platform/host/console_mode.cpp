@@ -77,10 +77,19 @@ void ReleaseEndingSignals() {
     ::sigaction(kEndingSignals[i], &saved.previous[i], nullptr);
 }
 
+// A program started in the background leaves the terminal alone: changing
+// it would stop the program (SIGTTOU).
+bool InForeground() {
+  const pid_t foreground = ::tcgetpgrp(kConsole);
+  return foreground < 0 || foreground == ::getpgrp();
+}
+
 }  // namespace
 
 ConsoleGraphicsMode::ConsoleGraphicsMode() {
-  if (saved.active || !::isatty(kConsole) || ::tcgetattr(kConsole, &saved.terminal) < 0) return;
+  if (saved.active || !::isatty(kConsole) || !InForeground() ||
+      ::tcgetattr(kConsole, &saved.terminal) < 0)
+    return;
   saved.active = 1;
   CatchEndingSignals();
   if (!saved.atExitRegistered) saved.atExitRegistered = std::atexit(Restore) == 0;

@@ -14,20 +14,21 @@
 namespace host {
 namespace {
 
+// The bits the device sets for `type` (0: its event types).
 template <size_t N>
-bool ReadBits(int fd, unsigned long request, std::bitset<N>& bits) {
+bool ReadBits(int fd, unsigned type, std::bitset<N>& bits) {
   unsigned char bytes[(N + 7) / 8] = {};
-  if (::ioctl(fd, request, bytes) < 0) return false;
+  if (::ioctl(fd, EVIOCGBIT(type, sizeof bytes), bytes) < 0) return false;
   for (size_t bit = 0; bit < N; ++bit) bits[bit] = (bytes[bit / 8] >> (bit % 8)) & 1;
   return true;
 }
 
+// Nothing for what is not an evdev device.
 std::optional<DeviceCapabilities> Capabilities(int fd) {
   DeviceCapabilities c;
-  if (!ReadBits(fd, EVIOCGBIT(0, sizeof(unsigned char[(EV_CNT + 7) / 8])), c.events))
-    return std::nullopt;
-  ReadBits(fd, EVIOCGBIT(EV_KEY, sizeof(unsigned char[(KEY_CNT + 7) / 8])), c.keys);
-  ReadBits(fd, EVIOCGBIT(EV_ABS, sizeof(unsigned char[(ABS_CNT + 7) / 8])), c.axes);
+  if (!ReadBits(fd, 0, c.events)) return std::nullopt;
+  ReadBits(fd, EV_KEY, c.keys);
+  ReadBits(fd, EV_ABS, c.axes);
   return c;
 }
 

@@ -2,10 +2,10 @@
 
 #include <poll.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <ostream>
 #include <thread>
+#include <utility>
 
 #include "platform/host/civil_time.h"
 

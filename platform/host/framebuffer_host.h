@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <deque>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
