@@ -7,6 +7,10 @@ install(TARGETS roadtally roadtally-ledger RUNTIME DESTINATION ${CMAKE_INSTALL_B
 install(TARGETS roadtally-window roadtally-chart LIBRARY DESTINATION ${ROADTALLY_MODULE_INSTALL_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/roadtally.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The board's unit, roadtally --framebuffer on the console from boot; shipped
+# disabled (systemctl enable roadtally-framebuffer@USER).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/systemd/roadtally-framebuffer@.service
+        DESTINATION lib/systemd/system)
 install(FILES ${CMAKE_SOURCE_DIR}/docs/man/roadtally.1 ${CMAKE_SOURCE_DIR}/docs/man/roadtally-ledger.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
