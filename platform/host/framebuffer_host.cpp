@@ -2,7 +2,6 @@
 
 #include <poll.h>
 
-#include <cerrno>
 #include <ostream>
 #include <thread>
 #include <utility>
@@ -87,24 +86,23 @@ std::optional<InputEvent> FramebufferHost::WaitForInput(std::optional<DWORD> dea
       if (left <= 0) return std::nullopt;
       timeout = left;
     }
-    if (!ReadReady(timeout) && deadline) return std::nullopt;
+    ReadReady(timeout);
   }
 }
 
-// Waits up to `timeoutMs` (-1: without end) for input and reads what came;
-// false when the time ran out. Inputs that ended are dropped.
-bool FramebufferHost::ReadReady(int timeoutMs) {
+// Waits up to `timeoutMs` (-1: without end) for input and reads what came.
+// Inputs that ended are dropped.
+void FramebufferHost::ReadReady(int timeoutMs) {
   std::vector<pollfd> polled;
   for (const InputDevice& input : inputs_) polled.push_back({input.Fd(), POLLIN, 0});
   const int ready = ::poll(polled.data(), polled.size(), timeoutMs);
-  if (ready <= 0) return ready < 0 && errno == EINTR;
+  if (ready <= 0) return;
   std::vector<InputDevice> open;
   for (size_t i = 0; i < inputs_.size(); ++i) {
     const bool ended = polled[i].revents != 0 && !inputs_[i].Read(pending_);
     if (!ended) open.push_back(std::move(inputs_[i]));
   }
   inputs_ = std::move(open);
-  return true;
 }
 
 // The end of every input asks the program to close; if it asks again, it

@@ -47,7 +47,7 @@ class FramebufferHost final : public Host {
                   std::optional<std::chrono::sys_days> today);
 
  private:
-  bool ReadReady(int timeoutMs);
+  void ReadReady(int timeoutMs);
   InputEvent InputEnded();
 
   std::unique_ptr<MappedFramebuffer> panel_;

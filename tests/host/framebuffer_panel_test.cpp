@@ -1,16 +1,21 @@
 // The framebuffer host's pure parts: pixel formats, the screen's place and
 // changed rows on the panel, touch calibration, evdev decoding and device
-// classification.
+// classification; and its wait for input on a pipe.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <sstream>
 #include <vector>
 
 #include "platform/host/evdev_capabilities.h"
 #include "platform/host/evdev_translator.h"
 #include "platform/host/frame_writer.h"
+#include "platform/host/framebuffer_host.h"
 #include "platform/host/touch_calibration.h"
 #include "platform/win/winuser.h"
+#include "tests/host/raw_input_events.h"
 
 namespace host {
 namespace {
@@ -235,6 +240,41 @@ TEST(EvdevCapabilities, APenNeedsTouchAndBothAxesAndKeysNeedOneOfTheDevices) {
        {false, false}},
   };
   for (const Case& c : cases) EXPECT_EQ(ClassifyDevice(c.capabilities), c.roles) << c.what;
+}
+
+// A timer's deadline ends the wait when no input comes; a pipe's records
+// are the pen; the pipe's end asks the program to close, then stops it.
+TEST(FramebufferHost, WaitsForADeadlineOrInputAndClosesWhenTheInputEnds) {
+  std::string file = (std::filesystem::temp_directory_path() / "panel-XXXXXX").string();
+  const UniqueFd panelFile(::mkstemp(file.data()));
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  const UniqueFd reader(ends[0]);
+  UniqueFd writer(ends[1]);
+  std::string error;
+  std::ostringstream diagnostics;
+  std::unique_ptr<FramebufferHost> host =
+      FramebufferHost::Open({file,
+                             FramebufferGeometry{320, 240, 32},
+                             {"/proc/self/fd/" + std::to_string(ends[0])},
+                             {},
+                             std::nullopt},
+                            error, diagnostics);
+  std::filesystem::remove(file);
+  ASSERT_TRUE(host) << error;
+  const DWORD start = host->TickCount();
+  EXPECT_FALSE(host->WaitForInput(start + 30));
+  EXPECT_GE(host->TickCount() - start, 30u);
+  const std::string tap = testing_support::RawTap(5, 6);
+  ASSERT_EQ(::write(writer.Get(), tap.data(), tap.size()), static_cast<ssize_t>(tap.size()));
+  writer.Reset();
+  for (Kind kind : {Kind::PenDown, Kind::PenUp, Kind::Close, Kind::Quit}) {
+    const std::optional<InputEvent> event = host->WaitForInput(std::nullopt);
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->kind, kind);
+    EXPECT_EQ(event->x, kind == Kind::PenDown || kind == Kind::PenUp ? 5 : 0);
+  }
+  EXPECT_EQ(diagnostics.str(), "");
 }
 
 }  // namespace
