@@ -86,15 +86,12 @@ void PackXrgb(const gdi::Pixel* from, int count, std::uint8_t* to) {
   for (int i = 0; i < count; ++i) Store<std::uint32_t>(to, i, from[i] & 0xFFFFFF);
 }
 
+// The format copied so that the stores, bytes that may alias anything,
+// leave its fields in registers.
 template <typename Word>
 void PackFields(const gdi::Pixel* from, int count, const PanelFormat& format, std::uint8_t* to) {
-  const ColourField red = format.red, green = format.green, blue = format.blue;
-  for (int i = 0; i < count; ++i) {
-    const gdi::Pixel p = from[i];
-    Store<Word>(
-        to, i,
-        Field((p >> 16) & 0xFF, red) | Field((p >> 8) & 0xFF, green) | Field(p & 0xFF, blue));
-  }
+  const PanelFormat local = format;
+  for (int i = 0; i < count; ++i) Store<Word>(to, i, PanelPixel(from[i], local));
 }
 
 bool SameLayout(const PanelFormat& a, const PanelFormat& b) {
