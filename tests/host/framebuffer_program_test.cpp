@@ -208,7 +208,7 @@ TEST_F(FramebufferProgram, TheTerminalComesBackWhenASignalEndsTheProgram) {
     ASSERT_GE(child, 0);
     if (child == 0) {
       ::setenv("XDG_RUNTIME_DIR", dir_.path().c_str(), 1);
-      ::execv(argv[0], argv.data());
+      ::execvp(argv[0], argv.data());
       ::_exit(127);
     }
     const host::UniqueFd terminal(master);
