@@ -112,14 +112,6 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
       std::move(window), [&host] { host.PostRaiseRequest(); }, dataPath, parts);
 }
 
-// The script's host, the framebuffer's, or a window.
-int RunOnChosenHost(const CommandLine& options, const std::string& dataPath,
-                    const ProgramParts& parts) {
-  if (options.headless) return RunHeadless(options, dataPath, parts);
-  if (options.framebuffer) return RunOnFramebuffer(options, dataPath, parts);
-  return RunInWindow(options, dataPath, parts);
-}
-
 // The data file's host path, by the program's rule: beside the executable
 // when a file is there, else in the user's data directory; --data PATH wins.
 // The program's device path for the file is redirected to the chosen host
@@ -139,6 +131,14 @@ std::string DataPath(const CommandLine& options, const ProgramParts& parts) {
                   UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   if (chosen != beside) SetPathOverride(device.c_str(), chosen);
   return chosen;
+}
+
+// The script's host, the framebuffer's, or a window.
+int RunOnChosenHost(const CommandLine& options, const std::string& dataPath,
+                    const ProgramParts& parts) {
+  if (options.headless) return RunHeadless(options, dataPath, parts);
+  if (options.framebuffer) return RunOnFramebuffer(options, dataPath, parts);
+  return RunInWindow(options, dataPath, parts);
 }
 
 }  // namespace
