@@ -55,6 +55,11 @@ add_custom_target(roadtally_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/doc/change
 install(FILES ${CMAKE_BINARY_DIR}/doc/copyright ${CMAKE_BINARY_DIR}/doc/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/roadtally)
 
+# The board's unit, roadtally --framebuffer on the console from boot; shipped
+# disabled (systemctl enable roadtally-framebuffer@USER).
+install(FILES ${CMAKE_SOURCE_DIR}/resources/systemd/roadtally-framebuffer@.service
+        DESTINATION lib/systemd/system)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME roadtally)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

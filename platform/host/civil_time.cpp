@@ -74,6 +74,12 @@ SYSTEMTIME SystemTimeAt(sys_days dayStart, milliseconds sinceMidnight) {
   return st;
 }
 
+SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<sys_days>& today) {
+  if (!today) return real;
+  return SystemTimeAt(*today, hours{real.wHour} + minutes{real.wMinute} + seconds{real.wSecond} +
+                                  milliseconds{real.wMilliseconds});
+}
+
 SYSTEMTIME RealLocalTime() { return FromMoment(Now(true)); }
 SYSTEMTIME RealUniversalTime() { return FromMoment(Now(false)); }
 sys_days RealLocalDate() { return DayOf(Now(true).fields); }

@@ -20,6 +20,10 @@ SYSTEMTIME SystemTimeAt(std::chrono::sys_days day, std::chrono::milliseconds sin
 SYSTEMTIME RealLocalTime();
 SYSTEMTIME RealUniversalTime();
 
+// The real time of day `real`, on the fixed date when there is one (a
+// host's --today).
+SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<std::chrono::sys_days>& today);
+
 // The real local date.
 std::chrono::sys_days RealLocalDate();
 

@@ -8,6 +8,7 @@ namespace host {
 namespace {
 
 constexpr int kLargestScale = 16;
+constexpr char kDefaultFramebuffer[] = "/dev/fb0";
 
 struct Argument {
   std::string_view name;
@@ -42,6 +43,18 @@ std::string ApplyValue(std::string_view name, std::string_view value, CommandLin
   } else if (name == "--data") {
     if (value.empty()) return "--data needs a PATH";
     options.dataPath = std::string(value);
+  } else if (name == "--fb-geometry") {
+    options.framebufferGeometry = ParseFramebufferGeometry(value);
+    if (!options.framebufferGeometry)
+      return "--fb-geometry needs WxH@BPP (BPP 16, 24 or 32), not '" + std::string(value) + "'";
+  } else if (name == "--input") {
+    if (value.empty()) return "--input needs a PATH";
+    options.inputs.emplace_back(value);
+  } else if (name == "--touch-calibration") {
+    std::string error;
+    std::optional<TouchCalibration> calibration = ParseTouchCalibration(value, error);
+    if (!calibration) return "--touch-calibration: " + error;
+    options.touchCalibration = *calibration;
   } else {
     options.scale = ParseScale(value);
     if (!options.scale)
@@ -52,7 +65,15 @@ std::string ApplyValue(std::string_view name, std::string_view value, CommandLin
 }
 
 bool TakesValue(std::string_view name) {
-  return name == "--script" || name == "--today" || name == "--data" || name == "--scale";
+  return name == "--script" || name == "--today" || name == "--data" || name == "--scale" ||
+         name == "--fb-geometry" || name == "--input" || name == "--touch-calibration";
+}
+
+// --framebuffer's device is optional, so it is only ever given after '='.
+std::string ApplyFramebuffer(std::optional<std::string_view> value, CommandLine& options) {
+  if (value && value->empty()) return "--framebuffer= needs a device or file";
+  options.framebuffer = std::string(value.value_or(kDefaultFramebuffer));
+  return {};
 }
 
 ParsedCommandLine Failure(std::string message) { return {std::nullopt, std::move(message)}; }
@@ -68,6 +89,9 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
       if (!value && i + 1 < arguments.size()) value = arguments[++i];
       if (!value) return Failure(std::string(argument.name) + " needs a value");
       if (std::string error = ApplyValue(argument.name, *value, options); !error.empty())
+        return Failure(error);
+    } else if (argument.name == "--framebuffer") {
+      if (std::string error = ApplyFramebuffer(argument.value, options); !error.empty())
         return Failure(error);
     } else if (argument.value) {
       return Failure(std::string(argument.name) + " takes no value");
@@ -85,6 +109,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
       return Failure("unknown argument '" + std::string(arguments[i]) + "'");
     }
   }
+  if (options.framebuffer && options.headless)
+    return Failure("--framebuffer and --headless (or --script) exclude each other");
   return {options, {}};
 }
 
@@ -93,7 +119,8 @@ std::string VersionText() { return std::string("roadtally ") + ROADTALLY_VERSION
 std::string HelpText() {
   return R"(Usage: roadtally [OPTION]...
 A vehicle expense logbook for a 320 x 240 touch screen, here in a desktop
-window or, with --headless, driven by a script.
+window, on a board's panel through the Linux framebuffer, or, with
+--headless, driven by a script.
 
 Options:
   --help              show this text and end
@@ -110,6 +137,18 @@ Options:
   --fullscreen        the whole display: the screen scaled by the largest
                       whole factor that fits, centred on black, no pointer;
                       a touch is the pen
+  --framebuffer[=DEV] draw into a Linux framebuffer (default /dev/fb0) and
+                      read the pen and keys from evdev; no window system
+  --fb-geometry WxH@BPP  a regular file stands in for the framebuffer with
+                      this size and depth (16: RGB565, 24, 32: XRGB)
+  --input PATH        an evdev device (or a pipe of its records) to read;
+                      may be repeated; default: the /dev/input/event*
+                      devices with a touch panel or keys
+  --touch-calibration ITEM[,ITEM]...  where raw touches land: swap (the
+                      panel's X is the screen's y), x=LEFT:RIGHT and
+                      y=TOP:BOTTOM (raw values at the screen's edges, after
+                      swap), invert-x, invert-y; without ranges a device's
+                      own are used, and a pipe's values are screen pixels
 
 The data file: the one beside the program when it is there (a portable
 copy), else the file of that name in $XDG_DATA_HOME/roadtally/ (by default
@@ -126,6 +165,8 @@ Keys in the window:
   numeric pad 0-9     NUMPAD0..NUMPAD9
   End                 the device's close key (0xC3)
 The mouse, or a touch, is the pen. Closing the window closes the program.
+On the framebuffer the same keys count (the digits of the top row as the
+pad's too); the end of every --input asks the program to close.
 
 Script lines (one command a line, each handled before the next begins):
   tap X Y             pen down and up at (X, Y), 0..319 x 0..239
@@ -140,7 +181,8 @@ A malformed line stops the run with its line number (exit status 2); the
 end of the script closes the program.
 
 Exit status: 0 when the program ended normally, 1 without a display (use
---headless, or run under xvfb-run), 2 for a bad option or script line.
+--headless, or run under xvfb-run) or a usable framebuffer, 2 for a bad
+option or script line.
 )";
 }
 

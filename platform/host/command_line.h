@@ -6,6 +6,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/host/panel_format.h"
+#include "platform/host/touch_calibration.h"
 
 namespace host {
 
@@ -18,6 +22,14 @@ struct CommandLine {
   std::optional<std::string> dataPath;  // replaces the data file beside the executable
   std::optional<int> scale;             // window scale; none: the largest that fits
   bool fullscreen = false;              // the whole display, no decorations, no cursor
+
+  // --framebuffer: the device, or a regular file standing in for one with
+  // the given geometry; the evdev devices or pipes to read (none: found by
+  // capability) and where their touches land.
+  std::optional<std::string> framebuffer;
+  std::optional<FramebufferGeometry> framebufferGeometry;
+  std::vector<std::string> inputs;
+  TouchCalibration touchCalibration;
 };
 
 struct ParsedCommandLine {
@@ -26,7 +38,8 @@ struct ParsedCommandLine {
 };
 
 // The arguments after the program's name. Options take their value as the
-// next argument or after '='; a script implies --headless.
+// next argument or after '='; a script implies --headless. --framebuffer
+// takes its device only after '=' (default /dev/fb0).
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments);
 
 std::string HelpText();

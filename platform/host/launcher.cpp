@@ -9,6 +9,7 @@
 #include "platform/core/context.h"
 #include "platform/host/command_line.h"
 #include "platform/host/data_location.h"
+#include "platform/host/framebuffer_host.h"
 #include "platform/host/socket_instance_broker.h"
 #include "platform/host/window_module.h"
 #include "platform/win/files.h"
@@ -52,6 +53,32 @@ bool RaisedTheRunningOne(const SocketInstanceBroker& broker) {
   return true;
 }
 
+// The program on a host that shows it, under the single-instance claim.
+int RunOnHost(std::unique_ptr<Host> host, std::function<void()> onRaise,
+              const std::string& dataPath, const ProgramParts& parts) {
+  platform::Context::Get().Install<Host>(std::move(host));
+  SocketInstanceBroker& broker = InstallBroker(dataPath, std::move(onRaise));
+  if (DataFileBusy(broker)) return kDataFileBusyStatus;
+  const int status = parts.run();
+  RaisedTheRunningOne(broker);
+  return status;
+}
+
+// The panel shows this program alone: a second start has nothing to raise.
+int RunOnFramebuffer(const CommandLine& options, const std::string& dataPath,
+                     const ProgramParts& parts) {
+  std::string error;
+  std::unique_ptr<FramebufferHost> panel =
+      FramebufferHost::Open({*options.framebuffer, options.framebufferGeometry, options.inputs,
+                             options.touchCalibration, options.today},
+                            error, std::cerr);
+  if (!panel) {
+    std::cerr << "roadtally: cannot draw on the framebuffer (" << error << ")\n";
+    return kNoDisplayStatus;
+  }
+  return RunOnHost(std::move(panel), {}, dataPath, parts);
+}
+
 int RunHeadless(const CommandLine& options, const std::string& dataPath,
                 const ProgramParts& parts) {
   std::unique_ptr<std::istream> script = OpenScript(options.script);
@@ -82,12 +109,8 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
     return kNoDisplayStatus;
   }
   WindowHost& host = *window;
-  platform::Context::Get().Install<Host>(std::move(window));
-  SocketInstanceBroker& broker = InstallBroker(dataPath, [&host] { host.PostRaiseRequest(); });
-  if (DataFileBusy(broker)) return kDataFileBusyStatus;
-  const int status = parts.run();
-  RaisedTheRunningOne(broker);
-  return status;
+  return RunOnHost(
+      std::move(window), [&host] { host.PostRaiseRequest(); }, dataPath, parts);
 }
 
 // The data file's host path, decided here once: --data PATH, else the
@@ -109,6 +132,14 @@ DataFileChoice DataPath(const CommandLine& options, const ProgramParts& parts) {
                      UserDataDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   if (choice.error.empty()) SetProgramDataFile(device.c_str(), choice.path);
   return choice;
+}
+
+// The script's host, the framebuffer's, or a window.
+int RunOnChosenHost(const CommandLine& options, const std::string& dataPath,
+                    const ProgramParts& parts) {
+  if (options.headless) return RunHeadless(options, dataPath, parts);
+  if (options.framebuffer) return RunOnFramebuffer(options, dataPath, parts);
+  return RunInWindow(options, dataPath, parts);
 }
 
 }  // namespace
@@ -148,8 +179,7 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     std::cerr << "roadtally: " << dataPath << ": " << why << '\n';
     return kBadDataFileStatus;
   }
-  return options.headless ? RunHeadless(options, dataPath, parts)
-                          : RunInWindow(options, dataPath, parts);
+  return RunOnChosenHost(options, dataPath, parts);
 }
 
 }  // namespace host

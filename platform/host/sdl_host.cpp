@@ -9,14 +9,6 @@ namespace {
 
 constexpr char kTitle[] = "Roadtally";
 
-// The real time of day, on the fixed date when there is one.
-SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<std::chrono::sys_days>& today) {
-  if (!today) return real;
-  using namespace std::chrono;
-  return SystemTimeAt(*today, hours{real.wHour} + minutes{real.wMinute} + seconds{real.wSecond} +
-                                  milliseconds{real.wMilliseconds});
-}
-
 }  // namespace
 
 struct SdlHost::State {

@@ -49,6 +49,32 @@ TEST(CommandLine, HeadlessReadsStandardInputUnlessGivenAScript) {
   EXPECT_EQ(scripted.options->script, "a.txt");
 }
 
+// The framebuffer's device comes only after '=', so a following option is
+// never taken for it; --input adds up.
+TEST(CommandLine, FramebufferWithItsDeviceInputsAndCalibration) {
+  ParsedCommandLine bare = Parse({"--framebuffer", "--input", "/dev/input/event1"});
+  ASSERT_TRUE(bare.options) << bare.error;
+  EXPECT_EQ(bare.options->framebuffer, "/dev/fb0");
+  ParsedCommandLine full =
+      Parse({"--framebuffer=panel.raw", "--fb-geometry=640x480@16", "--input=a", "--input", "b",
+             "--touch-calibration", "swap,y=3900:100"});
+  ASSERT_TRUE(full.options) << full.error;
+  const CommandLine& options = *full.options;
+  EXPECT_EQ(options.framebuffer, "panel.raw");
+  ASSERT_TRUE(options.framebufferGeometry);
+  EXPECT_EQ(options.framebufferGeometry->width, 640);
+  EXPECT_EQ(options.inputs, (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(options.touchCalibration.swapAxes);
+  ASSERT_TRUE(options.touchCalibration.y);
+  EXPECT_EQ(options.touchCalibration.y->first, 3900);
+  EXPECT_EQ(ErrorOf({"--framebuffer="}), "--framebuffer= needs a device or file");
+  EXPECT_EQ(ErrorOf({"--framebuffer", "--script=a"}),
+            "--framebuffer and --headless (or --script) exclude each other");
+  EXPECT_EQ(ErrorOf({"--fb-geometry=640x480"}),
+            "--fb-geometry needs WxH@BPP (BPP 16, 24 or 32), not '640x480'");
+  EXPECT_EQ(ErrorOf({"--touch-calibration=turn"}).rfind("--touch-calibration: ", 0), 0u);
+}
+
 TEST(CommandLine, HelpAndVersion) {
   EXPECT_EQ(Parse({"--help"}).options->action, CommandLine::Action::Help);
   EXPECT_EQ(Parse({"--version"}).options->action, CommandLine::Action::Version);

@@ -69,6 +69,11 @@ done
   fail "installed roadtally-ledger cannot draw a chart"
 [ "$(png_size "$work/chart.png")" = "640x400" ] || fail "chart is $(png_size "$work/chart.png")"
 
+# The board's unit starts the installed program.
+unit="$root/lib/systemd/system/roadtally-framebuffer@.service"
+[ -f "$unit" ] || fail "systemd unit missing"
+grep -q "^ExecStart=roadtally --framebuffer$" "$unit" || fail "unit does not start roadtally"
+
 # The manual pages gzipped, as Debian keeps them.
 for page in roadtally roadtally-ledger; do
   man1="$root/share/man/man1/$page.1.gz"
