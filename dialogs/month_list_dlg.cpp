@@ -156,12 +156,7 @@ void CMonthListDlg::ShowDetails() {
   CExpenseEntryDlg dialog(this);
   dialog.m_nYear = m_nYear;
   dialog.m_nMonth = m_nMonth;
-  dialog.m_nDay = record.day;
-  dialog.m_nRecordIndex = index;
-  dialog.m_nItemId = record.itemId;
-  dialog.m_strRowValue[CExpenseEntryDlg::kFuelRow].Format(L"%.2f", record.fuel * 0.01);
-  dialog.m_strRowValue[CExpenseEntryDlg::kCostRow].Format(L"%.2f", record.cost * 0.01);
-  dialog.m_strRowValue[CExpenseEntryDlg::kDistanceRow].Format(L"%.2f", record.distance * 0.001);
+  dialog.ShowRecord(index, record);
   if (dialog.DoModal() != IDOK) return;
   FillList();
   m_listRecords.SetCurSel(row);

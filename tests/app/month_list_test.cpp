@@ -95,6 +95,30 @@ TEST_F(MonthList, AnEditKeepsItsPlaceAndItsHighlight) {
   ExpectFile({a, c}, "edited, then deleted");
 }
 
+// "상세정보" then "수  정" with nothing touched stores each record as it
+// was: metres the kilometres shown must carry, a negative distance, an item
+// id the catalogue does not name. A row that is changed is rounded on its
+// digits (1.005 litres are 101 hundredths) and the others stay.
+TEST_F(MonthList, AnEditKeepsEveryValueTheDriverDidNotChange) {
+  const std::vector<ExpenseRecord> records = {Record(2005, 1, 7, 0, 100, 0, 12345),
+                                              Record(2005, 1, 8, 3, 0, 4287, -1000),
+                                              Record(2005, 1, 9, 77, 1234567, 1, 1)};
+  Write(records);
+  const std::string kConfirm = Tap(43, 222);
+  const Outcome unchanged =
+      screen.Drive("2005-01-20", kOpenList + kDetails + kConfirm + Row(1) + kDetails + kConfirm +
+                                     Row(2) + kDetails + kConfirm + kClose);
+  ASSERT_EQ(0, unchanged.exitStatus) << unchanged.err;
+  ExpectFile(records, "confirmed unchanged");
+  // Fuel of the last record: 1, the point, 0, 0, 5 and OK on the keypad.
+  const std::string typeFuel = Tap(200, 103) + Tap(43, 140) + Tap(202, 222) + Tap(275, 176) +
+                               Tap(275, 176) + Tap(251 + 24, 128 + 12) + Tap(44, 222);
+  const Outcome changed = screen.Drive(
+      "2005-01-20", kOpenList + Row(2) + kDetails + typeFuel + kConfirm + kClose);
+  ASSERT_EQ(0, changed.exitStatus) << changed.err;
+  ExpectFile({records[0], records[1], Record(2005, 1, 9, 77, 1234567, 101, 1)}, "fuel changed");
+}
+
 // The calendar follows the list's changes and keeps its own month.
 TEST_F(MonthList, TheCalendarFollowsAndKeepsItsMonth) {
   Write({c});
