@@ -10,6 +10,7 @@
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -117,8 +118,11 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   pDC->DrawText(date, -1, &dateBar, kCentredLine);
   for (int row = 0; row < kRowCount; ++row) {
     pDC->DrawText(m_strRowCaption[row], -1, &m_rcRowCaption[row], kCentredLine);
-    pDC->DrawText(m_strRowValue[row], -1, &m_rcRowText[row],
-                  row == kItemRow ? kLeftLine : kRightLine);
+    const std::wstring_view value = static_cast<LPCTSTR>(m_strRowValue[row]);
+    if (row == kItemRow)
+      DrawShrunkToFit(pDC, value, m_rcRowText[row], kLeftLine);
+    else
+      DrawNumberToFit(pDC, value, m_rcRowText[row], kRightLine);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/keypad_text.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ void CKeypadDlg::OnPaint() {
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   BlitBitmap(&m_dcBack, &m_bmpScreen, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
-  m_dcBack.DrawText(m_strValue, -1, &m_rcValue, kValueFormat);
+  DrawShrunkToFit(&m_dcBack, static_cast<LPCTSTR>(m_strValue), m_rcValue, kValueFormat);
   m_dcBack.DrawText(m_strPrompt, -1, &m_rcPrompt, 0);
   m_dcBack.TextOut(kCaptionAt.x, kCaptionAt.y, m_strCaption, m_strCaption.GetLength());
   BlitBitmap(&m_dcBack, &m_bmpKeys, kKeysAt.x, kKeysAt.y, kKeysSize.cx, kKeysSize.cy, 0, 0);

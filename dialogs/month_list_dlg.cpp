@@ -8,6 +8,7 @@
 #include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -82,8 +83,10 @@ void CMonthListDlg::DrawContent(CDC* pDC) {
   CString text;
   text.Format(L"%d년 %d월", m_nYear, m_nMonth);
   pDC->DrawText(text, -1, &m_rcTitle, kCentredLine);
-  pDC->DrawText(FormatCostTotal(m_nTotalCost), -1, &m_rcCostTotal, kLeftLine);
-  pDC->DrawText(FormatDistanceTotal(m_nTotalDistance), -1, &m_rcDistanceTotal, kLeftLine);
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(FormatCostTotal(m_nTotalCost)), m_rcCostTotal,
+                  kLeftLine);
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(FormatDistanceTotal(m_nTotalDistance)),
+                  m_rcDistanceTotal, kLeftLine);
 }
 
 // --- pen --------------------------------------------------------------------

@@ -3,6 +3,7 @@
 // one built here after every flow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -117,6 +118,28 @@ TEST_F(MonthList, AnEditKeepsEveryValueTheDriverDidNotChange) {
       "2005-01-20", kOpenList + Row(2) + kDetails + typeFuel + kConfirm + kClose);
   ASSERT_EQ(0, changed.exitStatus) << changed.err;
   ExpectFile({records[0], records[1], Record(2005, 1, 9, 77, 1234567, 101, 1)}, "fuel changed");
+}
+
+// A cost of 12,000,000 has no room for ".00" in its column: it shows as
+// 12000000, every digit there, none cut at the column's left edge.
+TEST_F(MonthList, ALargeCostShowsEveryDigit) {
+  Write({a, Record(2005, 1, 9, 17, 1200000000)});
+  const Outcome run = screen.Drive("2005-01-20", kOpenList + "shot list.png\n" + kClose);
+  ASSERT_EQ(0, run.exitStatus) << run.err;
+  const res::Image shot = screen.Shot("list.png");
+  ASSERT_EQ(320, shot.width);
+  // The second row's cost cell, white text on the row's blue: one run of
+  // inked columns per digit.
+  const RECT cell{14 + 184, 67 + 28, 14 + 270, 67 + 56};
+  int runs = 0, left = cell.right;
+  bool inked = false;
+  for (int x = cell.left; x < cell.right; ++x) {
+    const bool column = CountNear(shot, RECT{x, cell.top, x + 1, cell.bottom}, RGB(255, 255, 255), 90) > 0;
+    if (column && !inked) ++runs, left = std::min(left, x);
+    inked = column;
+  }
+  EXPECT_EQ(8, runs);
+  EXPECT_GT(left, 14 + 189);
 }
 
 // The calendar follows the list's changes and keeps its own month.
