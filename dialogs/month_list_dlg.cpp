@@ -104,15 +104,14 @@ void CMonthListDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButton
 
 void CMonthListDlg::PressMonthArrow(int arrow) {
   m_nPressedMonthArrow = arrow;
-  const CRect& rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
-  InvalidateRect(&rect, FALSE);
-  UpdateWindow();
-  Sleep(kPressedPauseMs);
-  m_nPressedMonthArrow = -1;
-  if (arrow == kPrevArrow)
-    PrevMonth();
-  else
-    NextMonth();
+  const CRect rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
+  ShowPressedThenRun(this, rect, [this, arrow] {
+    m_nPressedMonthArrow = -1;
+    if (arrow == kPrevArrow)
+      PrevMonth();
+    else
+      NextMonth();
+  });
 }
 
 void CMonthListDlg::RunButtonAction(int index) {

@@ -2,6 +2,8 @@
 // messages, the quit request, input, WM_PAINT for a window needing it, a due
 // WM_TIMER. Only when none of these waits is the screen presented and the
 // host asked for input, until the next timer falls due.
+#include <algorithm>
+
 #include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
 #include "platform/win/window_ops.h"
@@ -110,6 +112,18 @@ BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT removeFlags) {
   if (!next) return FALSE;
   *msg = *next;
   return TRUE;
+}
+
+void DiscardPenPresses() {
+  WindowManager& manager = WindowManager::Get();
+  if (host::Host* host = manager.Host()) host->DropPenPresses();
+  auto isPen = [](const MSG& msg) {
+    return msg.message == WM_LBUTTONDOWN || msg.message == WM_MOUSEMOVE ||
+           msg.message == WM_LBUTTONUP;
+  };
+  auto from = std::find_if(manager.input.begin(), manager.input.end(),
+                           [](const MSG& msg) { return msg.message == WM_LBUTTONDOWN; });
+  manager.input.erase(std::remove_if(from, manager.input.end(), isPen), manager.input.end());
 }
 
 LRESULT DispatchMessageW(const MSG* msg) {

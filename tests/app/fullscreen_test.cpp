@@ -106,6 +106,28 @@ TEST_F(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
   EXPECT_EQ(ledger_test::ReadBytes(data), ledger_test::FileOf({Record(2005, 1, 10, 0, 500)}));
 }
 
+// The second click of a double click on "월별보기" comes during the
+// button's pressed look; it must not reach the list that opens, where the
+// same place is "삭  제". F1 would then confirm the delete question.
+TEST_F(Fullscreen, ADoubleClickOnAButtonActsOnce) {
+  SKIP_WITHOUT_XVFB_UNLESS_CI();
+  std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
+  ASSERT_TRUE(display) << "Xvfb did not start";
+  const std::vector<ExpenseRecord> records = {Record(2005, 1, 7, 3, 1000)};
+  ledger_test::WriteBytes(data, ledger_test::FileOf(records));
+  std::string id;
+  std::unique_ptr<ChildProcess> program = Start(*display, id);
+  ASSERT_NE(id, "");
+  std::vector<std::string> input = {"sleep", "3"};
+  Append(input, PointAt(120, 222));
+  Append(input, {"click", "--repeat", "2", "--delay", "80", "1", "sleep", "1", "key", "F1",
+                 "sleep", "1"});
+  Append(input, TapDisplayAt(274, 222));  // the list's "종  료"
+  ASSERT_TRUE(display->Xdotool(input));
+  EndProgram(*display, *program);
+  EXPECT_EQ(ledger_test::ReadBytes(data), ledger_test::FileOf(records));
+}
+
 // The desktop repeats a held key; the device's keys do not. F2 held 1.2 s
 // on the keypad clears "56", as a held "<-" does, and its release then
 // removes nothing: the cost stays 0, only the distance is stored.
