@@ -42,7 +42,7 @@ FontSpec SpecFor(const LOGFONTW& logical) {
 
 std::shared_ptr<Typeface> Font::Face() {
   std::shared_ptr<Typeface> face = face_.lock();
-  if (!face) {
+  if (!face || !face->Usable()) {
     face = platform::Context::Get().Use<FontEngine>().Get(SpecFor(logical_));
     face_ = face;
   }
