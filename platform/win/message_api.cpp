@@ -4,6 +4,7 @@
 // host asked for input, until the next timer falls due.
 #include <algorithm>
 
+#include "platform/core/or_failure.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
 #include "platform/win/window_ops.h"
@@ -83,10 +84,12 @@ LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  WindowManager& manager = WindowManager::Get();
-  if (hwnd && !manager.Find(hwnd)) return FALSE;
-  manager.posted.push_back(MSG{hwnd, message, wParam, lParam, Now(manager), {0, 0}});
-  return TRUE;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    WindowManager& manager = WindowManager::Get();
+    if (hwnd && !manager.Find(hwnd)) return FALSE;
+    manager.posted.push_back(MSG{hwnd, message, wParam, lParam, Now(manager), {0, 0}});
+    return TRUE;
+  });
 }
 
 void PostQuitMessage(int exitCode) { WindowManager::Get().quitCode = exitCode; }
@@ -139,9 +142,11 @@ LRESULT DispatchMessageW(const MSG* msg) {
 BOOL TranslateMessage(const MSG*) { return FALSE; }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
-  WindowManager& manager = WindowManager::Get();
-  if (hwnd && !manager.Find(hwnd)) return 0;
-  return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+  return platform::OrFailure<UINT_PTR>(0, [&]() -> UINT_PTR {
+    WindowManager& manager = WindowManager::Get();
+    if (hwnd && !manager.Find(hwnd)) return 0;
+    return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+  });
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) { return WindowManager::Get().timers.Kill(hwnd, id); }
