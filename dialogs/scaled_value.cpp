@@ -10,12 +10,6 @@ namespace {
 constexpr std::size_t kReadLimit = 99;
 constexpr std::size_t kLeastDecimals = 2;
 
-int PlacesOf(int scale) {
-  int places = 0;
-  for (; scale > 1; scale /= 10) ++places;
-  return places;
-}
-
 }  // namespace
 
 // Texts here come from the keypad or a record, so anything beyond ASCII
@@ -30,13 +24,14 @@ std::optional<std::int32_t> ParseScaledValue(std::wstring_view text, int scale) 
   std::string_view number = std::string_view(narrow).substr(blanks);
   number = number.substr(0, platform::DecimalPrefixLength(number));
   if (number.find_first_of("0123456789") == std::string_view::npos) return 0;
-  const std::optional<std::int64_t> scaled = platform::ScaleDecimal(number, PlacesOf(scale));
+  const std::optional<std::int64_t> scaled =
+      platform::ScaleDecimal(number, platform::DecimalPlaces(scale));
   if (!scaled || *scaled < INT32_MIN || *scaled > INT32_MAX) return std::nullopt;
   return static_cast<std::int32_t>(*scaled);
 }
 
 std::wstring FormatScaledValue(std::int32_t value, int scale) {
-  const auto places = static_cast<std::size_t>(PlacesOf(scale));
+  const auto places = static_cast<std::size_t>(platform::DecimalPlaces(scale));
   const std::int64_t magnitude = value < 0 ? -std::int64_t{value} : value;
   std::wstring decimals = std::to_wstring(magnitude % scale);
   decimals.insert(0, places - decimals.size(), L'0');

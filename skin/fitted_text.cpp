@@ -54,7 +54,8 @@ void DrawShrunkToFit(CDC* dc, std::wstring_view text, const CRect& rect, UINT fo
 }
 
 void DrawNumberToFit(CDC* dc, std::wstring_view text, const CRect& rect, UINT format) {
-  const std::wstring shown = ShortenNumberToFit(
-      text, [dc, &rect](std::wstring_view candidate) { return WidthOf(dc, candidate) <= rect.Width(); });
+  const std::wstring shown = ShortenNumberToFit(text, [dc, &rect](std::wstring_view candidate) {
+    return WidthOf(dc, candidate) <= rect.Width();
+  });
   DrawShrunkToFit(dc, shown, rect, format);
 }

@@ -17,6 +17,12 @@ bool Push(std::uint64_t& magnitude, int digit) {
 
 }  // namespace
 
+int DecimalPlaces(int scale) {
+  int places = 0;
+  for (; scale > 1; scale /= 10) ++places;
+  return places;
+}
+
 std::size_t DecimalPrefixLength(std::string_view text) {
   std::size_t at = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
   bool point = false;

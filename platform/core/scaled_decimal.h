@@ -15,6 +15,9 @@ namespace platform {
 // first digit dropped; nothing for any other text or beyond 64 bits.
 std::optional<std::int64_t> ScaleDecimal(std::string_view text, int places);
 
+// The places of a scale that is a power of ten: 100 is 2, 1000 is 3.
+int DecimalPlaces(int scale);
+
 // How much of the text's start is a sign, digits and one point, the part
 // ScaleDecimal is given when a number is read from the start of a text.
 std::size_t DecimalPrefixLength(std::string_view text);

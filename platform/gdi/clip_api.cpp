@@ -61,8 +61,9 @@ int SelectClipRgn(HDC hdc, HRGN region) {
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
-  return platform::OrFailure<int>(RGN_ERROR,
-                                  [&] { return IntersectClip(hdc, {left, top, right, bottom}); });
+  return platform::OrFailure<int>(RGN_ERROR, [&] {
+    return IntersectClip(hdc, {left, top, right, bottom});
+  });
 }
 
 int GetClipBox(HDC hdc, LPRECT rect) {

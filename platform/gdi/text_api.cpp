@@ -182,8 +182,9 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     const int height = cellHeight * LineCount(all, singleLine);
     if (format & DT_CALCRECT) {
       LONG widest = 0;
-      ForEachLine(all, singleLine,
-                  [&](std::wstring_view line) { widest = std::max(widest, face->Measure(line).cx); });
+      ForEachLine(all, singleLine, [&](std::wstring_view line) {
+        widest = std::max(widest, face->Measure(line).cx);
+      });
       rect->right = rect->left + widest;
       rect->bottom = rect->top + height;
       return height;
@@ -214,7 +215,8 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
     DeviceContext* dc = FindDC(hdc);
     if (!dc || dx) return FALSE;
     if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
-    const std::wstring_view line = TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
+    const std::wstring_view line =
+        TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
     const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
     if (line.empty() || !face) return TRUE;
     const TextClip clip(dc->Clip(), (options & ETO_CLIPPED) ? rect : nullptr);

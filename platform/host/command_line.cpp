@@ -39,7 +39,8 @@ std::string ApplyValue(std::string_view name, std::string_view value, CommandLin
     options.today = ParseIsoDate(value);
     if (!options.today)
       return "--today needs a real date YYYY-MM-DD from 1601-01-01 to 9999-12-31 (the clock's "
-             "range), not '" + std::string(value) + "'";
+             "range), not '" +
+             std::string(value) + "'";
   } else if (name == "--data") {
     if (value.empty()) return "--data needs a PATH";
     options.dataPath = std::string(value);

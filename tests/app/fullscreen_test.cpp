@@ -56,41 +56,43 @@ class Fullscreen : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  // Starts the program on 20 January 2005 and gives its window's id; the
-  // window shows before the program has made its own windows, and a tap
-  // with no window under it is lost, so the first words sent should wait.
-  std::unique_ptr<ChildProcess> Start(const XvfbDisplay& display, std::string& window) {
+  // Xvfb, then the program on 20 January 2005 in it, and its window's id.
+  // The window shows before the program has made its own windows, and a
+  // tap with no window under it is lost, so the first words sent should wait.
+  void Launch() {
+    display = XvfbDisplay::Start();
+    ASSERT_TRUE(display) << "Xvfb did not start";
     // SDL's X11 libraries keep memory until exit; the headless runs check ours.
-    auto program = std::make_unique<ChildProcess>(
+    program = std::make_unique<ChildProcess>(
         std::vector<std::string>{ROADTALLY_PATH, "--fullscreen", "--today", "2005-01-20", "--data",
                                  data.string()},
-        std::vector<std::string>{display.Environment(), "ASAN_OPTIONS=detect_leaks=0",
+        std::vector<std::string>{display->Environment(), "ASAN_OPTIONS=detect_leaks=0",
                                  "XDG_RUNTIME_DIR=" + dir.string()});
     std::optional<std::string> found =
-        display.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
-    if (found) window = found->substr(0, found->find('\n'));
-    return program;
+        display->Xdotool({"search", "--sync", "--onlyvisible", "--name", "Roadtally"});
+    ASSERT_TRUE(found);
+    window = found->substr(0, found->find('\n'));
   }
 
-  // The close key, then the program's end.
-  void EndProgram(const XvfbDisplay& display, ChildProcess& program) {
-    ASSERT_TRUE(display.Xdotool({"key", "End"}));
-    const ChildProcess::Result result = program.Wait(30s);
+  // The input, the close key, then the program's end.
+  void Send(const std::vector<std::string>& input) {
+    ASSERT_TRUE(display->Xdotool(input));
+    ASSERT_TRUE(display->Xdotool({"key", "End"}));
+    const ChildProcess::Result result = program->Wait(30s);
     EXPECT_TRUE(result.exited);
     EXPECT_EQ(result.exitStatus, 0) << result.err;
   }
 
   fs::path dir, data;
+  std::unique_ptr<XvfbDisplay> display;
+  std::unique_ptr<ChildProcess> program;
+  std::string window;
 };
 
 TEST_F(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
   SKIP_WITHOUT_XVFB_UNLESS_CI();
-  std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
-  ASSERT_TRUE(display) << "Xvfb did not start";
-  std::string id;
-  std::unique_ptr<ChildProcess> program = Start(*display, id);
-  ASSERT_NE(id, "");
-  std::optional<std::string> geometry = display->Xdotool({"getwindowgeometry", id});
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  std::optional<std::string> geometry = display->Xdotool({"getwindowgeometry", window});
   ASSERT_TRUE(geometry);
   EXPECT_NE(geometry->find("Position: 0,0"), std::string::npos) << *geometry;
   EXPECT_NE(geometry->find("Geometry: 1280x1024"), std::string::npos) << *geometry;
@@ -101,8 +103,7 @@ TEST_F(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
   Append(taps, TapDayCell(1, 2));
   for (auto [x, y] : {std::pair{20, 214}, {200, 143}, {275, 140}, {44, 222}, {43, 222}})
     Append(taps, TapDisplayAt(x, y));
-  ASSERT_TRUE(display->Xdotool(taps));
-  EndProgram(*display, *program);
+  Send(taps);
   EXPECT_EQ(ledger_test::ReadBytes(data), ledger_test::FileOf({Record(2005, 1, 10, 0, 500)}));
 }
 
@@ -111,20 +112,15 @@ TEST_F(Fullscreen, CoversTheDisplayAndATapOnAScaledDayCellSelectsThatDay) {
 // same place is "삭  제". F1 would then confirm the delete question.
 TEST_F(Fullscreen, ADoubleClickOnAButtonActsOnce) {
   SKIP_WITHOUT_XVFB_UNLESS_CI();
-  std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
-  ASSERT_TRUE(display) << "Xvfb did not start";
   const std::vector<ExpenseRecord> records = {Record(2005, 1, 7, 3, 1000)};
   ledger_test::WriteBytes(data, ledger_test::FileOf(records));
-  std::string id;
-  std::unique_ptr<ChildProcess> program = Start(*display, id);
-  ASSERT_NE(id, "");
+  ASSERT_NO_FATAL_FAILURE(Launch());
   std::vector<std::string> input = {"sleep", "3"};
   Append(input, PointAt(120, 222));
-  Append(input, {"click", "--repeat", "2", "--delay", "80", "1", "sleep", "1", "key", "F1",
-                 "sleep", "1"});
+  Append(input,
+         {"click", "--repeat", "2", "--delay", "80", "1", "sleep", "1", "key", "F1", "sleep", "1"});
   Append(input, TapDisplayAt(274, 222));  // the list's "종  료"
-  ASSERT_TRUE(display->Xdotool(input));
-  EndProgram(*display, *program);
+  Send(input);
   EXPECT_EQ(ledger_test::ReadBytes(data), ledger_test::FileOf(records));
 }
 
@@ -133,11 +129,7 @@ TEST_F(Fullscreen, ADoubleClickOnAButtonActsOnce) {
 // removes nothing: the cost stays 0, only the distance is stored.
 TEST_F(Fullscreen, AHeldF2ClearsTheKeypad) {
   SKIP_WITHOUT_XVFB_UNLESS_CI();
-  std::unique_ptr<XvfbDisplay> display = XvfbDisplay::Start();
-  ASSERT_TRUE(display) << "Xvfb did not start";
-  std::string id;
-  std::unique_ptr<ChildProcess> program = Start(*display, id);
-  ASSERT_NE(id, "");
+  ASSERT_NO_FATAL_FAILURE(Launch());
   std::vector<std::string> input = {"sleep", "3"};
   Append(input, TapDayCell(1, 2));
   Append(input, TapDisplayAt(20, 214));   // "지출입력"
@@ -147,8 +139,7 @@ TEST_F(Fullscreen, AHeldF2ClearsTheKeypad) {
   Append(input, TapDisplayAt(200, 181));  // the distance row
   Append(input, {"key", "KP_7", "key", "F1", "sleep", "1"});
   Append(input, TapDisplayAt(43, 222));  // "확  인"
-  ASSERT_TRUE(display->Xdotool(input));
-  EndProgram(*display, *program);
+  Send(input);
   EXPECT_EQ(ledger_test::ReadBytes(data),
             ledger_test::FileOf({Record(2005, 1, 10, 0, 0, 0, 7000)}));
 }

@@ -114,8 +114,8 @@ TEST_F(MonthList, AnEditKeepsEveryValueTheDriverDidNotChange) {
   // Fuel of the last record: 1, the point, 0, 0, 5 and OK on the keypad.
   const std::string typeFuel = Tap(200, 103) + Tap(43, 140) + Tap(202, 222) + Tap(275, 176) +
                                Tap(275, 176) + Tap(251 + 24, 128 + 12) + Tap(44, 222);
-  const Outcome changed = screen.Drive(
-      "2005-01-20", kOpenList + Row(2) + kDetails + typeFuel + kConfirm + kClose);
+  const Outcome changed =
+      screen.Drive("2005-01-20", kOpenList + Row(2) + kDetails + typeFuel + kConfirm + kClose);
   ASSERT_EQ(0, changed.exitStatus) << changed.err;
   ExpectFile({records[0], records[1], Record(2005, 1, 9, 77, 1234567, 101, 1)}, "fuel changed");
 }
@@ -134,7 +134,8 @@ TEST_F(MonthList, ALargeCostShowsEveryDigit) {
   int runs = 0, left = cell.right;
   bool inked = false;
   for (int x = cell.left; x < cell.right; ++x) {
-    const bool column = CountNear(shot, RECT{x, cell.top, x + 1, cell.bottom}, RGB(255, 255, 255), 90) > 0;
+    const bool column =
+        CountNear(shot, RECT{x, cell.top, x + 1, cell.bottom}, RGB(255, 255, 255), 90) > 0;
     if (column && !inked) ++runs, left = std::min(left, x);
     inked = column;
   }

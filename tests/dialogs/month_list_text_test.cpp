@@ -13,7 +13,8 @@ TEST(MonthListText, Rows) {
   EXPECT_STREQ(L"11/03", row.date);
   EXPECT_STREQ(L"주유-충전", row.item);
   EXPECT_STREQ(L"5.00", row.cost);
-  EXPECT_STREQ(L"12000000.00", FormatMonthListRow(ledger_test::Record(2005, 1, 7, 0, 1200000000)).cost);
+  EXPECT_STREQ(L"12000000.00",
+               FormatMonthListRow(ledger_test::Record(2005, 1, 7, 0, 1200000000)).cost);
   EXPECT_STREQ(L"", FormatMonthListRow(ledger_test::Record(2005, 1, 7, 99, 1)).item);
 }
 
@@ -42,9 +43,9 @@ TEST(MonthListText, NumbersTooWideLoseDecimalsNeverDigits) {
       {L"-21474836.48", 9, L"-21474836"}, {L"123456789", 5, L"123456789"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.shown, ShortenNumberToFit(c.text, [&](std::wstring_view t) {
-                return t.size() <= c.room;
-              })) << testing::PrintToString(c.text);
+    EXPECT_EQ(c.shown,
+              ShortenNumberToFit(c.text, [&](std::wstring_view t) { return t.size() <= c.room; }))
+        << testing::PrintToString(c.text);
 }
 
 }  // namespace

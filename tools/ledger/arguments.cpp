@@ -22,13 +22,6 @@ int DigitsValue(std::string_view text, size_t from, size_t to) {
   return value;
 }
 
-// The scale's power of ten: 100 is two places.
-int PlacesOf(int scale) {
-  int places = 0;
-  for (; scale > 1; scale /= 10) ++places;
-  return places;
-}
-
 // The value as stored, when it fits 32 bits.
 bool Narrowed(long long wide, std::int32_t& value) {
   if (wide < -2147483648LL || wide > 2147483647LL) return false;
@@ -63,7 +56,8 @@ bool ReadDate(std::string_view text, Date& date) {
 // -1.005 is -101 (half away from zero, so a negative value is stored as
 // typed).
 bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
-  const std::optional<std::int64_t> scaled = platform::ScaleDecimal(text, PlacesOf(scale));
+  const std::optional<std::int64_t> scaled =
+      platform::ScaleDecimal(text, platform::DecimalPlaces(scale));
   return scaled && Narrowed(*scaled, value);
 }
 
