@@ -20,6 +20,7 @@ class IdleHost : public host::Host {
   }
   void Present(const gdi::Surface32&) override { ++presents; }
   void RaiseWindow() override {}
+  void DropPenPresses() override {}
   DWORD now = 0;
   long presents = 0;
 };

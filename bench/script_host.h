@@ -37,6 +37,7 @@ class ScriptHost final : public host::Host {
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void Present(const gdi::Surface32& screen) override;
   void RaiseWindow() override;
+  void DropPenPresses() override {}
 
  private:
   std::ostringstream diagnostics_;

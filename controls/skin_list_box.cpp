@@ -8,6 +8,7 @@
 
 #include "controls/list_paging.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ constexpr UINT kTextLeft = DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kTextRight = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 
 // One column of a row: a fresh row background from `left`, whose left edge
-// is the line between columns, and the text inside [textLeft, textRight).
+// is the line between columns, and the text inside [textLeft, textRight),
+// drawn whole (a number shortened first, see fitted_text.h).
 // Each background runs past its column; the next column and finally the
 // scroll strip paint over the excess.
 struct RowCell {
@@ -31,13 +33,14 @@ struct RowCell {
   int textLeft;
   int textRight;
   UINT format;
+  bool number = false;
 };
 
 std::span<const RowCell> RowCells(int columns, int right, std::array<RowCell, 3>& cells) {
   if (columns == 3) {
     cells = {{{&SkinListRow::text1, 0, 5, 55, kTextLeft},
               {&SkinListRow::text2, 54, 59, 186, kTextLeft},
-              {&SkinListRow::text3, 184, 189, right - 5, kTextRight}}};
+              {&SkinListRow::text3, 184, 189, right - 5, kTextRight, true}}};
     return cells;
   }
   cells[0] = {&SkinListRow::text1, 0, 5, right, kTextLeft};
@@ -210,7 +213,10 @@ void CSkinListBox::PaintRow(CDC& dc, const SkinListRow& row, int top, bool selec
     const int oldMode = dc.SetBkMode(TRANSPARENT);
     const COLORREF oldColour = dc.SetTextColor(selected ? kTextSelected : kTextNormal);
     CRect text(cell.textLeft, top, cell.textRight, top + m_nItemHeight);
-    dc.DrawText((row.*cell.text).c_str(), -1, &text, cell.format);
+    if (cell.number)
+      DrawNumberToFit(&dc, row.*cell.text, text, cell.format);
+    else
+      DrawShrunkToFit(&dc, row.*cell.text, text, cell.format);
     dc.SetTextColor(oldColour);
     dc.SetBkMode(oldMode);
   }

@@ -11,6 +11,7 @@
 #include "ledger/expense_ledger.h"
 #include "ledger/kept_aside.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -85,14 +86,25 @@ BOOL CExpenseEntryDlg::OnInitDialog() {
   m_listItems.m_nVisibleRows = kListRows;
   m_listItems.SetPosition(kListAt.x, kListAt.y, kListWidth, kListHeight, TRUE);
   m_listItems.ShowWindow(SW_HIDE);
+  // An id the catalogue does not name is shown blank and kept unless the
+  // driver picks an item; the drop-down then opens on the first.
   m_nItemIndex = 0;
   while (g_expenseItems[m_nItemIndex].name && g_expenseItems[m_nItemIndex].id != m_nItemId)
     ++m_nItemIndex;
-  if (!g_expenseItems[m_nItemIndex].name) m_nItemIndex = 0;
-  m_nItemId = g_expenseItems[m_nItemIndex].id;
-  m_strItemName = g_expenseItems[m_nItemIndex].name;
+  const bool named = g_expenseItems[m_nItemIndex].name != nullptr;
+  m_strItemName = named ? g_expenseItems[m_nItemIndex].name : L"";
+  if (!named) m_nItemIndex = 0;
   m_strRowValue[kItemRow] = m_strItemName;
   return TRUE;
+}
+
+void CExpenseEntryDlg::ShowRecord(int index, const ExpenseRecord& record) {
+  m_nRecordIndex = index;
+  m_nDay = record.day;
+  m_nItemId = record.itemId;
+  const std::int32_t values[kRowCount] = {0, record.fuel, record.cost, record.distance};
+  for (int row = kFuelRow; row < kRowCount; ++row)
+    m_strRowValue[row] = FormatScaledValue(values[row], kScale[row]).c_str();
 }
 
 // --- painting ---------------------------------------------------------------
@@ -107,8 +119,11 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   pDC->DrawText(date, -1, &dateBar, kCentredLine);
   for (int row = 0; row < kRowCount; ++row) {
     pDC->DrawText(m_strRowCaption[row], -1, &m_rcRowCaption[row], kCentredLine);
-    pDC->DrawText(m_strRowValue[row], -1, &m_rcRowText[row],
-                  row == kItemRow ? kLeftLine : kRightLine);
+    const std::wstring_view value = static_cast<LPCTSTR>(m_strRowValue[row]);
+    if (row == kItemRow)
+      DrawShrunkToFit(pDC, value, m_rcRowText[row], kLeftLine);
+    else
+      DrawNumberToFit(pDC, value, m_rcRowText[row], kRightLine);
   }
 }
 
@@ -162,7 +177,13 @@ void CExpenseEntryDlg::EditNumber(int row) {
   keypad.m_strCaption = kKeypadTexts[row].caption;
   keypad.m_strPrompt = kKeypadTexts[row].prompt;
   if (keypad.DoModal() != IDOK) return;
-  m_strRowValue[row].Format(L"%.2f", ReadDecimal(static_cast<LPCTSTR>(keypad.m_strValue)));
+  // A number too large for its field stays as typed; saving refuses it.
+  const std::optional<std::int32_t> value =
+      ParseScaledValue(static_cast<LPCTSTR>(keypad.m_strValue), kScale[row]);
+  if (value)
+    m_strRowValue[row] = FormatScaledValue(*value, kScale[row]).c_str();
+  else
+    m_strRowValue[row] = keypad.m_strValue;
   Invalidate(FALSE);
 }
 

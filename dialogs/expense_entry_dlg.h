@@ -17,6 +17,12 @@ class CExpenseEntryDlg : public CSkinDlg {
   static constexpr int kRowCount = 4;
   enum Row { kItemRow = 0, kFuelRow = 1, kCostRow = 2, kDistanceRow = 3 };
 
+  // Opens the dialog on ledger record `index` for a change: its day, its
+  // item id (kept as stored, even one the catalogue does not name) and its
+  // numbers in texts that read back exactly, so what the driver leaves
+  // alone is stored as it was. The caller sets the month shown.
+  void ShowRecord(int index, const ExpenseRecord& record);
+
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;

@@ -2,6 +2,7 @@
 
 #include "dialogs/keypad_text.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ CKeypadDlg::CKeypadDlg(CWnd* pParent) : CSkinDlg(IDD_KEYPAD, pParent), m_strValu
 
 BOOL CKeypadDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
+  m_strCallersValue = m_strValue;
   m_rcPrompt.SetRect(11, 32, 306, 56);
   m_rcValue.SetRect(11, 60, 296, 86);
   LoadBitmapResource(m_bmpScreen, IDB_KEYPAD_SCREEN);
@@ -98,7 +100,7 @@ void CKeypadDlg::OnPaint() {
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   BlitBitmap(&m_dcBack, &m_bmpScreen, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
-  m_dcBack.DrawText(m_strValue, -1, &m_rcValue, kValueFormat);
+  DrawShrunkToFit(&m_dcBack, static_cast<LPCTSTR>(m_strValue), m_rcValue, kValueFormat);
   m_dcBack.DrawText(m_strPrompt, -1, &m_rcPrompt, 0);
   m_dcBack.TextOut(kCaptionAt.x, kCaptionAt.y, m_strCaption, m_strCaption.GetLength());
   BlitBitmap(&m_dcBack, &m_bmpKeys, kKeysAt.x, kKeysAt.y, kKeysSize.cx, kKeysSize.cy, 0, 0);
@@ -160,11 +162,18 @@ BOOL CKeypadDlg::OnKeyReleased(MSG* pMsg) {
     SelectCommandKey(-1);
     OnKeypadCommand(vk);
   } else if (vk == VK_F4 || vk == kCloseKey) {
-    EndDialog(IDCLOSE);
+    EndKeepingCallersText(IDCLOSE);
   } else {
     return CSkinDlg::PreTranslateMessage(pMsg);
   }
   return TRUE;
+}
+
+void CKeypadDlg::OnCancel() { EndKeepingCallersText(IDCANCEL); }
+
+void CKeypadDlg::EndKeepingCallersText(int result) {
+  m_strValue = m_strCallersValue;
+  EndDialog(result);
 }
 
 // -1 unselects them all.
@@ -230,8 +239,10 @@ void CKeypadDlg::OnKeypadCommand(UINT nID) {
   }
 }
 
+// Any key acted on makes the text the driver's, even one that left it as
+// it was: "5" opened and 5 typed, then 6 gives "56".
 void CKeypadDlg::SetValue(const std::wstring& value) {
-  if (value != static_cast<LPCTSTR>(m_strValue)) m_bUntouched = false;
+  m_bUntouched = false;
   m_strValue = value.c_str();
   Invalidate(FALSE);
 }

@@ -17,6 +17,8 @@ class CKeypadDlg : public CSkinDlg {
 
  protected:
   BOOL OnInitDialog() override;
+  // Ends with IDCANCEL, the caller's text given back as it came.
+  void OnCancel() override;
 
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -33,6 +35,7 @@ class CKeypadDlg : public CSkinDlg {
   void SendCommandKey(int index, UINT message);
   void SelectCommandKey(int index);
   void SetValue(const std::wstring& value);
+  void EndKeepingCallersText(int result);
   void AddKeys();
 
  public:
@@ -52,6 +55,8 @@ class CKeypadDlg : public CSkinDlg {
   CSkinBitmap m_skinDigitOff;
   // Still the caller's text: nothing typed, deleted or cleared yet.
   bool m_bUntouched = true;
+  // What the caller handed in, given back when the keypad is cancelled.
+  CString m_strCallersValue;
 
   static UINT s_nLastKeyDown;
 

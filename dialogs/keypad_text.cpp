@@ -11,6 +11,11 @@ constexpr std::size_t kReadLimit = 99;
 bool ReadsAsZero(std::wstring_view text) { return !(ReadKeypadValue(text) >= kZeroBelow); }
 bool HasPoint(std::wstring_view text) { return text.find(L'.') != std::wstring_view::npos; }
 
+// The first key replaces the caller's text; so does any key a bare zero.
+bool StartsAfresh(std::wstring_view text, bool untouched) {
+  return untouched || (ReadsAsZero(text) && !HasPoint(text));
+}
+
 }  // namespace
 
 // Only digits and the point matter: anything else ends the number there.
@@ -27,13 +32,13 @@ double ReadKeypadValue(std::wstring_view text) {
 
 std::wstring KeypadAppendDigit(std::wstring_view text, int digit, bool untouched) {
   const wchar_t typed = static_cast<wchar_t>(L'0' + digit);
-  if (ReadsAsZero(text) && (untouched || !HasPoint(text))) return std::wstring(1, typed);
+  if (StartsAfresh(text, untouched)) return std::wstring(1, typed);
   return std::wstring(text) + typed;
 }
 
 std::wstring KeypadAppendPoint(std::wstring_view text, bool untouched) {
-  if (ReadsAsZero(text) && (untouched || !HasPoint(text))) return L"0.";
-  if (HasPoint(text) || ReadsAsZero(text)) return std::wstring(text);
+  if (StartsAfresh(text, untouched)) return L"0.";
+  if (HasPoint(text)) return std::wstring(text);
   return std::wstring(text) + L'.';
 }
 

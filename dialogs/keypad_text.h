@@ -10,13 +10,13 @@
 // characters; empty or non-numeric text reads as 0.
 double ReadKeypadValue(std::wstring_view text);
 
-// The caller's text (`untouched`, nothing typed yet) or a zero text without
-// a point is replaced by the digit; a zero the driver typed with a point
+// The caller's text (`untouched`: no key yet) is replaced by the digit, as
+// is a zero text without a point; a zero the driver typed with a point
 // ("0.", "0.0") and every other text is extended, so 0.5 can be typed.
 std::wstring KeypadAppendDigit(std::wstring_view text, int digit, bool untouched);
 
-// One point at most, after a non-zero integer part; a text that reads as
-// zero and is still the caller's, or has no point, becomes "0.".
+// One point at most, after a non-zero integer part; the caller's text, or
+// a zero text without a point, becomes "0.".
 std::wstring KeypadAppendPoint(std::wstring_view text, bool untouched);
 
 // The last character dropped; nothing left gives "0". An empty text stays.

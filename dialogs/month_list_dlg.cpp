@@ -11,6 +11,7 @@
 #include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "resources/resource_ids.h"
+#include "skin/fitted_text.h"
 
 namespace {
 
@@ -29,10 +30,11 @@ constexpr int kListHeight = kListRowHeight * kListRows;
 constexpr wchar_t kDeleteQuestion[] = L"선택된 목록을 삭제합니다.";
 constexpr wchar_t kDeleteCaption[] = L"목록 삭제";
 
-// A total inside its box, with the inner margin the list rows give their text.
+// A total inside its box, with the inner margin the list rows give their
+// text, shrunk rather than cut when it does not fit.
 void DrawTotal(CDC* pDC, const CString& text, CRect box) {
   box.left += kTotalTextInset;
-  pDC->DrawText(text, -1, &box, kLeftLine);
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(text), box, kLeftLine);
 }
 
 }  // namespace
@@ -112,15 +114,14 @@ void CMonthListDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButton
 
 void CMonthListDlg::PressMonthArrow(int arrow) {
   m_nPressedMonthArrow = arrow;
-  const CRect& rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
-  InvalidateRect(&rect, FALSE);
-  UpdateWindow();
-  Sleep(kPressedPauseMs);
-  m_nPressedMonthArrow = -1;
-  if (arrow == kPrevArrow)
-    PrevMonth();
-  else
-    NextMonth();
+  const CRect rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
+  ShowPressedThenRun(this, rect, [this, arrow] {
+    m_nPressedMonthArrow = -1;
+    if (arrow == kPrevArrow)
+      PrevMonth();
+    else
+      NextMonth();
+  });
 }
 
 void CMonthListDlg::RunButtonAction(int index) {
@@ -167,12 +168,7 @@ void CMonthListDlg::ShowDetails() {
   CExpenseEntryDlg dialog(this);
   dialog.m_nYear = m_nYear;
   dialog.m_nMonth = m_nMonth;
-  dialog.m_nDay = record.day;
-  dialog.m_nRecordIndex = index;
-  dialog.m_nItemId = record.itemId;
-  dialog.m_strRowValue[CExpenseEntryDlg::kFuelRow].Format(L"%.2f", record.fuel * 0.01);
-  dialog.m_strRowValue[CExpenseEntryDlg::kCostRow].Format(L"%.2f", record.cost * 0.01);
-  dialog.m_strRowValue[CExpenseEntryDlg::kDistanceRow].Format(L"%.2f", record.distance * 0.001);
+  dialog.ShowRecord(index, record);
   if (dialog.DoModal() != IDOK) return;
   FillList();
   m_listRecords.SetCurSel(row);

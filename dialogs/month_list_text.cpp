@@ -1,5 +1,6 @@
 #include "dialogs/month_list_text.h"
 
+#include "dialogs/scaled_value.h"
 #include "ledger/expense_items.h"
 #include "ledger/month_summary.h"
 
@@ -7,7 +8,7 @@ MonthListRow FormatMonthListRow(const ExpenseRecord& record) {
   MonthListRow row;
   row.date.Format(L"%d/%02d", record.month, record.day);
   row.item = GetItemName(record.itemId);
-  row.cost.Format(L"%.2f", record.cost / 100.0);
+  row.cost = FormatScaledValue(record.cost, 100).c_str();
   return row;
 }
 

@@ -41,12 +41,15 @@ constexpr DWORD kPressedPauseMs = 200;
 // A tapped button: drawn pressed at once (only its rectangle repaints), the
 // pause, the action while it still shows pressed (a dialog it opens opens
 // over the pressed look), then its rectangle invalidated for the released
-// look at the next paint.
+// look at the next paint. Taps made during the pause are discarded before
+// the action, so a double click acts once and does not press whatever the
+// action puts under the pen.
 template <typename Action>
 void ShowPressedThenRun(CWnd* window, const CRect& button, Action&& action) {
   window->InvalidateRect(&button, FALSE);
   window->UpdateWindow();
   Sleep(kPressedPauseMs);
+  DiscardPenPresses();
   action();
   window->InvalidateRect(&button, FALSE);
 }

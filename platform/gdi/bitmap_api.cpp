@@ -17,8 +17,7 @@ namespace {
 
 HBITMAP AddBitmap(BitmapFormat format, int width, int height) {
   if (!Bitmap::IsValidSize(width, height)) return nullptr;
-  return static_cast<HBITMAP>(
-      ObjectTable::Get().Add(std::make_unique<Bitmap>(format, width, height)));
+  return static_cast<HBITMAP>(ObjectTable::Get().Make<Bitmap>(format, width, height));
 }
 
 // Caller's rows of bits, each padded to 16 bits as for the device.

@@ -24,10 +24,9 @@ Selection<T> StockSelection(int index) {
 }  // namespace
 
 HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
-  auto dc = std::make_unique<DeviceContext>(
+  return static_cast<HDC>(ObjectTable::Get().Make<DeviceContext>(
       type, Selection<Bitmap>{bitmapHandle, &bitmap}, StockSelection<Font>(SYSTEM_FONT),
-      StockSelection<Pen>(BLACK_PEN), StockSelection<Brush>(WHITE_BRUSH));
-  return static_cast<HDC>(ObjectTable::Get().Add(std::move(dc)));
+      StockSelection<Pen>(BLACK_PEN), StockSelection<Brush>(WHITE_BRUSH)));
 }
 
 }  // namespace gdi

@@ -59,7 +59,7 @@ void DrawDiagonal(DeviceContext& dc, long long x0, long long y0, long long x1, l
 }  // namespace
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-  return static_cast<HBRUSH>(ObjectTable::Get().Add(std::make_unique<gdi::Brush>(color, false)));
+  return static_cast<HBRUSH>(ObjectTable::Get().Make<gdi::Brush>(color, false));
 }
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
@@ -72,8 +72,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 
 HPEN CreatePen(int style, int width, COLORREF color) {
   if (style != PS_SOLID && style != PS_NULL) return nullptr;
-  return static_cast<HPEN>(
-      ObjectTable::Get().Add(std::make_unique<gdi::Pen>(color, style == PS_NULL)));
+  return static_cast<HPEN>(ObjectTable::Get().Make<gdi::Pen>(color, style == PS_NULL));
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {

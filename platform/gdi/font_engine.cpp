@@ -1,5 +1,6 @@
 #include "platform/gdi/font_engine.h"
 
+#include <chrono>
 #include <map>
 #include <tuple>
 
@@ -21,10 +22,19 @@ RequestKey KeyOf(const FontSpec& wanted) {
 
 }  // namespace
 
+// Often enough for the next paint to show the labels, seldom enough that a
+// font that cannot be had costs little.
+constexpr std::chrono::milliseconds kRetryAfter{100};
+
+struct Made {
+  std::shared_ptr<Typeface> typeface;
+  std::chrono::steady_clock::time_point at;
+};
+
 struct FontEngine::State {
   std::shared_ptr<const FontLibrary> library = std::make_shared<FontLibrary>();
   FaceResolver resolver;
-  std::map<RequestKey, std::shared_ptr<Typeface>> typefaces;
+  std::map<RequestKey, Made> typefaces;
 };
 
 FontEngine::FontEngine() : state_(std::make_unique<State>()) {}
@@ -32,11 +42,14 @@ FontEngine::~FontEngine() = default;
 
 std::shared_ptr<Typeface> FontEngine::Get(const FontSpec& wanted) {
   const RequestKey key = KeyOf(wanted);
-  std::shared_ptr<Typeface>& typeface = state_->typefaces[key];
-  if (!typeface)
-    typeface = std::make_shared<Typeface>(state_->library, state_->resolver.Resolve(wanted),
-                                          std::get<1>(key));
-  return typeface;
+  Made& made = state_->typefaces[key];
+  const auto now = std::chrono::steady_clock::now();
+  if (made.typeface && (made.typeface->Usable() || now - made.at < kRetryAfter))
+    return made.typeface;
+  made.typeface = std::make_shared<Typeface>(state_->library, state_->resolver.Resolve(wanted),
+                                             std::get<1>(key));
+  made.at = now;
+  return made.typeface;
 }
 
 }  // namespace gdi

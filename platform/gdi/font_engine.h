@@ -27,6 +27,9 @@ class FontEngine : public platform::Service {
 
   // Never null; the same request gives the same typeface while the engine
   // lives. With no face installed at all it measures zero and draws nothing.
+  // An empty typeface (its file could not be opened: no descriptor left,
+  // say) is made again when asked for a while after, so one failed open
+  // does not blank every label for the rest of the run.
   std::shared_ptr<Typeface> Get(const FontSpec& wanted);
 
  private:

@@ -6,9 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/core/context.h"
+#include "platform/core/or_failure.h"
 #include "platform/gdi/gdi_object.h"
 
 namespace gdi {
@@ -24,6 +26,14 @@ class ObjectTable : public platform::Service {
 
   // Takes ownership and returns the new handle.
   void* Add(std::unique_ptr<GdiObject> object);
+
+  // Makes a T from the arguments and adds it: its handle, or nullptr when
+  // there is not the memory for it.
+  template <class T, class... Args>
+  void* Make(Args&&... args) {
+    return platform::OrFailure<void*>(
+        nullptr, [&] { return Add(std::make_unique<T>(std::forward<Args>(args)...)); });
+  }
 
   // The object behind a handle, or nullptr if the handle is not live.
   GdiObject* Find(const void* handle) const;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/core/context.h"
+#include "platform/core/or_failure.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/font_engine.h"
 #include "platform/gdi/object_table.h"
@@ -42,7 +43,7 @@ FontSpec SpecFor(const LOGFONTW& logical) {
 
 std::shared_ptr<Typeface> Font::Face() {
   std::shared_ptr<Typeface> face = face_.lock();
-  if (!face) {
+  if (!face || !face->Usable()) {
     face = platform::Context::Get().Use<FontEngine>().Get(SpecFor(logical_));
     face_ = face;
   }
@@ -144,7 +145,7 @@ int FirstLineY(const RECT& rect, int cellHeight, UINT format) {
 
 HFONT CreateFontIndirect(const LOGFONTW* font) {
   if (!font) return nullptr;
-  return static_cast<HFONT>(ObjectTable::Get().Add(std::make_unique<gdi::Font>(*font)));
+  return static_cast<HFONT>(ObjectTable::Get().Make<gdi::Font>(*font));
 }
 
 HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
@@ -170,32 +171,35 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
 }
 
 int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc || !rect) return 0;
-  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-  if (!face) return 0;
-  const int cellHeight = face->Metrics().height;
-  const std::wstring_view all = TextOf(text, count);
-  const bool singleLine = format & DT_SINGLELINE;
-  const int height = cellHeight * LineCount(all, singleLine);
-  if (format & DT_CALCRECT) {
-    LONG widest = 0;
-    ForEachLine(all, singleLine,
-                [&](std::wstring_view line) { widest = std::max(widest, face->Measure(line).cx); });
-    rect->right = rect->left + widest;
-    rect->bottom = rect->top + height;
-    return height;
-  }
-  const TextClip clip(dc->Clip(), (format & DT_NOCLIP) ? nullptr : rect);
-  const int top = FirstLineY(*rect, cellHeight, format);
-  int y = top;
-  ForEachLine(all, singleLine, [&](std::wstring_view line) {
-    const SIZE extent = face->Measure(line);
-    DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());
-    y += cellHeight;
+  return platform::OrFailure<int>(0, [&]() -> int {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc || !rect) return 0;
+    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
+    if (!face) return 0;
+    const int cellHeight = face->Metrics().height;
+    const std::wstring_view all = TextOf(text, count);
+    const bool singleLine = format & DT_SINGLELINE;
+    const int height = cellHeight * LineCount(all, singleLine);
+    if (format & DT_CALCRECT) {
+      LONG widest = 0;
+      ForEachLine(all, singleLine, [&](std::wstring_view line) {
+        widest = std::max(widest, face->Measure(line).cx);
+      });
+      rect->right = rect->left + widest;
+      rect->bottom = rect->top + height;
+      return height;
+    }
+    const TextClip clip(dc->Clip(), (format & DT_NOCLIP) ? nullptr : rect);
+    const int top = FirstLineY(*rect, cellHeight, format);
+    int y = top;
+    ForEachLine(all, singleLine, [&](std::wstring_view line) {
+      const SIZE extent = face->Measure(line);
+      DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());
+      y += cellHeight;
+    });
+    // Placed lower than the top, the result is how far below it the text ends.
+    return top == rect->top ? height : top + height - rect->top;
   });
-  // Placed lower than the top, the result is how far below it the text ends.
-  return top == rect->top ? height : top + height - rect->top;
 }
 
 BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count) {
@@ -207,42 +211,49 @@ BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count) {
 // ETO_CLIPPED keeps the text inside rect.
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
                 const INT* dx) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc || dx) return FALSE;
-  if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
-  const std::wstring_view line = TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
-  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-  if (line.empty() || !face) return TRUE;
-  const TextClip clip(dc->Clip(), (options & ETO_CLIPPED) ? rect : nullptr);
-  DrawLine(*dc, *face, x, y, line, face->Measure(line), clip.Rects());
-  return TRUE;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc || dx) return FALSE;
+    if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
+    const std::wstring_view line =
+        TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
+    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
+    if (line.empty() || !face) return TRUE;
+    const TextClip clip(dc->Clip(), (options & ETO_CLIPPED) ? rect : nullptr);
+    DrawLine(*dc, *face, x, y, line, face->Measure(line), clip.Rects());
+    return TRUE;
+  });
 }
 
 BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc || !size || count < 0 || (count > 0 && !text)) return FALSE;
-  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-  if (!face) {
-    *size = SIZE{0, 0};
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc || !size || count < 0 || (count > 0 && !text)) return FALSE;
+    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
+    if (!face) {
+      *size = SIZE{0, 0};
+      return TRUE;
+    }
+    *size = face->Measure(TextOf(text, count));
+    size->cy = face->Metrics().height;
     return TRUE;
-  }
-  *size = face->Measure(TextOf(text, count));
-  size->cy = face->Metrics().height;
-  return TRUE;
+  });
 }
 
 BOOL GetTextMetrics(HDC hdc, TEXTMETRICW* metrics) {
-  DeviceContext* dc = FindDC(hdc);
-  if (!dc || !metrics) return FALSE;
-  const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-  if (!face) return FALSE;
-  const gdi::FontMetrics m = face->Metrics();
-  *metrics = TEXTMETRICW{};
-  metrics->tmHeight = m.height;
-  metrics->tmAscent = m.ascent;
-  metrics->tmDescent = m.descent;
-  metrics->tmAveCharWidth = m.averageWidth;
-  metrics->tmMaxCharWidth = m.averageWidth;
-  metrics->tmWeight = dc->CurrentFont()->Logical().lfWeight;
-  return TRUE;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc || !metrics) return FALSE;
+    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
+    if (!face) return FALSE;
+    const gdi::FontMetrics m = face->Metrics();
+    *metrics = TEXTMETRICW{};
+    metrics->tmHeight = m.height;
+    metrics->tmAscent = m.ascent;
+    metrics->tmDescent = m.descent;
+    metrics->tmAveCharWidth = m.averageWidth;
+    metrics->tmMaxCharWidth = m.averageWidth;
+    metrics->tmWeight = dc->CurrentFont()->Logical().lfWeight;
+    return TRUE;
+  });
 }

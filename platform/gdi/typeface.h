@@ -36,6 +36,8 @@ class Typeface {
   Typeface& operator=(const Typeface&) = delete;
 
   const FontMetrics& Metrics() const { return metrics_; }
+  // False for an empty typeface.
+  bool Usable() const { return outline_ != nullptr; }
 
   // cx: the sum of advances; cy: Metrics().height.
   SIZE Measure(std::wstring_view text) const;

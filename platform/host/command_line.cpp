@@ -39,7 +39,9 @@ std::string ApplyValue(std::string_view name, std::string_view value, CommandLin
   } else if (name == "--today") {
     options.today = ParseIsoDate(value);
     if (!options.today)
-      return "--today needs a real date YYYY-MM-DD, not '" + std::string(value) + "'";
+      return "--today needs a real date YYYY-MM-DD from 1601-01-01 to 9999-12-31 (the clock's "
+             "range), not '" +
+             std::string(value) + "'";
   } else if (name == "--data") {
     if (value.empty()) return "--data needs a PATH";
     options.dataPath = std::string(value);
@@ -128,7 +130,8 @@ Options:
   --headless          no window: input from a script, a virtual clock
   --script FILE|-     the script to run (- for standard input, the default);
                       implies --headless
-  --today YYYY-MM-DD  the date the clock reports (headless: from 12:00:00)
+  --today YYYY-MM-DD  the date the clock reports, 1601-01-01 to 9999-12-31
+                      (headless: from 12:00:00)
   --where             show the data file's path and end
   --data PATH         the data file to use instead (see below)
   --scale N           the window's whole scale factor 1..16 (default: the

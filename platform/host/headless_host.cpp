@@ -156,7 +156,9 @@ InputEvent HeadlessHost::CloseAtEnd() {
 
 int HeadlessHost::Finish(int exitCode) {
   if (failed_) return kScriptErrorStatus;
-  const bool unfinished = !pending_.empty() || waitUntil_ || reader_.HasMoreCommands();
+  // The release of the last command's tap or key is not a line of its own:
+  // a program that ends on the pen-down of its last tap ran the script.
+  const bool unfinished = waitUntil_ || reader_.HasMoreCommands();
   if (!unfinished) return exitCode;
   if (commandLine_ == 0)
     diagnostics_ << "script: the program ended before the script began; none of it was run\n";

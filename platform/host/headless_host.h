@@ -32,6 +32,8 @@ class HeadlessHost final : public Host {
   SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
+  // A script's next line is read only when the program asks for input.
+  void DropPenPresses() override {}
   void Present(const gdi::Surface32& screen) override;
   void RaiseWindow() override;
 

@@ -1,5 +1,8 @@
 #include "platform/host/sdl_host.h"
 
+#include <algorithm>
+#include <deque>
+
 #include "platform/host/civil_time.h"
 #include "platform/host/sdl_input.h"
 #include "platform/host/sdl_video.h"
@@ -16,6 +19,8 @@ struct SdlHost::State {
   std::optional<std::chrono::sys_days> today;
   Uint32 raiseEvent = 0;
   SdlPenState pen;
+  // Taken from SDL while a button showed pressed and kept for the program.
+  std::deque<InputEvent> held;
 
   // An input event for the program, or nothing if SDL's event was the
   // host's own business.
@@ -53,7 +58,6 @@ SdlHost::~SdlHost() = default;
 DWORD SdlHost::TickCount() { return SDL_GetTicks(); }
 SYSTEMTIME SdlHost::LocalTime() { return OnDate(RealLocalTime(), state_->today); }
 SYSTEMTIME SdlHost::UniversalTime() { return OnDate(RealUniversalTime(), state_->today); }
-void SdlHost::Sleep(DWORD ms) { SDL_Delay(ms); }
 void SdlHost::Present(const gdi::Surface32& screen) { state_->video->Show(screen); }
 void SdlHost::RaiseWindow() { state_->video->Raise(); }
 
@@ -66,6 +70,11 @@ void SdlHost::PostRaiseRequest() {
 
 // Sleeps in SDL until an event comes or the deadline passes.
 std::optional<InputEvent> SdlHost::WaitForInput(std::optional<DWORD> deadline) {
+  if (!state_->held.empty()) {
+    const InputEvent event = state_->held.front();
+    state_->held.pop_front();
+    return event;
+  }
   for (;;) {
     SDL_Event event;
     if (deadline) {
@@ -78,6 +87,35 @@ std::optional<InputEvent> SdlHost::WaitForInput(std::optional<DWORD> deadline) {
     }
     if (std::optional<InputEvent> input = state_->Handle(event)) return input;
   }
+}
+
+// The pause is spent taking SDL's events as they come, kept for the
+// program: the window stays responsive, and a tap made during a button's
+// pressed look is seen as made then (DropPenPresses).
+void SdlHost::Sleep(DWORD ms) {
+  const Uint32 end = SDL_GetTicks() + ms;
+  for (;;) {
+    const auto left = static_cast<std::int32_t>(end - SDL_GetTicks());
+    SDL_Event event;
+    if (left <= 0) return;
+    if (!SDL_WaitEventTimeout(&event, left)) continue;
+    if (std::optional<InputEvent> input = state_->Handle(event)) state_->held.push_back(*input);
+  }
+}
+
+// Everything SDL has is translated now, as it came, so the pen's state
+// follows every event, the dropped ones too.
+void SdlHost::DropPenPresses() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event))
+    if (std::optional<InputEvent> input = state_->Handle(event)) state_->held.push_back(*input);
+  using Kind = InputEvent::Kind;
+  auto from = std::find_if(state_->held.begin(), state_->held.end(),
+                           [](const InputEvent& e) { return e.kind == Kind::PenDown; });
+  auto isPen = [](const InputEvent& e) {
+    return e.kind == Kind::PenDown || e.kind == Kind::PenMove || e.kind == Kind::PenUp;
+  };
+  state_->held.erase(std::remove_if(from, state_->held.end(), isPen), state_->held.end());
 }
 
 }  // namespace host

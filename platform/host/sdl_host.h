@@ -21,6 +21,7 @@ class SdlHost final : public WindowHost {
   SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
+  void DropPenPresses() override;
   void Present(const gdi::Surface32& screen) override;
   void RaiseWindow() override;
   void PostRaiseRequest() override;

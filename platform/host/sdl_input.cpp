@@ -54,6 +54,9 @@ std::optional<InputEvent> Finger(const SDL_TouchFingerEvent& finger, SdlPenState
 }
 
 std::optional<InputEvent> Key(const SDL_KeyboardEvent& key) {
+  // The device's keys do not repeat: a held key is one key-down, so the
+  // keypad's hold-to-clear timer is not restarted by the desktop's repeats.
+  if (key.repeat != 0) return std::nullopt;
   std::optional<UINT> vk = VirtualKeyFromScancode(key.keysym.scancode);
   if (!vk) return std::nullopt;
   InputEvent event{key.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp};

@@ -19,6 +19,7 @@ class LoadedWindowHost final : public WindowHost {
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
     return window_->WaitForInput(deadline);
   }
+  void DropPenPresses() override { window_->DropPenPresses(); }
   void Present(const gdi::Surface32& screen) override { window_->Present(screen); }
   void RaiseWindow() override { window_->RaiseWindow(); }
   void PostRaiseRequest() override { window_->PostRaiseRequest(); }

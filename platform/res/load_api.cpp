@@ -1,4 +1,5 @@
 // LoadBitmap and LoadIcon over the embedded resources.
+#include "platform/core/or_failure.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/res/pixel_runs.h"
@@ -43,20 +44,24 @@ HBITMAP BitmapFromPng(std::span<const std::uint8_t> png) {
 }  // namespace
 
 HBITMAP LoadBitmap(HINSTANCE, LPCWSTR name) {
-  const std::optional<WORD> id = IdOf(name);
-  if (!id) return nullptr;
-  const std::span<const std::uint8_t> bytes = res::FindResource(res::ResourceKind::Bitmap, *id);
-  if (bytes.empty()) return nullptr;
-  // The build decoded every bitmap it could into runs; one it could not
-  // will not decode now either, but is given its chance.
-  const std::span<const std::uint32_t> runs = res::FindBitmapPixelRuns(*id);
-  return runs.empty() ? BitmapFromPng(bytes) : BitmapFromRuns(runs);
+  return platform::OrFailure<HBITMAP>(nullptr, [&]() -> HBITMAP {
+    const std::optional<WORD> id = IdOf(name);
+    if (!id) return nullptr;
+    const std::span<const std::uint8_t> bytes = res::FindResource(res::ResourceKind::Bitmap, *id);
+    if (bytes.empty()) return nullptr;
+    // The build decoded every bitmap it could into runs; one it could not
+    // will not decode now either, but is given its chance.
+    const std::span<const std::uint32_t> runs = res::FindBitmapPixelRuns(*id);
+    return runs.empty() ? BitmapFromPng(bytes) : BitmapFromRuns(runs);
+  });
 }
 
 HICON LoadIcon(HINSTANCE, LPCWSTR name) {
-  const std::optional<WORD> id = IdOf(name);
-  if (!id || res::FindResource(res::ResourceKind::Icon, *id).empty()) return nullptr;
-  return reinterpret_cast<HICON>(kIconTag | *id);
+  return platform::OrFailure<HICON>(nullptr, [&]() -> HICON {
+    const std::optional<WORD> id = IdOf(name);
+    if (!id || res::FindResource(res::ResourceKind::Icon, *id).empty()) return nullptr;
+    return reinterpret_cast<HICON>(kIconTag | *id);
+  });
 }
 
 // Icons are resources, not copies: there is nothing to free.

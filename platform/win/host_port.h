@@ -56,6 +56,12 @@ class Host : public platform::Service {
   // as long as it takes.
   virtual std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) = 0;
 
+  // Input that has arrived and not been taken yet: its pen events from the
+  // first pen-down on are dropped, the rest kept in order (see
+  // DiscardPenPresses). A host whose input arrives only when asked for (a
+  // script) has none waiting.
+  virtual void DropPenPresses() = 0;
+
   // The composed screen changed; show it. The view stays valid until the
   // next call.
   virtual void Present(const gdi::Surface32& screen) = 0;

@@ -2,6 +2,9 @@
 // messages, the quit request, input, WM_PAINT for a window needing it, a due
 // WM_TIMER. Only when none of these waits is the screen presented and the
 // host asked for input, until the next timer falls due.
+#include <algorithm>
+
+#include "platform/core/or_failure.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
 #include "platform/win/window_ops.h"
@@ -81,10 +84,12 @@ LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  WindowManager& manager = WindowManager::Get();
-  if (hwnd && !manager.Find(hwnd)) return FALSE;
-  manager.posted.push_back(MSG{hwnd, message, wParam, lParam, Now(manager), {0, 0}});
-  return TRUE;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    WindowManager& manager = WindowManager::Get();
+    if (hwnd && !manager.Find(hwnd)) return FALSE;
+    manager.posted.push_back(MSG{hwnd, message, wParam, lParam, Now(manager), {0, 0}});
+    return TRUE;
+  });
 }
 
 void PostQuitMessage(int exitCode) { WindowManager::Get().quitCode = exitCode; }
@@ -112,6 +117,18 @@ BOOL PeekMessageW(LPMSG msg, HWND, UINT, UINT, UINT removeFlags) {
   return TRUE;
 }
 
+void DiscardPenPresses() {
+  WindowManager& manager = WindowManager::Get();
+  if (host::Host* host = manager.Host()) host->DropPenPresses();
+  auto isPen = [](const MSG& msg) {
+    return msg.message == WM_LBUTTONDOWN || msg.message == WM_MOUSEMOVE ||
+           msg.message == WM_LBUTTONUP;
+  };
+  auto from = std::find_if(manager.input.begin(), manager.input.end(),
+                           [](const MSG& msg) { return msg.message == WM_LBUTTONDOWN; });
+  manager.input.erase(std::remove_if(from, manager.input.end(), isPen), manager.input.end());
+}
+
 LRESULT DispatchMessageW(const MSG* msg) {
   if (!msg) return 0;
   if (msg->message == WM_TIMER && msg->lParam) {
@@ -125,9 +142,11 @@ LRESULT DispatchMessageW(const MSG* msg) {
 BOOL TranslateMessage(const MSG*) { return FALSE; }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
-  WindowManager& manager = WindowManager::Get();
-  if (hwnd && !manager.Find(hwnd)) return 0;
-  return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+  return platform::OrFailure<UINT_PTR>(0, [&]() -> UINT_PTR {
+    WindowManager& manager = WindowManager::Get();
+    if (hwnd && !manager.Find(hwnd)) return 0;
+    return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+  });
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) { return WindowManager::Get().timers.Kill(hwnd, id); }

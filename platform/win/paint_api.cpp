@@ -1,4 +1,5 @@
 // Invalidation and painting, and DCs onto a window's surface.
+#include "platform/core/or_failure.h"
 #include "platform/gdi/rect_list.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
@@ -9,15 +10,17 @@ using win::Window;
 using win::WindowManager;
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
-  Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return FALSE;
-  if (!rect) {
-    win::InvalidateWhole(*window, erase);
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    Window* window = WindowManager::Get().Find(hwnd);
+    if (!window) return FALSE;
+    if (!rect) {
+      win::InvalidateWhole(*window, erase);
+      return TRUE;
+    }
+    window->update.Add(gdi::IntersectRects(*rect, {0, 0, window->Width(), window->Height()}));
+    if (!window->update.IsEmpty()) window->erasePending = window->erasePending || erase;
     return TRUE;
-  }
-  window->update.Add(gdi::IntersectRects(*rect, {0, 0, window->Width(), window->Height()}));
-  if (!window->update.IsEmpty()) window->erasePending = window->erasePending || erase;
-  return TRUE;
+  });
 }
 
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
@@ -51,20 +54,22 @@ BOOL UpdateWindow(HWND hwnd) {
 // Takes the update region: drawing through the DC reaches only its
 // rectangles, and the window counts as painted from here on.
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
-  Window* window = WindowManager::Get().Find(hwnd);
-  if (!window || !paint) return nullptr;
-  *paint = PAINTSTRUCT{};
-  std::vector<RECT> rects = window->update.Rects();
-  bool erase = window->erasePending;
-  paint->rcPaint = window->update.Bounds();
-  window->update.Clear();
-  window->erasePending = false;
-  paint->hdc = gdi::CreateSurfaceDC(window->surface);
-  if (!paint->hdc) return nullptr;
-  gdi::SetSystemClip(paint->hdc, std::move(rects));
-  if (erase)
-    paint->fErase = !SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0);
-  return paint->hdc;
+  return platform::OrFailure<HDC>(nullptr, [&]() -> HDC {
+    Window* window = WindowManager::Get().Find(hwnd);
+    if (!window || !paint) return nullptr;
+    *paint = PAINTSTRUCT{};
+    std::vector<RECT> rects = window->update.Rects();
+    bool erase = window->erasePending;
+    paint->rcPaint = window->update.Bounds();
+    window->update.Clear();
+    window->erasePending = false;
+    paint->hdc = gdi::CreateSurfaceDC(window->surface);
+    if (!paint->hdc) return nullptr;
+    gdi::SetSystemClip(paint->hdc, std::move(rects));
+    if (erase)
+      paint->fErase = !SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0);
+    return paint->hdc;
+  });
 }
 
 BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
@@ -75,14 +80,16 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* paint) {
 }
 
 HDC GetDC(HWND hwnd) {
-  WindowManager& manager = WindowManager::Get();
-  if (!hwnd) return gdi::CreateSurfaceDC(manager.compositor.ScreenBitmap());
-  Window* window = manager.Find(hwnd);
-  HDC dc = window ? gdi::CreateSurfaceDC(window->surface) : nullptr;
-  if (!dc) return nullptr;
-  manager.windowDcs.emplace(dc, hwnd);
-  manager.compositor.DcOpened();
-  return dc;
+  return platform::OrFailure<HDC>(nullptr, [&]() -> HDC {
+    WindowManager& manager = WindowManager::Get();
+    if (!hwnd) return gdi::CreateSurfaceDC(manager.compositor.ScreenBitmap());
+    Window* window = manager.Find(hwnd);
+    HDC dc = window ? gdi::CreateSurfaceDC(window->surface) : nullptr;
+    if (!dc) return nullptr;
+    manager.windowDcs.emplace(dc, hwnd);
+    manager.compositor.DcOpened();
+    return dc;
+  });
 }
 
 int ReleaseDC(HWND, HDC hdc) {

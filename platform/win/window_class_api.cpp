@@ -2,18 +2,21 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/core/or_failure.h"
 #include "platform/win/window_manager.h"
 
 using win::WindowManager;
 
 ATOM RegisterClassW(const WNDCLASSW* wndClass) {
-  static_assert(sizeof(ATOM) == 2);
-  if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
-  win::WindowClass added{wndClass->lpszClassName, wndClass->style,         wndClass->lpfnWndProc,
-                         wndClass->hIcon,         wndClass->hbrBackground, wndClass->hInstance};
-  WindowManager& manager = WindowManager::Get();
-  if (!manager.AddClass(std::move(added))) return 0;
-  return 0xC000;  // a nonzero atom; classes are looked up by name
+  return platform::OrFailure<ATOM>(0, [&]() -> ATOM {
+    static_assert(sizeof(ATOM) == 2);
+    if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
+    win::WindowClass added{wndClass->lpszClassName, wndClass->style,         wndClass->lpfnWndProc,
+                           wndClass->hIcon,         wndClass->hbrBackground, wndClass->hInstance};
+    WindowManager& manager = WindowManager::Get();
+    if (!manager.AddClass(std::move(added))) return 0;
+    return 0xC000;  // a nonzero atom; classes are looked up by name
+  });
 }
 
 BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
@@ -75,10 +78,12 @@ int GetWindowTextW(HWND hwnd, LPWSTR buffer, int size) {
 }
 
 BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
-  win::Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return FALSE;
-  window->text = text ? text : L"";
-  return TRUE;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    win::Window* window = WindowManager::Get().Find(hwnd);
+    if (!window) return FALSE;
+    window->text = text ? text : L"";
+    return TRUE;
+  });
 }
 
 int GetClassNameW(HWND hwnd, LPWSTR buffer, int size) {

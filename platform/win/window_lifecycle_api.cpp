@@ -1,6 +1,7 @@
 // Creating, destroying and finding windows.
 #include <algorithm>
 
+#include "platform/core/or_failure.h"
 #include "platform/win/host_port.h"
 #include "platform/win/window_manager.h"
 #include "platform/win/window_ops.h"
@@ -37,64 +38,68 @@ std::unique_ptr<Window> Describe(const win::WindowClass& windowClass, const CREA
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param) {
-  WindowManager& manager = WindowManager::Get();
-  const win::WindowClass* windowClass = className ? manager.FindClass(className) : nullptr;
-  if (!windowClass) return nullptr;
-  if ((style & WS_CHILD) && !manager.Find(parent)) return nullptr;
-  auto fromDefault = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
-  CREATESTRUCTW cs{param,
-                   instance,
-                   menuOrId,
-                   parent,
-                   fromDefault(height),
-                   fromDefault(width),
-                   fromDefault(y),
-                   fromDefault(x),
-                   static_cast<LONG>(style),
-                   windowName,
-                   className,
-                   exStyle};
+  return platform::OrFailure<HWND>(nullptr, [&]() -> HWND {
+    WindowManager& manager = WindowManager::Get();
+    const win::WindowClass* windowClass = className ? manager.FindClass(className) : nullptr;
+    if (!windowClass) return nullptr;
+    if ((style & WS_CHILD) && !manager.Find(parent)) return nullptr;
+    auto fromDefault = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
+    CREATESTRUCTW cs{param,
+                     instance,
+                     menuOrId,
+                     parent,
+                     fromDefault(height),
+                     fromDefault(width),
+                     fromDefault(y),
+                     fromDefault(x),
+                     static_cast<LONG>(style),
+                     windowName,
+                     className,
+                     exStyle};
 
-  Window& window = manager.Add(Describe(*windowClass, cs, manager));
-  HWND hwnd = window.handle;
-  win::FitSurface(window);
-  manager.RunCreationHook(hwnd);
-  if (!SendMessageW(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
-      SendMessageW(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
-    DestroyWindow(hwnd);
-    return nullptr;
-  }
-  Window* created = manager.Find(hwnd);
-  if (!created) return nullptr;  // a handler destroyed it
-  if (!created->IsChild() && !created->owner)
-    if (host::InstanceBroker* broker = Broker()) broker->Announce(created->className);
-  if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
-  return hwnd;
+    Window& window = manager.Add(Describe(*windowClass, cs, manager));
+    HWND hwnd = window.handle;
+    win::FitSurface(window);
+    manager.RunCreationHook(hwnd);
+    if (!SendMessageW(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
+        SendMessageW(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+      DestroyWindow(hwnd);
+      return nullptr;
+    }
+    Window* created = manager.Find(hwnd);
+    if (!created) return nullptr;  // a handler destroyed it
+    if (!created->IsChild() && !created->owner)
+      if (host::InstanceBroker* broker = Broker()) broker->Announce(created->className);
+    if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
+    return hwnd;
+  });
 }
 
 // Owned popups go first, then the window gets WM_DESTROY, its children are
 // destroyed, and it gets WM_NCDESTROY last. A window already being destroyed
 // is left to the call that started it, so handlers may destroy freely.
 BOOL DestroyWindow(HWND hwnd) {
-  WindowManager& manager = WindowManager::Get();
-  Window* window = manager.Find(hwnd);
-  if (!window || window->destroying) return FALSE;
-  window->destroying = true;
-  if (window->visible) manager.compositor.MarkChanged();
-  window->visible = false;
+  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
+    WindowManager& manager = WindowManager::Get();
+    Window* window = manager.Find(hwnd);
+    if (!window || window->destroying) return FALSE;
+    window->destroying = true;
+    if (window->visible) manager.compositor.MarkChanged();
+    window->visible = false;
 
-  for (HWND owned : manager.OwnedBy(hwnd)) DestroyWindow(owned);
-  win::ForgetDyingWindow(manager, hwnd);
-  SendMessageW(hwnd, WM_DESTROY, 0, 0);
-  if (Window* still = manager.Find(hwnd)) {
-    std::vector<HWND> children = still->children;
-    for (HWND child : children) DestroyWindow(child);
-  }
-  manager.timers.KillAllOf(hwnd);
-  SendMessageW(hwnd, WM_NCDESTROY, 0, 0);
-  win::ForgetDyingWindow(manager, hwnd);
-  manager.Remove(hwnd);
-  return TRUE;
+    for (HWND owned : manager.OwnedBy(hwnd)) DestroyWindow(owned);
+    win::ForgetDyingWindow(manager, hwnd);
+    SendMessageW(hwnd, WM_DESTROY, 0, 0);
+    if (Window* still = manager.Find(hwnd)) {
+      std::vector<HWND> children = still->children;
+      for (HWND child : children) DestroyWindow(child);
+    }
+    manager.timers.KillAllOf(hwnd);
+    SendMessageW(hwnd, WM_NCDESTROY, 0, 0);
+    win::ForgetDyingWindow(manager, hwnd);
+    manager.Remove(hwnd);
+    return TRUE;
+  });
 }
 
 BOOL IsWindow(HWND hwnd) {

@@ -271,6 +271,11 @@ inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 inline BOOL PeekMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
   return PeekMessageW(msg, hwnd, filterMin, filterMax, remove);
 }
+// This platform's own, for a button's pressed look: pen input that has
+// arrived and not been taken is discarded from its first pen-down on (taps
+// made during the look), the release of the tap being acted on kept. Keys
+// are kept.
+void DiscardPenPresses();
 LRESULT DispatchMessageW(const MSG* msg);
 inline LRESULT DispatchMessage(const MSG* msg) { return DispatchMessageW(msg); }
 BOOL TranslateMessage(const MSG* msg);

@@ -3,6 +3,7 @@
 // one built here after every flow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -93,6 +94,53 @@ TEST_F(MonthList, AnEditKeepsItsPlaceAndItsHighlight) {
                                      kDelete + kMessageOk + kClose);
   ASSERT_EQ(0, again.exitStatus) << again.err;
   ExpectFile({a, c}, "edited, then deleted");
+}
+
+// "상세정보" then "수  정" with nothing touched stores each record as it
+// was: metres the kilometres shown must carry, a negative distance, an item
+// id the catalogue does not name. A row that is changed is rounded on its
+// digits (1.005 litres are 101 hundredths) and the others stay.
+TEST_F(MonthList, AnEditKeepsEveryValueTheDriverDidNotChange) {
+  const std::vector<ExpenseRecord> records = {Record(2005, 1, 7, 0, 100, 0, 12345),
+                                              Record(2005, 1, 8, 3, 0, 4287, -1000),
+                                              Record(2005, 1, 9, 77, 1234567, 1, 1)};
+  Write(records);
+  const std::string kConfirm = Tap(43, 222);
+  const Outcome unchanged =
+      screen.Drive("2005-01-20", kOpenList + kDetails + kConfirm + Row(1) + kDetails + kConfirm +
+                                     Row(2) + kDetails + kConfirm + kClose);
+  ASSERT_EQ(0, unchanged.exitStatus) << unchanged.err;
+  ExpectFile(records, "confirmed unchanged");
+  // Fuel of the last record: 1, the point, 0, 0, 5 and OK on the keypad.
+  const std::string typeFuel = Tap(200, 103) + Tap(43, 140) + Tap(202, 222) + Tap(275, 176) +
+                               Tap(275, 176) + Tap(251 + 24, 128 + 12) + Tap(44, 222);
+  const Outcome changed =
+      screen.Drive("2005-01-20", kOpenList + Row(2) + kDetails + typeFuel + kConfirm + kClose);
+  ASSERT_EQ(0, changed.exitStatus) << changed.err;
+  ExpectFile({records[0], records[1], Record(2005, 1, 9, 77, 1234567, 101, 1)}, "fuel changed");
+}
+
+// A cost of 12,000,000 has no room for ".00" in its column: it shows as
+// 12000000, every digit there, none cut at the column's left edge.
+TEST_F(MonthList, ALargeCostShowsEveryDigit) {
+  Write({a, Record(2005, 1, 9, 17, 1200000000)});
+  const Outcome run = screen.Drive("2005-01-20", kOpenList + "shot list.png\n" + kClose);
+  ASSERT_EQ(0, run.exitStatus) << run.err;
+  const res::Image shot = screen.Shot("list.png");
+  ASSERT_EQ(320, shot.width);
+  // The second row's cost cell, white text on the row's blue: one run of
+  // inked columns per digit.
+  const RECT cell{14 + 184, 67 + 28, 14 + 270, 67 + 56};
+  int runs = 0, left = cell.right;
+  bool inked = false;
+  for (int x = cell.left; x < cell.right; ++x) {
+    const bool column =
+        CountNear(shot, RECT{x, cell.top, x + 1, cell.bottom}, RGB(255, 255, 255), 90) > 0;
+    if (column && !inked) ++runs, left = std::min(left, x);
+    inked = column;
+  }
+  EXPECT_EQ(8, runs);
+  EXPECT_GT(left, 14 + 189);
 }
 
 // The calendar follows the list's changes and keeps its own month.

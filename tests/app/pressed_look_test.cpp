@@ -37,6 +37,7 @@ class RecordingHost : public host::Host {
     inner_.Present(screen);
   }
   void RaiseWindow() override {}
+  void DropPenPresses() override { inner_.DropPenPresses(); }
 
   std::vector<res::Image> frames;
 

@@ -55,12 +55,7 @@ int EditRecord(CWnd* parent, int index) {
   CExpenseEntryDlg dialog(parent);
   dialog.m_nYear = record.year;
   dialog.m_nMonth = record.month;
-  dialog.m_nDay = record.day;
-  dialog.m_nRecordIndex = index;
-  dialog.m_nItemId = record.itemId;
-  dialog.m_strRowValue[CExpenseEntryDlg::kFuelRow].Format(L"%.2f", record.fuel / 100.0);
-  dialog.m_strRowValue[CExpenseEntryDlg::kCostRow].Format(L"%.2f", record.cost / 100.0);
-  dialog.m_strRowValue[CExpenseEntryDlg::kDistanceRow].Format(L"%.2f", record.distance / 1000.0);
+  dialog.ShowRecord(index, record);
   return static_cast<int>(dialog.DoModal());
 }
 

@@ -35,7 +35,10 @@ TEST(KeypadScreen, WhatTheDriverTypesIsWhatTheCallerGets) {
   const Case cases[] = {
       {"pen digits and point", "0.00", Digit(1) + Digit(2) + kPoint + Digit(5) + kOk, IDOK, "12.5"},
       {"a value below 1", "0.00", kPoint + Digit(5) + kOk, IDOK, "0.5"},
-      {"cancel ends with IDCLOSE", "0.00", Digit(7) + kCancel, IDCLOSE, "7"},
+      {"cancel ends with IDCLOSE, the caller's text back", "0.00", Digit(7) + kCancel, IDCLOSE,
+       "0.00"},
+      {"the first digit replaces the caller's text", "67200.00",
+       Digit(6) + Digit(7) + Digit(2) + Digit(5) + Digit(0) + kOk, IDOK, "67250"},
       {"numeric pad and F keys", "0.00", "key NUMPAD7\nkey F3\nkey NUMPAD5\nkey F1\n", IDOK, "7.5"},
       {"a numeric pad digit acts on release", "0", "keydown NUMPAD4\nkey F4\n", IDCLOSE, "0"},
       {"the digit row does nothing", "0.00", "key 0x31\nkey F1\n", IDOK, "0.00"},

@@ -8,15 +8,14 @@
 namespace {
 
 // Keys: digits, '.' the point, '<' backspace. The start is the caller's
-// text; anything typed makes it the driver's.
+// text; the first key makes it the driver's.
 std::wstring Type(std::wstring text, const std::wstring& keys) {
   bool untouched = true;
   for (wchar_t key : keys) {
-    std::wstring next = key == L'.'   ? KeypadAppendPoint(text, untouched)
-                        : key == L'<' ? KeypadBackspace(text)
-                                      : KeypadAppendDigit(text, key - L'0', untouched);
-    if (next != text) untouched = false;
-    text = next;
+    text = key == L'.'   ? KeypadAppendPoint(text, untouched)
+           : key == L'<' ? KeypadBackspace(text)
+                         : KeypadAppendDigit(text, key - L'0', untouched);
+    untouched = false;
   }
   return text;
 }
@@ -33,13 +32,19 @@ TEST(KeypadText, KeystrokesFromTheCallersText) {
       {L"0.00", L"12.5", L"12.5"}, {L"0.00", L".", L"0."},
       {L"0.00", L".5", L"0.5"},    {L"0.00", L".05", L"0.05"},
       {L"0", L".", L"0."},         {L"0", L"7", L"7"},
-      {L"0", L"007", L"7"},        {L"12.0", L"5", L"12.05"},
-      {L"12.50", L"3", L"12.503"}, {L"12.5", L".", L"12.5"},
-      {L"12", L"..3.", L"12.3"},   {L"7", L"<", L"0"},
+      {L"0", L"007", L"7"},        {L"0.00", L"12.05", L"12.05"},
+      {L"12.0", L"<.5", L"12.5"},  {L"12.5", L"3.", L"3."},
+      {L"12", L"5..3.", L"5.3"},   {L"7", L"<", L"0"},
       {L"0", L"<", L"0"},          {L"0.", L"<", L"0"},
       {L"0.00", L"<5", L"0.05"},   {L"", L"8", L"8"},
       {L"", L".", L"0."},          {L"", L"<", L""},
       {L"0.", L"0.5", L"0.5"},     {L"5", L"<<.2", L"0.2"},
+      // The first digit or point replaces a caller's non-zero text; "<-"
+      // first edits it.
+      {L"67200.00", L"67250", L"67250"}, {L"42.00", L"41.87", L"41.87"},
+      {L"67200.00", L"6.", L"6."},       {L"42.00", L".5", L"0.5"},
+      {L"12.5", L"..", L"0."},           {L"5", L"56", L"56"},
+      {L"42.00", L"<1", L"42.01"},       {L"42.00", L"<<<<<3", L"3"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, Type(c.start, c.keys)) << "from \"" << testing::PrintToString(c.start)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/fitted_text.h"
 #include "tests/ledger/ledger_bytes.h"
 
 namespace {
@@ -12,6 +13,8 @@ TEST(MonthListText, Rows) {
   EXPECT_STREQ(L"11/03", row.date);
   EXPECT_STREQ(L"주유-충전", row.item);
   EXPECT_STREQ(L"5.00", row.cost);
+  EXPECT_STREQ(L"12000000.00",
+               FormatMonthListRow(ledger_test::Record(2005, 1, 7, 0, 1200000000)).cost);
   EXPECT_STREQ(L"", FormatMonthListRow(ledger_test::Record(2005, 1, 7, 99, 1)).item);
 }
 
@@ -25,6 +28,24 @@ TEST(MonthListText, Totals) {
   EXPECT_STREQ(L"운행거리: 20km", FormatDistanceTotal(12350 + 7900));
   EXPECT_STREQ(L"운행거리: 0km", FormatDistanceTotal(0));
   EXPECT_STREQ(L"운행거리: 4294967km", FormatDistanceTotal(2LL * 2147483647LL));
+}
+
+// A cell of n characters: ".00" goes first, then every decimal; a digit
+// before the point never does.
+TEST(MonthListText, NumbersTooWideLoseDecimalsNeverDigits) {
+  struct Case {
+    const wchar_t* text;
+    std::size_t room;
+    const wchar_t* shown;
+  } cases[] = {
+      {L"2000000.00", 10, L"2000000.00"}, {L"12000000.00", 10, L"12000000"},
+      {L"12000000.50", 10, L"12000000"},  {L"12000000.50", 11, L"12000000.50"},
+      {L"-21474836.48", 9, L"-21474836"}, {L"123456789", 5, L"123456789"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.shown,
+              ShortenNumberToFit(c.text, [&](std::wstring_view t) { return t.size() <= c.room; }))
+        << testing::PrintToString(c.text);
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ class CountingHost final : public host::Host {
   }
   void Present(const gdi::Surface32& screen) override { m_inner.Present(screen); }
   void RaiseWindow() override {}
+  void DropPenPresses() override { m_inner.DropPenPresses(); }
 
   long events = 0;
 

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <climits>
+#include <thread>
 
 #include "tests/gdi/text_canvas.h"
 
@@ -30,6 +35,28 @@ TEST(FontEngine, SameRequestGivesTheSameTypeface) {
   // Height 0 is the default size, the same object as asking for it.
   EXPECT_EQ(engine.Get({L"Gulim", 0, 400, false}), engine.Get({L"Gulim", 12, 400, false}));
   EXPECT_EQ(engine.Get({L"Gulim", 0, 400, false})->Metrics().height, 12);
+}
+
+// With no file descriptor left the font file cannot be opened; once one is
+// free again, a later request (the next paint) gets the face.
+TEST(FontEngine, AFailedOpenIsTriedAgainLater) {
+  // Once through every path first: fontconfig set up, and the sanitizer's
+  // type checks (which need a descriptor to look at memory) done.
+  ASSERT_TRUE(gdi::FontEngine().Get({L"Gulim", 14, 400, false})->Usable());
+  gdi::FontEngine engine;
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+  const int firstFree = ::dup(0);
+  ASSERT_GE(firstFree, 0);
+  ::close(firstFree);
+  rlimit none = limit;
+  none.rlim_cur = static_cast<rlim_t>(firstFree);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+  const bool usableWithoutDescriptors = engine.Get({L"Gulim", 14, 400, false})->Usable();
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+  EXPECT_FALSE(usableWithoutDescriptors);
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  EXPECT_TRUE(engine.Get({L"Gulim", 14, 400, false})->Usable());
 }
 
 TEST(FontEngine, DeviceAndMissingFacesFallBackToTheKoreanSansSerif) {

@@ -89,7 +89,10 @@ TEST(CommandLine, BadArgumentsGiveOneLine) {
   EXPECT_NE(ErrorOf({"--scale=2x"}), "");
   EXPECT_NE(ErrorOf({"--scale", "-1"}), "");
   EXPECT_EQ(ErrorOf({"--today", "2023-02-29"}),
-            "--today needs a real date YYYY-MM-DD, not '2023-02-29'");
+            "--today needs a real date YYYY-MM-DD from 1601-01-01 to 9999-12-31 (the clock's "
+            "range), not '2023-02-29'");
+  EXPECT_NE(ErrorOf({"--today", "1600-12-31"}).find("from 1601-01-01"), std::string::npos);
+  EXPECT_TRUE(Parse({"--today", "1601-01-01"}).options);
   EXPECT_EQ(ErrorOf({"--fast"}), "unknown argument '--fast'");
   EXPECT_EQ(ErrorOf({"notes.txt"}), "unknown argument 'notes.txt'");
   EXPECT_EQ(ErrorOf({"--headless", "--script"}), "--script needs a value");

@@ -146,10 +146,16 @@ TEST_F(HeadlessHostTest, ProgramEndingEarlyIsReportedAtTheLastLineRun) {
             "script:2: the program ended here; the rest of the script was not run\n");
 }
 
-TEST_F(HeadlessHostTest, ProgramEndingInsideATapIsReportedAtThatTap) {
-  HeadlessHost& host = Run("tap 5 5\n");
-  EXPECT_EQ(host.WaitForInput(std::nullopt)->kind, Kind::PenDown);
-  EXPECT_EQ(host.Finish(3), 3);
+// A button acts on its pen-down ("종   료" ends the program there): the
+// tap's release left over is no part of the script that was not run.
+TEST_F(HeadlessHostTest, ProgramEndingInsideATapWarnsOnlyWhenMoreFollows) {
+  HeadlessHost& last = Run("tap 5 5\n# the end\n");
+  EXPECT_EQ(last.WaitForInput(std::nullopt)->kind, Kind::PenDown);
+  EXPECT_EQ(last.Finish(3), 3);
+  EXPECT_EQ(diagnostics_.str(), "");
+  HeadlessHost& more = Run("tap 5 5\nwait 10\n");
+  EXPECT_EQ(more.WaitForInput(std::nullopt)->kind, Kind::PenDown);
+  EXPECT_EQ(more.Finish(3), 3);
   EXPECT_EQ(diagnostics_.str(),
             "script:1: the program ended here; the rest of the script was not run\n");
 }

@@ -30,6 +30,7 @@ class FakeHost : public host::Host {
   SYSTEMTIME UniversalTime() override { return SYSTEMTIME{2026, 12, 1, 7, 0, 30, 0, 0}; }
   void Sleep(DWORD ms) override { now += ms; }
   void RaiseWindow() override { ++raises; }
+  void DropPenPresses() override {}
 
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
     ++waits;

@@ -1,10 +1,10 @@
 #include "tools/ledger/arguments.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <string>
 
 #include "app/calendar.h"
+#include "platform/core/scaled_decimal.h"
 
 namespace ledger_tool {
 
@@ -22,73 +22,10 @@ int DigitsValue(std::string_view text, size_t from, size_t to) {
   return value;
 }
 
-// Sign, digits, at most one point, at least one digit; no exponent, no
-// hexadecimal, no spaces, which strtod alone would accept.
-bool IsPlainDecimal(std::string_view text) {
-  size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  bool digit = false;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      digit = true;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return digit;
-}
-
-// scale / 10^decimals, when that is a whole number.
-bool DecimalUnit(int scale, long long decimals, long long& unit) {
-  unit = scale;
-  for (long long i = 0; i < decimals; ++i, unit /= 10) {
-    if (unit % 10 != 0) return false;
-  }
-  return true;
-}
-
-// The value x scale in integers, in one pass, when the text is a plain
-// decimal of at most 12 whole digits and no more decimals than the scale
-// has zeros, nor than 6 (all that csv writes): exact, and quicker than
-// strtod.
-bool ExactlyScaled(std::string_view text, int scale, long long& value) {
-  const char* at = text.data();
-  const char* const end = at + text.size();
-  const bool negative = at < end && *at == '-';
-  if (at < end && (*at == '-' || *at == '+')) ++at;
-  long long digits = 0;  // the number without its point
-  const char* const whole = at;
-  for (; at < end && at - whole < 12 && IsDigit(*at); ++at) digits = digits * 10 + (*at - '0');
-  const bool any = at > whole;
-  long long decimals = 0;  // at most 6, so that digits cannot overflow
-  if (at < end && *at == '.') {
-    for (++at; at < end && decimals < 6 && IsDigit(*at); ++at, ++decimals)
-      digits = digits * 10 + (*at - '0');
-  }
-  long long unit = 0;
-  if (at != end || !(any || decimals > 0) || !DecimalUnit(scale, decimals, unit)) return false;
-  value = negative ? -digits * unit : digits * unit;
-  return true;
-}
-
 // The value as stored, when it fits 32 bits.
 bool Narrowed(long long wide, std::int32_t& value) {
   if (wide < -2147483648LL || wide > 2147483647LL) return false;
   value = static_cast<std::int32_t>(wide);
-  return true;
-}
-
-// Half away from zero, so a negative value is stored as typed (-5 as
-// -500, not the -499 that adding 0.5 and truncating gives).
-bool Rounded(std::string_view text, int scale, std::int32_t& value) {
-  const double exact = std::strtod(std::string(text).c_str(), nullptr) * scale;
-  const double scaled = exact < 0 ? exact - 0.5 : exact + 0.5;
-  // Truncation toward zero keeps values in (-2^31 - 1, 2^31).
-  if (!(scaled > -2147483649.0 && scaled < 2147483648.0)) return false;
-  value = static_cast<std::int32_t>(scaled);
   return true;
 }
 
@@ -115,10 +52,13 @@ bool ReadDate(std::string_view text, Date& date) {
   return true;
 }
 
+// From the digits, never through a double: 1.005 is 101 hundredths, and
+// -1.005 is -101 (half away from zero, so a negative value is stored as
+// typed).
 bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
-  long long exact = 0;
-  if (ExactlyScaled(text, scale, exact)) return Narrowed(exact, value);
-  return IsPlainDecimal(text) && Rounded(text, scale, value);
+  const std::optional<std::int64_t> scaled =
+      platform::ScaleDecimal(text, platform::DecimalPlaces(scale));
+  return scaled && Narrowed(*scaled, value);
 }
 
 std::optional<long long> ParseInteger(std::string_view text, long long low, long long high) {

@@ -24,6 +24,17 @@ TEST(ToolArguments, ScaledValuesOfEveryLengthAreReadWithoutOverflow) {
       {std::string(30, '9'), 100, std::nullopt},
       {"21474836.47", 100, 2147483647},
       {"21474836.48", 100, std::nullopt},
+      // Rounded on the digits, half away from zero: in binary 1.005 is
+      // just under 1.005 and 0.285 under 0.285.
+      {"1.005", 100, 101},
+      {"0.285", 100, 29},
+      {"-1.005", 100, -101},
+      {"1.0049999", 100, 100},
+      {"-0.0005", 1000, -1},
+      {"12.3456", 1000, 12346},
+      {"21474836.475", 100, std::nullopt},
+      {"1e3", 100, std::nullopt},
+      {".", 100, std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(c.stored, ParseScaled(c.text, c.scale)) << c.text;
 }
