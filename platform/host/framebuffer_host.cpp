@@ -90,6 +90,12 @@ std::optional<InputEvent> FramebufferHost::WaitForInput(std::optional<DWORD> dea
   }
 }
 
+// What came during the pause is read now, so that its pen presses go.
+void FramebufferHost::DropPenPresses() {
+  ReadReady(0);
+  DropPenEventsFromFirstPress(pending_);
+}
+
 // Waits up to `timeoutMs` (-1: without end) for input and reads what came.
 // Inputs that ended are dropped.
 void FramebufferHost::ReadReady(int timeoutMs) {

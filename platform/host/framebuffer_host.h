@@ -40,6 +40,7 @@ class FramebufferHost final : public Host {
   SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
+  void DropPenPresses() override;
   void Present(const gdi::Surface32& screen) override;
   void RaiseWindow() override;
 

@@ -109,13 +109,7 @@ void SdlHost::DropPenPresses() {
   SDL_Event event;
   while (SDL_PollEvent(&event))
     if (std::optional<InputEvent> input = state_->Handle(event)) state_->held.push_back(*input);
-  using Kind = InputEvent::Kind;
-  auto from = std::find_if(state_->held.begin(), state_->held.end(),
-                           [](const InputEvent& e) { return e.kind == Kind::PenDown; });
-  auto isPen = [](const InputEvent& e) {
-    return e.kind == Kind::PenDown || e.kind == Kind::PenMove || e.kind == Kind::PenUp;
-  };
-  state_->held.erase(std::remove_if(from, state_->held.end(), isPen), state_->held.end());
+  DropPenEventsFromFirstPress(state_->held);
 }
 
 }  // namespace host

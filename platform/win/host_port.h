@@ -6,6 +6,8 @@
 // broker) and main() installs them in the platform context.
 #pragma once
 
+#include <algorithm>
+#include <deque>
 #include <optional>
 #include <string_view>
 
@@ -36,6 +38,18 @@ struct InputEvent {
   UINT vk = 0;
   int exitCode = 0;
 };
+
+// For a host that reads input ahead into `held`: DropPenPresses's rule,
+// the pen events from the first pen-down on dropped, the rest kept in order.
+inline void DropPenEventsFromFirstPress(std::deque<InputEvent>& held) {
+  auto isPen = [](const InputEvent& e) {
+    return e.kind == InputEvent::Kind::PenDown || e.kind == InputEvent::Kind::PenMove ||
+           e.kind == InputEvent::Kind::PenUp;
+  };
+  auto from = std::find_if(held.begin(), held.end(),
+                           [](const InputEvent& e) { return e.kind == InputEvent::Kind::PenDown; });
+  held.erase(std::remove_if(from, held.end(), isPen), held.end());
+}
 
 // Installed into the platform context by main(): Context::Install<host::Host>.
 class Host : public platform::Service {

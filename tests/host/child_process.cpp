@@ -4,10 +4,12 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <thread>
 
 #include "tests/host/built_program.h"
 
@@ -90,6 +92,17 @@ void ChildProcess::WriteInput(const std::string& text) {
 }
 
 void ChildProcess::CloseInput() { input_.Reset(); }
+
+bool ChildProcess::InputTaken(std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    int waiting = 0;
+    if (!input_.Valid() || ::ioctl(input_.Get(), FIONREAD, &waiting) != 0 || waiting == 0)
+      return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
 
 void ChildProcess::Signal(int signal) {
   if (pid_ > 0) ::kill(pid_, signal);

@@ -40,6 +40,9 @@ class ChildProcess {
 
   void WriteInput(const std::string& text);
   void CloseInput();
+  // Whether the child has read everything written to its input so far
+  // (the pipe is empty) within `limit`.
+  bool InputTaken(std::chrono::milliseconds limit);
 
   // The next line of standard output (without its newline), if one comes in time.
   std::optional<std::string> ReadLine(std::chrono::milliseconds limit);
