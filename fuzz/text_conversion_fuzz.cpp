@@ -76,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FromWide(CP_UTF8, units);
   if (!units.empty()) {
     Require((WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, units.data(),
-                                 static_cast<int>(units.size()), nullptr, 0, nullptr, nullptr) > 0) ==
-                platform::Utf8FromWide(units).has_value(),
+                                 static_cast<int>(units.size()), nullptr, 0, nullptr,
+                                 nullptr) > 0) == platform::Utf8FromWide(units).has_value(),
             "from wide refuses exactly the units that are not code points");
   }
   return 0;

@@ -7,7 +7,7 @@ packages="build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev libpng-dev fonts-nanum
   xvfb xauth xdotool
-  clang-14 libclang-rt-14-dev"
+  clang-14 libclang-rt-14-dev clang-format-14"
 
 missing=""
 for p in $packages; do

@@ -26,8 +26,8 @@ std::size_t Utf8WithinUnicode(std::span<const char> utf8, std::size_t outputByte
   const std::size_t reach = std::min(utf8.size(), outputBytes + 4);
   for (std::size_t i = 0; i < reach; ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
-    const bool pastF48F = byte == 0xF4 && i + 1 < utf8.size() &&
-                          static_cast<unsigned char>(utf8[i + 1]) >= 0x90;
+    const bool pastF48F =
+        byte == 0xF4 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x90;
     if (byte >= 0xF5 || pastF48F) return i;
   }
   return utf8.size();

@@ -143,11 +143,12 @@ TEST(Utf8, NothingPastTheLastCodePoint) {
               valid);
   }
   const std::wstring past = {L'a', static_cast<wchar_t>(0x110000), L'b'};
-  EXPECT_EQ(Narrow(past, CP_UTF8), "a\xEF\xBF\xBD"
-                                   "b");
-  EXPECT_EQ(Narrow(std::wstring(1000, L'a') + past, CP_UTF8),
-            std::string(1000, 'a') + "a\xEF\xBF\xBD"
-                                     "b");
+  EXPECT_EQ(Narrow(past, CP_UTF8),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(Narrow(std::wstring(1000, L'a') + past, CP_UTF8), std::string(1000, 'a') +
+                                                                  "a\xEF\xBF\xBD"
+                                                                  "b");
   EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, past.data(), 3, nullptr, 0, nullptr,
                                 nullptr),
             0);
