@@ -15,7 +15,6 @@
 
 #include "bench/crash_safe_write.h"
 #include "ledger/expense_record.h"
-#include "platform/core/page_hints.h"
 
 namespace {
 
@@ -33,10 +32,7 @@ bool ReadWhole(const char* path, WholeFile& file) {
   if (fd < 0) return false;
   const off_t size = ::lseek(fd, 0, SEEK_END);
   file.size = size > 0 ? static_cast<std::size_t>(size) : 0;
-  // Fresh memory taken the cheapest way the ledger knows, so that the
-  // floor stays below what the tool can do.
-  file.bytes.reset(
-      static_cast<char*>(core::AllocateOnLargePages(std::max<std::size_t>(file.size, 1))));
+  file.bytes.reset(static_cast<char*>(std::malloc(std::max<std::size_t>(file.size, 1))));
   std::size_t done = 0;
   while (file.bytes && done < file.size) {
     const ssize_t got =

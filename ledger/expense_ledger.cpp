@@ -4,7 +4,6 @@
 #include <cstring>
 #include <limits>
 
-#include "ledger/date_sort.h"
 #include "ledger/record_array.h"
 
 namespace {
@@ -79,9 +78,7 @@ int CExpenseLedger::PlaceFor(const ExpenseRecord& record) const {
 void CExpenseLedger::SortByDate() {
   ExpenseRecord* begin = m_pRecords;
   ExpenseRecord* end = begin + m_nCount;
-  if (std::is_sorted(begin, end, EarlierDay)) return;
-  if (!SortRecordsByDate(begin, static_cast<std::size_t>(m_nCount)))
-    std::stable_sort(begin, end, EarlierDay);
+  if (!std::is_sorted(begin, end, EarlierDay)) std::stable_sort(begin, end, EarlierDay);
 }
 
 int CExpenseLedger::FindFirstOfMonth(int year, int month) const {

@@ -1,5 +1,5 @@
-// The ledger's record arrays: taken from and given back to the C heap or
-// the shared large-page pool, never throwing; a failure is a null array.
+// The ledger's record arrays, owned by the ledger: new and delete that never
+// throw; a failure is a null array.
 #pragma once
 
 #include "ledger/expense_record.h"

@@ -1,6 +1,5 @@
-// Zero-filled memory owned by one object, for pixel arrays: a big block on
-// the shared large pages when they have room (core::AllocateBlock), its
-// pages present before the first write.
+// Zero-filled memory owned by one object, for pixel arrays. Throws
+// std::bad_alloc when none can be had, as new does.
 #pragma once
 
 #include <cstddef>

@@ -5,25 +5,13 @@
 
 #include <bit>
 
-#include "platform/core/large_page_pool.h"
-
 namespace res {
 
 namespace {
 
-// zlib's window and tables (four blocks of 64 KB) on the program's large
-// pages: fresh pages for them would cost a first screenshot more than its
-// encoding.
-png_voidp Allocate(png_structp, png_alloc_size_t bytes) {
-  return core::AllocateBlock(bytes, core::Fill::kZeroed);
-}
-void Free(png_structp, png_voidp block) { core::FreeBlock(block); }
-
 class WriteStruct {
  public:
-  WriteStruct()
-      : png_(png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr, nullptr,
-                                       Allocate, Free)) {
+  WriteStruct() : png_(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr)) {
     if (png_) info_ = png_create_info_struct(png_);
   }
   ~WriteStruct() { png_destroy_write_struct(&png_, &info_); }
