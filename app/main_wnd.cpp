@@ -6,7 +6,7 @@
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/month_list_dlg.h"
 #include "ledger/expense_ledger.h"
-#include "ledger/kept_aside.h"
+#include "ledger/ledger_file.h"
 #include "platform/win/files.h"
 #include "resources/resource_ids.h"
 

@@ -3,7 +3,7 @@
 #include "app/calendar.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
-#include "ledger/month_records.h"
+#include "ledger/month_summary.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "bench/crash_safe_write.h"
 #include "bench/sample_ledger.h"
 #include "bench/tool_against_floor.h"
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ledger/expense_record.h"
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 
 namespace bench {
 

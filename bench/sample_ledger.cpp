@@ -10,7 +10,7 @@
 #include "bench/crash_safe_floor.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 
 namespace bench {
 namespace {

@@ -9,7 +9,7 @@
 #include "dialogs/scaled_value.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
-#include "ledger/kept_aside.h"
+#include "ledger/ledger_file.h"
 #include "resources/resource_ids.h"
 #include "skin/fitted_text.h"
 

@@ -11,7 +11,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "ledger/expense_ledger.h"
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 #include "platform/win/files.h"
 #include "tests/durability/simulated_disk.h"
 

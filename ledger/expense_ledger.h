@@ -11,7 +11,7 @@
 
 #include "ledger/data_path.h"
 #include "ledger/expense_record.h"
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 #include "platform/framework/cstring.h"
 
 class CExpenseLedger {
@@ -99,5 +99,16 @@ class CExpenseLedger {
   std::string m_saveProblem;
 };
 
-// The one ledger of the program.
+// The one ledger of the program. It is made on first use, when the main
+// window loads it, so it is destroyed at exit before the application object
+// made earlier: the order the program's statics are torn down in. Nothing
+// is written then; every change was saved when it was made.
 CExpenseLedger* GetLedger();
+
+// The ledger's record arrays, owned by the ledger: new and delete that never
+// throw; a failure (including a capacity whose size would overflow) is a
+// null array. Room for capacity records, every byte zero:
+ExpenseRecord* NewRecordArray(long long capacity);
+// the same, left unfilled, for an array about to be read into:
+ExpenseRecord* NewUnfilledRecordArray(long long capacity);
+void DeleteRecordArray(ExpenseRecord* records);

@@ -1,17 +1,108 @@
 // Loading and saving the ledger: the data file is read once and rewritten
 // whole after every change. Only a missing file is a new ledger; a file
 // that is there but not whole is kept aside before anything replaces it.
+#include "ledger/ledger_file.h"
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
+#include <limits>
+#include <memory>
 
 #include "ledger/expense_ledger.h"
-#include "ledger/kept_aside.h"
-#include "ledger/read_file.h"
-#include "ledger/record_array.h"
 #include "platform/win/files.h"
 
 namespace {
+
+constexpr char kMagic[] = "ROADtally";  // with its terminating zero
+constexpr std::size_t kVersionOffset = 16;
+constexpr std::size_t kCountOffset = 20;
+
+}  // namespace
+
+LedgerHeader EncodeLedgerHeader(int count) {
+  LedgerHeader header{};
+  std::memcpy(header.data(), kMagic, sizeof kMagic);
+  header[kVersionOffset] = 1;
+  const std::int32_t storedCount = count;
+  std::memcpy(header.data() + kCountOffset, &storedCount, sizeof storedCount);
+  return header;
+}
+
+std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::size_t bytesRead) {
+  if (bytesRead < kVersionOffset + 3) return std::nullopt;
+  if (std::memcmp(header, kMagic, sizeof kMagic) != 0) return std::nullopt;
+  const unsigned char* version = header + kVersionOffset;
+  if (version[0] != 1 || version[1] != 0 || version[2] != 0) return std::nullopt;
+  std::int32_t count = 0;
+  std::memcpy(&count, header + kCountOffset, sizeof count);
+  if (count < 0 || count > std::numeric_limits<int>::max() - kSpareAfterLoad) return std::nullopt;
+  return count;
+}
+
+std::string Records(long long count) {
+  return std::to_string(count) + (count == 1 ? " record" : " records");
+}
+
+std::string DescribeFault(const LedgerFileReport& report) {
+  const std::string counts =
+      "announces " + Records(report.announced) + ", holds " + std::to_string(report.present);
+  switch (report.state) {
+    case LedgerFileState::kWhole:
+    case LedgerFileState::kMissing: return {};
+    case LedgerFileState::kUnreadable: return "cannot read the file: " + report.reason;
+    case LedgerFileState::kBadHeader: return "not a Roadtally data file of version 1.0.0";
+    case LedgerFileState::kTruncated: return "file is cut short (" + counts + ")";
+    case LedgerFileState::kTrailing:
+      return "unexpected bytes after the last record (" + counts + ")";
+  }
+  return "unreadable";
+}
+
+std::string KeptAsideSuffix() {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32] = "00000000-000000";
+  // One thread: the program's, or the tool's.
+  if (const std::tm* local = std::localtime(&now))
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
+  return std::string(".damaged-") + stamp;
+}
+
+void ReportLoadProblem(const CExpenseLedger& ledger, std::FILE* stream) {
+  const std::string problem = ledger.LoadProblem();
+  if (problem.empty()) return;
+  const std::string file = HostPathFromDevice(ledger.m_strPath);
+  const std::string loaded =
+      ledger.m_nCount == 0 ? std::string("starting empty") : "loaded " + Records(ledger.m_nCount);
+  std::fprintf(stream, "roadtally: %s: %s; %s; before the first save the file is kept as %s\n",
+               file.c_str(), problem.c_str(), loaded.c_str(), ledger.KeptAsidePath().c_str());
+}
+
+void ReportSaveFailure(const CExpenseLedger& ledger, std::FILE* stream) {
+  std::fprintf(stream, "roadtally: cannot save %s: %s; the file is unchanged\n",
+               HostPathFromDevice(ledger.m_strPath).c_str(), ledger.SaveProblem().c_str());
+}
+
+namespace {
+
+struct FileCloser {
+  void operator()(FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+
+// Opens the device path, a regular file, for binary reading; null with
+// the reason when it cannot be.
+FilePtr OpenForReading(LPCTSTR path, FileError& error) {
+  return FilePtr(OpenRegularFileForReading(path, error));
+}
+
+// The file's size in bytes, or -1; the position is left at the end.
+long long FileSize(FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+  return std::ftell(file);
+}
 
 constexpr long long kHeaderBytes = static_cast<long long>(kHeaderSize);
 constexpr long long kRecordBytes = static_cast<long long>(sizeof(ExpenseRecord));

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "ledger/month_records.h"
-
 MonthTotals SumMonth(const CExpenseLedger& ledger, int year, int month) {
   MonthTotals totals;
   ForEachRecordOfMonth(ledger, year, month, [&totals](const ExpenseRecord& r) {

@@ -6,6 +6,19 @@
 
 #include "ledger/expense_ledger.h"
 
+// The records of one month: found by binary search, then read in order
+// while they stay in that month. Needs a sorted ledger.
+template <class Visit>
+void ForEachRecordOfMonth(const CExpenseLedger& ledger, int year, int month, Visit visit) {
+  int i = ledger.FindFirstOfMonth(year, month);
+  if (i < 0) return;
+  for (; i < ledger.m_nCount; ++i) {
+    const ExpenseRecord& record = ledger.m_pRecords[i];
+    if (record.year != year || record.month != month) return;
+    visit(record);
+  }
+}
+
 struct MonthTotals {
   std::int64_t cost = 0;      // hundredths, summed as stored
   std::int64_t distance = 0;  // metres, absolute values summed

@@ -9,7 +9,7 @@
 #include <span>
 #include <system_error>
 
-#include "ledger/ledger_format.h"
+#include "ledger/ledger_file.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/merge_records.h"
 #include "tools/ledger/record_input.h"

@@ -2,7 +2,6 @@
 // the monthly list shows them, the list written out as it is made.
 #include "app/calendar.h"
 #include "ledger/expense_items.h"
-#include "ledger/month_records.h"
 #include "ledger/month_summary.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/block_output.h"

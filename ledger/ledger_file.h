@@ -1,9 +1,14 @@
-// The data file's bytes: a 24-byte header (magic "ROADtally", version
-// 1.0.0, a reserved byte, the record count) followed by the records.
+// The data file: its bytes (a 24-byte header, magic "ROADtally", version
+// 1.0.0, a reserved byte and the record count, followed by the records),
+// what a load found there, and what the program says about it on standard
+// error. A file the ledger would not take whole is kept beside the new one
+// as "<name>.damaged-YYYYMMDD-HHMMSS"; a save that failed says why.
+// CExpenseLedger's Load and Save are defined with these.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -50,3 +55,15 @@ std::string Records(long long count);
 // The report's fault in words ("announces 1 records, holds 1000"); empty
 // for a whole or missing file.
 std::string DescribeFault(const LedgerFileReport& report);
+
+class CExpenseLedger;
+
+// ".damaged-" and the local date and time now.
+std::string KeptAsideSuffix();
+
+// When the last Load found the file not whole, one line on stream: which
+// file, what is wrong, what was loaded, and where the file will be kept.
+void ReportLoadProblem(const CExpenseLedger& ledger, std::FILE* stream);
+
+// After a failed save, one line on stream: which file and the reason.
+void ReportSaveFailure(const CExpenseLedger& ledger, std::FILE* stream);
