@@ -28,3 +28,15 @@ constexpr int kGridCells = kGridColumns * kGridRows;
 // the month does not have marks nothing.
 void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
                     DayCell (&cells)[kGridCells]);
+
+// A cell of the grid, by column and row.
+struct GridCell {
+  int column;
+  int row;
+};
+
+// Where an arrow key moves the selected day: from `from` by (dColumn, dRow),
+// each 1 or kGrid - 1 to step back, wrapping round the grid and over the
+// cells without a day. The row or column stepped along must hold a day
+// (the selected one does).
+GridCell StepToDay(const DayCell (&cells)[kGridCells], GridCell from, int dColumn, int dRow);

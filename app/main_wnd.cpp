@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/month_list_dlg.h"
@@ -111,9 +112,7 @@ void CMainWnd::OnPaint() {
   m_dcBack.SetBkMode(TRANSPARENT);
   if (m_nPressed == kPrev) BlitBitmapToRect(&m_dcBack, &m_bmpPrevPressed, m_rcButton[kPrev]);
   if (m_nPressed == kNext) BlitBitmapToRect(&m_dcBack, &m_bmpNextPressed, m_rcButton[kNext]);
-  if (!m_font.GetSafeHandle())
-    m_font.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
-                      L"Gulim");
+  if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   PaintDays();
   wchar_t title[32];
@@ -281,36 +280,22 @@ void CMainWnd::NextMonth() {
 
 // The arrows move the highlight within its row or column, wrapping around
 // and skipping empty cells; the highlighted cell has a day, so the search ends.
+// The arrows move the selected day round the grid, over empty cells.
 void CMainWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-  int c = m_nSelCol, r = m_nSelRow;
-  auto empty = [&] { return m_cells[c * 7 + r].nDay == 0; };
-  switch (nChar) {
-    case VK_LEFT:
-      if (c >= 0) do
-          c = (c + 6) % 7;
-        while (empty());
-      break;
-    case VK_RIGHT:
-      if (c >= 0) do
-          c = (c + 1) % 7;
-        while (empty());
-      break;
-    case VK_UP:
-      if (r >= 0) do
-          r = (r + 6) % 7;
-        while (empty());
-      break;
-    case VK_DOWN:
-      if (r >= 0) do
-          r = (r + 1) % 7;
-        while (empty());
-      break;
-    default: return;
-  }
-  if (m_nSelCol < 0) return;
-  m_nDay = m_cells[c * 7 + r].nDay;
+  struct Arrow {
+    UINT key;
+    int dColumn;
+    int dRow;
+  };
+  static constexpr Arrow kArrows[] = {
+      {VK_LEFT, kGridColumns - 1, 0}, {VK_RIGHT, 1, 0}, {VK_UP, 0, kGridRows - 1}, {VK_DOWN, 0, 1}};
+  const Arrow* arrow = std::find_if(std::begin(kArrows), std::end(kArrows),
+                                    [nChar](const Arrow& a) { return a.key == nChar; });
+  if (arrow == std::end(kArrows) || m_nSelCol < 0) return;
+  const GridCell to = StepToDay(m_cells, {m_nSelCol, m_nSelRow}, arrow->dColumn, arrow->dRow);
+  m_nDay = m_cells[to.column * kGridRows + to.row].nDay;
   InvalidateCell(m_nSelCol, m_nSelRow);
-  InvalidateCell(c, r);
+  InvalidateCell(to.column, to.row);
   UpdateWindow();
   CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }

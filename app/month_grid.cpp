@@ -37,3 +37,12 @@ void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
     (record.itemId == kRefuellingItemId ? cell.bFuel : cell.bOther) = 1;
   });
 }
+
+GridCell StepToDay(const DayCell (&cells)[kGridCells], GridCell from, int dColumn, int dRow) {
+  GridCell to = from;
+  do {
+    to.column = (to.column + dColumn) % kGridColumns;
+    to.row = (to.row + dRow) % kGridRows;
+  } while (cells[to.column * kGridRows + to.row].nDay == 0);
+  return to;
+}

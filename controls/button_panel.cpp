@@ -6,6 +6,7 @@
 #include <new>
 
 #include "controls/panel_navigation.h"
+#include "skin/back_buffer.h"
 #include "skin/skin_bitmap.h"
 
 namespace {
@@ -223,8 +224,7 @@ void CButtonPanel::OnPenUp(int x, int y) {
 bool CButtonPanel::Paint(CDC* pDC) {
   if (m_nCount == 0) return false;
   CFont font;
-  font.CreateFont(m_nFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                  FF_SWISS, L"Gulim");
+  CreateGulimFont(font, m_nFontHeight, FW_NORMAL);
   CFont* pOldFont = pDC->SelectObject(&font);
   pDC->SetBkMode(TRANSPARENT);
   for (const PanelButton& button : Buttons()) {

@@ -182,8 +182,7 @@ void CSkinListBox::OnPaint() {
   CDC& back = m_back.m_dcBack;
   m_nTopIndex = FirstPaintedRow(m_nTopIndex, GetCount());
   CFont font;
-  font.CreateFont(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, L"Gulim");
+  CreateGulimFont(font, 13, FW_NORMAL);
   CFont* pOldFont = back.SelectObject(&font);
   PaintPageBackgrounds(back);
   PaintRows(back);

@@ -97,8 +97,7 @@ void CMessageBoxDlg::OnPaint() {
   CRect client;
   GetClientRect(&client);
   CFont font;
-  font.CreateFont(15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
-                  L"Gulim");
+  CreateGulimFont(font, 15, FW_BOLD);
   BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
   m_skinIcons.DrawStripCellTransparent(&m_dcBack, m_nIcon, kIconAt, 1);
   m_dcBack.SetTextColor(RGB(255, 255, 255));

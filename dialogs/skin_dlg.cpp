@@ -26,9 +26,7 @@ BOOL CSkinDlg::OnInitDialog() {
     m_rcButton[i] = kButtonRects[i];
   }
   LoadBitmapResource(m_bmpButtonDown, IDB_BUTTON_DOWN);
-  if (!m_font.GetSafeHandle())
-    m_font.CreateFont(14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS,
-                      L"Gulim");
+  if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   return TRUE;
 }
 

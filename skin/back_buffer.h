@@ -35,6 +35,10 @@ class CBackBuffer {
   CDC m_dcSrc;
 };
 
+// The program's one face, "Gulim", at a cell height in pixels and a weight
+// (FW_BOLD or FW_NORMAL), for every window and control that draws text.
+BOOL CreateGulimFont(CFont& font, int height, int weight);
+
 // How long a tapped button shows pressed before its action runs.
 constexpr DWORD kPressedPauseMs = 200;
 

@@ -95,6 +95,26 @@ TEST(MonthGrid, March2005StartsOnTuesday) {
   for (const DayCell& cell : grid.cells) EXPECT_FALSE(cell.bFuel || cell.bOther);
 }
 
+// The arrows wrap round the grid and pass over cells without a day.
+TEST(MonthGrid, ArrowStepsWrapOverEmptyCells) {
+  const Grid grid = Build(2005, 3, CExpenseLedger());
+  const struct {
+    GridCell from;
+    int dColumn, dRow;
+    int day;
+  } cases[] = {
+      {{2, 0}, kGridColumns - 1, 0, 5},  // left of the 1st: back to Saturday the 5th
+      {{4, 4}, 1, 0, 27},                // right of the 31st: round to Sunday the 27th
+      {{2, 0}, 0, kGridRows - 1, 29},    // up from the 1st: past two empty rows
+      {{4, 4}, 0, 1, 3},                 // down from the 31st: round to the 3rd
+      {{4, 1}, 1, 0, 11},
+  };
+  for (const auto& c : cases) {
+    const GridCell to = StepToDay(grid.cells, c.from, c.dColumn, c.dRow);
+    EXPECT_EQ(c.day, grid.At(to.column, to.row).nDay) << c.from.column << "," << c.from.row;
+  }
+}
+
 TEST(MonthGrid, ThirtyOneDaysFromSaturdayFillSixRows) {
   for (int month : {1, 10}) {
     const Grid grid = Build(2005, month, CExpenseLedger());
