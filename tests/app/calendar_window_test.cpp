@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "tests/app/calendar_screen.h"
-#include "tests/host/child_process.h"
+#include "tests/platform/host/child_process.h"
 
 namespace calendar_test {
 namespace {

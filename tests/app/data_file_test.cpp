@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "tests/app/calendar_screen.h"
-#include "tests/host/child_process.h"
+#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
 
 namespace calendar_test {

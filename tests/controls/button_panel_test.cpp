@@ -8,7 +8,7 @@
 #include "controls/button_panel.h"
 #include "controls/panel_navigation.h"
 #include "skin/skin_bitmap.h"
-#include "tests/framework_window/framework_fixture.h"
+#include "tests/platform/framework/framework_fixture.h"
 #include "tests/skin/skin_fixture.h"
 
 namespace {

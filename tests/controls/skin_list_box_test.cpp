@@ -10,7 +10,7 @@
 
 #include "platform/res/png_codec.h"
 #include "resources/resource_ids.h"
-#include "tests/framework_window/framework_fixture.h"
+#include "tests/platform/framework/framework_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/host/child_process.h"
+#include "tests/platform/host/child_process.h"
 
 namespace dialog_test {
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <memory>
 
-#include "tests/host/child_process.h"
+#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
 #include "tests/tools/ledger/tool_run.h"
 

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "platform/host/data_file_lock.h"
-#include "tests/host/built_program.h"
-#include "tests/host/child_process.h"
+#include "tests/platform/host/built_program.h"
+#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
 #include "tests/tools/ledger/tool_run.h"
 

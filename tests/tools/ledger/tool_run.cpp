@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/host/built_program.h"
+#include "tests/platform/host/built_program.h"
 
 namespace ledger_test {
 
