@@ -91,18 +91,6 @@ BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CMainWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
 
-void CMainWnd::PrepareBackBuffer() { m_back.Prepare(this, m_rcClient); }
-void CMainWnd::ReleaseBackBuffer() { m_back.Release(); }
-
-void CMainWnd::BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX,
-                          int srcY) {
-  m_back.Blit(pDC, pBitmap, x, y, cx, cy, srcX, srcY);
-}
-
-void CMainWnd::BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
-  m_back.BlitToRect(pDC, pBitmap, rect);
-}
-
 void CMainWnd::OnPaint() {
   PrepareBackBuffer();
   CPaintDC dc(this);

@@ -8,7 +8,7 @@
 #include "skin/back_buffer.h"
 #include "skin/skin_bitmap.h"
 
-class CMainWnd : public CWnd {
+class CMainWnd : public CSkinPainted<CWnd> {
  public:
   CMainWnd();
 
@@ -33,11 +33,6 @@ class CMainWnd : public CWnd {
   afx_msg void OnClose();
   afx_msg void OnAppExit();
 
-  void BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX, int srcY);
-  void BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect);
-  void PrepareBackBuffer();
-  void ReleaseBackBuffer();
-
   void SetToday();
   void BuildMonthGrid();
   void InvalidateCell(int column, int row);
@@ -56,10 +51,6 @@ class CMainWnd : public CWnd {
   CRect CellRect(int column, int row) const;
 
  public:
-  CRect m_rcClient;
-  CFont m_font;
-  CBackBuffer m_back;
-  CDC& m_dcBack = m_back.m_dcBack;
   CBitmap m_bmpBackground;
   int m_nPressed = 0;
   CRect m_rcButton[7];  // 1..6; 0 unused

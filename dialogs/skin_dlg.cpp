@@ -14,7 +14,7 @@ BEGIN_MESSAGE_MAP(CSkinDlg, CDialog)
   ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CSkinDlg::CSkinDlg(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
+CSkinDlg::CSkinDlg(UINT nIDTemplate, CWnd* pParent) : CSkinPainted<CDialog>(nIDTemplate, pParent) {}
 
 BOOL CSkinDlg::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -43,18 +43,6 @@ void CSkinDlg::OnOK() {}
 BOOL CSkinDlg::OnEraseBkgnd(CDC*) { return TRUE; }
 
 BOOL CSkinDlg::LoadBitmapResource(CBitmap& bitmap, UINT id) { return bitmap.LoadBitmap(id); }
-
-void CSkinDlg::PrepareBackBuffer() { m_back.Prepare(this, m_rcClient); }
-void CSkinDlg::ReleaseBackBuffer() { m_back.Release(); }
-
-void CSkinDlg::BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX,
-                          int srcY) {
-  m_back.Blit(pDC, pBitmap, x, y, cx, cy, srcX, srcY);
-}
-
-void CSkinDlg::BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
-  m_back.BlitToRect(pDC, pBitmap, rect);
-}
 
 int CSkinDlg::HitTestButton(int x, int y) const {
   for (int i = 0; i < kButtonCount; ++i)

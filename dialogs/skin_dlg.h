@@ -12,7 +12,7 @@
 // program's other statics, so it exists before any of them.
 extern const RECT g_rcScreen;
 
-class CSkinDlg : public CDialog {
+class CSkinDlg : public CSkinPainted<CDialog> {
  public:
   CSkinDlg(UINT nIDTemplate, CWnd* pParent);
 
@@ -29,10 +29,6 @@ class CSkinDlg : public CDialog {
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 
   static BOOL LoadBitmapResource(CBitmap& bitmap, UINT id);
-  void PrepareBackBuffer();
-  void ReleaseBackBuffer();
-  void BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX, int srcY);
-  void BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect);
   int HitTestButton(int x, int y) const;
   void DrawButtons(CDC* pDC);
 
@@ -49,10 +45,6 @@ class CSkinDlg : public CDialog {
   virtual void DrawContent(CDC* pDC);
 
  public:
-  CFont m_font;
-  CRect m_rcClient;
-  CBackBuffer m_back;
-  CDC& m_dcBack = m_back.m_dcBack;
   CBitmap m_bmpSkin;
   CBitmap m_bmpButtonDown;
   int m_nPressedButton = -1;

@@ -35,6 +35,31 @@ class CBackBuffer {
   CDC m_dcSrc;
 };
 
+// The painting frame every screen shares: the calendar window and every
+// dialog compose their whole screen in the back buffer, from bitmaps, in
+// the 14-pixel bold face, and copy it to the window in one block.
+template <class Window>
+class CSkinPainted : public Window {
+ public:
+  using Window::Window;
+
+ protected:
+  void PrepareBackBuffer() { m_back.Prepare(this, m_rcClient); }
+  void ReleaseBackBuffer() { m_back.Release(); }
+  void BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX, int srcY) {
+    m_back.Blit(pDC, pBitmap, x, y, cx, cy, srcX, srcY);
+  }
+  void BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
+    m_back.BlitToRect(pDC, pBitmap, rect);
+  }
+
+ public:
+  CRect m_rcClient;
+  CFont m_font;
+  CBackBuffer m_back;
+  CDC& m_dcBack = m_back.m_dcBack;
+};
+
 // The program's one face, "Gulim", at a cell height in pixels and a weight
 // (FW_BOLD or FW_NORMAL), for every window and control that draws text.
 BOOL CreateGulimFont(CFont& font, int height, int weight);
