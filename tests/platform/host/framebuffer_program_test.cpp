@@ -155,7 +155,7 @@ TEST_F(FramebufferProgram, AnEntryShowsAsTheHeadlessHostShowsItAndIsSaved) {
     for (Point p : steps) {
       program.WriteInput(testing_support::RawTap(panel.raw(p).x, panel.raw(p).y));
       ASSERT_TRUE(program.InputTaken(30s)) << panel.what;
-      std::this_thread::sleep_for(400ms);
+      std::this_thread::sleep_for(600ms);
     }
     const ChildProcess::Result result = program.Wait(60s);
     ASSERT_EQ(result.exitStatus, 0) << panel.what << ": " << result.err;
