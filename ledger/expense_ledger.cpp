@@ -138,7 +138,7 @@ bool CExpenseLedger::ReplaceAndSave(int index, const ExpenseRecord& record) {
   if (index < 0 || index >= m_nCount) return false;
   const ExpenseRecord before = m_pRecords[index];
   int placed = index;
-  if (EarlierDay(before, record) || EarlierDay(record, before)) {
+  if (!SameDay(before, record)) {
     RemoveAt(index);
     placed = PlaceFor(record);
     InsertAt(placed, record);  // into the slot just freed: cannot fail

@@ -36,11 +36,17 @@ inline int DateKey(const ExpenseRecord& r) { return r.year * 400 + r.month * 31 
 // The ledger's one order: year, then month, then day, each as the signed
 // number it is. Unlike DateKey it keeps a month's records together even
 // when a foreign file holds an impossible day or month, so the month search
-// stays sound. Every sort, order check and insertion uses it.
-inline bool EarlierDay(const ExpenseRecord& a, const ExpenseRecord& b) {
+// stays sound. Every sort, order check, insertion and merge uses it; a
+// function object, so that they inline it.
+inline constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
   if (a.year != b.year) return a.year < b.year;
   if (a.month != b.month) return a.month < b.month;
   return a.day < b.day;
+};
+
+// Whether two records fall on the same day in that order.
+inline bool SameDay(const ExpenseRecord& a, const ExpenseRecord& b) {
+  return !EarlierDay(a, b) && !EarlierDay(b, a);
 }
 
 // Records of one month are adjacent once sorted by date key. A pair, not

@@ -11,22 +11,6 @@ namespace ledger_tool {
 
 namespace {
 
-// The ledger's own order: year, then month, then day, each as the signed
-// number it is (a foreign file's impossible month still sorts as stored),
-// as one unsigned number: each field with its sign bit flipped, so that a
-// negative one orders below a positive.
-std::uint64_t DayOf(const ExpenseRecord& r) {
-  const auto biased = [](std::int16_t field) {
-    return static_cast<std::uint64_t>(static_cast<std::uint16_t>(field) ^ 0x8000u);
-  };
-  return biased(r.year) << 32 | biased(r.month) << 16 | biased(r.day);
-}
-
-// Function objects, so that the searches and sorts inline them.
-constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecord& b) {
-  return DayOf(a) < DayOf(b);
-};
-
 // The record has no padding, so its bytes are the entry: read as three
 // words, sorted in an order of their own (any order serves to count).
 struct EntryWords {
@@ -55,7 +39,7 @@ using Records = std::span<const ExpenseRecord>;
 Records TakeDay(Records records, std::size_t& at, const ExpenseRecord& day) {
   while (at < records.size() && EarlierDay(records[at], day)) ++at;
   const std::size_t first = at;
-  while (at < records.size() && DayOf(records[at]) == DayOf(day)) ++at;
+  while (at < records.size() && SameDay(records[at], day)) ++at;
   return records.subspan(first, at - first);
 }
 
