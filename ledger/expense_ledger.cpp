@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <new>
+
+#include "platform/core/zeroed_memory.h"
 
 namespace {
 
@@ -22,17 +23,13 @@ CExpenseLedger* GetLedger() {
   return &ledger;
 }
 
-ExpenseRecord* NewUnfilledRecordArray(long long capacity) {
-  return Fits(capacity) ? new (std::nothrow) ExpenseRecord[static_cast<std::size_t>(capacity)]
-                        : nullptr;
-}
-
 ExpenseRecord* NewRecordArray(long long capacity) {
-  return Fits(capacity) ? new (std::nothrow) ExpenseRecord[static_cast<std::size_t>(capacity)]()
-                        : nullptr;
+  if (!Fits(capacity)) return nullptr;
+  return static_cast<ExpenseRecord*>(
+      core::AllocateZeroed(static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord)));
 }
 
-void DeleteRecordArray(ExpenseRecord* records) { delete[] records; }
+void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
 
 CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
 
@@ -71,7 +68,7 @@ bool CExpenseLedger::AppendRecords(std::span<const ExpenseRecord> records) {
 
 bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
-  ExpenseRecord* bigger = NewUnfilledRecordArray(capacity);
+  ExpenseRecord* bigger = NewRecordArray(capacity);
   if (!bigger) return false;
   Adopt(bigger, m_nCount, capacity);
   return true;

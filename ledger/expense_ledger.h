@@ -105,10 +105,8 @@ class CExpenseLedger {
 // is written then; every change was saved when it was made.
 CExpenseLedger* GetLedger();
 
-// The ledger's record arrays, owned by the ledger: new and delete that never
-// throw; a failure (including a capacity whose size would overflow) is a
-// null array. Room for capacity records, every byte zero:
+// The ledger's record arrays, owned by the ledger, never throwing; a
+// failure (including a capacity whose size would overflow) is a null
+// array. Room for capacity records, every byte zero.
 ExpenseRecord* NewRecordArray(long long capacity);
-// the same, left unfilled, for an array about to be read into:
-ExpenseRecord* NewUnfilledRecordArray(long long capacity);
 void DeleteRecordArray(ExpenseRecord* records);

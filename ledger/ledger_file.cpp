@@ -171,7 +171,7 @@ void CExpenseLedger::Load(LPCTSTR path) {
 
 bool CExpenseLedger::ReadRecords(FILE* file, long long wanted) {
   const long long capacity = wanted + kSpareAfterLoad;
-  ExpenseRecord* records = NewUnfilledRecordArray(capacity);
+  ExpenseRecord* records = NewRecordArray(capacity);
   if (!records) {
     m_loadReport = Unreadable("too large to load");
     return false;
