@@ -185,7 +185,6 @@ bool CExpenseLedger::ReadRecords(FILE* file, long long wanted) {
         Unreadable(std::ferror(file) ? std::strerror(errno) : "the file changed while read");
     return false;
   }
-  std::memset(records + wanted, 0, sizeof(ExpenseRecord) * kSpareAfterLoad);
   m_pRecords = records;
   m_nCount = static_cast<int>(wanted);
   m_nCapacity = static_cast<int>(capacity);
