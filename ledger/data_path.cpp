@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-#include "platform/host/program_data_path.h"
-
 CString BuildDataPath(LPCTSTR modulePath) {
   if (!modulePath) return CString();
   const std::wstring_view path(modulePath);

@@ -3,6 +3,8 @@
 // program the result (ProgramDataFile); nothing else computes it.
 #pragma once
 
+#include <string>
+
 #include "platform/framework/cstring.h"
 
 // The data file's name, the one spelling of it.
@@ -13,3 +15,8 @@ constexpr wchar_t kDataFileName[] = L"Roadtally.dat";
 // for a null path. No length limit: a shortened path would name some
 // other file.
 CString BuildDataPath(LPCTSTR modulePath);
+
+// The program's answer to the launcher's one question, where its data file
+// lives (main() declares it, as it names AfxWinMain): BuildDataPath, for
+// both device paths ("\bin\roadtally" to "\bin\Roadtally.dat").
+std::wstring ProgramDataPath(const std::wstring& modulePath);

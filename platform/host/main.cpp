@@ -8,7 +8,6 @@
 
 #include "platform/framework/cwinapp.h"
 #include "platform/host/launcher.h"
-#include "platform/host/program_data_path.h"
 #include "platform/res/png_codec.h"
 #include "platform/res/resource_images.h"
 
@@ -31,6 +30,11 @@ bool WriteShot(const gdi::Surface32& screen, const std::string& path) {
 }
 
 }  // namespace
+
+// Defined by the program, as its application object is: its data file for
+// the executable's device path, empty when it keeps none. The launcher
+// applies it once and may redirect it (--data PATH).
+std::wstring ProgramDataPath(const std::wstring& modulePath);
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> arguments(argv + 1, argv + argc);
