@@ -2,8 +2,6 @@
 // beneath it, in one include.
 #pragma once
 
-#include "platform/framework/afxdisp.h"
-#include "platform/framework/afxres.h"
 #include "platform/framework/cdc.h"
 #include "platform/framework/cdialog.h"
 #include "platform/framework/cwinapp.h"
@@ -13,3 +11,11 @@
 #include "platform/win/imm.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
+
+// The framework's standard command ids.
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+
+// The control container's start-up call. This platform has no OLE; the
+// call does nothing, as a program that uses no OLE feature expects.
+inline void AfxEnableControlContainer(void* pOccManager = nullptr) {}

@@ -1,6 +1,6 @@
 // Kept apart from the other bitmap members: only programs that load bitmap
 // resources need the resource table.
-#include "platform/framework/cbitmap.h"
+#include "platform/framework/cgdiobject.h"
 #include "platform/res/winresource.h"
 
 BOOL CBitmap::LoadBitmap(UINT resourceId) {

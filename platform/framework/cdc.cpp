@@ -68,36 +68,12 @@ CPen* CDC::SelectObject(CPen* pen) {
   return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, HandleOf(pen))));
 }
 
-CBrush* CDC::SelectObject(CBrush* brush) {
-  return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, HandleOf(brush))));
-}
-
 CGdiObject* CDC::SelectObject(CGdiObject* object) {
   return CGdiObject::FromHandle(::SelectObject(m_hDC, HandleOf(object)));
 }
 
-CGdiObject* CDC::SelectStockObject(int index) {
-  return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(index)));
-}
-
-CBitmap* CDC::GetCurrentBitmap() const {
-  return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
-}
-
 CFont* CDC::GetCurrentFont() const {
   return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
-}
-
-int CDC::SelectClipRgn(CRgn* region) {
-  return ::SelectClipRgn(m_hDC, static_cast<HRGN>(HandleOf(region)));
-}
-
-int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
-  return ::IntersectClipRect(m_hDC, left, top, right, bottom);
-}
-
-int CDC::IntersectClipRect(LPCRECT rect) {
-  return IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom);
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
@@ -120,10 +96,6 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color) {
 void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color) {
   const RECT rect{x, y, x + width, y + height};
   FillSolidRect(&rect, color);
-}
-
-void CDC::FillRect(LPCRECT rect, CBrush* brush) {
-  ::FillRect(m_hDC, rect, static_cast<HBRUSH>(HandleOf(brush)));
 }
 
 CPoint CDC::MoveTo(int x, int y) {

@@ -4,12 +4,8 @@
 // that object lives).
 #pragma once
 
-#include "platform/framework/cbitmap.h"
-#include "platform/framework/cbrush.h"
-#include "platform/framework/cfont.h"
-#include "platform/framework/cpen.h"
+#include "platform/framework/cgdiobject.h"
 #include "platform/framework/crect.h"
-#include "platform/framework/crgn.h"
 
 namespace framework {
 template <class Wrapper>
@@ -36,21 +32,14 @@ class CDC {
   CBitmap* SelectObject(CBitmap* bitmap);
   CFont* SelectObject(CFont* font);
   CPen* SelectObject(CPen* pen);
-  CBrush* SelectObject(CBrush* brush);
   CGdiObject* SelectObject(CGdiObject* object);
-  CGdiObject* SelectStockObject(int index);
-  CBitmap* GetCurrentBitmap() const;
   CFont* GetCurrentFont() const;
-  int SelectClipRgn(CRgn* region);  // NULL removes the clip region
-  int IntersectClipRect(int left, int top, int right, int bottom);
-  int IntersectClipRect(LPCRECT rect);
 
   COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
   COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
   COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
   COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
   int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
-  int GetBkMode() const { return ::GetBkMode(m_hDC); }
 
   BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
               DWORD rop);
@@ -60,7 +49,6 @@ class CDC {
   // background colour set to it.
   void FillSolidRect(LPCRECT rect, COLORREF color);
   void FillSolidRect(int x, int y, int width, int height, COLORREF color);
-  void FillRect(LPCRECT rect, CBrush* brush);
 
   CPoint MoveTo(int x, int y);
   CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
@@ -75,11 +63,7 @@ class CDC {
   BOOL TextOut(int x, int y, LPCTSTR text, int count) {
     return ::TextOut(m_hDC, x, y, text, count);
   }
-  BOOL ExtTextOut(int x, int y, UINT options, LPCRECT rect, LPCTSTR text, UINT count, LPINT dx) {
-    return ::ExtTextOut(m_hDC, x, y, options, rect, text, count, dx);
-  }
   CSize GetTextExtent(LPCTSTR text, int count) const;
-  BOOL GetTextMetrics(LPTEXTMETRIC metrics) const { return ::GetTextMetrics(m_hDC, metrics); }
 
   HDC m_hDC = nullptr;
 

@@ -3,11 +3,7 @@
 #include <memory>
 
 #include "platform/core/context.h"
-#include "platform/framework/cbitmap.h"
-#include "platform/framework/cbrush.h"
-#include "platform/framework/cfont.h"
-#include "platform/framework/cpen.h"
-#include "platform/framework/crgn.h"
+#include "platform/framework/cdc.h"
 #include "platform/framework/handle_map.h"
 
 namespace {
@@ -26,8 +22,6 @@ std::unique_ptr<CGdiObject> MakeTemporary(void* handle) {
     case OBJ_BITMAP: wrapper = std::make_unique<CBitmap>(); break;
     case OBJ_FONT: wrapper = std::make_unique<CFont>(); break;
     case OBJ_PEN: wrapper = std::make_unique<CPen>(); break;
-    case OBJ_BRUSH: wrapper = std::make_unique<CBrush>(); break;
-    case OBJ_REGION: wrapper = std::make_unique<CRgn>(); break;
     default: return nullptr;
   }
   wrapper->m_hObject = handle;
@@ -72,5 +66,32 @@ static Wrapper* TypedFromHandle(HGDIOBJ handle) {
 CBitmap* CBitmap::FromHandle(HBITMAP handle) { return TypedFromHandle<CBitmap>(handle); }
 CFont* CFont::FromHandle(HFONT handle) { return TypedFromHandle<CFont>(handle); }
 CPen* CPen::FromHandle(HPEN handle) { return TypedFromHandle<CPen>(handle); }
-CBrush* CBrush::FromHandle(HBRUSH handle) { return TypedFromHandle<CBrush>(handle); }
-CRgn* CRgn::FromHandle(HRGN handle) { return TypedFromHandle<CRgn>(handle); }
+
+// Each creation member creates the object and attaches it; a wrapper that
+// already holds one refuses.
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
+  return AttachCreated(::CreateCompatibleBitmap(dc ? dc->m_hDC : nullptr, width, height));
+}
+
+BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel,
+                           const void* bits) {
+  return AttachCreated(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+}
+
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
+                       BYTE outputPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
+                       LPCTSTR face) {
+  return AttachCreated(::CreateFont(height, width, escapement, orientation, weight, italic,
+                                    underline, strikeOut, charSet, outputPrecision, clipPrecision,
+                                    quality, pitchAndFamily, face));
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* font) {
+  return AttachCreated(::CreateFontIndirect(font));
+}
+
+BOOL CPen::CreatePen(int style, int width, COLORREF color) {
+  return AttachCreated(::CreatePen(style, width, color));
+}

@@ -1,8 +1,11 @@
-// The framework's wrapper of a graphics object handle. Destroying a
-// wrapper deletes the object it holds; Detach gives the handle up instead.
+// The framework's wrappers of graphics object handles: CGdiObject and the
+// kinds the program draws with. Destroying a wrapper deletes the object it
+// holds; Detach gives the handle up instead.
 #pragma once
 
 #include "platform/gdi/wingdi.h"
+
+class CDC;
 
 namespace framework {
 template <class Wrapper>
@@ -41,4 +44,41 @@ class CGdiObject {
   friend class framework::HandleMap<CGdiObject>;
   // For the handle map: lets a temporary go without deleting the object.
   static void ForgetHandle(CGdiObject& temporary) { temporary.m_hObject = nullptr; }
+};
+
+class CBitmap : public CGdiObject {
+ public:
+  static CBitmap* FromHandle(HBITMAP handle);
+
+  // From the executable's bitmap resources; FALSE when there is none.
+  BOOL LoadBitmap(UINT resourceId);
+  BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+  BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+  int GetBitmap(BITMAP* info) const { return GetObject(sizeof(BITMAP), info); }
+
+  operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+};
+
+class CFont : public CGdiObject {
+ public:
+  static CFont* FromHandle(HFONT handle);
+
+  BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                  BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outputPrecision,
+                  BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCTSTR face);
+  BOOL CreateFontIndirect(const LOGFONT* font);
+  int GetLogFont(LOGFONT* font) const { return GetObject(sizeof(LOGFONT), font); }
+
+  operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+};
+
+class CPen : public CGdiObject {
+ public:
+  CPen() = default;
+  CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
+  static CPen* FromHandle(HPEN handle);
+
+  BOOL CreatePen(int style, int width, COLORREF color);
+
+  operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 };

@@ -41,10 +41,6 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
   return found == state.attached.end() ? nullptr : found->second;
 }
 
-CWnd* CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName) {
-  return FromHandle(::FindWindowW(lpszClassName, lpszWindowName));
-}
-
 BOOL CWnd::Attach(HWND hWnd) {
   WindowState& state = WindowState::Get();
   if (!hWnd || m_hWnd || state.attached.count(hWnd)) return FALSE;

@@ -24,9 +24,6 @@ class CWnd : public CCmdTarget {
   // wrapper that lives as long as the window (never deletes it).
   static CWnd* FromHandle(HWND hWnd);
   static CWnd* FromHandlePermanent(HWND hWnd);
-  // A top-level window of the class, here or in another process using the
-  // same data file (then a stand-in that SetForegroundWindow can raise).
-  static CWnd* FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
   BOOL Attach(HWND hWnd);
@@ -59,22 +56,14 @@ class CWnd : public CCmdTarget {
   // Window state.
   BOOL ShowWindow(int nCmdShow);
   BOOL IsWindowVisible() const;
-  BOOL EnableWindow(BOOL bEnable = TRUE);
   BOOL IsWindowEnabled() const;
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-  void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
   void GetClientRect(LPRECT lpRect) const;
-  void GetWindowRect(LPRECT lpRect) const;
-  void ClientToScreen(LPPOINT lpPoint) const;
-  void ScreenToClient(LPPOINT lpPoint) const;
   CWnd* GetParent() const;
-  CWnd* GetOwner() const;
   CWnd* GetDlgItem(int nID) const;
   int GetDlgCtrlID() const;
   BOOL SetForegroundWindow();
   CWnd* SetFocus();
-  static CWnd* GetFocus();
-  CWnd* SetActiveWindow();
   CWnd* SetCapture();
   static CWnd* GetCapture();
 
@@ -83,8 +72,6 @@ class CWnd : public CCmdTarget {
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void ValidateRect(LPCRECT lpRect);
-  CDC* GetDC();
-  int ReleaseDC(CDC* pDC);
 
   // Timers.
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);

@@ -34,8 +34,8 @@ TEST(CDCTest, DestroyingAWrapperDeletesItsObjectAndDetachKeepsIt) {
   HGDIOBJ deleted = nullptr;
   HGDIOBJ kept = nullptr;
   {
-    CBrush brush(kRed);
-    deleted = brush.m_hObject;
+    CPen owned(PS_SOLID, 1, kRed);
+    deleted = owned.m_hObject;
     CPen pen(PS_SOLID, 1, kRed);
     kept = pen.Detach();
     EXPECT_EQ(pen.m_hObject, nullptr);
@@ -58,14 +58,14 @@ TEST(CDCTest, FromHandleFindsTheOwnerOrMakesANonOwningTemporary) {
   ASSERT_TRUE(
       font.CreateFont(14, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Gulim"));
   EXPECT_EQ(CFont::FromHandle(static_cast<HFONT>(font.m_hObject)), &font);
-  HBRUSH raw = CreateSolidBrush(kRed);
-  CBrush* temporary = CBrush::FromHandle(raw);
+  HPEN raw = CreatePen(PS_SOLID, 1, kRed);
+  CPen* temporary = CPen::FromHandle(raw);
   ASSERT_NE(temporary, nullptr);
-  EXPECT_EQ(CBrush::FromHandle(raw), temporary);
+  EXPECT_EQ(CPen::FromHandle(raw), temporary);
   EXPECT_EQ(CGdiObject::FromHandle(raw), temporary);
-  EXPECT_EQ(CPen::FromHandle(reinterpret_cast<HPEN>(raw)), nullptr);  // a brush is no pen
+  EXPECT_EQ(CFont::FromHandle(reinterpret_cast<HFONT>(raw)), nullptr);  // a pen is no font
   EXPECT_TRUE(DeleteObject(raw));  // the temporary never owned it
-  EXPECT_EQ(CBrush::FromHandle(nullptr), nullptr);
+  EXPECT_EQ(CPen::FromHandle(nullptr), nullptr);
   HDC rawDC = CreateCompatibleDC(nullptr);
   EXPECT_EQ(CDC::FromHandle(rawDC)->m_hDC, rawDC);
   DeleteDC(rawDC);

@@ -69,7 +69,7 @@ TEST_F(CWndTest, PreCreateWindowHookDecidesTheStyleAndTheClassProcedureBecomesTh
             static_cast<DWORD>(WS_POPUP));
   EXPECT_EQ(GetWindowLongPtrW(wnd.m_hWnd, GWL_STYLE) & WS_CHILD, 0);
   EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);
-  EXPECT_EQ(CWnd::FindWindow(L"Roadtally", nullptr), &wnd);
+  EXPECT_EQ(CWnd::FromHandle(::FindWindow(L"Roadtally", nullptr)), &wnd);
   CRect client;
   wnd.GetClientRect(&client);
   EXPECT_EQ(client.Width(), 320);
@@ -142,10 +142,9 @@ TEST_F(CWndTest, InitInstanceFalseEndsAtOnceWithZero) {
   EXPECT_EQ(Host().waits, 0);  // no loop ran
 }
 
-TEST_F(CWndTest, RegistryKeyIsKeptAndStandInsSucceed) {
+TEST_F(CWndTest, RegistryKeyIsKeptAndTheInputMethodStandInSucceeds) {
   app.SetRegistryKey(L"Local AppWizard-Generated Applications");
   EXPECT_EQ(app.GetRegistryKey(), L"Local AppWizard-Generated Applications");
-  EXPECT_TRUE(AfxOleInit());
   EXPECT_EQ(ImmAssociateContext(nullptr, nullptr), nullptr);
 }
 
