@@ -1,7 +1,5 @@
-// Decoding and the compact encoding are built on libpng's simplified
-// interface, which keeps libpng's longjmp error handling inside the library:
-// no frame of ours is ever jumped over. The fast encoding needs libpng's
-// full interface; its writer keeps the jump within one plain frame.
+// Built on libpng's simplified interface, which keeps libpng's longjmp error
+// handling inside the library: no frame of ours is ever jumped over.
 #include "platform/res/png_codec.h"
 
 #include <png.h>
@@ -9,8 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#include "platform/res/png_fast_writer.h"
 
 namespace res {
 
@@ -70,13 +66,14 @@ bool Encodable(const gdi::Surface32& image) {
 }
 
 // The simplified writer writes no tIME chunk, so its output depends on the
-// pixels alone: libpng's default compression.
-png_image WriteHeader(const gdi::Surface32& image) {
+// pixels alone. The fast encoding is unfiltered, at a quick zlib level.
+png_image WriteHeader(const gdi::Surface32& image, PngEncoding encoding) {
   png_image header{};
   header.version = PNG_IMAGE_VERSION;
   header.width = static_cast<png_uint_32>(image.width);
   header.height = static_cast<png_uint_32>(image.height);
   header.format = PNG_FORMAT_RGB;
+  if (encoding == PngEncoding::kFast) header.flags |= PNG_IMAGE_FLAG_FAST;
   return header;
 }
 
@@ -111,13 +108,8 @@ std::optional<Image> ReadPngFile(const std::string& path) {
 
 std::vector<std::uint8_t> EncodePng(const gdi::Surface32& image, PngEncoding encoding) {
   if (!Encodable(image)) return {};
-  if (encoding == PngEncoding::kFast) {
-    std::vector<std::uint8_t> encoded;
-    if (!WriteFastPng(image, encoded)) return {};
-    return encoded;
-  }
   const std::vector<std::uint8_t> rgb = UnpackRgb(image);
-  png_image header = WriteHeader(image);
+  png_image header = WriteHeader(image, encoding);
   // Room for the worst case, so that one pass always fits; the pages it
   // does not write are never touched.
   png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(header);
@@ -130,13 +122,9 @@ bool WritePngFile(const std::string& path, const gdi::Surface32& image, PngEncod
   if (!Encodable(image)) return false;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
   if (!file) return false;
-  if (encoding == PngEncoding::kFast) {
-    if (!WriteFastPng(image, file.get())) return false;
-  } else {
-    const std::vector<std::uint8_t> rgb = UnpackRgb(image);
-    png_image header = WriteHeader(image);
-    if (!png_image_write_to_stdio(&header, file.get(), 0, rgb.data(), 0, nullptr)) return false;
-  }
+  const std::vector<std::uint8_t> rgb = UnpackRgb(image);
+  png_image header = WriteHeader(image, encoding);
+  if (!png_image_write_to_stdio(&header, file.get(), 0, rgb.data(), 0, nullptr)) return false;
   return std::fclose(file.release()) == 0;
 }
 
