@@ -16,7 +16,6 @@ class CString {
   CString(const CString&) = default;
   CString& operator=(const CString&) = default;
   CString& operator=(LPCTSTR text);
-  CString& operator=(wchar_t ch);
 
   operator LPCTSTR() const { return m_str.c_str(); }  // NOLINT: implicit by design
 
@@ -32,29 +31,10 @@ class CString {
   CString& operator+=(LPCTSTR text);
   CString& operator+=(wchar_t ch);
 
-  // Counts and positions are clamped to the text, never past it.
-  CString Left(int count) const;
-  CString Right(int count) const;
-  CString Mid(int first) const;
-  CString Mid(int first, int count) const;
-
-  // Position of the first match at or after start, or -1.
-  int Find(wchar_t ch, int start = 0) const;
-  int Find(LPCTSTR sub, int start = 0) const;
-
-  CString& TrimLeft();
-  CString& TrimRight();
-
   // Replaces the text; output of any length fits. An unformattable
   // argument (an invalid character, say) leaves the string empty.
   void Format(LPCTSTR format, ...);
   void FormatV(LPCTSTR format, va_list args);
-
-  // Room for at least minLength characters plus a terminator; the caller
-  // writes into it and then calls ReleaseBuffer.
-  LPTSTR GetBuffer(int minLength);
-  // newLength -1 takes the text up to its first terminator.
-  void ReleaseBuffer(int newLength = -1);
 
   friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
   friend bool operator==(const CString& a, LPCTSTR b) { return a.m_str == CString(b).m_str; }
@@ -64,7 +44,5 @@ class CString {
   std::wstring m_str;
 };
 
-CString operator+(const CString& a, const CString& b);
 CString operator+(const CString& a, LPCTSTR b);
-CString operator+(LPCTSTR a, const CString& b);
 CString operator+(const CString& a, wchar_t ch);

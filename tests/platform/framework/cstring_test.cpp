@@ -26,43 +26,17 @@ TEST(CStringFormat, GrowsPastAnyFixedBuffer) {
   EXPECT_EQ(L']', s[5001]);
 }
 
-TEST(CStringPieces, LeftRightMidFindClampAtTheEnds) {
-  CString s(L"운행거리 120km");
-  EXPECT_STREQ(L"운행", s.Left(2));
-  EXPECT_STREQ(L"km", s.Right(2));
-  EXPECT_STREQ(L"120", s.Mid(5, 3));
-  EXPECT_STREQ(L"120km", s.Mid(5));
-  EXPECT_STREQ(L"", s.Mid(50));
-  EXPECT_STREQ(L"운행거리 120km", s.Left(99));
-  EXPECT_EQ(4, s.Find(L' '));
-  EXPECT_EQ(8, s.Find(L"km"));
-  EXPECT_EQ(-1, s.Find(L"mile"));
-  EXPECT_EQ(-1, s.Find(L'운', 1));
-}
-
-TEST(CStringValue, ComparisonConcatenationAndTrim) {
+TEST(CStringValue, ComparisonAndConcatenation) {
   CString a(L"가"), b(L"나");
   EXPECT_TRUE(a < b);
   EXPECT_TRUE(a != b);
   CString c = a + b;
   c += L'다';
   EXPECT_TRUE(c == CString(L"가나다"));
-  CString padded(L"  값 \t");
-  EXPECT_STREQ(L"값", padded.TrimLeft().TrimRight());
-  padded.Empty();
-  EXPECT_TRUE(padded.IsEmpty());
+  c.Empty();
+  EXPECT_TRUE(c.IsEmpty());
   CString fromNull(static_cast<const wchar_t*>(nullptr));
   EXPECT_EQ(0, fromNull.GetLength());
-}
-
-TEST(CStringBuffer, ReleaseTakesLengthFromTheTerminator) {
-  CString s;
-  wchar_t* buf = s.GetBuffer(10);
-  buf[0] = L'차';
-  buf[1] = L'\0';
-  s.ReleaseBuffer();
-  EXPECT_STREQ(L"차", s);
-  EXPECT_EQ(1, s.GetLength());
 }
 
 TEST(CStringFormat, WidthFlagsAndLengthsStayWithTheirConversions) {
@@ -71,15 +45,11 @@ TEST(CStringFormat, WidthFlagsAndLengthsStayWithTheirConversions) {
   EXPECT_STREQ(L"[차   |  가|원|  2.2|%s]", s);
 }
 
-TEST(CStringPieces, OutOfRangeAccessAndNegativeCountsStayInside) {
+TEST(CStringValue, OutOfRangeAccessStaysInside) {
   CString s(L"가나");
   EXPECT_EQ(L'\0', s.GetAt(2));
   EXPECT_EQ(L'\0', s[-1]);
-  EXPECT_STREQ(L"", s.Left(-3));
-  EXPECT_STREQ(L"가나", s.Mid(-5));
-  EXPECT_STREQ(L"", s.Right(0));
-  EXPECT_EQ(-1, s.Find(L"가", 3));
   EXPECT_TRUE(s == L"가나");
   EXPECT_TRUE(s != L"가");
-  EXPECT_STREQ(L"x가나y", L"x" + s + L'y');
+  EXPECT_STREQ(L"x가나y", CString(L"x") + s + L'y');
 }
