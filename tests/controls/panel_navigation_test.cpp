@@ -26,7 +26,7 @@ std::vector<PanelButton> Layout(const std::vector<Key>& keys) {
 
 int Move(std::vector<PanelButton> buttons, int from, int direction) {
   CRect bounds = buttons[0].rect;
-  for (const PanelButton& button : buttons) bounds |= button.rect;
+  for (const PanelButton& button : buttons) bounds = bounds | button.rect;
   buttons[from].selected = 1;
   return FindNeighbour(buttons, from, bounds, direction);
 }
