@@ -12,13 +12,9 @@ using DWORD = std::uint32_t;
 using UINT = unsigned int;
 using INT = int;
 using LONG = std::int32_t;
-using ULONG = std::uint32_t;
 using SHORT = std::int16_t;
-using USHORT = std::uint16_t;
 using BOOL = int;
-using CHAR = char;
 using WCHAR = wchar_t;
-using TCHAR = wchar_t;
 
 using LPSTR = char*;
 using LPCSTR = const char*;
@@ -27,7 +23,6 @@ using LPCWSTR = const wchar_t*;
 using LPTSTR = wchar_t*;
 using LPCTSTR = const wchar_t*;
 using LPVOID = void*;
-using LPCVOID = const void*;
 
 using UINT_PTR = std::uintptr_t;
 using INT_PTR = std::intptr_t;
@@ -40,9 +35,6 @@ using LRESULT = std::intptr_t;
 #define TRUE 1
 #define FALSE 0
 #endif
-
-#define _T(x) L##x
-#define TEXT(x) L##x
 
 // Handles are opaque: distinct pointer types that are never dereferenced.
 // The platform hands out values from its own tables, so a stale or forged

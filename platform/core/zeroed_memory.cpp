@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
-#include <utility>
 
 namespace core {
 
@@ -84,17 +83,5 @@ ZeroedMemory::ZeroedMemory(std::size_t bytes)
 }
 
 ZeroedMemory::~ZeroedMemory() { FreeZeroed(data_); }
-
-ZeroedMemory::ZeroedMemory(ZeroedMemory&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
-
-ZeroedMemory& ZeroedMemory::operator=(ZeroedMemory&& other) noexcept {
-  if (this != &other) {
-    FreeZeroed(data_);
-    data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
-  }
-  return *this;
-}
 
 }  // namespace core

@@ -20,8 +20,6 @@ class ZeroedMemory {
   ZeroedMemory() = default;
   explicit ZeroedMemory(std::size_t bytes);
   ~ZeroedMemory();
-  ZeroedMemory(ZeroedMemory&& other) noexcept;
-  ZeroedMemory& operator=(ZeroedMemory&& other) noexcept;
   ZeroedMemory(const ZeroedMemory&) = delete;
   ZeroedMemory& operator=(const ZeroedMemory&) = delete;
 

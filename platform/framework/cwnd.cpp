@@ -165,7 +165,6 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
 void CWnd::OnPaint() { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }

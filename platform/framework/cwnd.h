@@ -89,7 +89,6 @@ class CWnd : public CCmdTarget {
 
   // The handlers' default behaviour: each passes the message on (Default()).
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-  afx_msg void OnDestroy();
   afx_msg void OnNcDestroy();
   afx_msg void OnPaint();
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);

@@ -58,11 +58,6 @@ struct AFX_MSGMAP {
 
 #define ON_WM_CREATE() \
   AFX_ENTRY(WM_CREATE, { return AFX_SELF->OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)); })
-#define ON_WM_DESTROY()    \
-  AFX_ENTRY(WM_DESTROY, {  \
-    AFX_SELF->OnDestroy(); \
-    return 0;              \
-  })
 #define ON_WM_PAINT()    \
   AFX_ENTRY(WM_PAINT, {  \
     AFX_SELF->OnPaint(); \
