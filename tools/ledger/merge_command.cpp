@@ -39,11 +39,11 @@ class IntoLedger final : public MergeOutput {
  public:
   explicit IntoLedger(CExpenseLedger& ledger) : ledger_(ledger) {}
   void Keep(std::span<const ExpenseRecord> kept) override {
-    for (const ExpenseRecord& r : kept) Append(r);
+    whole = ledger_.AppendRecords(kept) && whole;
   }
   void Bring(const ExpenseRecord& r) override {
     ++brought;
-    Append(r);
+    whole = ledger_.Append(r) != 0 && whole;
   }
   void Drop(const ExpenseRecord&) override { ++dropped; }
 
@@ -52,7 +52,6 @@ class IntoLedger final : public MergeOutput {
   std::size_t dropped = 0;
 
  private:
-  void Append(const ExpenseRecord& r) { whole = ledger_.Append(r) != 0 && whole; }
   CExpenseLedger& ledger_;
 };
 
