@@ -122,22 +122,23 @@ class DayMerger {
   // Which of ours' records stay (an entry's first occurrences, as many as
   // the merge keeps) and which of theirs' come in (those past ours' count).
   void DecideByComparing(Records ours, Records theirs, Records base) {
-    // An entry keeps at least as many occurrences as both sides hold, and
-    // theirs brings none ours holds as often: counting all three is needed
-    // only past that.
+    // An entry's n-th occurrence in ours meets its n-th in theirs: held on
+    // both sides, it stays, and theirs does not bring it again.
+    met_.assign(theirs.size(), false);
     for (std::size_t i = 0; i < ours.size(); ++i) {
-      const ExpenseRecord& r = ours[i];
-      const int nth = CountOf(ours.first(i + 1), r);
-      const int inTheirs = CountOf(theirs, r);
-      keep_[i] =
-          nth <= inTheirs || nth <= MergedCount(CountOf(ours, r), inTheirs, CountOf(base, r));
+      for (std::size_t j = 0; j < theirs.size() && !keep_[i]; ++j)
+        if (!met_[j] && SameEntry(ours[i], theirs[j])) keep_[i] = met_[j] = true;
     }
-    for (std::size_t i = 0; i < theirs.size(); ++i) {
-      const ExpenseRecord& r = theirs[i];
-      const int nth = CountOf(theirs.first(i + 1), r);
-      const int inOurs = CountOf(ours, r);
-      bring_[i] = nth > inOurs && nth <= MergedCount(inOurs, CountOf(theirs, r), CountOf(base, r));
-    }
+    // Past what met, the three counts decide.
+    const auto within = [&](Records records, std::size_t i) {
+      const ExpenseRecord& r = records[i];
+      return CountOf(records.first(i + 1), r) <=
+             MergedCount(CountOf(ours, r), CountOf(theirs, r), CountOf(base, r));
+    };
+    for (std::size_t i = 0; i < ours.size(); ++i)
+      if (!keep_[i]) keep_[i] = within(ours, i);
+    for (std::size_t j = 0; j < theirs.size(); ++j)
+      if (!met_[j]) bring_[j] = within(theirs, j);
   }
 
   void Collect(Records records, Occurrence::Side side) {
@@ -179,6 +180,7 @@ class DayMerger {
   std::vector<Occurrence> occurrences_;
   std::vector<char> keep_;   // of ours' records of the day
   std::vector<char> bring_;  // of theirs'
+  std::vector<char> met_;    // of theirs' records, those ours also holds
 };
 
 }  // namespace
