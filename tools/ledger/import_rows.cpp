@@ -47,12 +47,9 @@ std::variant<ExpenseRecord, std::string> RowRecord(const std::vector<std::string
   if (const auto* problem = std::get_if<RecordProblem>(&parsed))
     return problem->field + ": " + problem->message;
   const ExpenseRecord& record = std::get<ExpenseRecord>(parsed);
-  const std::string& name = ItemName(record.itemId);
-  if (!cells[2].empty() && cells[2] != name) {
-    return "item: id " + std::to_string(record.itemId) + " is " + name + ", the row says " +
-           cells[2];
-  }
-  return record;
+  if (cells[2].empty() || cells[2] == ItemName(record.itemId)) return record;
+  return "item: id " + std::to_string(record.itemId) + " is " + ItemName(record.itemId) +
+         ", the row says " + cells[2];
 }
 
 // A fault's text on one line, though a quoted cell it quotes held breaks.
