@@ -29,6 +29,28 @@ bool Narrowed(long long wide, std::int32_t& value) {
   return true;
 }
 
+// What a CSV row and a typed value almost always hold, read in one pass:
+// a minus at most, digits and a point, no more decimals than the scale
+// keeps (nothing to round), a value far from 64 bits. Anything else is
+// left to ScaleDecimal.
+std::optional<std::int64_t> ScaleShort(std::string_view text, std::int64_t scale) {
+  constexpr std::int64_t kMostDigits = 0xFFFFFFFF;  // times a 32-bit scale fits 63 bits
+  const size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+  const size_t point = text.find('.', first);
+  std::int64_t digits = 0;
+  for (size_t at = first; at < text.size(); ++at) {
+    if (at == point) continue;
+    if (!IsDigit(text[at]) || digits > kMostDigits) return std::nullopt;
+    digits = digits * 10 + (text[at] - '0');
+  }
+  std::int64_t unit = scale;  // of the last digit
+  if (point != text.npos)
+    for (size_t decimals = text.size() - point - 1; decimals > 0; --decimals) unit /= 10;
+  if (text.size() - first == (point == text.npos ? 0u : 1u) || digits > kMostDigits || unit == 0)
+    return std::nullopt;
+  return (first == 1 ? -digits : digits) * unit;
+}
+
 }  // namespace
 
 // from_chars takes only a minus and digits, as wanted; the length bound
@@ -56,8 +78,8 @@ bool ReadDate(std::string_view text, Date& date) {
 // -1.005 is -101 (half away from zero, so a negative value is stored as
 // typed).
 bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
-  const std::optional<std::int64_t> scaled =
-      platform::ScaleDecimal(text, platform::DecimalPlaces(scale));
+  std::optional<std::int64_t> scaled = ScaleShort(text, scale);
+  if (!scaled) scaled = platform::ScaleDecimal(text, platform::DecimalPlaces(scale));
   return scaled && Narrowed(*scaled, value);
 }
 

@@ -7,8 +7,8 @@
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/chart_module.h"
 #include "tools/ledger/commands.h"
+#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 

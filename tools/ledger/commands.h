@@ -19,5 +19,6 @@ int RunStats(const Arguments& args);
 int RunLast(const Arguments& args);
 int RunImport(const Arguments& args);
 int RunChart(const Arguments& args);
+int RunMerge(const Arguments& args);
 
 }  // namespace ledger_tool

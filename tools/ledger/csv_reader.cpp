@@ -1,5 +1,6 @@
 #include "tools/ledger/csv_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ledger_tool {
@@ -9,7 +10,7 @@ namespace {
 constexpr size_t kBlock = size_t{1} << 16;
 
 bool IsLineEnd(int c) { return c == '\n' || c == '\r'; }
-bool EndsPlainField(char c) { return c == ',' || IsLineEnd(c); }
+constexpr auto EndsPlainField = [](char c) { return c == ',' || IsLineEnd(c); };
 
 }  // namespace
 
@@ -34,9 +35,11 @@ void CsvReader::SkipLineEnds() {
 
 // Up to the field's end or the end of what the buffer holds.
 void CsvReader::AppendPlain(std::string& field) {
-  const size_t from = at_;
-  while (at_ < filled_ && !EndsPlainField(buffer_[at_])) ++at_;
-  field.append(buffer_.data() + from, at_ - from);
+  const char* from = buffer_.data() + at_;
+  const char* filled = buffer_.data() + filled_;
+  const char* end = std::find_if(from, filled, EndsPlainField);
+  field.append(from, end);
+  at_ += static_cast<size_t>(end - from);
 }
 
 // From the opening quote through the closing one, which must end the field.

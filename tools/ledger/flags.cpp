@@ -1,6 +1,9 @@
 #include "tools/ledger/flags.h"
 
 #include <algorithm>
+#include <cstdio>
+
+#include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {
 
@@ -21,6 +24,23 @@ std::optional<std::string> TakeOption(Arguments& args, const std::string& option
   std::string value = at[1];
   args.erase(at, at + 2);
   return value;
+}
+
+int Misuse(std::string_view command, const std::string& what) {
+  std::fprintf(stderr, "roadtally-ledger: %.*s: %s\n", static_cast<int>(command.size()),
+               command.data(), what.c_str());
+  return kUsage;
+}
+
+int CheckArity(std::string_view command, const Arguments& args,
+               std::initializer_list<std::string_view> names, std::size_t optional) {
+  if (args.size() > names.size())
+    return Misuse(command, "unexpected argument '" + args[names.size()] + "'");
+  if (args.size() + optional >= names.size()) return 0;
+  std::string missing = "missing";
+  for (auto name = names.begin() + args.size(); name != names.end() - optional; ++name)
+    missing += " " + std::string(*name);
+  return Misuse(command, missing);
 }
 
 }  // namespace ledger_tool

@@ -1,18 +1,89 @@
-// last: each maintenance item's last day, the days and the distance since.
+// last: each maintenance item's last day, the days and the distance
+// since, as of a given day: the answer to "when did I last change the oil,
+// and how far have I driven since".
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
 #include "ledger/expense_items.h"
 #include "platform/host/civil_time.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/decimal_text.h"
 #include "tools/ledger/flags.h"
-#include "tools/ledger/last_done.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
 namespace {
+
+struct LastDone {
+  int itemId;
+  ExpenseRecord record;  // the latest record of the item up to the day
+  long long daysSince;   // from its day to the day asked about
+  std::int64_t
+      distanceSince;  // metres: absolute distances of the records of later days, up to the day
+};
+
+struct LastDoneReport {
+  std::vector<LastDone> done;  // longest ago first, then by item id
+  std::vector<int> never;      // maintenance items with no record up to the day, by id
+};
+
+using std::chrono::sys_days;
+
+void OrderByAge(std::vector<LastDone>& done) {
+  std::sort(done.begin(), done.end(), [](const LastDone& a, const LastDone& b) {
+    return a.daysSince != b.daysSince ? a.daysSince > b.daysSince : a.itemId < b.itemId;
+  });
+}
+
+// The day of a record with a month 1..12 and a day 1..31 (a day past the
+// month's end runs on into the next); nothing for any other record.
+std::optional<sys_days> RecordDay(const ExpenseRecord& r) {
+  using namespace std::chrono;
+  if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > 31) return std::nullopt;
+  const year_month_day first{year{r.year}, month{static_cast<unsigned>(r.month)}, day{1}};
+  return sys_days{first} + days{r.day - 1};
+}
+
+// Over the sorted ledger's records of asOf and before; later records, and
+// records with no day, are left out. Refuelling is not a maintenance item.
+// Walks the records from the latest back, so that the first record met of
+// an item is its last, and the distance of the days after it is known.
+LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
+  std::vector<std::optional<LastDone>> latest(kExpenseItemCount);
+  std::int64_t laterDays = 0;   // metres of days after the current one
+  std::int64_t currentDay = 0;  // metres of the current day so far
+  std::optional<sys_days> current;
+  for (int i = ledger.m_nCount - 1; i >= 0; --i) {
+    const ExpenseRecord& r = ledger.m_pRecords[i];
+    const std::optional<sys_days> day = RecordDay(r);
+    if (!day || *day > asOf) continue;
+    if (day != current) {
+      laterDays += currentDay;
+      currentDay = 0;
+      current = day;
+    }
+    currentDay += std::llabs(static_cast<std::int64_t>(r.distance));
+    const bool maintenance = r.itemId > kRefuellingItemId && r.itemId < kExpenseItemCount;
+    if (maintenance && !latest[r.itemId])
+      latest[r.itemId] = LastDone{r.itemId, r, (asOf - *day).count(), laterDays};
+  }
+  LastDoneReport report;
+  for (int id = kRefuellingItemId + 1; id < kExpenseItemCount; ++id) {
+    if (latest[id]) {
+      report.done.push_back(*latest[id]);
+    } else {
+      report.never.push_back(id);
+    }
+  }
+  OrderByAge(report.done);
+  return report;
+}
 
 std::string Report(const LastDoneReport& report) {
   std::string out = "item_id\titem\tlast_done\tdays_since\tkm_since\n";
@@ -43,7 +114,7 @@ int RunLast(const Arguments& given) {
   }
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  return WriteOutput(Report(FindLastDone(ledger, asOf))) ? 0 : OutputFailed();
+  return Say(Report(FindLastDone(ledger, asOf)));
 }
 
 }  // namespace ledger_tool

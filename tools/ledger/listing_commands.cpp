@@ -1,10 +1,10 @@
-// show and csv: every record of the file, in ledger order.
-#include "tools/ledger/block_output.h"
+// show and csv: every record of the file, in ledger order; items: the
+// catalogue's ids and names, for add and for CSV files.
+#include "ledger/expense_items.h"
 #include "tools/ledger/commands.h"
 #include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -52,6 +52,15 @@ int RunCsv(const Arguments& given) {
   if (const int misuse = CheckArity("csv", args, {"FILE"})) return misuse;
   const std::string header = "date,item_id,item,fuel_l,cost,distance_km\r\n";
   return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvRow);
+}
+
+int RunItems(const Arguments& args) {
+  if (const int misuse = CheckArity("items", args, {})) return misuse;
+  std::string out = "item_id\titem\n";
+  for (const ExpenseItem* item = g_expenseItems; item->name; ++item) {
+    out += std::to_string(item->id) + "\t" + Utf8(item->name) + "\n";
+  }
+  return Say(out);
 }
 
 }  // namespace ledger_tool

@@ -5,9 +5,8 @@
 #include <string_view>
 
 #include "tools/ledger/commands.h"
-#include "tools/ledger/merge_command.h"
+#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // merge: OTHER's entries brought into FILE, three-way against BASE or a
 // union without it, saved once under FILE's one-writer lock, all or
 // nothing. OTHER and BASE are only read.
-#include "tools/ledger/merge_command.h"
+#include "tools/ledger/commands.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,7 +15,6 @@
 #include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 
@@ -39,11 +38,11 @@ class IntoLedger final : public MergeOutput {
  public:
   explicit IntoLedger(CExpenseLedger& ledger) : ledger_(ledger) {}
   void Keep(std::span<const ExpenseRecord> kept) override {
-    for (const ExpenseRecord& r : kept) Append(r);
+    whole = ledger_.AppendRecords(kept) && whole;
   }
   void Bring(const ExpenseRecord& r) override {
     ++brought;
-    Append(r);
+    whole = ledger_.Append(r) != 0 && whole;
   }
   void Drop(const ExpenseRecord&) override { ++dropped; }
 
@@ -52,7 +51,6 @@ class IntoLedger final : public MergeOutput {
   std::size_t dropped = 0;
 
  private:
-  void Append(const ExpenseRecord& r) { whole = ledger_.Append(r) != 0 && whole; }
   CExpenseLedger& ledger_;
 };
 
@@ -81,8 +79,6 @@ std::string Listed(const MergedRecords& merged) {
 
 // What a ledger can hold with the spare slots a load gives it.
 constexpr std::size_t kMostRecords = std::numeric_limits<int>::max() - kSpareAfterLoad;
-
-int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <tuple>
@@ -27,11 +28,16 @@ EntryWords WordsOf(const ExpenseRecord& r) {
   return words;
 }
 
-constexpr auto BytesEqual = [](const ExpenseRecord& a, const ExpenseRecord& b) {
-  return WordsOf(a) == WordsOf(b);
-};
+bool SameEntry(const ExpenseRecord& a, const ExpenseRecord& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 using Records = std::span<const ExpenseRecord>;
+
+// The date's three fields, the record's first six bytes.
+bool SameDate(const ExpenseRecord& a, const ExpenseRecord& b) {
+  return std::memcmp(&a, &b, offsetof(ExpenseRecord, itemId)) == 0;
+}
 
 // The records of the given day from `at` on, `at` moved past them; records
 // of earlier days are passed over (the base's entries that neither side
@@ -39,8 +45,13 @@ using Records = std::span<const ExpenseRecord>;
 Records TakeDay(Records records, std::size_t& at, const ExpenseRecord& day) {
   while (at < records.size() && EarlierDay(records[at], day)) ++at;
   const std::size_t first = at;
-  while (at < records.size() && SameDay(records[at], day)) ++at;
+  while (at < records.size() && SameDate(records[at], day)) ++at;
   return records.subspan(first, at - first);
+}
+
+int CountOf(Records records, const ExpenseRecord& entry) {
+  return static_cast<int>(std::count_if(
+      records.begin(), records.end(), [&](const ExpenseRecord& r) { return SameEntry(r, entry); }));
 }
 
 // One occurrence of an entry in one copy's records of a day. Sorted, the
@@ -56,16 +67,12 @@ struct Occurrence {
   }
 };
 
-// Merges day by day: a day holds few entries, so counting them by sorting
-// the day's occurrences keeps the whole merge about linear in the records.
+// Merges day by day, so the whole merge stays about linear in the records.
 class DayMerger {
  public:
   explicit DayMerger(MergeOutput& out) : out_(out) {}
 
   void Merge(Records ours, Records theirs, Records base) {
-    // Most days of two copies of one logbook agree: where theirs did not
-    // change the day, or made ours' change, the day is ours as it is.
-    if (Same(theirs, base) || Same(theirs, ours)) return out_.Keep(ours);
     // Records the three hold alike at the same places stay where they are
     // and change no other entry's fate: only what follows is counted.
     const std::size_t alike = AlikeAhead(ours, theirs, base);
@@ -73,29 +80,65 @@ class DayMerger {
     ours = ours.subspan(alike);
     theirs = theirs.subspan(alike);
     base = base.subspan(alike);
-    Decide(ours, theirs, base);
+    // Most days of two copies of one logbook agree: where theirs did not
+    // change the day, or made ours' change, the day is ours as it is.
+    if (Same(theirs, base) || Same(theirs, ours)) return out_.Keep(ours);
+    keep_.assign(ours.size(), false);
+    bring_.assign(theirs.size(), false);
+    if (ours.size() + theirs.size() + base.size() <= kFewRecords)
+      DecideByComparing(ours, theirs, base);
+    else
+      DecideBySorting(ours, theirs, base);
+    std::size_t kept = 0;  // the start of a run of ours' records that stay
     for (std::size_t i = 0; i < ours.size(); ++i) {
-      if (keep_[i])
-        out_.Keep(ours.subspan(i, 1));
-      else
-        out_.Drop(ours[i]);
+      if (keep_[i]) continue;
+      out_.Keep(ours.subspan(kept, i - kept));
+      out_.Drop(ours[i]);
+      kept = i + 1;
     }
+    out_.Keep(ours.subspan(kept));
     for (std::size_t i = 0; i < theirs.size(); ++i)
       if (bring_[i]) out_.Bring(theirs[i]);
   }
 
  private:
+  // Up to this many records a day's entries are counted by comparing them
+  // with each other, cheaper than a sort; a larger day is sorted.
+  static constexpr std::size_t kFewRecords = 48;
+
   static bool Same(Records a, Records b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), BytesEqual);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameEntry);
   }
 
   static std::size_t AlikeAhead(Records ours, Records theirs, Records base) {
     const std::size_t most = std::min({ours.size(), theirs.size(), base.size()});
     std::size_t alike = 0;
-    while (alike < most && BytesEqual(ours[alike], theirs[alike]) &&
-           BytesEqual(ours[alike], base[alike]))
+    while (alike < most && SameEntry(ours[alike], theirs[alike]) &&
+           SameEntry(ours[alike], base[alike]))
       ++alike;
     return alike;
+  }
+
+  // Which of ours' records stay (an entry's first occurrences, as many as
+  // the merge keeps) and which of theirs' come in (those past ours' count).
+  void DecideByComparing(Records ours, Records theirs, Records base) {
+    // An entry's n-th occurrence in ours meets its n-th in theirs: held on
+    // both sides, it stays, and theirs does not bring it again.
+    met_.assign(theirs.size(), false);
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+      for (std::size_t j = 0; j < theirs.size() && !keep_[i]; ++j)
+        if (!met_[j] && SameEntry(ours[i], theirs[j])) keep_[i] = met_[j] = true;
+    }
+    // Past what met, the three counts decide.
+    const auto within = [&](Records records, std::size_t i) {
+      const ExpenseRecord& r = records[i];
+      return CountOf(records.first(i + 1), r) <=
+             MergedCount(CountOf(ours, r), CountOf(theirs, r), CountOf(base, r));
+    };
+    for (std::size_t i = 0; i < ours.size(); ++i)
+      if (!keep_[i]) keep_[i] = within(ours, i);
+    for (std::size_t j = 0; j < theirs.size(); ++j)
+      if (!met_[j]) bring_[j] = within(theirs, j);
   }
 
   void Collect(Records records, Occurrence::Side side) {
@@ -103,16 +146,12 @@ class DayMerger {
       occurrences_.push_back({WordsOf(records[i]), side, static_cast<std::uint32_t>(i)});
   }
 
-  // Which of ours' records stay (an entry's first occurrences, as many as
-  // the merge keeps) and which of theirs' come in (those past ours' count).
-  void Decide(Records ours, Records theirs, Records base) {
+  void DecideBySorting(Records ours, Records theirs, Records base) {
     occurrences_.clear();
     Collect(ours, Occurrence::kOurs);
     Collect(theirs, Occurrence::kTheirs);
     Collect(base, Occurrence::kBase);
     std::sort(occurrences_.begin(), occurrences_.end());
-    keep_.assign(ours.size(), false);
-    bring_.assign(theirs.size(), false);
     for (auto run = occurrences_.begin(); run != occurrences_.end();) {
       const auto end = std::find_if(run, occurrences_.end(),
                                     [&](const Occurrence& o) { return o.entry != run->entry; });
@@ -141,6 +180,7 @@ class DayMerger {
   std::vector<Occurrence> occurrences_;
   std::vector<char> keep_;   // of ours' records of the day
   std::vector<char> bring_;  // of theirs'
+  std::vector<char> met_;    // of theirs' records, those ours also holds
 };
 
 }  // namespace

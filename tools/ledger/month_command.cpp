@@ -4,11 +4,10 @@
 #include "ledger/expense_items.h"
 #include "ledger/month_summary.h"
 #include "tools/ledger/arguments.h"
-#include "tools/ledger/block_output.h"
 #include "tools/ledger/commands.h"
+#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 
 namespace ledger_tool {
 

@@ -6,10 +6,9 @@
 
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/decimal_text.h"
 #include "tools/ledger/flags.h"
+#include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
-#include "tools/ledger/usage.h"
 #include "tools/ledger/year_sums.h"
 
 namespace ledger_tool {
@@ -89,7 +88,7 @@ int RunStats(const Arguments& given) {
   }
   const std::vector<Row> rows =
       Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
-  return WriteOutput(csv ? Csv(rows) : Aligned(rows)) ? 0 : OutputFailed();
+  return Say(csv ? Csv(rows) : Aligned(rows));
 }
 
 }  // namespace ledger_tool

@@ -16,6 +16,8 @@ namespace ledger_tool {
 
 namespace {
 
+constexpr std::size_t kOutputBlock = 1 << 16;
+
 // The device path the given file is opened under, redirected to it.
 const std::wstring& DataDevicePath() {
   static const std::wstring path = std::wstring(L"\\roadtally-ledger\\") + kDataFileName;
@@ -78,6 +80,8 @@ bool WriteOutput(const std::string& text) {
          std::fflush(stdout) == 0;
 }
 
+int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
+
 int OutputFailed() { return Fail(std::string("cannot write the output: ") + std::strerror(errno)); }
 
 int Fail(const std::string& message) {
@@ -106,6 +110,22 @@ bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missing
     return false;
   }
   return true;
+}
+
+BlockOutput::BlockOutput() { text_.reserve(kOutputBlock + 256); }
+
+bool BlockOutput::Write() {
+  if (error_ == 0 && !WriteOutput(text_)) error_ = errno != 0 ? errno : EIO;
+  text_.clear();
+  return error_ == 0;
+}
+
+bool BlockOutput::Spill() { return text_.size() < kOutputBlock ? error_ == 0 : Write(); }
+
+bool BlockOutput::Finish() {
+  if (Write()) return true;
+  errno = error_;
+  return false;
 }
 
 }  // namespace ledger_tool

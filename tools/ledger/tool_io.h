@@ -1,5 +1,6 @@
-// What every command of the ledger tool shares: its output in UTF-8, its
-// one-line errors, and opening the data file named on the command line.
+// What every command of the ledger tool shares: its output in UTF-8 (a
+// block at a time for a listing), its one-line errors, and opening the
+// data file named on the command line.
 #pragma once
 
 #include <optional>
@@ -22,6 +23,8 @@ std::string Utf8(const CString& text);
 bool WriteOutput(const std::string& text);
 // "cannot write the output: <the system's reason>" as Fail says it.
 int OutputFailed();
+// Writes the whole text to standard output: 0, or OutputFailed.
+int Say(const std::string& text);
 // "roadtally-ledger: <message>" on standard error; returns kFailed.
 int Fail(const std::string& message);
 
@@ -38,5 +41,28 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath);
 // missingIsEmpty; a file that is not whole always is. On failure the
 // message is written and false returned.
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty);
+
+// Standard output written a block at a time as the text is made, so that
+// a listing of any length needs no more memory than the ledger and one
+// block.
+class BlockOutput {
+ public:
+  BlockOutput();
+
+  // Where the text goes; call Spill after each piece.
+  std::string& Text() { return text_; }
+  // Writes the text out once it fills a block. False once a write failed
+  // (what follows is then dropped).
+  bool Spill();
+  // Writes what is left; false when any write failed, with errno the
+  // failed write's, for OutputFailed.
+  bool Finish();
+
+ private:
+  bool Write();
+
+  std::string text_;
+  int error_ = 0;  // the errno of the write that failed
+};
 
 }  // namespace ledger_tool

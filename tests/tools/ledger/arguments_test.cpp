@@ -35,6 +35,10 @@ TEST(ToolArguments, ScaledValuesOfEveryLengthAreReadWithoutOverflow) {
       {"21474836.475", 100, std::nullopt},
       {"1e3", 100, std::nullopt},
       {".", 100, std::nullopt},
+      {"-.", 100, std::nullopt},
+      {"3.", 100, 300},
+      {"-21474836.48", 100, -2147483648},
+      {std::string(30, '0') + "1.5", 1000, 1500},
   };
   for (const Case& c : cases) EXPECT_EQ(c.stored, ParseScaled(c.text, c.scale)) << c.text;
 }

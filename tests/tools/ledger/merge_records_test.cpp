@@ -145,7 +145,8 @@ ledger_tool::MergedRecords Plainly(const Records& ours, const Records& theirs,
 
 // Copies of a few days drawn at random, each side adding and deleting
 // from a common base (a negative year among the days): the day-by-day
-// merge, its shortcuts included, gives what the rules give.
+// merge, its shortcuts and both ways of counting included, gives what the
+// rules give.
 TEST(MergeRecords, AgreesWithTheRulesAppliedPlainly) {
   const Records alphabet = {kA,     kB,
                             kA2,    kC,
@@ -165,7 +166,12 @@ TEST(MergeRecords, AgreesWithTheRulesAppliedPlainly) {
     return copy;
   };
   for (int round = 0; round < 2000; ++round) {
-    const Records base = ByDay(changed(changed(changed({}))));
+    // Every 20th round, days of many entries: more than are counted by
+    // comparing them with each other.
+    Records many;
+    for (int i = round % 20 == 0 ? 200 : 0; i > 0; --i)
+      many.push_back(alphabet[static_cast<size_t>(pick(static_cast<int>(alphabet.size())))]);
+    const Records base = ByDay(changed(changed(changed(many))));
     const Records ours = ByDay(changed(base));
     const Records theirs = ByDay(changed(base));
     const Records noBase;
