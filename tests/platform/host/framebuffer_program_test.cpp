@@ -20,8 +20,7 @@
 #include <thread>
 
 #include "platform/res/png_codec.h"
-#include "tests/platform/host/built_program.h"
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/platform/host/raw_input_events.h"
 #include "tests/ledger/ledger_bytes.h"
 
