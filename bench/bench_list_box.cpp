@@ -5,9 +5,9 @@
 // is not counted.
 #include <benchmark/benchmark.h>
 
-#include "tests/support/script_host.h"
 #include "controls/skin_list_box.h"
 #include "ledger/expense_items.h"
+#include "tests/support/script_host.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "tests/support/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
 #include "tests/support/program_run.h"
 #include "tests/support/screen_pixels.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <thread>
 
-#include "tests/support/child_process.h"
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
 #include "tests/support/program_run.h"
 #include "tests/support/screen_pixels.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/win/winuser.h"
-#include "tests/support/program_run.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/program_run.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <memory>
 
-#include "tests/support/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
 using ToolResult = testing_support::ChildProcess::Result;

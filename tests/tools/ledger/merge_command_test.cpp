@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "platform/host/data_file_lock.h"
-#include "tests/support/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
 using ToolResult = testing_support::ChildProcess::Result;
