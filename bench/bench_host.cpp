@@ -7,9 +7,7 @@
 // a full update of a 320 x 240 RGB565 panel against a plain copy of its
 // bytes.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
 #include <time.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,15 +16,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "bench/january_ledger.h"
-#include "bench/xvfb_server.h"
 #include "platform/host/frame_writer.h"
 #include "platform/host/headless_host.h"
-
-extern char** environ;
+#include "tests/support/child_process.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 
@@ -72,29 +68,11 @@ BENCHMARK(BM_HeadlessThousandLineScript)->Unit(benchmark::kMillisecond);
 namespace fs = std::filesystem;
 
 // Runs command[0] with this process's environment and `settings`
-// ("NAME=value") over it; true when it ended with status 0.
-bool Run(std::vector<std::string> command, const std::vector<std::string>& settings) {
-  std::vector<char*> argv, envp;
-  for (std::string& arg : command) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  for (char** variable = environ; *variable; ++variable) {
-    const std::string_view name(*variable, std::string_view(*variable).find('=') + 1);
-    if (std::none_of(settings.begin(), settings.end(),
-                     [name](const std::string& s) { return s.starts_with(name); }))
-      envp.push_back(*variable);
-  }
-  for (const std::string& setting : settings) envp.push_back(const_cast<char*>(setting.c_str()));
-  envp.push_back(nullptr);
-  pid_t child = 0;
-  if (::posix_spawn(&child, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) return false;
-  int status = 0;
-  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
+// ("NAME=value") over it; `ran` stays true while each ends with status 0.
 double MillisecondsToRun(const std::vector<std::string>& command,
                          const std::vector<std::string>& settings, bool& ran) {
   const auto start = std::chrono::steady_clock::now();
-  ran = Run(command, settings) && ran;
+  ran = testing_support::Run(command, settings).exitStatus == 0 && ran;
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
       .count();
 }
@@ -155,8 +133,8 @@ BENCHMARK(BM_StartToFirstPresent)->Unit(benchmark::kMillisecond)->UseManualTime(
 // The same start in a window on a private X server, to SDL's first present,
 // after which a preloaded module ends the process.
 void BM_WindowStartToFirstFrame(benchmark::State& state) {
-  const bench::XvfbServer server;
-  if (!server.Display()) {
+  const auto display = testing_support::XvfbDisplay::Start();
+  if (!display) {
     state.SkipWithError("Xvfb did not start");
     return;
   }
@@ -164,7 +142,7 @@ void BM_WindowStartToFirstFrame(benchmark::State& state) {
   const fs::path data = bench::WriteJanuaryLedger(dir / "car.dat", 10000);
   TimeAgainstTrivialProcess(state,
                             {ROADTALLY_PATH, "--today", "2005-01-20", "--data", data.string()},
-                            {"DISPLAY=" + *server.Display(), "XDG_RUNTIME_DIR=" + dir.string(),
+                            {display->Environment(), "XDG_RUNTIME_DIR=" + dir.string(),
                              "LD_PRELOAD=" FIRST_PRESENT_EXIT});
   fs::remove_all(dir);
 }

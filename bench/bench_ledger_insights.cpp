@@ -16,14 +16,19 @@
 #include <random>
 
 #include "bench/crash_safe_floor.h"
-#include "bench/tool_process.h"
 #include "ledger/expense_ledger.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr int kMillion = 1000000;
+
+// The command's exit status, its standard output sent to `output`.
+int RunTool(const std::vector<std::string>& command, const std::string& output = "/dev/null") {
+  return testing_support::Run(command, {}, output).exitStatus;
+}
 
 std::string Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -61,7 +66,7 @@ struct SampleRecords {
     std::wstring device;
     for (wchar_t c : data.wstring()) device += c == L'/' ? L'\\' : c;
     ready = ledger.Save(device.c_str()) &&
-            bench::RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
+            RunTool({LEDGER_TOOL, "csv", data.string()}, csv.string()) == 0;
     bytes = Slurp(data);
   }
   ~SampleRecords() {
@@ -114,9 +119,9 @@ void BM_LedgerToolStats(benchmark::State& state) {
   for (auto _ : state) {
     floor += SecondsOf([&] { benchmark::DoNotOptimize(ReadAndPass(sample.data)); });
     int status = -1;
-    processFloor += SecondsOf([&] { status = bench::RunTool(floorProcess); });
-    flow += SecondsOf([&] { status = bench::RunTool(stats, "/dev/null"); });
-    load += SecondsOf([&] { status |= bench::RunTool(month, "/dev/null"); });
+    processFloor += SecondsOf([&] { status = RunTool(floorProcess); });
+    flow += SecondsOf([&] { status = RunTool(stats); });
+    load += SecondsOf([&] { status |= RunTool(month); });
     if (status != 0) return state.SkipWithError("the tool failed");
   }
   state.counters["floor"] = floor / static_cast<double>(state.iterations());
@@ -143,7 +148,7 @@ void BM_LedgerToolImport(benchmark::State& state) {
                                 (sample.dir / "floor.dat").string()});
     state.ResumeTiming();
     if (!floorWritten) return state.SkipWithError("cannot write the floor");
-    if (!ratio.TimeFlow([&] { return bench::RunTool(import, "/dev/null") == 0; })) {
+    if (!ratio.TimeFlow([&] { return RunTool(import) == 0; })) {
       return state.SkipWithError("the tool failed");
     }
   }

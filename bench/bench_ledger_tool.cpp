@@ -9,17 +9,16 @@
 
 #include "bench/sample_ledger.h"
 #include "bench/tool_against_floor.h"
-#include "bench/tool_process.h"
+#include "tests/support/child_process.h"
 
 namespace {
-
-using bench::RunTool;
 
 void BM_LedgerToolAdd(benchmark::State& state) {
   const bench::SampleLedger& sample = bench::SampleLedger::Get();
   const std::vector<std::string> add = {
       LEDGER_TOOL, "add", sample.Path().string(), "2005-01-20", "0", "31.5", "52000", "412.3"};
-  if (!sample.Restore() || RunTool(add) != 0) return state.SkipWithError("cannot run the tool");
+  if (!sample.Restore() || testing_support::Run(add).exitStatus != 0)
+    return state.SkipWithError("cannot run the tool");
   bench::ToolAgainstFloors(state, sample, sample.Bytes(), add);
 }
 BENCHMARK(BM_LedgerToolAdd)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -5,9 +5,9 @@
 // is not counted.
 #include <benchmark/benchmark.h>
 
-#include "bench/script_host.h"
 #include "controls/skin_list_box.h"
 #include "ledger/expense_items.h"
+#include "tests/support/script_host.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr POINT kListAt{108, 52};
 constexpr int kListWidth = 195, kRowHeight = 28, kVisibleRows = 5;
 
 void BM_ListBoxFullPaint(benchmark::State& state) {
-  bench::ScriptHost::Installed();
+  testing_support::ScriptHost::Installed();
   CWnd parent;
   parent.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 0, 0, 320, 240, nullptr, nullptr);
   CSkinListBox list;

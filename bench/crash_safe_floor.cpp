@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "bench/crash_safe_write.h"
-#include "bench/tool_process.h"
+#include "tests/support/child_process.h"
 
 namespace bench {
 namespace {
@@ -26,7 +26,7 @@ bool FloorRatio::TimeFloor(const std::filesystem::path& near, const std::string&
 
 bool FloorRatio::TimeFloorProcess(const std::vector<std::string>& args) {
   int status = -1;
-  processFloorSeconds_ += SecondsOf([&] { status = RunTool(args); });
+  processFloorSeconds_ += SecondsOf([&] { status = testing_support::Run(args).exitStatus; });
   return status == 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include <time.h>
 
-#include "bench/script_host.h"
+#include "tests/support/script_host.h"
 
 namespace bench {
 namespace {
@@ -25,7 +25,7 @@ double CpuSecondsOf(Action&& action) {
 
 void RunModal(benchmark::State& state, const std::string& script,
               const std::function<std::string()>& prepare, const std::function<bool()>& run) {
-  ScriptHost& host = ScriptHost::Installed();
+  testing_support::ScriptHost& host = testing_support::ScriptHost::Installed();
   for (auto _ : state) {
     state.PauseTiming();
     const std::string unprepared = prepare();
@@ -62,7 +62,7 @@ std::string Repeat(const std::string& line, int times) {
 
 void RunSteps(benchmark::State& state, const std::string& steps, int count,
               const std::string& closing, const std::function<bool()>& run) {
-  ScriptHost& host = ScriptHost::Installed();
+  testing_support::ScriptHost& host = testing_support::ScriptHost::Installed();
   double closingAlone = 0, whole = 0;
   const auto closeAlone = [&] {
     host.Play(closing);

@@ -3,7 +3,7 @@
 #include "bench/crash_safe_floor.h"
 #include "bench/modal_run.h"
 #include "bench/sample_ledger.h"
-#include "bench/script_host.h"
+#include "tests/support/script_host.h"
 
 namespace bench {
 
@@ -11,7 +11,7 @@ void RunSaveAgainstFloor(benchmark::State& state, const std::string& script,
                          const std::function<bool()>& run) {
   const SampleLedger& sample = SampleLedger::Get();
   if (!sample.Restore()) return state.SkipWithError("cannot write the sample ledger");
-  ScriptHost::Installed().Play(script);
+  testing_support::ScriptHost::Installed().Play(script);
   run();
   const std::string saved = sample.Bytes();
   FloorRatio ratio;

@@ -1,7 +1,7 @@
 #include "bench/tool_against_floor.h"
 
 #include "bench/crash_safe_floor.h"
-#include "bench/tool_process.h"
+#include "tests/support/child_process.h"
 
 namespace bench {
 
@@ -17,7 +17,8 @@ void ToolAgainstFloors(benchmark::State& state, const SampleLedger& sample,
                        ratio.TimeFloorProcess(floorProcess);
     state.ResumeTiming();
     if (!ready) return state.SkipWithError("cannot write the sample or the floor");
-    if (!ratio.TimeFlow([&] { return RunTool(command, "/dev/null") == 0; }))
+    if (!ratio.TimeFlow(
+            [&] { return testing_support::Run(command, {}, "/dev/null").exitStatus == 0; }))
       return state.SkipWithError("the tool failed");
   }
   ratio.Report(state);

@@ -4,14 +4,20 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
 #include <iterator>
 
-#include "tests/app/calendar_screen.h"
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 namespace {
+
+using testing_support::AppearsWithin;
+using testing_support::Outcome;
+using testing_support::ProgramRun;
+using namespace screen_pixels;
+using ledger_test::Record;
 
 constexpr COLORREF kFrame = RGB(241, 154, 66);
 constexpr RECT kGrid{24, 65, 297, 203};
@@ -29,7 +35,7 @@ class CalendarWindow : public ::testing::Test {
            At(image, cell.right - 2, cell.bottom - 2) == kFrame;
   }
 
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
 };
 
 TEST_F(CalendarWindow, TodayIsFramedAndTheMonthLaidOutSundayFirst) {
@@ -140,19 +146,10 @@ TEST_F(CalendarWindow, TheExitButtonEndsTheProgramAndWritesNothing) {
 namespace calendar_test {
 namespace {
 
-bool AppearsWithin(const std::string& path, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (std::ifstream(path).good()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return false;
-}
-
 // The first program reads its script from a pipe kept open, so it runs
 // until the test lets it go.
 TEST(SecondStart, EndsAtOnceAndLeavesTheFirstWindowRunning) {
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   screen.WriteRecords({});
   const std::vector<std::string> command = {
       ROADTALLY_PATH, "--headless", "--today", "2005-01-20", "--data", screen.Path("Roadtally.dat"),

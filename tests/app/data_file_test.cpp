@@ -7,14 +7,20 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
-#include <thread>
 
-#include "tests/app/calendar_screen.h"
-#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 namespace {
+
+using testing_support::AppearsWithin;
+using testing_support::Outcome;
+using testing_support::ProgramRun;
+using namespace screen_pixels;
+using ledger_test::Record;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -30,19 +36,11 @@ ChildProcess::Result AddWithTool(const std::string& data, const std::string& run
   return tool.Wait(30s);
 }
 
-bool AppearsWithin(const std::string& path, std::chrono::seconds limit) {
-  for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;
-       std::this_thread::sleep_for(20ms)) {
-    if (fs::exists(path)) return true;
-  }
-  return false;
-}
-
 // The lock is found from the file, not from the environment: the program
 // started through a link to a file not yet made, in one runtime directory,
 // keeps out the tool in another or none, by either path.
 TEST(DataFile, OneWriterWhileTheProgramRunsWhateverTheEnvironmentOrPath) {
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   const std::string data = screen.Path("Roadtally.dat");
   const std::string link = screen.Path("link.dat");
   fs::create_symlink(data, link);
@@ -64,7 +62,7 @@ TEST(DataFile, OneWriterWhileTheProgramRunsWhateverTheEnvironmentOrPath) {
   }
   EXPECT_FALSE(fs::exists(data));
 
-  const Outcome second = screen.Start("2005-01-20", "tap 1 1\n");
+  const Outcome second = screen.Drive("2005-01-20", "tap 1 1\n");
   EXPECT_EQ(0, second.exitStatus);
   EXPECT_EQ(0u, second.err.find("roadtally: already running on ")) << second.err;
   EXPECT_EQ(std::string::npos, second.err.find("script")) << second.err;
@@ -128,7 +126,7 @@ TEST(DataFile, FileNotTakenWholeIsKeptAsideBeforeTheFirstSave) {
                {cutShort, 2, "cut short (announces 5 records, holds 2); loaded 2 records;"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.says);
-    CalendarScreen screen;
+    ProgramRun screen{ROADTALLY_PATH};
     ledger_test::WriteBytes(screen.Path("Roadtally.dat"), c.bytes);
     // Earlier kept files under every name the save could pick in the next minute.
     const std::time_t now = std::time(nullptr);
@@ -167,12 +165,12 @@ TEST(DataFile, FileNotTakenWholeIsKeptAsideBeforeTheFirstSave) {
 // Only a regular file is a data file: anything else named as one is
 // refused before it is opened or moved, and stays as it was.
 TEST(DataFile, SpecialFilesAreRefusedAtStartAndLeftAlone) {
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   fs::create_directory(screen.Path("Documents"));
   ASSERT_EQ(0, ::mkfifo(screen.Path("fifo").c_str(), 0600));
   fs::create_symlink(screen.Path("Documents"), screen.Path("link"));
   for (const char* name : {"Documents", "fifo", "link"}) {
-    const Outcome run = screen.Start("2005-01-20", kEnterCostSeven, screen.Path(name));
+    const Outcome run = screen.Drive("2005-01-20", kEnterCostSeven, screen.Path(name));
     EXPECT_EQ(1, run.exitStatus) << name;
     EXPECT_EQ(0u, run.err.find("roadtally: " + screen.Path(name) + ": ")) << run.err;
     EXPECT_EQ(run.err.size() - 1, run.err.find('\n')) << "one line: " << run.err;
@@ -188,12 +186,12 @@ TEST(DataFile, SpecialFilesAreRefusedAtStartAndLeftAlone) {
 // A logbook its owner made read-only is left as it is: the entry is kept
 // on screen, and the reason is said.
 TEST(DataFile, ReadOnlyLogbookStaysUnwritten) {
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   screen.WriteRecords({Record(2005, 1, 3, 0, 100)});
   const std::string data = screen.Path("Roadtally.dat");
   const Bytes before = ledger_test::ReadBytes(data);
   fs::permissions(data, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  const Outcome run = screen.Start("2005-01-20", kEnterCostSeven);
+  const Outcome run = screen.Drive("2005-01-20", kEnterCostSeven);
   EXPECT_EQ(0, run.exitStatus);
   EXPECT_NE(std::string::npos, run.err.find("cannot save " + data + ": Permission denied"))
       << run.err;

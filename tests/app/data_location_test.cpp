@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 
 namespace {
 

@@ -8,13 +8,18 @@
 #include <string>
 #include <thread>
 
-#include "tests/app/calendar_screen.h"
-#include "tests/platform/host/child_process.h"
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 namespace {
+
+using testing_support::Outcome;
+using testing_support::ProgramRun;
+using namespace screen_pixels;
 
 using ledger_test::Bytes;
 
@@ -59,7 +64,7 @@ class EntryDialog : public ::testing::Test {
     return CountNear(shot, RECT{70, 100, 100, 110}, RGB(236, 240, 247), 30) > 200;
   }
 
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   const ExpenseRecord early = ledger_test::Record(2005, 1, 5, 3, 1000);
   const ExpenseRecord late = ledger_test::Record(2005, 1, 25, 0, 5000, 3000, 400000);
 };

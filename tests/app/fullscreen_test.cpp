@@ -7,9 +7,9 @@
 #include <chrono>
 #include <filesystem>
 
-#include "tests/platform/host/child_process.h"
-#include "tests/platform/host/xvfb_display.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/child_process.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 

@@ -8,12 +8,17 @@
 #include <fstream>
 #include <string>
 
-#include "tests/app/calendar_screen.h"
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 namespace {
+
+using testing_support::Outcome;
+using testing_support::ProgramRun;
+using namespace screen_pixels;
 
 using ledger_test::Record;
 
@@ -38,7 +43,7 @@ class MonthList : public ::testing::Test {
     EXPECT_EQ(ledger_test::FileOf(records), ledger_test::ReadBytes(Data())) << what;
   }
 
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   const ExpenseRecord december = Record(2004, 12, 30, 0, 100);
   const ExpenseRecord a = Record(2005, 1, 7, 3, 1000), b = Record(2005, 1, 15, 0, 500, 1000, 12350),
                       c = Record(2005, 1, 20, 5, 99, 0, 7900);

@@ -7,11 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "tests/app/calendar_screen.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace calendar_test {
 namespace {
+
+using testing_support::Outcome;
+using testing_support::ProgramRun;
+using namespace screen_pixels;
+using ledger_test::Record;
 
 // The calendar; the entry dialog; its keypad (cost row), closed by F4; the
 // message box that confirming without a cost brings up, then its OK; the
@@ -27,7 +32,7 @@ constexpr const char* kShots[] = {"calendar.png", "entry.png", "keypad.png", "me
 
 TEST(PaintIdentity, KeyedScreensPaintAsTheMaskCompositionPaintedThem) {
   constexpr int kFuel = 0, kOil = 1, kTyres = 9;
-  CalendarScreen screen;
+  ProgramRun screen{ROADTALLY_PATH};
   // January 2005 starts on a Saturday and ends in a sixth row.
   screen.WriteRecords({Record(2005, 1, 1, kFuel, 40000), Record(2005, 1, 2, kOil, 35000),
                        Record(2005, 1, 9, kFuel, 41000), Record(2005, 1, 9, kTyres, 90000),

@@ -3,52 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-#include <sstream>
 
 #include "platform/core/windef.h"
 #include "platform/framework/cwinapp.h"
-#include "platform/host/headless_host.h"
 #include "platform/res/png_codec.h"
 #include "platform/win/files.h"
 #include "platform/win/winbase.h"
+#include "tests/support/screen_pixels.h"
+#include "tests/support/script_host.h"
 
 namespace {
 
-class RecordingHost : public host::Host {
- public:
-  RecordingHost(const std::string& script, std::chrono::sys_days today)
-      : inner_(std::make_unique<std::istringstream>(script), today, {}, diagnostics_) {}
-
-  DWORD TickCount() override { return inner_.TickCount(); }
-  SYSTEMTIME LocalTime() override { return inner_.LocalTime(); }
-  SYSTEMTIME UniversalTime() override { return inner_.UniversalTime(); }
-  void Sleep(DWORD ms) override { inner_.Sleep(ms); }
-  std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
-    return inner_.WaitForInput(deadline);
-  }
-  void Present(const gdi::Surface32& screen) override {
-    res::Image frame;
-    frame.width = screen.width;
-    frame.height = screen.height;
-    for (int y = 0; y < screen.height; ++y)
-      frame.pixels.insert(frame.pixels.end(), screen.Row(y), screen.Row(y) + screen.width);
-    frames.push_back(std::move(frame));
-    inner_.Present(screen);
-  }
-  void RaiseWindow() override {}
-  void DropPenPresses() override { inner_.DropPenPresses(); }
-
-  std::vector<res::Image> frames;
-
- private:
-  std::ostringstream diagnostics_;
-  host::HeadlessHost inner_;
-};
-
-COLORREF At(const res::Image& image, int x, int y) {
-  return gdi::ColorFromPixel(image.pixels[static_cast<std::size_t>(y) * image.width + x]);
-}
+using screen_pixels::At;
+using testing_support::ScriptHost;
 
 bool HasNearWhite(const res::Image& image, const RECT& r) {
   for (int y = r.top; y < r.bottom; ++y)
@@ -76,15 +43,13 @@ int DarkLabelPixels(const res::Image& frame, const res::Image& face, const RECT&
 
 // Runs the program in this process on a script; returns its host. Once per
 // process: the application object belongs to the process.
-RecordingHost& RunProgram(const std::string& script) {
-  platform::Context& context = platform::Context::Get();
+ScriptHost& RunProgram(const std::string& script) {
   const std::string data = (std::filesystem::temp_directory_path() / "pressed-look.dat").string();
   std::filesystem::remove(data);
   SetProgramDataFile(L"\\Roadtally.dat", data);
-  using namespace std::chrono;
-  auto owned = std::make_unique<RecordingHost>(script, sys_days{year{2005} / January / 20});
-  RecordingHost& recording = *owned;
-  context.Install<host::Host>(std::move(owned));
+  ScriptHost& recording = ScriptHost::Installed();
+  recording.keepFrames = true;
+  recording.Play(script);
   EXPECT_EQ(AfxWinMain(), 0);
   return recording;
 }
@@ -95,7 +60,7 @@ RecordingHost& RunProgram(const std::string& script) {
 TEST(PressedLook, EntryButtonShowsTheOrangeFaceWithABlackLabel) {
   const res::Image face = res::ReadPngFile(RESOURCES_DIR "/bitmaps/164.png").value_or(res::Image{});
   ASSERT_EQ(face.width, 75);
-  RecordingHost& host = RunProgram("tap 20 214\n");
+  ScriptHost& host = RunProgram("tap 20 214\n");
   // The pause is virtual: the clock moved by exactly 200 ms for the one tap.
   EXPECT_EQ(host.TickCount(), 200u);
   const RECT entryButton{6, 210, 81, 234}, exitButton{237, 210, 312, 234};

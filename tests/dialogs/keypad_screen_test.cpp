@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "tests/dialogs/dialog_run.h"
+#include "platform/win/winuser.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
-using dialog_test::CountNear;
-using dialog_test::DialogRun;
+using screen_pixels::CountNear;
+using testing_support::ProgramRun;
 
 // Key centres on the screen.
 std::string Tap(int x, int y) {
@@ -59,8 +61,8 @@ TEST(KeypadScreen, WhatTheDriverTypesIsWhatTheCallerGets) {
       {"the close key cancels", "3", "key DEVICE\n", IDCLOSE, "3"},
   };
   for (const Case& c : cases) {
-    DialogRun run;
-    const auto ended = run.Keypad(c.start, c.script);
+    ProgramRun run{HARNESS_PATH};
+    const auto ended = Keypad(run, c.start, c.script);
     EXPECT_TRUE(ended.ended) << c.what;
     EXPECT_EQ(c.result, ended.result) << c.what;
     EXPECT_EQ(c.value, ended.value) << c.what;
@@ -71,7 +73,7 @@ bool Yellow(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 150 && Get
 int YellowIn(const res::Image& shot, const RECT& r) {
   int count = 0;
   for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) count += Yellow(dialog_test::At(shot, x, y));
+    for (int x = r.left; x < r.right; ++x) count += Yellow(screen_pixels::At(shot, x, y));
   return count;
 }
 
@@ -79,12 +81,12 @@ int YellowIn(const res::Image& shot, const RECT& r) {
 // away for good (seen at the next whole repaint, which F3 asks for). F1
 // shows "확  인" pressed while it is held.
 TEST(KeypadScreen, HighlightsAndPressedLooks) {
-  DialogRun run;
+  ProgramRun run{HARNESS_PATH};
   const std::string shot = "shot " + run.Path("a.png") + "\n";
   const std::string pressed = "shot " + run.Path("b.png") + "\n";
   const std::string after = "shot " + run.Path("c.png") + "\n";
-  run.Keypad("0",
-             shot + "keydown F1\n" + pressed + "keyup F2\n" + kNowhere + "keydown F3\n" + after);
+  Keypad(run, "0",
+         shot + "keydown F1\n" + pressed + "keyup F2\n" + kNowhere + "keydown F3\n" + after);
   const res::Image start = run.Shot("a.png"), held = run.Shot("b.png"), tapped = run.Shot("c.png");
   ASSERT_EQ(320, start.width);
   ASSERT_EQ(320, held.width);
@@ -101,8 +103,8 @@ TEST(KeypadScreen, HighlightsAndPressedLooks) {
 
 // The text sits at the right of its box, white.
 TEST(KeypadScreen, TheValueIsDrawnRightAligned) {
-  DialogRun run;
-  run.Keypad("0", Digit(8) + Digit(8) + "shot " + run.Path("v.png") + "\n");
+  ProgramRun run{HARNESS_PATH};
+  Keypad(run, "0", Digit(8) + Digit(8) + "shot " + run.Path("v.png") + "\n");
   const res::Image shot = run.Shot("v.png");
   ASSERT_EQ(320, shot.width);
   const COLORREF white = RGB(255, 255, 255);

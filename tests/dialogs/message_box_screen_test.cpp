@@ -4,12 +4,14 @@
 
 #include <string>
 
-#include "tests/dialogs/dialog_run.h"
+#include "platform/win/winuser.h"
+#include "tests/support/program_run.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
-using dialog_test::CountNear;
-using dialog_test::DialogRun;
+using screen_pixels::CountNear;
+using testing_support::ProgramRun;
 
 // The popup's frame is centred: its client origin is (26, 41) on screen.
 constexpr int kLeft = 26, kTop = 41;
@@ -51,8 +53,8 @@ TEST(MessageBoxScreen, KeysAndTapsGiveTheResult) {
       {"one button: F1 still confirms", MB_OK, "key F1\n", IDOK},
   };
   for (const Case& c : cases) {
-    DialogRun run;
-    const auto ended = run.Message(c.style, kText, c.script);
+    ProgramRun run{HARNESS_PATH};
+    const auto ended = Message(run, c.style, kText, c.script);
     EXPECT_TRUE(ended.ended) << c.what;
     EXPECT_EQ(c.result, ended.result) << c.what;
   }
@@ -74,15 +76,15 @@ TEST(MessageBoxScreen, TheStyleChoosesTheIconAndTheButtons) {
   const RECT okButton{kLeft + 40, kTop + 112, kLeft + 115, kTop + 136};
   const COLORREF buttonBlue = RGB(53, 106, 189);
   for (const Look& look : looks) {
-    DialogRun run;
-    run.Message(look.style, kText, "shot " + run.Path("m.png") + "\n");
+    ProgramRun run{HARNESS_PATH};
+    Message(run, look.style, kText, "shot " + run.Path("m.png") + "\n");
     const res::Image shot = run.Shot("m.png");
     ASSERT_EQ(320, shot.width);
     EXPECT_GT(CountNear(shot, icon, look.icon, 30), 300) << look.style;
     EXPECT_EQ(look.okShown, CountNear(shot, okButton, buttonBlue, 110) > 500) << look.style;
     // Outside the popup the window beneath shows.
-    EXPECT_EQ(RGB(40, 40, 40), dialog_test::At(shot, kLeft - 1, kTop - 1));
-    EXPECT_EQ(RGB(40, 40, 40), dialog_test::At(shot, kLeft + 267, kTop + 158));
+    EXPECT_EQ(RGB(40, 40, 40), screen_pixels::At(shot, kLeft - 1, kTop - 1));
+    EXPECT_EQ(RGB(40, 40, 40), screen_pixels::At(shot, kLeft + 267, kTop + 158));
   }
 }
 

@@ -16,18 +16,16 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 #include <tuple>
 
 #include "ledger/expense_ledger.h"
 #include "platform/framework/cwinapp.h"
-#include "platform/host/headless_host.h"
 #include "platform/win/files.h"
 #include "platform/win/save_calls.h"
 #include "platform/win/winbase.h"
 #include "tests/durability/monkey_script.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/support/script_host.h"
 
 namespace fs = std::filesystem;
 
@@ -39,36 +37,6 @@ long EnvNumber(const char* name, long fallback) {
   const char* text = std::getenv(name);
   return text ? std::atol(text) : fallback;
 }
-
-// The headless host, counting the input events it delivers.
-class CountingHost final : public host::Host {
- public:
-  explicit CountingHost(const std::string& script)
-      : m_inner(std::make_unique<std::istringstream>(script),
-                std::chrono::sys_days{std::chrono::year{2005} / std::chrono::January / 20}, {},
-                m_diagnostics) {}
-
-  DWORD TickCount() override { return m_inner.TickCount(); }
-  SYSTEMTIME LocalTime() override { return m_inner.LocalTime(); }
-  SYSTEMTIME UniversalTime() override { return m_inner.UniversalTime(); }
-  void Sleep(DWORD ms) override { m_inner.Sleep(ms); }
-  std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
-    std::optional<host::InputEvent> event = m_inner.WaitForInput(deadline);
-    if (event && event->kind != host::InputEvent::Kind::Close &&
-        event->kind != host::InputEvent::Kind::Quit)
-      ++events;
-    return event;
-  }
-  void Present(const gdi::Surface32& screen) override { m_inner.Present(screen); }
-  void RaiseWindow() override {}
-  void DropPenPresses() override { m_inner.DropPenPresses(); }
-
-  long events = 0;
-
- private:
-  std::ostringstream m_diagnostics;
-  host::HeadlessHost m_inner;
-};
 
 bool RealDay(const ExpenseRecord& r) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -145,9 +113,8 @@ class CheckingCalls final : public SaveCalls {
 [[noreturn]] void RunProgram(const std::string& data, const std::string& script,
                              const std::string& report) {
   SetProgramDataFile(L"\\Roadtally.dat", data);
-  auto owned = std::make_unique<CountingHost>(script);
-  CountingHost& counting = *owned;
-  platform::Context::Get().Install<host::Host>(std::move(owned));
+  testing_support::ScriptHost& counting = testing_support::ScriptHost::Installed();
+  counting.Play(script);
   CheckingCalls checking(CurrentSaveCalls(), data);
   InstallSaveCalls(&checking);
   const int status = AfxWinMain();

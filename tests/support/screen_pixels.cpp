@@ -22,4 +22,19 @@ int CountNear(const res::Image& image, const RECT& r, COLORREF c, int tolerance)
   return count;
 }
 
+RECT Cell(int column, int row) {
+  const LONG left = 24 + 39 * column, top = 65 + 23 * row;
+  return {left, top, left + 39, top + 23};
+}
+
+int InkIn(const res::Image& image, const RECT& r) {
+  int count = 0;
+  for (int y = r.top + 3; y < r.bottom - 3; ++y)
+    for (int x = r.left + 12; x < r.right - 12; ++x) {
+      const COLORREF p = At(image, x, y);
+      if (GetGValue(p) < 110 && GetBValue(p) < 110) ++count;  // black or red ink
+    }
+  return count;
+}
+
 }  // namespace screen_pixels

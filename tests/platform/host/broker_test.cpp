@@ -13,7 +13,7 @@
 
 #include "platform/host/instance_lock.h"
 #include "platform/host/runtime_directory.h"
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 
 namespace host {
 namespace {

@@ -20,10 +20,9 @@
 #include <thread>
 
 #include "platform/res/png_codec.h"
-#include "tests/platform/host/built_program.h"
-#include "tests/platform/host/child_process.h"
-#include "tests/platform/host/raw_input_events.h"
 #include "tests/ledger/ledger_bytes.h"
+#include "tests/platform/host/raw_input_events.h"
+#include "tests/support/child_process.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "platform/host/data_location.h"
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 
 namespace {
 

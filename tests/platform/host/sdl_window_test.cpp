@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "tests/platform/host/child_process.h"
-#include "tests/platform/host/xvfb_display.h"
+#include "tests/support/child_process.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <fstream>
 #include <memory>
 
-#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/tools/ledger/tool_run.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
+using ToolResult = testing_support::ChildProcess::Result;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
@@ -24,13 +24,15 @@ class FileSafetyTest : public ::testing::Test {
  protected:
   void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1); }
   std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-  ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
+  ToolResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), LEDGER_TOOL);
+    return testing_support::Run(args);
+  }
   ToolResult Add(const std::string& file, const std::string& cost) {
     return Run({"add", file, "2005-03-08", "0", "0", cost, "0"});
   }
 
   ScratchDir dir;
-  ScratchDir captures;
   ScratchDir runtime;  // a lock directory of this test's own
 };
 
@@ -72,7 +74,7 @@ TEST_F(FileSafetyTest, SpecialPathsAreRefusedAtOnceAndLeftAlone) {
       const ToolResult r =
           std::string(command) == "show" ? Run({"show", At(c.name)}) : Add(At(c.name), "1");
       EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
-      EXPECT_EQ(1, r.status);
+      EXPECT_EQ(1, r.exitStatus);
       EXPECT_NE(std::string::npos, r.err.find(c.reason)) << r.err;
       EXPECT_EQ(r.err.size() - 1, r.err.find('\n')) << r.err;
     }
@@ -90,7 +92,7 @@ TEST_F(FileSafetyTest, UnreadableFileIsRefusedNotReplaced) {
   fs::permissions(At("Roadtally.dat"), fs::perms::none);
   const ToolResult r = Add(At("Roadtally.dat"), "1");
   fs::permissions(At("Roadtally.dat"), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(1, r.status);
+  EXPECT_EQ(1, r.exitStatus);
   EXPECT_NE(std::string::npos, r.err.find("Permission denied")) << r.err;
   EXPECT_EQ(many, ReadBytes(At("Roadtally.dat")));
 }
@@ -102,7 +104,7 @@ TEST_F(FileSafetyTest, LinksStayLinksAndModesAreKept) {
   WriteBytes(At("real/Roadtally.dat"), OneRecordFile(100));
   ASSERT_EQ(0, ::chmod(At("real/Roadtally.dat").c_str(), 0600));
   fs::create_symlink("real/Roadtally.dat", At("link.dat"));
-  ASSERT_EQ(0, Add(At("link.dat"), "2").status);
+  ASSERT_EQ(0, Add(At("link.dat"), "2").exitStatus);
   EXPECT_TRUE(fs::is_symlink(At("link.dat")));
   EXPECT_EQ(64u, ReadBytes(At("real/Roadtally.dat")).size());
   EXPECT_EQ(0600u, ModeOf(At("real/Roadtally.dat")));
@@ -110,7 +112,7 @@ TEST_F(FileSafetyTest, LinksStayLinksAndModesAreKept) {
 
   for (mode_t mode : {0640u, 0604u}) {
     ASSERT_EQ(0, ::chmod(At("real/Roadtally.dat").c_str(), mode));
-    ASSERT_EQ(0, Run({"remove", At("link.dat"), "0"}).status);
+    ASSERT_EQ(0, Run({"remove", At("link.dat"), "0"}).exitStatus);
     EXPECT_EQ(mode, ModeOf(At("real/Roadtally.dat")));
   }
 }
@@ -129,7 +131,7 @@ TEST_F(FileSafetyTest, LeftoversOfThisFileAreRemovedOthersKept) {
   for (const std::string& name : leftovers) WriteBytes(At(name), {1, 2, 3});
   for (const std::string& name : others) WriteBytes(At(name), {4, 5});
   fs::create_symlink("target", At("Roadtally.dat.tmp-7-7"));
-  ASSERT_EQ(0, Add(At("Roadtally.dat"), "2").status);
+  ASSERT_EQ(0, Add(At("Roadtally.dat"), "2").exitStatus);
   for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(At(name))) << name;
   for (const std::string& name : others) EXPECT_EQ((Bytes{4, 5}), ReadBytes(At(name))) << name;
   EXPECT_TRUE(fs::is_symlink(At("Roadtally.dat.tmp-7-7")));
@@ -158,9 +160,9 @@ TEST_F(FileSafetyTest, TwentyConcurrentAddsKeepTwentyRecords) {
 // Same-day records stay in the order they were entered through adds, a
 // removal and every reload; a foreign month 13 hides no January.
 TEST_F(FileSafetyTest, SameDayOrderAndImpossibleMonthsAndSignedValues) {
-  for (const char* cost : {"3", "1", "2"}) ASSERT_EQ(0, Add(At("Roadtally.dat"), cost).status);
-  ASSERT_EQ(0, Run({"remove", At("Roadtally.dat"), "1"}).status);
-  ASSERT_EQ(0, Add(At("Roadtally.dat"), "-5").status);
+  for (const char* cost : {"3", "1", "2"}) ASSERT_EQ(0, Add(At("Roadtally.dat"), cost).exitStatus);
+  ASSERT_EQ(0, Run({"remove", At("Roadtally.dat"), "1"}).exitStatus);
+  ASSERT_EQ(0, Add(At("Roadtally.dat"), "-5").exitStatus);
   EXPECT_EQ(
       "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n"
       "2005-03-08\t0\t주유-충전\t0.00\t3.00\t0.000\n"
@@ -177,7 +179,7 @@ TEST_F(FileSafetyTest, SameDayOrderAndImpossibleMonthsAndSignedValues) {
   PutRecord(foreign, 2005, 1, 4, 0, 300, 0, 0);
   WriteBytes(At("foreign.dat"), foreign);
   const ToolResult month = Run({"month", At("foreign.dat"), "2005", "1"});
-  EXPECT_EQ(0, month.status);
+  EXPECT_EQ(0, month.exitStatus);
   EXPECT_NE(std::string::npos, month.out.find("1/03\t엔진오일\t20.00")) << month.out;
   EXPECT_NE(std::string::npos, month.out.find("1/04\t주유-충전\t3.00\n월비용: 23원")) << month.out;
 
@@ -188,7 +190,7 @@ TEST_F(FileSafetyTest, SameDayOrderAndImpossibleMonthsAndSignedValues) {
   WriteBytes(At("day0.dat"), dayZero);
   std::ofstream(At("jan31.csv")) << "date,item_id,item,fuel_l,cost,distance_km\n"
                                     "2005-01-31,0,주유-충전,0,2,0\n";
-  ASSERT_EQ(0, Run({"import", At("day0.dat"), At("jan31.csv")}).status);
+  ASSERT_EQ(0, Run({"import", At("day0.dat"), At("jan31.csv")}).exitStatus);
   Bytes ordered = Header(2);
   PutRecord(ordered, 2005, 1, 31, 0, 200, 0, 0);
   PutRecord(ordered, 2005, 2, 0, 0, 100, 0, 0);

@@ -10,9 +10,10 @@
 
 #include "platform/res/png_codec.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/tools/ledger/tool_run.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
+using ToolResult = testing_support::ChildProcess::Result;
 
 namespace {
 
@@ -20,7 +21,10 @@ class InsightsTest : public ::testing::Test {
  protected:
   std::string At(const std::string& name) const { return (dir.path() / name).string(); }
   std::string File() const { return At("Roadtally.dat"); }
-  ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
+  ToolResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), LEDGER_TOOL);
+    return testing_support::Run(args);
+  }
   void Write(const std::vector<ExpenseRecord>& records) { WriteBytes(File(), FileOf(records)); }
   void WriteText(const std::string& name, const std::string& text) {
     std::ofstream(At(name), std::ios::binary) << text;
@@ -37,7 +41,6 @@ class InsightsTest : public ::testing::Test {
   }
 
   ScratchDir dir;
-  ScratchDir captures;
 };
 
 constexpr int kFuel = 0;
@@ -59,7 +62,7 @@ TEST_F(InsightsTest, StatsHandComputedMonthsAndYear) {
       Record(2005, 5, 9, kBattery, 2147483647, 0, 1000),
   });
   const ToolResult r = Run({"stats", File(), "--csv"});
-  ASSERT_EQ(0, r.status) << r.err;
+  ASSERT_EQ(0, r.exitStatus) << r.err;
   EXPECT_EQ(0u, r.out.find("month,cost,distance_km,fuel_l,l_per_100km,km_per_l,cost_per_km\r\n"));
   const std::vector<std::pair<std::string, std::string>> rows = {
       {"2005-01", "2005-01,80000.00,500.0,40.00,8.0,12.5,160.00"},
@@ -76,7 +79,7 @@ TEST_F(InsightsTest, StatsHandComputedMonthsAndYear) {
   EXPECT_EQ("", Line(r.out, "2004"));
 
   const ToolResult table = Run({"stats", File(), "2004"});
-  ASSERT_EQ(0, table.status);
+  ASSERT_EQ(0, table.exitStatus);
   EXPECT_NE(std::string::npos, table.out.find("cost_per_km\n"));
   const std::string december = Line(table.out, "2004-12");
   EXPECT_NE(std::string::npos, december.find("999.00")) << december;
@@ -86,11 +89,11 @@ TEST_F(InsightsTest, StatsHandComputedMonthsAndYear) {
 
 TEST_F(InsightsTest, StatsRefusesWhatItCannotAnswer) {
   WriteBytes(File(), Header(0));
-  EXPECT_EQ(1, Run({"stats", File()}).status);  // no records, no year to pick
-  EXPECT_EQ(0, Run({"stats", File(), "2005"}).status);
-  EXPECT_EQ(1, Run({"stats", File(), "20x5"}).status);
-  EXPECT_EQ(2, Run({"stats"}).status);
-  EXPECT_EQ(1, Run({"stats", At("missing.dat")}).status);
+  EXPECT_EQ(1, Run({"stats", File()}).exitStatus);  // no records, no year to pick
+  EXPECT_EQ(0, Run({"stats", File(), "2005"}).exitStatus);
+  EXPECT_EQ(1, Run({"stats", File(), "20x5"}).exitStatus);
+  EXPECT_EQ(2, Run({"stats"}).exitStatus);
+  EXPECT_EQ(1, Run({"stats", At("missing.dat")}).exitStatus);
 }
 
 // --- last ----------------------------------------------------------------
@@ -104,7 +107,7 @@ TEST_F(InsightsTest, LastDoneAsOfAGivenDay) {
       Record(2005, 4, 10, kFuel, 5000000, 4000, 100000),  // after the day asked about
   });
   const ToolResult march = Run({"last", File(), "--on", "2005-03-31"});
-  ASSERT_EQ(0, march.status) << march.err;
+  ASSERT_EQ(0, march.exitStatus) << march.err;
   EXPECT_EQ(0u, march.out.find("item_id\titem\tlast_done\tdays_since\tkm_since\n"
                                "19\t배터리\t2005-02-01\t58\t255.0\n"
                                "5\t엔진오일\t2005-03-01\t30\t250.0\n"
@@ -123,8 +126,8 @@ TEST_F(InsightsTest, LastDoneAsOfAGivenDay) {
   ASSERT_FALSE(oil.empty());
   EXPECT_NEAR(since, std::stoll(oil.substr(oil.rfind('\t', oil.size() - 7) + 1)), 1) << oil;
   EXPECT_EQ("\t350.0", oil.substr(oil.rfind('\t'))) << oil;
-  EXPECT_EQ(2, Run({"last", File(), "--on"}).status);
-  EXPECT_EQ(1, Run({"last", File(), "--on", "2005-02-30"}).status);
+  EXPECT_EQ(2, Run({"last", File(), "--on"}).exitStatus);
+  EXPECT_EQ(1, Run({"last", File(), "--on", "2005-02-30"}).exitStatus);
 }
 
 // --- import --------------------------------------------------------------
@@ -163,11 +166,11 @@ TEST_F(InsightsTest, CsvThenImportGivesTheSameFileOnRandomLedgers) {
     const Bytes original = FileOf(RandomLedger(seed, count));
     WriteBytes(File(), original);
     const ToolResult csv = seed % 2 ? Run({"csv", File()}) : Run({"csv", File(), "--excel"});
-    ASSERT_EQ(0, csv.status);
+    ASSERT_EQ(0, csv.exitStatus);
     WriteText("export.csv", csv.out);
     std::filesystem::remove(At("copy.dat"));
     const ToolResult imported = Run({"import", At("copy.dat"), At("export.csv")});
-    ASSERT_EQ(0, imported.status) << imported.err;
+    ASSERT_EQ(0, imported.exitStatus) << imported.err;
     EXPECT_EQ(original, ReadBytes(At("copy.dat")));
   }
 }
@@ -180,7 +183,7 @@ TEST_F(InsightsTest, ImportAddsToWhatIsThereAndDryRunWritesNothing) {
             "2005-03-08,5,엔진오일,0,200,0\n"
             "2005-01-02,0,,1.5,300.5,12.25\n");
   const ToolResult dry = Run({"import", File(), At("in.csv"), "--dry-run"});
-  EXPECT_EQ(0, dry.status);
+  EXPECT_EQ(0, dry.exitStatus);
   EXPECT_EQ("would import 2 records, 2005-01-02 to 2005-03-08; the file would hold 3\n", dry.out);
   EXPECT_EQ(before, ReadBytes(File()));
 
@@ -195,7 +198,7 @@ TEST_F(InsightsTest, ImportAddsToWhatIsThereAndDryRunWritesNothing) {
             "date,item_id,item,fuel_l,cost,distance_km\n"
             "2004-12-31,0,,2,2,0\n"
             "2004-12-30,0,,1,1,0\n");
-  ASSERT_EQ(0, Run({"import", File(), At("earlier.csv")}).status);
+  ASSERT_EQ(0, Run({"import", File(), At("earlier.csv")}).exitStatus);
   EXPECT_EQ(
       FileOf({Record(2004, 12, 30, kFuel, 100, 100, 0), Record(2004, 12, 31, kFuel, 200, 200, 0),
               Record(2005, 1, 2, kFuel, 30050, 150, 12250), Record(2005, 3, 8, kFuel, 100, 0, 0),
@@ -216,7 +219,7 @@ TEST_F(InsightsTest, ImportTakesWhatSpreadsheetsWrite) {
             ",,,,,\r\n"
             ",,,,,");
   const ToolResult r = Run({"import", File(), At("sheet.csv")});
-  ASSERT_EQ(0, r.status) << r.err;
+  ASSERT_EQ(0, r.exitStatus) << r.err;
   EXPECT_EQ(FileOf({Record(2005, 3, 8, kFuel, 5500000, 4050, 412300),
                     Record(2005, 3, 9, kOil, 4500000, 0, 0), Record(2005, 3, 10, 17, 0, 0, -7900)}),
             ReadBytes(File()));
@@ -264,7 +267,7 @@ TEST_F(InsightsTest, ImportRefusesEveryKindOfBadRowAndWritesNothing) {
     WriteText("bad.csv", c.csv);
     for (const std::string& target : {File(), At("new.dat")}) {
       const ToolResult r = Run({"import", target, At("bad.csv")});
-      EXPECT_EQ(1, r.status);
+      EXPECT_EQ(1, r.exitStatus);
       EXPECT_EQ("", r.out);
       EXPECT_NE(std::string::npos, r.err.find(At("bad.csv") + ": " + c.says)) << r.err;
       EXPECT_EQ(r.err.size() - 1, r.err.find('\n'));
@@ -273,10 +276,10 @@ TEST_F(InsightsTest, ImportRefusesEveryKindOfBadRowAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(At("new.dat")));
   }
   const ToolResult missing = Run({"import", At("no") + "/such.dat", At("ok.csv")});
-  EXPECT_EQ(1, missing.status);
+  EXPECT_EQ(1, missing.exitStatus);
   EXPECT_NE(std::string::npos, missing.err.find("the directory does not exist")) << missing.err;
   const ToolResult absent = Run({"import", File(), At("absent.csv")});
-  EXPECT_EQ(1, absent.status);
+  EXPECT_EQ(1, absent.exitStatus);
   EXPECT_TRUE(absent.err.ends_with(": cannot read the CSV file: No such file or directory\n"))
       << absent.err;
 }
@@ -331,7 +334,7 @@ TEST_F(InsightsTest, ChartBarsAreTheMonthsSumsToThePixel) {
   }
   records.push_back(Record(2006, 1, 1, kOil, 900000000, 0, 0));  // another year
   Write(records);
-  ASSERT_EQ(0, Run({"chart", File(), "2005", At("chart.png")}).status);
+  ASSERT_EQ(0, Run({"chart", File(), "2005", At("chart.png")}).exitStatus);
   const std::optional<res::Image> image = res::ReadPngFile(At("chart.png"));
   ASSERT_TRUE(image);
   const std::vector<Run_> green = Bars(*image, 0x33D52B);
@@ -360,11 +363,11 @@ TEST_F(InsightsTest, ChartBarsAreTheMonthsSumsToThePixel) {
 
 TEST_F(InsightsTest, ChartOfAnEmptyYearHasNoBars) {
   Write({Record(2005, 6, 1, kFuel, 100, 0, 0)});
-  ASSERT_EQ(0, Run({"chart", File(), "2004", At("empty.png")}).status);
+  ASSERT_EQ(0, Run({"chart", File(), "2004", At("empty.png")}).exitStatus);
   const std::optional<res::Image> image = res::ReadPngFile(At("empty.png"));
   ASSERT_TRUE(image);
   EXPECT_EQ(1u, ColumnRuns(*image, 0x33D52B).size());  // the legend's square only
-  EXPECT_EQ(1, Run({"chart", File(), "2004", At("no/such/dir.png")}).status);
+  EXPECT_EQ(1, Run({"chart", File(), "2004", At("no/such/dir.png")}).exitStatus);
 }
 
 // A copy of the tool without the chart module beside it: the chart says so
@@ -375,17 +378,17 @@ TEST_F(InsightsTest, WithoutTheChartModuleOnlyTheChartFails) {
   std::filesystem::copy_file(LEDGER_TOOL, copy);
   Write({Record(2005, 6, 1, kFuel, 100, 0, 0)});
   const ToolResult chart =
-      RunToolAt(copy, {"chart", File(), "2005", At("chart.png")}, captures.path());
-  EXPECT_EQ(1, chart.status);
+      testing_support::Run({copy.string(), "chart", File(), "2005", At("chart.png")});
+  EXPECT_EQ(1, chart.exitStatus);
   EXPECT_EQ(0u, chart.err.find("roadtally-ledger: cannot load the chart module: ")) << chart.err;
   EXPECT_EQ(1, std::count(chart.err.begin(), chart.err.end(), '\n')) << chart.err;
   EXPECT_FALSE(std::filesystem::exists(At("chart.png")));
 
   const ToolResult add =
-      RunToolAt(copy, {"add", File(), "2005-06-02", "0", "10", "20000", "100"}, captures.path());
-  EXPECT_EQ(0, add.status) << add.err;
-  const ToolResult show = RunToolAt(copy, {"show", File()}, captures.path());
-  EXPECT_EQ(0, show.status) << show.err;
+      testing_support::Run({copy.string(), "add", File(), "2005-06-02", "0", "10", "20000", "100"});
+  EXPECT_EQ(0, add.exitStatus) << add.err;
+  const ToolResult show = testing_support::Run({copy.string(), "show", File()});
+  EXPECT_EQ(0, show.exitStatus) << show.err;
   EXPECT_NE(std::string::npos, show.out.find("\n2005-06-02\t0\t")) << show.out;
 }
 
@@ -393,7 +396,7 @@ TEST_F(InsightsTest, WithoutTheChartModuleOnlyTheChartFails) {
 
 TEST_F(InsightsTest, ItemsHelpAndSpreadsheetCsv) {
   const ToolResult items = Run({"items"});
-  EXPECT_EQ(0, items.status);
+  EXPECT_EQ(0, items.exitStatus);
   EXPECT_EQ(0u, items.out.find("item_id\titem\n0\t주유-충전\n1\t휠얼라인먼트 점검\n"));
   EXPECT_EQ(items.out.size() - std::string("21\t와이퍼 블레이드\n").size(),
             items.out.find("21\t와이퍼 블레이드\n"));
@@ -407,7 +410,7 @@ TEST_F(InsightsTest, ItemsHelpAndSpreadsheetCsv) {
   Write({Record(2005, 3, 8, kFuel, 5500000, 4050, 412300)});
   const ToolResult plain = Run({"csv", File()});
   const ToolResult excel = Run({"csv", File(), "--excel"});
-  EXPECT_EQ(0, excel.status);
+  EXPECT_EQ(0, excel.exitStatus);
   EXPECT_EQ("\xEF\xBB\xBF" + plain.out, excel.out);
   EXPECT_EQ(std::string::npos, plain.out.find("\xEF\xBB\xBF"));
   EXPECT_EQ(

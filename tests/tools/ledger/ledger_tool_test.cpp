@@ -7,16 +7,20 @@
 
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/tools/ledger/tool_run.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
+using ToolResult = testing_support::ChildProcess::Result;
 
 namespace {
 
 class LedgerToolTest : public ::testing::Test {
  protected:
   std::string File() const { return (dir.path() / "Roadtally.dat").string(); }
-  ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
+  ToolResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), LEDGER_TOOL);
+    return testing_support::Run(args);
+  }
   Bytes Saved() const { return ReadBytes(File()); }
 
   // Four records in no particular order, one of them in February.
@@ -30,7 +34,7 @@ class LedgerToolTest : public ::testing::Test {
   }
 
   void ExpectOneLineError(const ToolResult& r, int status) {
-    EXPECT_EQ(status, r.status);
+    EXPECT_EQ(status, r.exitStatus);
     EXPECT_EQ("", r.out);
     ASSERT_FALSE(r.err.empty());
     EXPECT_EQ(0u, r.err.rfind("roadtally-ledger: ", 0)) << r.err;
@@ -38,7 +42,6 @@ class LedgerToolTest : public ::testing::Test {
   }
 
   ScratchDir dir;
-  ScratchDir captures;  // apart, so that freezing dir leaves room for output
 };
 
 }  // namespace
@@ -46,7 +49,7 @@ class LedgerToolTest : public ::testing::Test {
 TEST_F(LedgerToolTest, ShowListsEveryRecordInDateOrder) {
   WriteSample();
   const ToolResult r = Run({"show", File()});
-  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(0, r.exitStatus);
   EXPECT_EQ(
       "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n"
       "2005-02-28\t17\t브레이크 패드\t0.00\t0.99\t-7.900\n"
@@ -60,7 +63,7 @@ TEST_F(LedgerToolTest, ShowListsEveryRecordInDateOrder) {
 TEST_F(LedgerToolTest, CsvHasItsHeaderAndCrlfLines) {
   WriteSample();
   const ToolResult r = Run({"csv", File()});
-  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(0, r.exitStatus);
   EXPECT_EQ(
       "date,item_id,item,fuel_l,cost,distance_km\r\n"
       "2005-02-28,17,브레이크 패드,0.00,0.99,-7.900\r\n"
@@ -73,7 +76,7 @@ TEST_F(LedgerToolTest, CsvHasItsHeaderAndCrlfLines) {
 TEST_F(LedgerToolTest, MonthPrintsGridListAndTotals) {
   WriteSample();
   const ToolResult r = Run({"month", File(), "2005", "3"});
-  EXPECT_EQ(0, r.status);
+  EXPECT_EQ(0, r.exitStatus);
   EXPECT_EQ(
       "         1 M 2   3   4   5  \n"
       " 6   7   8F  9  10  11  12  \n"
@@ -91,7 +94,7 @@ TEST_F(LedgerToolTest, MonthPrintsGridListAndTotals) {
 TEST_F(LedgerToolTest, MonthWithNegativeDistanceOrNoRecords) {
   WriteSample();
   const ToolResult february = Run({"month", File(), "2005", "2"});
-  EXPECT_EQ(0, february.status);
+  EXPECT_EQ(0, february.exitStatus);
   EXPECT_NE(std::string::npos,
             february.out.find("2/28\t브레이크 패드\t0.99\n월비용: 0원\n운행거리: 8km\n"));
   const ToolResult empty = Run({"month", File(), "2009", "2"});
@@ -132,7 +135,7 @@ TEST_F(LedgerToolTest, MonthGridsMatchTheStandardCalendarAcrossTheRange) {
   for (int y = 1; y <= 9999; y += 433) {
     for (unsigned m : {1u, 2u, 3u, 8u, 12u}) {
       const ToolResult r = Run({"month", File(), std::to_string(y), std::to_string(m)});
-      ASSERT_EQ(0, r.status);
+      ASSERT_EQ(0, r.exitStatus);
       EXPECT_EQ(ExpectedGrid(y, m) + "월비용: 0원\n운행거리: 0km\n", r.out) << y << "-" << m;
     }
   }
@@ -149,12 +152,12 @@ TEST_F(LedgerToolTest, MonthMarksBothKindsOnOneDay) {
 }
 
 TEST_F(LedgerToolTest, AddCreatesTheFileThenKeepsItSorted) {
-  EXPECT_EQ(0, Run({"add", File(), "2005-03-08", "0", "40.5", "55000", "412.3"}).status);
+  EXPECT_EQ(0, Run({"add", File(), "2005-03-08", "0", "40.5", "55000", "412.3"}).exitStatus);
   Bytes expected = Header(1);
   PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
   EXPECT_EQ(expected, Saved());
 
-  EXPECT_EQ(0, Run({"add", File(), "2004-12-31", "17", "0", "12.34", "0"}).status);
+  EXPECT_EQ(0, Run({"add", File(), "2004-12-31", "17", "0", "12.34", "0"}).exitStatus);
   expected = Header(2);
   PutRecord(expected, 2004, 12, 31, 17, 1234, 0, 0);
   PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
@@ -163,7 +166,8 @@ TEST_F(LedgerToolTest, AddCreatesTheFileThenKeepsItSorted) {
 
 TEST_F(LedgerToolTest, AddTakesTheLargestValuesThatFit) {
   EXPECT_EQ(
-      0, Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).status);
+      0,
+      Run({"add", File(), "2004-02-29", "21", "0.004", "21474836.47", "-2147483.648"}).exitStatus);
   Bytes expected = Header(1);
   PutRecord(expected, 2004, 2, 29, 21, 2147483647, 0, -2147483647 - 1);
   EXPECT_EQ(expected, Saved());
@@ -201,7 +205,7 @@ TEST_F(LedgerToolTest, AddRefusesBadValuesAndLeavesTheFile) {
 
 TEST_F(LedgerToolTest, RemoveTakesALedgerIndex) {
   WriteSample();
-  EXPECT_EQ(0, Run({"remove", File(), "1"}).status);
+  EXPECT_EQ(0, Run({"remove", File(), "1"}).exitStatus);
   Bytes expected = Header(3);
   PutRecord(expected, 2005, 2, 28, 17, 99, 0, -7900);
   PutRecord(expected, 2005, 3, 8, 0, 5500000, 4050, 412300);
@@ -266,7 +270,7 @@ TEST_F(LedgerToolTest, UsageErrorsSayWhatWasWrongAndExitTwo) {
   };
   for (const auto& [args, says] : cases) {
     const ToolResult r = Run(args);
-    EXPECT_EQ(2, r.status) << says;
+    EXPECT_EQ(2, r.exitStatus) << says;
     EXPECT_EQ("", r.out);
     EXPECT_EQ(0u, r.err.find("roadtally-ledger: " + says + "\n")) << r.err;
     EXPECT_NE(std::string::npos, r.err.find("'roadtally-ledger help'")) << r.err;
@@ -277,7 +281,7 @@ TEST_F(LedgerToolTest, UsageErrorsSayWhatWasWrongAndExitTwo) {
   ExpectOneLineError(Run({"month", File(), "0", "1"}), 1);
   for (const char* help : {"help", "--help"}) {
     const ToolResult r = Run({help});
-    EXPECT_EQ(0, r.status);
+    EXPECT_EQ(0, r.exitStatus);
     EXPECT_EQ(0u, r.out.find("usage:\n  roadtally-ledger show FILE\n")) << r.out;
     EXPECT_EQ("", r.err);
   }
@@ -313,7 +317,7 @@ std::set<std::string> Options(const std::string& text) {
 // its COMMANDS section, and each option the help names; and no other.
 TEST_F(LedgerToolTest, ManualDocumentsEveryCommandAndOptionOfTheTool) {
   const ToolResult help = Run({"help"});
-  ASSERT_EQ(0, help.status);
+  ASSERT_EQ(0, help.exitStatus);
   const std::string usage = help.out.substr(0, help.out.find("\n\n"));
   const std::set<std::string> commands = WordsAfter(usage, "  roadtally-ledger ");
   ASSERT_GE(commands.size(), 10u) << usage;

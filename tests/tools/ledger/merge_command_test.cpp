@@ -7,12 +7,11 @@
 #include <fstream>
 
 #include "platform/host/data_file_lock.h"
-#include "tests/platform/host/built_program.h"
-#include "tests/platform/host/child_process.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/tools/ledger/tool_run.h"
+#include "tests/support/child_process.h"
 
 using namespace ledger_test;
+using ToolResult = testing_support::ChildProcess::Result;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
@@ -28,7 +27,10 @@ class MergeCommandTest : public ::testing::Test {
  protected:
   void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1); }
   std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-  ToolResult Run(std::vector<std::string> args) { return RunTool(args, captures.path()); }
+  ToolResult Run(std::vector<std::string> args) {
+    args.insert(args.begin(), LEDGER_TOOL);
+    return testing_support::Run(args);
+  }
 
   // FILE, OTHER and BASE of a three-way merge: ours added kD and dropped
   // kB; theirs added kFeb28 and kD (the same refuelling) and dropped kC.
@@ -39,7 +41,6 @@ class MergeCommandTest : public ::testing::Test {
   }
 
   ScratchDir dir;
-  ScratchDir captures;
   ScratchDir runtime;  // a lock directory of this test's own
 };
 
@@ -49,7 +50,7 @@ TEST_F(MergeCommandTest, ThreeWayUnionAndDryRun) {
   WriteCopies();
   const ToolResult dry =
       Run({"merge", At("unit.dat"), At("desk.dat"), "--dry-run", "--base", At("base.dat")});
-  EXPECT_EQ(0, dry.status) << dry.err;
+  EXPECT_EQ(0, dry.exitStatus) << dry.err;
   EXPECT_EQ("would add 1 entry from " + At("desk.dat") + ", remove 1, keep 2\n" +
                 "+ 2005-02-28\t17\t브레이크 패드\t0.00\t99.00\t1.200\n"
                 "- 2005-03-08\t0\t주유-충전\t41.00\t60000.00\t398.000\n",
@@ -58,7 +59,7 @@ TEST_F(MergeCommandTest, ThreeWayUnionAndDryRun) {
 
   const ToolResult merged =
       Run({"merge", At("unit.dat"), At("desk.dat"), "--base", At("base.dat")});
-  EXPECT_EQ(0, merged.status) << merged.err;
+  EXPECT_EQ(0, merged.exitStatus) << merged.err;
   EXPECT_EQ("added 1 entry from " + At("desk.dat") + ", removed 1, kept 2\n", merged.out);
   EXPECT_EQ(FileOf({kFeb28, kA, kD}), ReadBytes(At("unit.dat")));
   EXPECT_EQ(FileOf({kFeb28, kA, kB, kD}), ReadBytes(At("desk.dat")));
@@ -68,7 +69,7 @@ TEST_F(MergeCommandTest, ThreeWayUnionAndDryRun) {
   // second day's entries keep FILE's order before OTHER's.
   WriteCopies();
   const ToolResult joined = Run({"merge", At("unit.dat"), At("desk.dat")});
-  EXPECT_EQ(0, joined.status) << joined.err;
+  EXPECT_EQ(0, joined.exitStatus) << joined.err;
   EXPECT_EQ("added 2 entries from " + At("desk.dat") + ", removed 0, kept 3\n", joined.out);
   EXPECT_EQ(FileOf({kFeb28, kA, kB, kC, kD}), ReadBytes(At("unit.dat")));
 
@@ -76,7 +77,8 @@ TEST_F(MergeCommandTest, ThreeWayUnionAndDryRun) {
   // of no entries: the same union.
   WriteCopies();
   WriteBytes(At("empty.dat"), {});
-  EXPECT_EQ(0, Run({"merge", At("unit.dat"), At("desk.dat"), "--base", At("empty.dat")}).status);
+  EXPECT_EQ(0,
+            Run({"merge", At("unit.dat"), At("desk.dat"), "--base", At("empty.dat")}).exitStatus);
   EXPECT_EQ(FileOf({kFeb28, kA, kB, kC, kD}), ReadBytes(At("unit.dat")));
 }
 
@@ -101,7 +103,7 @@ TEST_F(MergeCommandTest, RefusalsLeaveEveryFile) {
     std::vector<std::string> args = {"merge"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const ToolResult r = Run(args);
-    EXPECT_EQ(1, r.status);
+    EXPECT_EQ(1, r.exitStatus);
     EXPECT_EQ(0u, r.err.find("roadtally-ledger: " + c.message)) << r.err;
     EXPECT_EQ(r.err.size() - 1, r.err.find('\n')) << r.err;
   }
@@ -110,13 +112,13 @@ TEST_F(MergeCommandTest, RefusalsLeaveEveryFile) {
         host::DataFileLock::Acquire(At("unit.dat"), host::LockHolder::kProgram, 0ms);
     ASSERT_TRUE(program.Held());
     const ToolResult r = Run({"merge", At("unit.dat"), At("desk.dat")});
-    EXPECT_EQ(1, r.status);
+    EXPECT_EQ(1, r.exitStatus);
     EXPECT_NE(std::string::npos, r.err.find("roadtally is running on this file")) << r.err;
   }
   EXPECT_EQ(FileOf({kA, kC, kD}), ReadBytes(At("unit.dat")));
   EXPECT_EQ(cut, ReadBytes(At("cut.dat")));
-  EXPECT_EQ(2, Run({"merge", At("unit.dat")}).status);
-  EXPECT_EQ(2, Run({"merge", At("unit.dat"), At("desk.dat"), "--base"}).status);
+  EXPECT_EQ(2, Run({"merge", At("unit.dat")}).exitStatus);
+  EXPECT_EQ(2, Run({"merge", At("unit.dat"), At("desk.dat"), "--base"}).exitStatus);
 }
 
 namespace {

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "platform/res/png_codec.h"
-#include "tests/platform/host/child_process.h"
-#include "tests/platform/host/xvfb_display.h"
+#include "tests/support/child_process.h"
+#include "tests/support/xvfb_display.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// A private X server (Xvfb) for tests that open real windows, and the
-// xdotool commands that act on them as a user would.
+// A private X server (Xvfb) for tests and benchmarks that open real
+// windows, and the xdotool commands that act on them as a user would.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 
 // Opens a test that needs a real X display. Without Xvfb or xdotool the test
 // is skipped on a developer's machine but fails under CI (the environment
@@ -28,6 +28,7 @@ namespace testing_support {
 class XvfbDisplay {
  public:
   // Starts Xvfb on a free display; nullptr if Xvfb is not installed or failed.
+  // Ends it (killed) with this object.
   static std::unique_ptr<XvfbDisplay> Start();
   static bool Installed();
   // Under CI, where a missing Xvfb is a failure rather than a reason to skip.

@@ -1,9 +1,9 @@
-#include "bench/script_host.h"
+#include "tests/support/script_host.h"
 
 #include <algorithm>
 #include <chrono>
 
-namespace bench {
+namespace testing_support {
 namespace {
 
 using Kind = host::InputEvent::Kind;
@@ -27,7 +27,9 @@ ScriptHost& ScriptHost::Installed() {
   return *installed;
 }
 
-ScriptHost::ScriptHost() : script_(HostFor("", diagnostics_)) {}
+ScriptHost::ScriptHost(const std::string& script) : script_(HostFor("", diagnostics_)) {
+  Play(script);
+}
 
 void ScriptHost::Play(const std::string& script) {
   start_ = TickCount();
@@ -50,16 +52,28 @@ DWORD ScriptHost::TickCount() { return start_ + script_->TickCount(); }
 SYSTEMTIME ScriptHost::LocalTime() { return script_->LocalTime(); }
 SYSTEMTIME ScriptHost::UniversalTime() { return script_->UniversalTime(); }
 void ScriptHost::Sleep(DWORD ms) { script_->Sleep(ms); }
-void ScriptHost::Present(const gdi::Surface32& screen) { script_->Present(screen); }
-void ScriptHost::RaiseWindow() { script_->RaiseWindow(); }
+
+void ScriptHost::Present(const gdi::Surface32& screen) {
+  if (keepFrames) {
+    res::Image& frame = frames.emplace_back();
+    frame.width = screen.width;
+    frame.height = screen.height;
+    for (int y = 0; y < screen.height; ++y)
+      frame.pixels.insert(frame.pixels.end(), screen.Row(y), screen.Row(y) + screen.width);
+  }
+  script_->Present(screen);
+}
 
 // The script's host counts from zero; deadlines are moved onto its clock.
 std::optional<host::InputEvent> ScriptHost::WaitForInput(std::optional<DWORD> deadline) {
   std::optional<DWORD> own;
   if (deadline) own = *deadline - start_;
   std::optional<host::InputEvent> event = script_->WaitForInput(own);
-  if (event && (event->kind == Kind::Close || event->kind == Kind::Quit)) ranOut_ = true;
+  if (event && (event->kind == Kind::Close || event->kind == Kind::Quit))
+    ranOut_ = true;
+  else if (event)
+    ++events;
   return event;
 }
 
-}  // namespace bench
+}  // namespace testing_support

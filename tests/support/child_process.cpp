@@ -1,4 +1,4 @@
-#include "tests/platform/host/child_process.h"
+#include "tests/support/child_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -8,10 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <thread>
-
-#include "tests/platform/host/built_program.h"
 
 extern char** environ;
 
@@ -55,14 +55,19 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv,
-                           const std::vector<std::string>& environment, Origin origin) {
+                           const std::vector<std::string>& environment, Origin origin,
+                           const std::string& outputFile) {
   // A child that ends before reading its input must not end the test with it.
   ::signal(SIGPIPE, SIG_IGN);
-  Pipe in = MakePipe(), out = MakePipe(), err = MakePipe();
+  Pipe in = MakePipe(), out = outputFile.empty() ? MakePipe() : Pipe{}, err = MakePipe();
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, in.read.Get(), 0);
-  posix_spawn_file_actions_adddup2(&actions, out.write.Get(), 1);
+  if (outputFile.empty())
+    posix_spawn_file_actions_adddup2(&actions, out.write.Get(), 1);
+  else
+    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
   posix_spawn_file_actions_adddup2(&actions, err.write.Get(), 2);
   std::vector<std::string> args = origin == Origin::kThisBuild ? BuiltProgramCommand(argv) : argv;
   std::vector<std::string> env = MergedEnvironment(environment);
@@ -142,16 +147,19 @@ std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds limi
   }
 }
 
+// Polls from a few microseconds up to a millisecond apart: a child seen to
+// close its output is usually ending, and benchmarks time short children.
 bool ChildProcess::EndsWithin(std::chrono::milliseconds limit) {
   const Clock::time_point deadline = Clock::now() + limit;
   int status = 0;
-  while (!status_ && pid_ > 0) {
+  for (auto pause = std::chrono::microseconds(20); !status_ && pid_ > 0;
+       pause = std::min(pause * 2, std::chrono::microseconds(1000))) {
     if (::waitpid(pid_, &status, WNOHANG) == pid_)
       status_ = status;
     else if (Clock::now() >= deadline)
       break;
     else
-      ::usleep(1000);
+      std::this_thread::sleep_for(pause);
   }
   return status_.has_value();
 }
@@ -176,6 +184,20 @@ ChildProcess::Result ChildProcess::Wait(std::chrono::milliseconds limit) {
   result.out = std::move(outBuffer_);
   result.err = std::move(errBuffer_);
   return result;
+}
+
+ChildProcess::Result Run(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& environment, const std::string& outputFile,
+                         std::chrono::milliseconds limit) {
+  return ChildProcess(argv, environment, ChildProcess::Origin::kThisBuild, outputFile).Wait(limit);
+}
+
+std::vector<std::string> BuiltProgramCommand(const std::vector<std::string>& argv) {
+  // The emulator's words, separated by spaces; empty in a native build.
+  std::istringstream emulator(ROADTALLY_TEST_EMULATOR);
+  std::vector<std::string> command{std::istream_iterator<std::string>(emulator), {}};
+  command.insert(command.end(), argv.begin(), argv.end());
+  return command;
 }
 
 }  // namespace testing_support

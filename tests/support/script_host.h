@@ -1,18 +1,21 @@
-// The host for benchmarks that run one modal dialog after another in one
-// process: each run plays a fresh headless script, while the virtual clock
-// runs on from where the last run left it, so timers and pauses keep their
-// meaning across runs. The platform context takes one host for the whole
-// process, so this one is installed once and swaps scripts inside.
+// The program's host inside a test's or benchmark's own process: it plays
+// headless scripts from strings. Each Play starts a fresh script while the
+// virtual clock runs on from where the last one left it, so timers and
+// pauses keep their meaning across runs. The platform context takes one
+// host for the whole process, so Installed() installs one and it swaps
+// scripts inside.
 #pragma once
 
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/host/headless_host.h"
+#include "platform/res/png_codec.h"
 
-namespace bench {
+namespace testing_support {
 
 class ScriptHost final : public host::Host {
  public:
@@ -20,7 +23,8 @@ class ScriptHost final : public host::Host {
   // until the first Play.
   static ScriptHost& Installed();
 
-  ScriptHost();
+  // Today is 2005-01-20 on the script's clock.
+  explicit ScriptHost(const std::string& script = "");
 
   // Starts `script` (one command a line) for the next run.
   void Play(const std::string& script);
@@ -36,8 +40,12 @@ class ScriptHost final : public host::Host {
   void Sleep(DWORD ms) override;
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void Present(const gdi::Surface32& screen) override;
-  void RaiseWindow() override;
+  void RaiseWindow() override {}
   void DropPenPresses() override {}
+
+  bool keepFrames = false;         // whether Present keeps a copy of each frame
+  std::vector<res::Image> frames;  // every frame presented, when kept
+  long events = 0;                 // input events delivered, the script's end not counted
 
  private:
   std::ostringstream diagnostics_;
@@ -47,4 +55,4 @@ class ScriptHost final : public host::Host {
   bool ranOut_ = false;
 };
 
-}  // namespace bench
+}  // namespace testing_support

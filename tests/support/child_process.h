@@ -1,5 +1,6 @@
 // Runs a program as a child process with its standard streams on pipes,
-// for tests that drive whole executables.
+// for tests and benchmarks that drive whole executables: the program, the
+// ledger tool, the X server and the tools a test calls on.
 #pragma once
 
 #include <sys/types.h>
@@ -27,10 +28,11 @@ class ChildProcess {
   enum class Origin { kThisBuild, kSystem };
 
   // Starts argv[0] with argv; `environment` entries "NAME=value" are added
-  // to (or replace those of) this process's environment.
+  // to (or replace those of) this process's environment. Standard output
+  // goes to `outputFile` (truncated) when one is named, and is not collected.
   ChildProcess(const std::vector<std::string>& argv,
-               const std::vector<std::string>& environment = {},
-               Origin origin = Origin::kThisBuild);
+               const std::vector<std::string>& environment = {}, Origin origin = Origin::kThisBuild,
+               const std::string& outputFile = "");
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -67,5 +69,17 @@ class ChildProcess {
   std::string outBuffer_;
   std::string errBuffer_;
 };
+
+// Runs a program of this build to its end, with no input (killed at the
+// limit); its standard output goes to `outputFile` when one is named.
+ChildProcess::Result Run(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& environment = {},
+                         const std::string& outputFile = "",
+                         std::chrono::milliseconds limit = std::chrono::minutes(2));
+
+// The command line that starts a program this build made. In a cross build
+// the program is for another machine, so it runs under the build's
+// emulator, as the tests themselves do; in a native build it is argv itself.
+std::vector<std::string> BuiltProgramCommand(const std::vector<std::string>& argv);
 
 }  // namespace testing_support
