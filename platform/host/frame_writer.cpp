@@ -27,18 +27,20 @@ FrameWriter::FrameWriter(const PanelView& panel)
 // into the other, compared row by row with it, then the two change places.
 int FrameWriter::Write(const gdi::Surface32& screen) {
   const bool first = shown_.empty();
+  const size_t lines = (rowBytes_ * kScreenHeight + sizeof(Line) - 1) / sizeof(Line);
   if (first) {
     Clear();
-    shown_.resize(rowBytes_ * kScreenHeight);
+    shown_.resize(lines);
   } else if (next_.empty()) {
-    next_.resize(rowBytes_ * kScreenHeight);
+    next_.resize(lines);
   }
-  std::vector<std::uint8_t>& frame = first ? shown_ : next_;
+  auto* frame = reinterpret_cast<std::uint8_t*>((first ? shown_ : next_).data());
+  const auto* shown = reinterpret_cast<const std::uint8_t*>(shown_.data());
   int written = 0;
   for (int y = 0; y < kScreenHeight; ++y) {
-    std::uint8_t* row = &frame[y * rowBytes_];
+    std::uint8_t* row = frame + y * rowBytes_;
     ConvertRow(screen.Row(y), kScreenWidth, panel_.format, row);
-    if (!first && std::memcmp(row, &shown_[y * rowBytes_], rowBytes_) == 0) continue;
+    if (!first && std::memcmp(row, shown + y * rowBytes_, rowBytes_) == 0) continue;
     WriteRow(row, y);
     ++written;
   }

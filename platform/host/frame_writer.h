@@ -45,10 +45,14 @@ class FrameWriter {
   PanelView panel_;
   Placement place_;
   size_t rowBytes_;  // one screen row in the panel's format, unscaled
+  // Frames in whole cache lines, as the widest conversion stores them.
+  struct alignas(64) Line {
+    std::uint8_t bytes[64];
+  };
   // The frame as last written (empty before the first) and the one being
   // converted (from the second on).
-  std::vector<std::uint8_t> shown_;
-  std::vector<std::uint8_t> next_;
+  std::vector<Line> shown_;
+  std::vector<Line> next_;
 };
 
 }  // namespace host

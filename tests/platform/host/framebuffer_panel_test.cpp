@@ -40,7 +40,7 @@ TEST(PanelFormat, ScreenColoursInEachLayoutKeepTheirTopBits) {
     EXPECT_EQ(PanelPixel(c.pixel, c.format), c.panel) << std::hex << c.pixel;
   // A row converts pixel by pixel alike, past a whole number of vector lanes too.
   for (const PanelFormat& format : {rgb565, xrgb, bgr565, *PanelFormatForDepth(24)}) {
-    std::vector<gdi::Pixel> row(19);
+    std::vector<gdi::Pixel> row(35);
     for (size_t i = 0; i < row.size(); ++i) row[i] = static_cast<gdi::Pixel>(i * 0x0B1D3F);
     const size_t size = format.bitsPerPixel / 8;
     std::vector<std::uint8_t> converted(row.size() * size);
