@@ -16,9 +16,4 @@ void SetSystemClip(HDC dc, std::vector<RECT> rects) {
     found->SetSystemClip(Normalise(rects));
 }
 
-void ClearSystemClip(HDC dc) {
-  if (DeviceContext* found = ObjectTable::Get().Find<DeviceContext>(dc))
-    found->SetSystemClip(std::nullopt);
-}
-
 }  // namespace gdi

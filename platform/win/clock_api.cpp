@@ -8,11 +8,6 @@ namespace {
 host::Host* Host() { return platform::Context::Get().TryGet<host::Host>(); }
 }  // namespace
 
-DWORD GetTickCount() {
-  host::Host* host = Host();
-  return host ? host->TickCount() : 0;
-}
-
 // What was drawn before the pause is on the screen during it, as on the
 // device, where windows draw straight to the display: a pressed button shows
 // pressed while its handler waits.
@@ -26,10 +21,4 @@ void GetLocalTime(LPSYSTEMTIME time) {
   if (!time) return;
   host::Host* host = Host();
   *time = host ? host->LocalTime() : SYSTEMTIME{};
-}
-
-void GetSystemTime(LPSYSTEMTIME time) {
-  if (!time) return;
-  host::Host* host = Host();
-  *time = host ? host->UniversalTime() : SYSTEMTIME{};
 }

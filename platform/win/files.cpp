@@ -150,18 +150,6 @@ std::string HostPathFromDevice(LPCWSTR devicePath) {
   return *utf8;
 }
 
-FILE* _wfopen(const wchar_t* path, const wchar_t* mode) {
-  std::string hostPath = HostPathFromDevice(path);
-  std::optional<std::string> narrowMode = mode ? platform::Utf8FromWide(mode) : std::nullopt;
-  if (hostPath.empty() || !narrowMode) return nullptr;
-  return std::fopen(hostPath.c_str(), narrowMode->c_str());
-}
-
-bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size) {
-  const FileChunk whole{data, size};
-  return WriteWholeFile(path, std::span<const FileChunk>(&whole, 1));
-}
-
 FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error) {
   const std::string hostPath = HostPathFromDevice(path);
   if (hostPath.empty()) {

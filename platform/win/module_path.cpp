@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "platform/core/utf8.h"
-#include "platform/win/winbase.h"
 
 std::filesystem::path ExecutablePath() {
   std::error_code error;
@@ -24,13 +23,4 @@ std::wstring ModulePath() {
   if (!wide) return {};
   std::replace(wide->begin(), wide->end(), L'/', L'\\');
   return *wide;
-}
-
-DWORD GetModuleFileNameW(HMODULE, LPWSTR buffer, DWORD size) {
-  if (!buffer || size == 0) return 0;
-  const std::wstring path = ModulePath();
-  if (path.empty() || path.size() >= size) return 0;
-  path.copy(buffer, path.size());
-  buffer[path.size()] = L'\0';
-  return static_cast<DWORD>(path.size());
 }

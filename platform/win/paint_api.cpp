@@ -35,13 +35,6 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
   return TRUE;
 }
 
-BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
-  Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return FALSE;
-  if (rect) *rect = window->update.Bounds();
-  return !window->update.IsEmpty();
-}
-
 BOOL UpdateWindow(HWND hwnd) {
   WindowManager& manager = WindowManager::Get();
   Window* window = manager.Find(hwnd);

@@ -31,7 +31,6 @@ class WindowManager : public platform::Service {
   Window* Find(HWND hwnd);
   const WindowClass* FindClass(std::wstring_view name) const;
   bool AddClass(WindowClass windowClass);
-  bool RemoveClass(std::wstring_view name);
   Window& Add(std::unique_ptr<Window> window);
   void Remove(HWND hwnd);
 
