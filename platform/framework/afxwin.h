@@ -10,6 +10,4 @@
 #include "platform/framework/cwnd.h"
 #include "platform/framework/window_dc.h"
 #include "platform/gdi/wingdi.h"
-#include "platform/win/imm.h"
-#include "platform/win/winbase.h"
 #include "platform/win/winuser.h"

@@ -1,7 +1,7 @@
 // The clock and sleeping. Time comes from the host; without one (a tool
 // that never opens a window) the clock stands at zero.
 #include "platform/win/host_port.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "platform/win/window_manager.h"
 
 namespace {

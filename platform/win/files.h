@@ -1,11 +1,12 @@
 // Files under device paths. The program names files as the device does:
 // wide, backslash-separated ("\Apps\logbook.dat"). This is the one place
-// that turns such a path into the host's (UTF-8, '/'), and the place where
-// a launcher may redirect one device path to another host file.
+// that turns such a path into the host's (UTF-8, '/') and back, and the
+// place where a launcher may redirect one device path to another host file.
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -20,6 +21,15 @@ void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath);
 // path with '\' turned into '/' in UTF-8. Empty for a null path or one
 // holding a character that has no UTF-8 form (so opening it fails).
 std::string HostPathFromDevice(LPCWSTR devicePath);
+
+// The executable's own path, read from the host once here for everyone who
+// needs it (the launcher finds the program's data file beside it). In the
+// host's own form ("/work/main/build/bin/roadtally"); empty when the host
+// cannot say.
+std::filesystem::path ExecutablePath();
+// The same in backslash form, as the device presents it
+// ("\work\main\build\bin\roadtally"). Empty when the host cannot say.
+std::wstring ModulePath();
 
 // The data file the launcher chose for this run: the device path the
 // program opens it under is redirected to hostPath, and ProgramDataFile

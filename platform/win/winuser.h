@@ -1,6 +1,7 @@
 // The window manager's programming interface: window classes, windows,
-// messages, painting, timers, capture, focus and activation. Values are the
-// Win32 ones, so code written for the device reads and behaves unchanged.
+// messages, painting, timers, capture, focus and activation, and the clock.
+// Values are the Win32 ones, so code written for the device reads and
+// behaves unchanged.
 #pragma once
 
 #include "platform/core/windef.h"
@@ -175,6 +176,15 @@ BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass);
 inline ATOM RegisterClass(const WNDCLASSW* wndClass) { return RegisterClassW(wndClass); }
 
 // Windows.
+// This platform's own: lets the framework attach its window object to a
+// window while it is being created, before the window receives its first
+// message (WM_NCCREATE). Called once with the new window's handle by the
+// next CreateWindowEx of this thread, then forgotten. A second call replaces
+// a hook not yet used.
+namespace win {
+using CreationHook = void (*)(HWND hwnd, void* context);
+void SetCreationHook(CreationHook hook, void* context);
+}  // namespace win
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param);
@@ -256,3 +266,12 @@ HWND GetCapture();
 HWND SetFocus(HWND hwnd);
 HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);
+
+// The clock and sleeping come from the host: real in a desktop window,
+// virtual when headless, where Sleep advances the clock at once.
+void Sleep(DWORD milliseconds);
+void GetLocalTime(LPSYSTEMTIME time);
+
+// The device's program detaches input methods from its windows; this
+// platform has none, so the call does nothing.
+inline HIMC ImmAssociateContext(HWND, HIMC) { return nullptr; }

@@ -11,7 +11,7 @@
 #include "platform/host/headless_host.h"
 #include "platform/res/png_codec.h"
 #include "platform/win/files.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 
 namespace {
 

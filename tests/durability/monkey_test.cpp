@@ -25,7 +25,7 @@
 #include "platform/host/headless_host.h"
 #include "platform/win/files.h"
 #include "platform/win/save_calls.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "tests/durability/monkey_script.h"
 #include "tests/ledger/ledger_bytes.h"
 

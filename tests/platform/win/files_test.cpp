@@ -54,6 +54,14 @@ TEST(HostPath, NullAndUnencodablePathsGiveNothingToOpen) {
   EXPECT_FALSE(Write(lone, "x"));
 }
 
+TEST(ModulePathTest, BackslashFormOfTheExecutable) {
+  const std::wstring text = ModulePath();
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.front(), L'\\');
+  EXPECT_EQ(text.find(L'/'), std::wstring::npos);
+  EXPECT_TRUE(text.ends_with(L"\\win_files_test")) << std::string(text.begin(), text.end());
+}
+
 TEST_F(FilesTest, OverrideRedirectsOnlyThatPathUntilRemoved) {
   SetPathOverride(L"\\bin\\Roadtally.dat", (dir / "x.dat").string());
   EXPECT_EQ((dir / "x.dat").string(), HostPathFromDevice(L"\\bin\\Roadtally.dat"));

@@ -2,8 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/win/module_path.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "tests/platform/win/fake_host.h"
 #include "tests/platform/win/probe_window.h"
 
@@ -169,14 +168,6 @@ TEST_F(MessageQueueTest, DateComesFromTheHost) {
   GetLocalTime(&local);
   EXPECT_EQ(local.wYear, 2026);
   EXPECT_EQ(local.wHour, 9);
-}
-
-TEST(ModulePathTest, BackslashFormOfTheExecutable) {
-  const std::wstring text = ModulePath();
-  ASSERT_FALSE(text.empty());
-  EXPECT_EQ(text.front(), L'\\');
-  EXPECT_EQ(text.find(L'/'), std::wstring::npos);
-  EXPECT_TRUE(text.ends_with(L"\\win_test")) << std::string(text.begin(), text.end());
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 
 #include "platform/framework/afxwin.h"
 #include "platform/win/files.h"
-#include "platform/win/module_path.h"
 
 namespace {
 
