@@ -8,8 +8,6 @@
 #include "platform/framework/cwnd.h"
 #include "platform/framework/window_dc.h"
 #include "platform/gdi/wingdi.h"
-#include "platform/win/imm.h"
-#include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
 
 // The framework's standard command ids.

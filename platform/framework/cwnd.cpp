@@ -3,7 +3,7 @@
 
 #include "platform/framework/cwinapp.h"
 #include "platform/framework/window_state.h"
-#include "platform/win/creation_hook.h"
+#include "platform/win/winuser.h"
 
 using framework::WindowState;
 

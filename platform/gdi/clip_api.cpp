@@ -65,10 +65,3 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
     return IntersectClip(hdc, {left, top, right, bottom});
   });
 }
-
-int GetClipBox(HDC hdc, LPRECT rect) {
-  DeviceContext* dc = ObjectTable::Get().Find<DeviceContext>(hdc);
-  if (!dc || !rect) return RGN_ERROR;
-  *rect = gdi::BoundingBox(dc->Clip());
-  return KindOf(dc->Clip());
-}

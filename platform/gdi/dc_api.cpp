@@ -1,10 +1,11 @@
-// Drawing contexts: creation, selection, deletion, colours and modes.
+// Drawing contexts: creation (memory DCs and window surface DCs),
+// selection, deletion, colours and modes.
 #include <memory>
 #include <utility>
 
-#include "platform/gdi/dc_factory.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/object_table.h"
+#include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 
 using gdi::DeviceContext;
@@ -21,12 +22,24 @@ Selection<T> StockSelection(int index) {
   return Selection<T>{handle, ObjectTable::Get().Find<T>(handle)};
 }
 
-}  // namespace
-
+// A DC with bitmap selected and the stock font, pen and brush.
 HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
   return static_cast<HDC>(ObjectTable::Get().Make<DeviceContext>(
       type, Selection<Bitmap>{bitmapHandle, &bitmap}, StockSelection<Font>(SYSTEM_FONT),
       StockSelection<Pen>(BLACK_PEN), StockSelection<Brush>(WHITE_BRUSH)));
+}
+
+}  // namespace
+
+HDC CreateSurfaceDC(HBITMAP surface) {
+  Bitmap* bitmap = ObjectTable::Get().Find<Bitmap>(surface);
+  if (!bitmap || bitmap->Format() != BitmapFormat::Device32) return nullptr;
+  return CreateDC(DeviceContext::Type::Surface, surface, *bitmap);
+}
+
+void SetSystemClip(HDC dc, std::vector<RECT> rects) {
+  if (DeviceContext* found = ObjectTable::Get().Find<DeviceContext>(dc))
+    found->SetSystemClip(Normalise(rects));
 }
 
 }  // namespace gdi

@@ -7,7 +7,6 @@
 
 #include "platform/core/utf8.h"
 #include "platform/gdi/font_engine.h"
-#include "platform/gdi/known_face.h"
 
 namespace gdi {
 

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "platform/gdi/face_resolver.h"
-#include "platform/gdi/font_library.h"
+#include "platform/gdi/typeface.h"
 
 namespace gdi {
 

@@ -15,8 +15,9 @@ class Typeface;
 class Font : public GdiObject {
  public:
   static constexpr ObjectKind kKind = ObjectKind::Font;
-  explicit Font(const LOGFONTW& logical);
-  ~Font() override;
+  explicit Font(const LOGFONTW& logical) : GdiObject(kKind), logical_(logical) {
+    logical_.lfFaceName[LF_FACESIZE - 1] = L'\0';
+  }
 
   const LOGFONTW& Logical() const { return logical_; }
 

@@ -27,10 +27,27 @@ struct Glyph {
 class GlyphCache {
  public:
   // nullptr until the code point has been added.
-  const Glyph* Find(char32_t code) const;
+  const Glyph* Find(char32_t code) const {
+    if (code < kPagedLimit) {
+      const Page* page = pages_[code >> kPageBits].get();
+      return page ? (*page)[code & (kPageSize - 1)] : nullptr;
+    }
+    const auto found = glyphs_.find(code);
+    return found == glyphs_.end() ? nullptr : &found->second;
+  }
 
   // Stores the glyph with a copy of its coverage (width * height bytes).
-  const Glyph& Add(char32_t code, Glyph glyph, std::span<const std::uint8_t> coverage);
+  const Glyph& Add(char32_t code, Glyph glyph, std::span<const std::uint8_t> coverage) {
+    glyph.offset = coverage_.size();
+    coverage_.insert(coverage_.end(), coverage.begin(), coverage.end());
+    const Glyph& stored = glyphs_.insert_or_assign(code, glyph).first->second;
+    if (code < kPagedLimit) {
+      std::unique_ptr<Page>& page = pages_[code >> kPageBits];
+      if (!page) page = std::make_unique<Page>();
+      (*page)[code & (kPageSize - 1)] = &stored;
+    }
+    return stored;
+  }
 
   const std::uint8_t* Coverage(const Glyph& glyph) const { return coverage_.data() + glyph.offset; }
 

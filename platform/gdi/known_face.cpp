@@ -1,4 +1,4 @@
-#include "platform/gdi/known_face.h"
+#include "platform/gdi/face_resolver.h"
 
 #include <unistd.h>
 

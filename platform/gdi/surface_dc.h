@@ -27,7 +27,4 @@ HDC CreateSurfaceDC(HBITMAP surface);
 // clip region the program selected. An empty vector means draw nothing.
 void SetSystemClip(HDC dc, std::vector<RECT> rects);
 
-// Removes the system restriction.
-void ClearSystemClip(HDC dc);
-
 }  // namespace gdi

@@ -11,9 +11,15 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/gdi/font_library.h"
-
 namespace gdi {
+
+FontLibrary::FontLibrary() {
+  if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
+}
+
+FontLibrary::~FontLibrary() {
+  if (library_) FT_Done_FreeType(library_);
+}
 
 namespace {
 

@@ -12,9 +12,25 @@
 #include "platform/gdi/glyph_cache.h"
 #include "platform/gdi/pixels.h"
 
+struct FT_LibraryRec_;
+
 namespace gdi {
 
-class FontLibrary;
+// The FreeType library instance. Typefaces share it and keep it alive, so
+// a face is always closed before the library that opened it.
+class FontLibrary {
+ public:
+  FontLibrary();
+  ~FontLibrary();
+  FontLibrary(const FontLibrary&) = delete;
+  FontLibrary& operator=(const FontLibrary&) = delete;
+
+  // nullptr when FreeType could not start; every face then stays empty.
+  FT_LibraryRec_* Handle() const { return library_; }
+
+ private:
+  FT_LibraryRec_* library_ = nullptr;
+};
 
 // height = ascent + descent = the character cell height (tmHeight).
 struct FontMetrics {

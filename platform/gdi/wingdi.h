@@ -46,18 +46,8 @@ constexpr UINT ETO_CLIPPED = 0x0004;
 constexpr int FW_DONTCARE = 0;
 constexpr int FW_NORMAL = 400;
 constexpr int FW_BOLD = 700;
-constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE DEFAULT_CHARSET = 1;
-constexpr BYTE HANGUL_CHARSET = 129;
-constexpr BYTE OUT_DEFAULT_PRECIS = 0;
-constexpr BYTE CLIP_DEFAULT_PRECIS = 0;
-constexpr BYTE DEFAULT_QUALITY = 0;
-constexpr BYTE ANTIALIASED_QUALITY = 4;
-constexpr BYTE DEFAULT_PITCH = 0;
-constexpr BYTE FIXED_PITCH = 1;
 constexpr BYTE VARIABLE_PITCH = 2;
-constexpr BYTE FF_DONTCARE = 0x00;
-constexpr BYTE FF_ROMAN = 0x10;
 constexpr BYTE FF_SWISS = 0x20;
 constexpr int LF_FACESIZE = 32;
 
@@ -205,7 +195,6 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const RECT* rect);
 int SelectClipRgn(HDC hdc, HRGN region);  // NULL removes the clip region
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
-int GetClipBox(HDC hdc, LPRECT rect);
 
 // Block transfer, clipped to the destination's bitmap and clip, and to the
 // source's bitmap.

@@ -13,7 +13,6 @@
 #include "platform/host/socket_instance_broker.h"
 #include "platform/host/window_module.h"
 #include "platform/win/files.h"
-#include "platform/win/module_path.h"
 
 namespace host {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include "platform/win/module_path.h"
+#include "platform/win/files.h"
 
 namespace host {
 namespace {

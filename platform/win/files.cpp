@@ -8,15 +8,25 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <string_view>
+#include <system_error>
 
+#include "platform/core/context.h"
 #include "platform/core/utf8.h"
 #include "platform/win/link_target.h"
-#include "platform/win/path_overrides.h"
 #include "platform/win/save_calls.h"
 #include "platform/win/temporary_names.h"
 
 namespace {
+
+// The device paths redirected to other host files, kept in the platform
+// context so that tests can start afresh with Context::Reset.
+struct PathOverrides : platform::Service {
+  std::map<std::wstring, std::string> table;
+  std::wstring programDataFile;  // as the launcher bound it
+};
 
 PathOverrides& Overrides() { return platform::Context::Get().Use<PathOverrides>(); }
 
@@ -131,35 +141,47 @@ bool ReplaceWholeFile(const std::string& hostPath, std::span<const FileChunk> ch
 }  // namespace
 
 void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath) {
-  if (devicePath) Overrides().Set(devicePath, hostPath);
+  if (!devicePath) return;
+  if (hostPath.empty()) {
+    Overrides().table.erase(devicePath);
+  } else {
+    Overrides().table[devicePath] = hostPath;
+  }
 }
 
 void SetProgramDataFile(LPCWSTR devicePath, const std::string& hostPath) {
   SetPathOverride(devicePath, hostPath);
-  Overrides().m_programDataFile = devicePath ? devicePath : L"";
+  Overrides().programDataFile = devicePath ? devicePath : L"";
 }
 
-std::wstring ProgramDataFile() { return Overrides().m_programDataFile; }
+std::wstring ProgramDataFile() { return Overrides().programDataFile; }
 
 std::string HostPathFromDevice(LPCWSTR devicePath) {
   if (!devicePath) return {};
-  if (auto redirected = Overrides().Find(devicePath)) return *redirected;
+  const auto& table = Overrides().table;
+  if (auto redirected = table.find(devicePath); redirected != table.end())
+    return redirected->second;
   std::optional<std::string> utf8 = platform::Utf8FromWide(devicePath);
   if (!utf8) return {};
   std::replace(utf8->begin(), utf8->end(), '\\', '/');
   return *utf8;
 }
 
-FILE* _wfopen(const wchar_t* path, const wchar_t* mode) {
-  std::string hostPath = HostPathFromDevice(path);
-  std::optional<std::string> narrowMode = mode ? platform::Utf8FromWide(mode) : std::nullopt;
-  if (hostPath.empty() || !narrowMode) return nullptr;
-  return std::fopen(hostPath.c_str(), narrowMode->c_str());
+std::filesystem::path ExecutablePath() {
+  std::error_code error;
+  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : executable;
 }
 
-bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size) {
-  const FileChunk whole{data, size};
-  return WriteWholeFile(path, std::span<const FileChunk>(&whole, 1));
+std::wstring ModulePath() {
+  const std::filesystem::path executable = ExecutablePath();
+  if (executable.empty()) return {};
+  const std::u8string utf8 = executable.u8string();
+  const std::string_view bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+  std::optional<std::wstring> wide = platform::WideFromUtf8(bytes);
+  if (!wide) return {};
+  std::replace(wide->begin(), wide->end(), L'/', L'\\');
+  return *wide;
 }
 
 FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error) {

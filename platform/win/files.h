@@ -1,11 +1,12 @@
 // Files under device paths. The program names files as the device does:
 // wide, backslash-separated ("\Apps\logbook.dat"). This is the one place
-// that turns such a path into the host's (UTF-8, '/'), and the place where
-// a launcher may redirect one device path to another host file.
+// that turns such a path into the host's (UTF-8, '/') and back, and the
+// place where a launcher may redirect one device path to another host file.
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -21,8 +22,14 @@ void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath);
 // holding a character that has no UTF-8 form (so opening it fails).
 std::string HostPathFromDevice(LPCWSTR devicePath);
 
-// fopen under a device path; mode as for fopen ("rb", "wb", ...).
-FILE* _wfopen(const wchar_t* path, const wchar_t* mode);
+// The executable's own path, read from the host once here for everyone who
+// needs it (the launcher finds the program's data file beside it). In the
+// host's own form ("/work/main/build/bin/roadtally"); empty when the host
+// cannot say.
+std::filesystem::path ExecutablePath();
+// The same in backslash form, as the device presents it
+// ("\work\main\build\bin\roadtally"). Empty when the host cannot say.
+std::wstring ModulePath();
 
 // The data file the launcher chose for this run: the device path the
 // program opens it under is redirected to hostPath, and ProgramDataFile
@@ -44,20 +51,18 @@ struct FileError {
 // failure, with the reason in error.
 FILE* OpenRegularFileForReading(LPCWSTR path, FileError& error);
 
-// Replaces the whole file with the given bytes, crash-safely: a temporary
-// file beside it is written and flushed to disk, renamed over the target,
-// and the directory synced, so a crash leaves the old file or the new one.
+// Replaces the whole file with the given pieces, written one after another
+// without first being copied together, crash-safely: a temporary file beside
+// it is written and flushed to disk, renamed over the target, and the
+// directory synced, so a crash leaves the old file or the new one.
 // A symbolic link is followed and its target replaced, so the link stays;
 // the new file keeps the old one's permission bits (and owner and group
 // where this process may set them). Returns false on any failure (a link
 // loop, a target that is not a regular file), with the old file untouched
-// and no temporary file left behind. A file its owner may not write (mode
-// without u+w) is not replaced: a read-only logbook stays as it is.
-bool WriteWholeFile(LPCWSTR path, const void* data, std::size_t size);
-
-// The same for a file made of several pieces, written one after another
-// without first being copied together; on failure `why`, when given, gets
-// the system's words for it ("No space left on device").
+// and no temporary file left behind, and `why`, when given, holding the
+// system's words for it ("No space left on device"). A file its owner may
+// not write (mode without u+w) is not replaced: a read-only logbook stays as
+// it is.
 struct FileChunk {
   const void* data;
   std::size_t size;

@@ -71,10 +71,6 @@ HWND SetActiveWindow(HWND hwnd) {
   return previous;
 }
 
-HWND GetActiveWindow() { return WindowManager::Get().active; }
-
-HWND GetForegroundWindow() { return WindowManager::Get().active; }
-
 // A local window is activated and the desktop window raised; a window of
 // another process is asked, through the broker, to come to the front.
 BOOL SetForegroundWindow(HWND hwnd) {

@@ -1,7 +1,8 @@
-// Sending, posting and retrieving messages. Retrieval order: posted
-// messages, the quit request, input, WM_PAINT for a window needing it, a due
-// WM_TIMER. Only when none of these waits is the screen presented and the
-// host asked for input, until the next timer falls due.
+// Sending, posting and retrieving messages, and the clock the timers run
+// by. Retrieval order: posted messages, the quit request, input, WM_PAINT
+// for a window needing it, a due WM_TIMER. Only when none of these waits is
+// the screen presented and the host asked for input, until the next timer
+// falls due.
 #include <algorithm>
 
 #include "platform/core/or_failure.h"
@@ -170,4 +171,22 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: return 0;
   }
+}
+
+// The clock and sleeping. Time comes from the host; without one (a tool
+// that never opens a window) the clock stands at zero.
+
+// What was drawn before the pause is on the screen during it, as on the
+// device, where windows draw straight to the display: a pressed button shows
+// pressed while its handler waits.
+void Sleep(DWORD milliseconds) {
+  if (auto* manager = platform::Context::Get().TryGet<win::WindowManager>())
+    manager->compositor.PresentIfChanged(*manager);
+  if (auto* host = platform::Context::Get().TryGet<host::Host>()) host->Sleep(milliseconds);
+}
+
+void GetLocalTime(LPSYSTEMTIME time) {
+  if (!time) return;
+  auto* host = platform::Context::Get().TryGet<host::Host>();
+  *time = host ? host->LocalTime() : SYSTEMTIME{};
 }

@@ -1,4 +1,7 @@
-// Invalidation and painting, and DCs onto a window's surface.
+// Window surfaces, invalidation and painting, and DCs onto a window's surface.
+#include <algorithm>
+#include <cstring>
+
 #include "platform/core/or_failure.h"
 #include "platform/gdi/rect_list.h"
 #include "platform/gdi/surface_dc.h"
@@ -8,6 +11,30 @@
 
 using win::Window;
 using win::WindowManager;
+
+namespace win {
+
+void FitSurface(Window& window) {
+  int width = std::max(window.Width(), 0);
+  int height = std::max(window.Height(), 0);
+  gdi::Surface32 old = gdi::BitmapSurface(window.surface);
+  if (old.width == width && old.height == height && (window.surface || width * height == 0)) return;
+  HBITMAP fresh = width > 0 && height > 0 ? gdi::CreateDeviceBitmap(width, height) : nullptr;
+  gdi::Surface32 now = gdi::BitmapSurface(fresh);
+  int rows = std::min(old.height, now.height);
+  int columns = std::min(old.width, now.width);
+  for (int y = 0; y < rows && columns > 0; ++y)
+    std::memcpy(now.Row(y), old.Row(y), sizeof(gdi::Pixel) * columns);
+  DeleteObject(window.surface);
+  window.surface = fresh;
+}
+
+void InvalidateWhole(Window& window, bool erase) {
+  window.update.Add({0, 0, window.Width(), window.Height()});
+  if (!window.update.IsEmpty()) window.erasePending = window.erasePending || erase;
+}
+
+}  // namespace win
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
@@ -33,13 +60,6 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
   }
   if (window->update.IsEmpty()) window->erasePending = false;
   return TRUE;
-}
-
-BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
-  Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return FALSE;
-  if (rect) *rect = window->update.Bounds();
-  return !window->update.IsEmpty();
 }
 
 BOOL UpdateWindow(HWND hwnd) {

@@ -19,10 +19,6 @@ ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   });
 }
 
-BOOL UnregisterClassW(LPCWSTR className, HINSTANCE) {
-  return className && WindowManager::Get().RemoveClass(className);
-}
-
 BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass) {
   const win::WindowClass* found = className ? WindowManager::Get().FindClass(className) : nullptr;
   if (!found || !wndClass) return FALSE;
@@ -75,18 +71,4 @@ static int CopyText(const std::wstring& text, LPWSTR buffer, int size) {
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int size) {
   win::Window* window = WindowManager::Get().Find(hwnd);
   return window ? CopyText(window->text, buffer, size) : 0;
-}
-
-BOOL SetWindowTextW(HWND hwnd, LPCWSTR text) {
-  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
-    win::Window* window = WindowManager::Get().Find(hwnd);
-    if (!window) return FALSE;
-    window->text = text ? text : L"";
-    return TRUE;
-  });
-}
-
-int GetClassNameW(HWND hwnd, LPWSTR buffer, int size) {
-  win::Window* window = WindowManager::Get().Find(hwnd);
-  return window ? CopyText(window->className, buffer, size) : 0;
 }

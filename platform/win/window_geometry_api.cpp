@@ -38,20 +38,6 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   return TRUE;
 }
 
-BOOL SetWindowPos(HWND hwnd, HWND, int x, int y, int cx, int cy, UINT flags) {
-  WindowManager& manager = WindowManager::Get();
-  Window* window = manager.Find(hwnd);
-  if (!window) return FALSE;
-  RECT r = window->rect;
-  if (flags & SWP_NOMOVE) x = r.left, y = r.top;
-  if (flags & SWP_NOSIZE) cx = r.right - r.left, cy = r.bottom - r.top;
-  if (!(flags & SWP_NOZORDER)) manager.BringToTop(*window);
-  if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) MoveWindow(hwnd, x, y, cx, cy, TRUE);
-  if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, SW_SHOW);
-  if (flags & SWP_HIDEWINDOW) ShowWindow(hwnd, SW_HIDE);
-  return TRUE;
-}
-
 BOOL GetClientRect(HWND hwnd, LPRECT rect) {
   Window* window = WindowManager::Get().Find(hwnd);
   if (!window || !rect) return FALSE;

@@ -38,11 +38,6 @@ bool WindowManager::AddClass(WindowClass windowClass) {
   return true;
 }
 
-bool WindowManager::RemoveClass(std::wstring_view name) {
-  return std::erase_if(classes_,
-                       [&](const WindowClass& c) { return SameClassName(c.name, name); }) > 0;
-}
-
 // Handles count up from 1 and are never reused, so a stale handle finds
 // nothing rather than a newer window.
 Window& WindowManager::Add(std::unique_ptr<Window> window) {

@@ -13,7 +13,6 @@
 
 #include "platform/core/context.h"
 #include "platform/win/compositor.h"
-#include "platform/win/creation_hook.h"
 #include "platform/win/host_port.h"
 #include "platform/win/timer_list.h"
 #include "platform/win/window.h"
@@ -31,7 +30,6 @@ class WindowManager : public platform::Service {
   Window* Find(HWND hwnd);
   const WindowClass* FindClass(std::wstring_view name) const;
   bool AddClass(WindowClass windowClass);
-  bool RemoveClass(std::wstring_view name);
   Window& Add(std::unique_ptr<Window> window);
   void Remove(HWND hwnd);
 
@@ -50,7 +48,7 @@ class WindowManager : public platform::Service {
   HWND RemoteHandle(const std::wstring& className);
   const std::wstring* RemoteClass(HWND hwnd) const;
 
-  // Creation hook (see creation_hook.h).
+  // Creation hook (see win::SetCreationHook in winuser.h).
   void SetCreationHook(CreationHook hook, void* context);
   void RunCreationHook(HWND hwnd);
 

@@ -1,15 +1,14 @@
 // The window manager's programming interface: window classes, windows,
-// messages, painting, timers, capture, focus and activation. Values are the
-// Win32 ones, so code written for the device reads and behaves unchanged.
+// messages, painting, timers, capture, focus and activation, and the clock.
+// Values are the Win32 ones, so code written for the device reads and
+// behaves unchanged.
 #pragma once
 
 #include "platform/core/windef.h"
 
 // Messages.
-#define WM_NULL 0x0000
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
-#define WM_MOVE 0x0003
 #define WM_SIZE 0x0005
 #define WM_ACTIVATE 0x0006
 #define WM_SETFOCUS 0x0007
@@ -24,7 +23,6 @@
 #define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
-#define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_TIMER 0x0113
@@ -36,7 +34,6 @@
 // WM_ACTIVATE's low word.
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
-#define WA_CLICKACTIVE 2
 
 // WM_SIZE's wParam.
 #define SIZE_RESTORED 0
@@ -45,7 +42,6 @@
 #define MK_LBUTTON 0x0001
 
 // Virtual keys.
-#define VK_BACK 0x08
 #define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
 #define VK_LEFT 0x25
@@ -68,13 +64,11 @@
 #define VK_F4 0x73
 
 // Window styles.
-#define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
 #define WS_CAPTION 0x00C00000L
-#define WS_BORDER 0x00800000L
 #define WS_SYSMENU 0x00080000L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
@@ -86,26 +80,20 @@
 // ShowWindow commands.
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
-#define SW_NORMAL 1
 #define SW_SHOW 5
 
 // Dialog results and standard command ids.
 #define IDOK 1
 #define IDCANCEL 2
 #define IDABORT 3
-#define IDRETRY 4
-#define IDIGNORE 5
 #define IDYES 6
-#define IDNO 7
 #define IDCLOSE 8
 
 // Message box styles: buttons in the low bits, the icon above them.
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
-#define MB_ABORTRETRYIGNORE 0x00000002L
 #define MB_YESNOCANCEL 0x00000003L
 #define MB_YESNO 0x00000004L
-#define MB_RETRYCANCEL 0x00000005L
 #define MB_ICONHAND 0x00000010L
 #define MB_ICONQUESTION 0x00000020L
 #define MB_ICONEXCLAMATION 0x00000030L
@@ -124,14 +112,6 @@
 #define GWLP_ID (-12)
 #define GWL_STYLE (-16)
 #define GWLP_USERDATA (-21)
-
-// SetWindowPos flags.
-#define SWP_NOSIZE 0x0001
-#define SWP_NOMOVE 0x0002
-#define SWP_NOZORDER 0x0004
-#define SWP_SHOWWINDOW 0x0040
-#define SWP_HIDEWINDOW 0x0080
-#define HWND_TOP (static_cast<HWND>(nullptr))
 
 #define CW_USEDEFAULT (static_cast<int>(0x80000000))
 
@@ -179,7 +159,6 @@ struct CREATESTRUCTW {
 };
 using CREATESTRUCT = CREATESTRUCTW;
 using LPCREATESTRUCT = CREATESTRUCTW*;
-using LPCREATESTRUCTW = CREATESTRUCTW*;
 
 struct PAINTSTRUCT {
   HDC hdc = nullptr;
@@ -193,11 +172,19 @@ using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 // Window classes.
 ATOM RegisterClassW(const WNDCLASSW* wndClass);
-BOOL UnregisterClassW(LPCWSTR className, HINSTANCE instance);
 BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass);
 inline ATOM RegisterClass(const WNDCLASSW* wndClass) { return RegisterClassW(wndClass); }
 
 // Windows.
+// This platform's own: lets the framework attach its window object to a
+// window while it is being created, before the window receives its first
+// message (WM_NCCREATE). Called once with the new window's handle by the
+// next CreateWindowEx of this thread, then forgotten. A second call replaces
+// a hook not yet used.
+namespace win {
+using CreationHook = void (*)(HWND hwnd, void* context);
+void SetCreationHook(CreationHook hook, void* context);
+}  // namespace win
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param);
@@ -214,11 +201,9 @@ inline HWND FindWindow(LPCWSTR className, LPCWSTR windowName) {
   return FindWindowW(className, windowName);
 }
 BOOL SetForegroundWindow(HWND hwnd);
-HWND GetForegroundWindow();
 BOOL ShowWindow(HWND hwnd, int command);
 BOOL IsWindowVisible(HWND hwnd);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
-BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL GetClientRect(HWND hwnd, LPRECT rect);
 BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // screen coordinates
 BOOL ClientToScreen(HWND hwnd, LPPOINT point);
@@ -233,15 +218,12 @@ BOOL IsChild(HWND parent, HWND hwnd);
 LONG_PTR GetWindowLongPtrW(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value);
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int size);
-BOOL SetWindowTextW(HWND hwnd, LPCWSTR text);
-int GetClassNameW(HWND hwnd, LPWSTR buffer, int size);
 
 // Drawing onto a window.
 HDC GetDC(HWND hwnd);  // NULL: a DC compatible with the screen
 int ReleaseDC(HWND hwnd, HDC hdc);
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);  // NULL rect: the whole client
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
-BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
@@ -265,19 +247,12 @@ void PostQuitMessage(int exitCode);
 // program takes all messages. GetMessage returns FALSE for WM_QUIT.
 BOOL GetMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL PeekMessageW(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
-inline BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
-  return GetMessageW(msg, hwnd, filterMin, filterMax);
-}
-inline BOOL PeekMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
-  return PeekMessageW(msg, hwnd, filterMin, filterMax, remove);
-}
 // This platform's own, for a button's pressed look: pen input that has
 // arrived and not been taken is discarded from its first pen-down on (taps
 // made during the look), the release of the tap being acted on kept. Keys
 // are kept.
 void DiscardPenPresses();
 LRESULT DispatchMessageW(const MSG* msg);
-inline LRESULT DispatchMessage(const MSG* msg) { return DispatchMessageW(msg); }
 BOOL TranslateMessage(const MSG* msg);
 
 // Timers.
@@ -291,4 +266,12 @@ HWND GetCapture();
 HWND SetFocus(HWND hwnd);
 HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);
-HWND GetActiveWindow();
+
+// The clock and sleeping come from the host: real in a desktop window,
+// virtual when headless, where Sleep advances the clock at once.
+void Sleep(DWORD milliseconds);
+void GetLocalTime(LPSYSTEMTIME time);
+
+// The device's program detaches input methods from its windows; this
+// platform has none, so the call does nothing.
+inline HIMC ImmAssociateContext(HWND, HIMC) { return nullptr; }

@@ -8,7 +8,7 @@
 #include "platform/framework/cwinapp.h"
 #include "platform/res/png_codec.h"
 #include "platform/win/files.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "tests/support/screen_pixels.h"
 #include "tests/support/script_host.h"
 

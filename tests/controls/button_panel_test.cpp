@@ -90,9 +90,8 @@ TEST_F(ButtonPanelTest, PenUpSendsTheCommandOnlyOnThePressedButtonAndKeyMovesRep
   panel.SetFocusId(21);
   owner.ValidateRect(nullptr);
   ASSERT_TRUE(panel.MoveFocus(kDirRight));
-  CRect update;
-  GetUpdateRect(owner, &update, FALSE);
-  EXPECT_EQ(update, CRect(5, 5, 105, 35));  // both buttons and 5 pixels around
+  CPaintDC paint(&owner);
+  EXPECT_EQ(CRect(paint.m_ps.rcPaint), CRect(5, 5, 105, 35));  // both buttons and 5 pixels around
 }
 
 TEST_F(ButtonPanelTest, PlainButtonsFillWithABorderAndHiddenOnesAreNotDrawn) {

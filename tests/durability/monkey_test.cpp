@@ -22,7 +22,7 @@
 #include "platform/framework/cwinapp.h"
 #include "platform/win/files.h"
 #include "platform/win/save_calls.h"
-#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 #include "tests/durability/monkey_script.h"
 #include "tests/ledger/ledger_bytes.h"
 #include "tests/support/script_host.h"

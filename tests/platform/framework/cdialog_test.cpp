@@ -77,7 +77,7 @@ TEST_F(CDialogTest, EscapeCancelsAndTheOwnerIsDisabledMeanwhile) {
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_FALSE(ownerEnabledInside);
   EXPECT_TRUE(main.IsWindowEnabled());
-  EXPECT_EQ(::GetActiveWindow(), main.m_hWnd);
+  EXPECT_EQ(win::WindowManager::Get().active, main.m_hWnd);
   EXPECT_EQ(dialog.m_hWnd, nullptr);
   EXPECT_EQ(dialog.shows, 1);
   EXPECT_GE(dialog.paints, 1);

@@ -11,8 +11,7 @@
 #include <string>
 
 #include "platform/gdi/font_engine.h"
-#include "platform/gdi/font_library.h"
-#include "platform/gdi/known_face.h"
+#include "platform/gdi/typeface.h"
 #include "tests/platform/gdi/text_canvas.h"
 
 namespace gdi_test {

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "platform/gdi/font_engine.h"
-#include "platform/gdi/font_library.h"
 #include "tests/platform/gdi/text_canvas.h"
 
 namespace gdi_test {

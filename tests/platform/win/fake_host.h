@@ -12,6 +12,7 @@
 
 #include "platform/core/context.h"
 #include "platform/win/host_port.h"
+#include "platform/win/window_manager.h"
 #include "platform/win/winuser.h"
 
 namespace win_test {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -16,6 +17,11 @@ std::wstring DevicePath(const fs::path& p) {
   std::wstring out;
   for (wchar_t c : p.wstring()) out += c == L'/' ? L'\\' : c;
   return out;
+}
+
+bool Write(LPCWSTR path, std::string_view bytes) {
+  const FileChunk whole{bytes.data(), bytes.size()};
+  return WriteWholeFile(path, {&whole, 1});
 }
 
 std::string ReadAll(const fs::path& p) {
@@ -43,15 +49,24 @@ TEST(HostPath, NullAndUnencodablePathsGiveNothingToOpen) {
   EXPECT_EQ("", HostPathFromDevice(nullptr));
   EXPECT_EQ("", HostPathFromDevice(lone));
   EXPECT_EQ("", HostPathFromDevice(beyond));
-  EXPECT_EQ(nullptr, _wfopen(lone, L"rb"));
-  EXPECT_FALSE(WriteWholeFile(lone, "x", 1));
+  FileError error;
+  EXPECT_EQ(nullptr, OpenRegularFileForReading(lone, error));
+  EXPECT_FALSE(Write(lone, "x"));
+}
+
+TEST(ModulePathTest, BackslashFormOfTheExecutable) {
+  const std::wstring text = ModulePath();
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.front(), L'\\');
+  EXPECT_EQ(text.find(L'/'), std::wstring::npos);
+  EXPECT_TRUE(text.ends_with(L"\\win_files_test")) << std::string(text.begin(), text.end());
 }
 
 TEST_F(FilesTest, OverrideRedirectsOnlyThatPathUntilRemoved) {
   SetPathOverride(L"\\bin\\Roadtally.dat", (dir / "x.dat").string());
   EXPECT_EQ((dir / "x.dat").string(), HostPathFromDevice(L"\\bin\\Roadtally.dat"));
   EXPECT_EQ("/bin/Other.dat", HostPathFromDevice(L"\\bin\\Other.dat"));
-  ASSERT_TRUE(WriteWholeFile(L"\\bin\\Roadtally.dat", "abc", 3));
+  ASSERT_TRUE(Write(L"\\bin\\Roadtally.dat", "abc"));
   EXPECT_EQ("abc", ReadAll(dir / "x.dat"));
   SetPathOverride(L"\\bin\\Roadtally.dat", "");
   EXPECT_EQ("/bin/Roadtally.dat", HostPathFromDevice(L"\\bin\\Roadtally.dat"));
@@ -59,33 +74,27 @@ TEST_F(FilesTest, OverrideRedirectsOnlyThatPathUntilRemoved) {
 
 TEST_F(FilesTest, WholeFileWriteReplacesContentAndLeavesNoTemporary) {
   const std::wstring path = DevicePath(dir / "a.dat");
-  ASSERT_TRUE(WriteWholeFile(path.c_str(), "old bytes", 9));
-  ASSERT_TRUE(WriteWholeFile(path.c_str(), "new", 3));
+  ASSERT_TRUE(Write(path.c_str(), "old bytes"));
+  ASSERT_TRUE(Write(path.c_str(), "new"));
   EXPECT_EQ("new", ReadAll(dir / "a.dat"));
   EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-  FILE* f = _wfopen(path.c_str(), L"rb");
-  ASSERT_NE(nullptr, f);
-  char buf[4] = {};
-  EXPECT_EQ(3u, std::fread(buf, 1, 3, f));
-  std::fclose(f);
-  EXPECT_STREQ("new", buf);
 }
 
 TEST_F(FilesTest, EmptyWriteLeavesAnEmptyFile) {
   const std::wstring path = DevicePath(dir / "empty.dat");
-  ASSERT_TRUE(WriteWholeFile(path.c_str(), "", 0));
+  ASSERT_TRUE(Write(path.c_str(), ""));
   EXPECT_TRUE(fs::exists(dir / "empty.dat"));
   EXPECT_EQ(0u, fs::file_size(dir / "empty.dat"));
 }
 
 TEST_F(FilesTest, WriteIntoMissingDirectoryOrUnderAFileFailsAndLeavesNothing) {
   const std::wstring missing = DevicePath(dir / "nope" / "a.dat");
-  EXPECT_FALSE(WriteWholeFile(missing.c_str(), "x", 1));
+  EXPECT_FALSE(Write(missing.c_str(), "x"));
   std::ofstream(dir / "plain") << "keep";
   const std::wstring underFile = DevicePath(dir / "plain" / "a.dat");
-  EXPECT_FALSE(WriteWholeFile(underFile.c_str(), "x", 1));
+  EXPECT_FALSE(Write(underFile.c_str(), "x"));
   EXPECT_EQ("keep", ReadAll(dir / "plain"));
-  EXPECT_EQ(nullptr, _wfopen(missing.c_str(), L"rb"));
+  EXPECT_FALSE(fs::exists(dir / "nope"));
   EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
@@ -93,7 +102,7 @@ TEST_F(FilesTest, FailedRenameKeepsTheOldTargetAndRemovesTheTemporary) {
   // A directory in the target's place cannot be renamed over by a file.
   fs::create_directories(dir / "target" / "inside");
   const std::wstring path = DevicePath(dir / "target");
-  EXPECT_FALSE(WriteWholeFile(path.c_str(), "x", 1));
+  EXPECT_FALSE(Write(path.c_str(), "x"));
   EXPECT_TRUE(fs::is_directory(dir / "target" / "inside"));
   EXPECT_EQ(1, std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }

@@ -94,7 +94,7 @@ TEST_F(InputTest, KeysGoToTheFocusElseTheActiveWindow) {
   Probe mainProbe, childProbe;
   HWND main = MakePopup(mainProbe, {0, 0, 320, 240});
   HWND child = MakeChild(childProbe, main, {0, 0, 10, 10});
-  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(win::WindowManager::Get().active, main);
   Host().Key(VK_RETURN);
   Drain();
   EXPECT_EQ(mainProbe.Count(WM_KEYDOWN), 1);
@@ -113,13 +113,13 @@ TEST_F(InputTest, ActivationMovesWithShownPopupsAndReturnsToTheOwner) {
   Probe mainProbe, popupProbe;
   HWND main = MakePopup(mainProbe, {0, 0, 320, 240});
   HWND popup = MakePopup(popupProbe, {0, 0, 50, 50}, main);
-  EXPECT_EQ(GetActiveWindow(), popup);
+  EXPECT_EQ(win::WindowManager::Get().active, popup);
   std::vector<WPARAM> states;
   for (const Logged& l : mainProbe.log)
     if (l.message == WM_ACTIVATE) states.push_back(l.wParam);
   EXPECT_EQ(states, (std::vector<WPARAM>{WA_ACTIVE, WA_INACTIVE}));
   DestroyWindow(popup);
-  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(win::WindowManager::Get().active, main);
   EXPECT_EQ(mainProbe.log.back().message, static_cast<UINT>(WM_SETFOCUS));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/wingdi.h"
+#include "platform/win/window_manager.h"
 #include "tests/platform/win/fake_host.h"
 #include "tests/platform/win/probe_window.h"
 
@@ -38,6 +39,7 @@ class PaintingTest : public WindowTest {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     PresentNow();
   }
+  static win::Window& Window(HWND hwnd) { return *win::WindowManager::Get().Find(hwnd); }
   static void PresentNow() {
     // The loop presents when it goes idle; a Get that finds nothing does so.
     MSG msg;
@@ -57,8 +59,7 @@ TEST_F(PaintingTest, PaintReachesOnlyTheTwoInvalidRectanglesNotWhatLiesBetween) 
   RECT left = {10, 10, 20, 20}, right = {100, 100, 110, 110};
   InvalidateRect(hwnd, &left, FALSE);
   InvalidateRect(hwnd, &right, FALSE);
-  RECT bounds;
-  EXPECT_TRUE(GetUpdateRect(hwnd, &bounds, FALSE));
+  const RECT bounds = Window(hwnd).update.Bounds();
   EXPECT_EQ(bounds.left, 10);
   EXPECT_EQ(bounds.bottom, 110);
   Settle();
@@ -68,7 +69,7 @@ TEST_F(PaintingTest, PaintReachesOnlyTheTwoInvalidRectanglesNotWhatLiesBetween) 
   EXPECT_EQ(Host().ShownAt(50, 50), kRed);  // inside the bounding box, between the two
   EXPECT_EQ(Host().ShownAt(20, 20), kRed);
   EXPECT_EQ(Host().ShownAt(110, 109), kRed);
-  EXPECT_FALSE(GetUpdateRect(hwnd, &bounds, FALSE));
+  EXPECT_TRUE(Window(hwnd).update.IsEmpty());
 }
 
 TEST_F(PaintingTest, EraseComesFirstOnlyWhenAsked) {

@@ -82,7 +82,7 @@ TEST_F(LifecycleTest, DestroyGoesOwnedPopupsFirstThenDestroyThenChildrenThenNcDe
   EXPECT_FALSE(IsWindow(popup));
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(GetFocus(), nullptr);
-  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(win::WindowManager::Get().active, nullptr);
 }
 
 TEST_F(LifecycleTest, WindowDestroyingItselfAndItsParentInsideHandlers) {

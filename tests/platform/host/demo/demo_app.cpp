@@ -118,11 +118,10 @@ void CDemoWnd::OnLButtonUp(UINT, CPoint point) {
 }
 
 void WriteDataFile() {
-  wchar_t module[400];
-  DWORD length = GetModuleFileName(nullptr, module, 400);
-  std::wstring path(module, length);
-  path = path.substr(0, path.rfind(L'\\')) + L"\\Roadtally.dat";
-  WriteWholeFile(path.c_str(), "demo", 4);
+  const std::wstring module = ModulePath();
+  const std::wstring path = module.substr(0, module.rfind(L'\\')) + L"\\Roadtally.dat";
+  const FileChunk demo{"demo", 4};
+  WriteWholeFile(path.c_str(), {&demo, 1});
 }
 
 void CDemoWnd::OnKeyUp(UINT nChar, UINT, UINT) {
