@@ -13,7 +13,6 @@ class IdleHost : public host::Host {
  public:
   DWORD TickCount() override { return now; }
   SYSTEMTIME LocalTime() override { return {}; }
-  SYSTEMTIME UniversalTime() override { return {}; }
   void Sleep(DWORD ms) override { now += ms; }
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD>) override {
     return std::nullopt;

@@ -21,14 +21,11 @@ struct RealMoment {
   long milliseconds;
 };
 
-RealMoment Now(bool local) {
+RealMoment Now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   RealMoment moment{};
-  if (local)
-    localtime_r(&now.tv_sec, &moment.fields);
-  else
-    gmtime_r(&now.tv_sec, &moment.fields);
+  localtime_r(&now.tv_sec, &moment.fields);
   moment.milliseconds = now.tv_nsec / 1'000'000;
   return moment;
 }
@@ -80,8 +77,7 @@ SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<sys_days>& today) {
                                   milliseconds{real.wMilliseconds});
 }
 
-SYSTEMTIME RealLocalTime() { return FromMoment(Now(true)); }
-SYSTEMTIME RealUniversalTime() { return FromMoment(Now(false)); }
-sys_days RealLocalDate() { return DayOf(Now(true).fields); }
+SYSTEMTIME RealLocalTime() { return FromMoment(Now()); }
+sys_days RealLocalDate() { return DayOf(Now().fields); }
 
 }  // namespace host

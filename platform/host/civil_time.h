@@ -16,9 +16,8 @@ std::optional<std::chrono::sys_days> ParseIsoDate(std::string_view text);
 // times past a day roll over into the following days.
 SYSTEMTIME SystemTimeAt(std::chrono::sys_days day, std::chrono::milliseconds sinceMidnight);
 
-// The real clock, local and universal.
+// The real clock's local time.
 SYSTEMTIME RealLocalTime();
-SYSTEMTIME RealUniversalTime();
 
 // The real time of day `real`, on the fixed date when there is one (a
 // host's --today).

@@ -58,7 +58,6 @@ DWORD FramebufferHost::TickCount() {
 }
 
 SYSTEMTIME FramebufferHost::LocalTime() { return OnDate(RealLocalTime(), today_); }
-SYSTEMTIME FramebufferHost::UniversalTime() { return OnDate(RealUniversalTime(), today_); }
 
 void FramebufferHost::Sleep(DWORD ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));

@@ -37,7 +37,6 @@ class FramebufferHost final : public Host {
 
   DWORD TickCount() override;
   SYSTEMTIME LocalTime() override;
-  SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;

@@ -52,7 +52,6 @@ SYSTEMTIME HeadlessHost::LocalTime() {
 }
 
 // The virtual world has no time zone.
-SYSTEMTIME HeadlessHost::UniversalTime() { return LocalTime(); }
 
 void HeadlessHost::Sleep(DWORD ms) { now_ += ms; }
 

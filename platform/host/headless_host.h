@@ -29,7 +29,6 @@ class HeadlessHost final : public Host {
 
   DWORD TickCount() override;
   SYSTEMTIME LocalTime() override;
-  SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   // A script's next line is read only when the program asks for input.

@@ -57,7 +57,6 @@ SdlHost::~SdlHost() = default;
 
 DWORD SdlHost::TickCount() { return SDL_GetTicks(); }
 SYSTEMTIME SdlHost::LocalTime() { return OnDate(RealLocalTime(), state_->today); }
-SYSTEMTIME SdlHost::UniversalTime() { return OnDate(RealUniversalTime(), state_->today); }
 void SdlHost::Present(const gdi::Surface32& screen) { state_->video->Show(screen); }
 void SdlHost::RaiseWindow() { state_->video->Raise(); }
 

@@ -18,7 +18,6 @@ class SdlHost final : public WindowHost {
 
   DWORD TickCount() override;
   SYSTEMTIME LocalTime() override;
-  SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;

@@ -14,7 +14,6 @@ class LoadedWindowHost final : public WindowHost {
 
   DWORD TickCount() override { return window_->TickCount(); }
   SYSTEMTIME LocalTime() override { return window_->LocalTime(); }
-  SYSTEMTIME UniversalTime() override { return window_->UniversalTime(); }
   void Sleep(DWORD ms) override { window_->Sleep(ms); }
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override {
     return window_->WaitForInput(deadline);

@@ -59,7 +59,6 @@ class Host : public platform::Service {
 
   // The local date and time now (headless: the --today date, clock-driven time).
   virtual SYSTEMTIME LocalTime() = 0;
-  virtual SYSTEMTIME UniversalTime() = 0;
 
   // Blocks the calling thread; headless advances the virtual clock at once.
   virtual void Sleep(DWORD ms) = 0;

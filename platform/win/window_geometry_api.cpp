@@ -54,24 +54,6 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
   return TRUE;
 }
 
-BOOL ClientToScreen(HWND hwnd, LPPOINT point) {
-  WindowManager& manager = WindowManager::Get();
-  if (!manager.Find(hwnd) || !point) return FALSE;
-  POINT origin = manager.ClientOrigin(hwnd);
-  point->x += origin.x;
-  point->y += origin.y;
-  return TRUE;
-}
-
-BOOL ScreenToClient(HWND hwnd, LPPOINT point) {
-  WindowManager& manager = WindowManager::Get();
-  if (!manager.Find(hwnd) || !point) return FALSE;
-  POINT origin = manager.ClientOrigin(hwnd);
-  point->x -= origin.x;
-  point->y -= origin.y;
-  return TRUE;
-}
-
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   WindowManager& manager = WindowManager::Get();
   Window* window = manager.Find(hwnd);

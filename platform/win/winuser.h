@@ -206,9 +206,7 @@ BOOL IsWindowVisible(HWND hwnd);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL GetClientRect(HWND hwnd, LPRECT rect);
 BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // screen coordinates
-BOOL ClientToScreen(HWND hwnd, LPPOINT point);
-BOOL ScreenToClient(HWND hwnd, LPPOINT point);
-BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns TRUE if it was disabled before
+BOOL EnableWindow(HWND hwnd, BOOL enable);   // returns TRUE if it was disabled before
 BOOL IsWindowEnabled(HWND hwnd);
 HWND GetParent(HWND hwnd);
 HWND GetWindow(HWND hwnd, UINT relation);

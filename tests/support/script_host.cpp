@@ -50,7 +50,6 @@ std::string ScriptHost::Finish() {
 
 DWORD ScriptHost::TickCount() { return start_ + script_->TickCount(); }
 SYSTEMTIME ScriptHost::LocalTime() { return script_->LocalTime(); }
-SYSTEMTIME ScriptHost::UniversalTime() { return script_->UniversalTime(); }
 void ScriptHost::Sleep(DWORD ms) { script_->Sleep(ms); }
 
 void ScriptHost::Present(const gdi::Surface32& screen) {

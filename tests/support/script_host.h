@@ -36,7 +36,6 @@ class ScriptHost final : public host::Host {
 
   DWORD TickCount() override;
   SYSTEMTIME LocalTime() override;
-  SYSTEMTIME UniversalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<host::InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void Present(const gdi::Surface32& screen) override;

@@ -115,7 +115,7 @@ TEST_F(HeadlessHostTest, DateIsFixedAndTimeRunsFromNoonOnTheVirtualClock) {
   EXPECT_EQ(start.wHour, 12);
   EXPECT_EQ(start.wMinute, 0);
   host.Sleep(12 * 3600 * 1000 + 61 * 1000 + 5);
-  SYSTEMTIME later = host.UniversalTime();
+  SYSTEMTIME later = host.LocalTime();
   EXPECT_EQ(later.wDay, 29);
   EXPECT_EQ(later.wDayOfWeek, 4);
   EXPECT_EQ(later.wHour, 0);

@@ -28,7 +28,6 @@ class FakeHost : public host::Host {
 
   DWORD TickCount() override { return now; }
   SYSTEMTIME LocalTime() override { return SYSTEMTIME{2026, 12, 1, 7, 9, 30, 0, 0}; }
-  SYSTEMTIME UniversalTime() override { return SYSTEMTIME{2026, 12, 1, 7, 0, 30, 0, 0}; }
   void Sleep(DWORD ms) override { now += ms; }
   void RaiseWindow() override { ++raises; }
   void DropPenPresses() override {}
