@@ -70,10 +70,6 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     case ObjectKind::Font: return dc->Select(object, static_cast<gdi::Font&>(*found));
     case ObjectKind::Pen: return dc->Select(object, static_cast<gdi::Pen&>(*found));
     case ObjectKind::Brush: return dc->Select(object, static_cast<gdi::Brush&>(*found));
-    case ObjectKind::Region: {
-      const int kind = SelectClipRgn(hdc, static_cast<HRGN>(object));
-      return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(kind));
-    }
     case ObjectKind::DC: return nullptr;
   }
   return nullptr;
@@ -111,7 +107,6 @@ DWORD GetObjectType(HGDIOBJ object) {
     case ObjectKind::Brush: return OBJ_BRUSH;
     case ObjectKind::Pen: return OBJ_PEN;
     case ObjectKind::Font: return OBJ_FONT;
-    case ObjectKind::Region: return OBJ_REGION;
     case ObjectKind::DC:
       return static_cast<DeviceContext*>(found)->GetType() == DeviceContext::Type::Memory
                  ? OBJ_MEMDC

@@ -38,11 +38,6 @@ void* DeviceContext::Select(void* handle, Bitmap& bitmap) {
   return Swap(bitmap_, handle, bitmap);
 }
 
-void DeviceContext::SetClipRegion(std::optional<RectList> rects) {
-  clipRegion_ = std::move(rects);
-  clip_.reset();
-}
-
 void DeviceContext::SetSystemClip(std::optional<RectList> rects) {
   systemClip_ = std::move(rects);
   clip_.reset();
@@ -52,7 +47,6 @@ const RectList& DeviceContext::Clip() {
   if (!clip_) {
     const Bitmap& target = *bitmap_.object;
     RectList clip{RECT{0, 0, target.Width(), target.Height()}};
-    if (clipRegion_) clip = Intersect(*clipRegion_, clip.front());
     if (systemClip_) clip = Intersect(clip, *systemClip_);
     clip_ = std::move(clip);
   }

@@ -1,6 +1,5 @@
 // A drawing context: what is selected into it, its colours and modes, the
-// pen position and the two clip restrictions (the program's clip region and
-// the system clip of a window paint). Selected objects cannot be deleted
+// pen position and the system clip of a window paint. Selected objects cannot be deleted
 // while selected, so the DC may keep plain pointers to them.
 #pragma once
 
@@ -53,13 +52,11 @@ class DeviceContext : public GdiObject {
   int bkMode = OPAQUE;
   POINT penPosition{0, 0};
 
-  // The program's clip region; nullopt means none.
-  const std::optional<RectList>& ClipRegion() const { return clipRegion_; }
-  void SetClipRegion(std::optional<RectList> rects);
+  // nullopt: no system clip, the whole bitmap may be drawn on.
   void SetSystemClip(std::optional<RectList> rects);
 
-  // Where drawing may land: the bitmap's bounds within both restrictions,
-  // as disjoint rectangles.
+  // Where drawing may land: the bitmap's bounds within the system clip, as
+  // disjoint rectangles.
   const RectList& Clip();
 
  private:
@@ -77,7 +74,6 @@ class DeviceContext : public GdiObject {
   Selection<Font> font_;
   Selection<Pen> pen_;
   Selection<Brush> brush_;
-  std::optional<RectList> clipRegion_;
   std::optional<RectList> systemClip_;
   std::optional<RectList> clip_;  // cache of Clip(), dropped on any change
 };

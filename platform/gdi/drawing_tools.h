@@ -1,9 +1,8 @@
-// The small objects a DC draws with: solid brushes, pens and clip regions.
+// The small objects a DC draws with: solid brushes and pens.
 #pragma once
 
 #include "platform/core/windef.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/gdi/rect_list.h"
 
 namespace gdi {
 
@@ -31,16 +30,6 @@ class Pen : public GdiObject {
  private:
   COLORREF color_;
   bool null_;
-};
-
-class Region : public GdiObject {
- public:
-  static constexpr ObjectKind kKind = ObjectKind::Region;
-  explicit Region(RectList rects) : GdiObject(kKind), rects_(std::move(rects)) {}
-  const RectList& Rects() const { return rects_; }
-
- private:
-  RectList rects_;  // disjoint
 };
 
 }  // namespace gdi
