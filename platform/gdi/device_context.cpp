@@ -3,19 +3,17 @@
 namespace gdi {
 
 DeviceContext::DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font,
-                             Selection<Pen> pen, Selection<Brush> brush)
-    : GdiObject(kKind), type_(type), bitmap_(bitmap), font_(font), pen_(pen), brush_(brush) {
+                             Selection<Pen> pen)
+    : GdiObject(kKind), type_(type), bitmap_(bitmap), font_(font), pen_(pen) {
   bitmap_.object->AddSelection();
   font_.object->AddSelection();
   pen_.object->AddSelection();
-  brush_.object->AddSelection();
 }
 
 DeviceContext::~DeviceContext() {
   bitmap_.object->RemoveSelection();
   font_.object->RemoveSelection();
   pen_.object->RemoveSelection();
-  brush_.object->RemoveSelection();
 }
 
 void* DeviceContext::Current(ObjectKind kind) const {
@@ -23,7 +21,6 @@ void* DeviceContext::Current(ObjectKind kind) const {
     case ObjectKind::Bitmap: return bitmap_.handle;
     case ObjectKind::Font: return font_.handle;
     case ObjectKind::Pen: return pen_.handle;
-    case ObjectKind::Brush: return brush_.handle;
     default: return nullptr;
   }
 }

@@ -28,8 +28,7 @@ class DeviceContext : public GdiObject {
   // A memory DC (free to select bitmaps) or a surface DC (bitmap fixed).
   enum class Type { Memory, Surface };
 
-  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font, Selection<Pen> pen,
-                Selection<Brush> brush);
+  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font, Selection<Pen> pen);
   ~DeviceContext() override;  // releases every selection
 
   Type GetType() const { return type_; }
@@ -37,7 +36,6 @@ class DeviceContext : public GdiObject {
   Bitmap& Target() { return *bitmap_.object; }
   Font* CurrentFont() { return font_.object; }
   Pen* CurrentPen() { return pen_.object; }
-  Brush* CurrentBrush() { return brush_.object; }
   void* Current(ObjectKind kind) const;
 
   // Each returns the previous handle, or nullptr when the object cannot be
@@ -45,7 +43,6 @@ class DeviceContext : public GdiObject {
   void* Select(void* handle, Bitmap& bitmap);
   void* Select(void* handle, Font& font) { return Swap(font_, handle, font); }
   void* Select(void* handle, Pen& pen) { return Swap(pen_, handle, pen); }
-  void* Select(void* handle, Brush& brush) { return Swap(brush_, handle, brush); }
 
   COLORREF bkColor = RGB(255, 255, 255);
   COLORREF textColor = RGB(0, 0, 0);
@@ -73,7 +70,6 @@ class DeviceContext : public GdiObject {
   Selection<Bitmap> bitmap_;
   Selection<Font> font_;
   Selection<Pen> pen_;
-  Selection<Brush> brush_;
   std::optional<RectList> systemClip_;
   std::optional<RectList> clip_;  // cache of Clip(), dropped on any change
 };

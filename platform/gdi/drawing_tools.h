@@ -1,23 +1,10 @@
-// The small objects a DC draws with: solid brushes and pens.
+// The pen a DC draws lines with.
 #pragma once
 
 #include "platform/core/windef.h"
 #include "platform/gdi/gdi_object.h"
 
 namespace gdi {
-
-class Brush : public GdiObject {
- public:
-  static constexpr ObjectKind kKind = ObjectKind::Brush;
-  // A hollow brush paints nothing.
-  Brush(COLORREF color, bool hollow) : GdiObject(kKind), color_(color), hollow_(hollow) {}
-  COLORREF Color() const { return color_; }
-  bool IsHollow() const { return hollow_; }
-
- private:
-  COLORREF color_;
-  bool hollow_;
-};
 
 class Pen : public GdiObject {
  public:
