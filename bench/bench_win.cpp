@@ -35,10 +35,10 @@ IdleHost& FreshPlatform() {
 LRESULT FillingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT)
     return message == WM_USER ? 1 : DefWindowProcW(hwnd, message, wParam, lParam);
-  auto brush = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
-  FillRect(dc, &ps.rcPaint, brush);
+  SetBkColor(dc, RGB(128, 128, 128));
+  ExtTextOut(dc, 0, 0, ETO_OPAQUE, &ps.rcPaint, nullptr, 0, nullptr);
   EndPaint(hwnd, &ps);
   return 0;
 }

@@ -18,22 +18,23 @@ std::wstring TextOf(HWND hwnd) {
   return std::wstring(buffer, length);
 }
 
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+  SetBkColor(dc, color);
+  ExtTextOut(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
 // Clears the client area and draws the text in it with `format`.
 void PaintText(HWND hwnd, UINT format, bool framed) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd, &paint);
   RECT client;
   GetClientRect(hwnd, &client);
-  HBRUSH face = CreateSolidBrush(kFace);
-  FillRect(dc, &client, face);
-  DeleteObject(face);
+  FillSolid(dc, client, kFace);
   if (framed) {
-    HBRUSH ink = CreateSolidBrush(kInk);
     for (RECT edge :
          {RECT{0, 0, client.right, 1}, RECT{0, client.bottom - 1, client.right, client.bottom},
           RECT{0, 0, 1, client.bottom}, RECT{client.right - 1, 0, client.right, client.bottom}})
-      FillRect(dc, &edge, ink);
-    DeleteObject(ink);
+      FillSolid(dc, edge, kInk);
   }
   SetTextColor(dc, kInk);
   SetBkMode(dc, TRANSPARENT);

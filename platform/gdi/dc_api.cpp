@@ -22,11 +22,11 @@ Selection<T> StockSelection(int index) {
   return Selection<T>{handle, ObjectTable::Get().Find<T>(handle)};
 }
 
-// A DC with bitmap selected and the stock font, pen and brush.
+// A DC with bitmap selected and the stock font and pen.
 HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
   return static_cast<HDC>(ObjectTable::Get().Make<DeviceContext>(
       type, Selection<Bitmap>{bitmapHandle, &bitmap}, StockSelection<Font>(SYSTEM_FONT),
-      StockSelection<Pen>(BLACK_PEN), StockSelection<Brush>(WHITE_BRUSH)));
+      StockSelection<Pen>(BLACK_PEN)));
 }
 
 }  // namespace
@@ -69,11 +69,6 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
     case ObjectKind::Bitmap: return dc->Select(object, static_cast<gdi::Bitmap&>(*found));
     case ObjectKind::Font: return dc->Select(object, static_cast<gdi::Font&>(*found));
     case ObjectKind::Pen: return dc->Select(object, static_cast<gdi::Pen&>(*found));
-    case ObjectKind::Brush: return dc->Select(object, static_cast<gdi::Brush&>(*found));
-    case ObjectKind::Region: {
-      const int kind = SelectClipRgn(hdc, static_cast<HRGN>(object));
-      return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(kind));
-    }
     case ObjectKind::DC: return nullptr;
   }
   return nullptr;
@@ -86,7 +81,6 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT kind) {
     case OBJ_BITMAP: return dc->Current(ObjectKind::Bitmap);
     case OBJ_FONT: return dc->Current(ObjectKind::Font);
     case OBJ_PEN: return dc->Current(ObjectKind::Pen);
-    case OBJ_BRUSH: return dc->Current(ObjectKind::Brush);
     default: return nullptr;
   }
 }
@@ -101,17 +95,13 @@ BOOL DeleteObject(HGDIOBJ object) {
   return table.Remove(object);
 }
 
-HGDIOBJ GetStockObject(int index) { return ObjectTable::Get().Stock(index); }
-
 DWORD GetObjectType(HGDIOBJ object) {
   gdi::GdiObject* found = ObjectTable::Get().Find(object);
   if (!found) return 0;
   switch (found->Kind()) {
     case ObjectKind::Bitmap: return OBJ_BITMAP;
-    case ObjectKind::Brush: return OBJ_BRUSH;
     case ObjectKind::Pen: return OBJ_PEN;
     case ObjectKind::Font: return OBJ_FONT;
-    case ObjectKind::Region: return OBJ_REGION;
     case ObjectKind::DC:
       return static_cast<DeviceContext*>(found)->GetType() == DeviceContext::Type::Memory
                  ? OBJ_MEMDC

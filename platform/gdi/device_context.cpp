@@ -3,19 +3,17 @@
 namespace gdi {
 
 DeviceContext::DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font,
-                             Selection<Pen> pen, Selection<Brush> brush)
-    : GdiObject(kKind), type_(type), bitmap_(bitmap), font_(font), pen_(pen), brush_(brush) {
+                             Selection<Pen> pen)
+    : GdiObject(kKind), type_(type), bitmap_(bitmap), font_(font), pen_(pen) {
   bitmap_.object->AddSelection();
   font_.object->AddSelection();
   pen_.object->AddSelection();
-  brush_.object->AddSelection();
 }
 
 DeviceContext::~DeviceContext() {
   bitmap_.object->RemoveSelection();
   font_.object->RemoveSelection();
   pen_.object->RemoveSelection();
-  brush_.object->RemoveSelection();
 }
 
 void* DeviceContext::Current(ObjectKind kind) const {
@@ -23,7 +21,6 @@ void* DeviceContext::Current(ObjectKind kind) const {
     case ObjectKind::Bitmap: return bitmap_.handle;
     case ObjectKind::Font: return font_.handle;
     case ObjectKind::Pen: return pen_.handle;
-    case ObjectKind::Brush: return brush_.handle;
     default: return nullptr;
   }
 }
@@ -38,11 +35,6 @@ void* DeviceContext::Select(void* handle, Bitmap& bitmap) {
   return Swap(bitmap_, handle, bitmap);
 }
 
-void DeviceContext::SetClipRegion(std::optional<RectList> rects) {
-  clipRegion_ = std::move(rects);
-  clip_.reset();
-}
-
 void DeviceContext::SetSystemClip(std::optional<RectList> rects) {
   systemClip_ = std::move(rects);
   clip_.reset();
@@ -52,7 +44,6 @@ const RectList& DeviceContext::Clip() {
   if (!clip_) {
     const Bitmap& target = *bitmap_.object;
     RectList clip{RECT{0, 0, target.Width(), target.Height()}};
-    if (clipRegion_) clip = Intersect(*clipRegion_, clip.front());
     if (systemClip_) clip = Intersect(clip, *systemClip_);
     clip_ = std::move(clip);
   }

@@ -1,6 +1,5 @@
 // A drawing context: what is selected into it, its colours and modes, the
-// pen position and the two clip restrictions (the program's clip region and
-// the system clip of a window paint). Selected objects cannot be deleted
+// pen position and the system clip of a window paint. Selected objects cannot be deleted
 // while selected, so the DC may keep plain pointers to them.
 #pragma once
 
@@ -29,8 +28,7 @@ class DeviceContext : public GdiObject {
   // A memory DC (free to select bitmaps) or a surface DC (bitmap fixed).
   enum class Type { Memory, Surface };
 
-  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font, Selection<Pen> pen,
-                Selection<Brush> brush);
+  DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font, Selection<Pen> pen);
   ~DeviceContext() override;  // releases every selection
 
   Type GetType() const { return type_; }
@@ -38,7 +36,6 @@ class DeviceContext : public GdiObject {
   Bitmap& Target() { return *bitmap_.object; }
   Font* CurrentFont() { return font_.object; }
   Pen* CurrentPen() { return pen_.object; }
-  Brush* CurrentBrush() { return brush_.object; }
   void* Current(ObjectKind kind) const;
 
   // Each returns the previous handle, or nullptr when the object cannot be
@@ -46,20 +43,17 @@ class DeviceContext : public GdiObject {
   void* Select(void* handle, Bitmap& bitmap);
   void* Select(void* handle, Font& font) { return Swap(font_, handle, font); }
   void* Select(void* handle, Pen& pen) { return Swap(pen_, handle, pen); }
-  void* Select(void* handle, Brush& brush) { return Swap(brush_, handle, brush); }
 
   COLORREF bkColor = RGB(255, 255, 255);
   COLORREF textColor = RGB(0, 0, 0);
   int bkMode = OPAQUE;
   POINT penPosition{0, 0};
 
-  // The program's clip region; nullopt means none.
-  const std::optional<RectList>& ClipRegion() const { return clipRegion_; }
-  void SetClipRegion(std::optional<RectList> rects);
+  // nullopt: no system clip, the whole bitmap may be drawn on.
   void SetSystemClip(std::optional<RectList> rects);
 
-  // Where drawing may land: the bitmap's bounds within both restrictions,
-  // as disjoint rectangles.
+  // Where drawing may land: the bitmap's bounds within the system clip, as
+  // disjoint rectangles.
   const RectList& Clip();
 
  private:
@@ -76,8 +70,6 @@ class DeviceContext : public GdiObject {
   Selection<Bitmap> bitmap_;
   Selection<Font> font_;
   Selection<Pen> pen_;
-  Selection<Brush> brush_;
-  std::optional<RectList> clipRegion_;
   std::optional<RectList> systemClip_;
   std::optional<RectList> clip_;  // cache of Clip(), dropped on any change
 };

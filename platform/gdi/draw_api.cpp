@@ -1,4 +1,4 @@
-// Brushes, pens, fills, lines and single pixels.
+// Pens, lines and single pixels.
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -57,18 +57,6 @@ void DrawDiagonal(DeviceContext& dc, long long x0, long long y0, long long x1, l
 }
 
 }  // namespace
-
-HBRUSH CreateSolidBrush(COLORREF color) {
-  return static_cast<HBRUSH>(ObjectTable::Get().Make<gdi::Brush>(color, false));
-}
-
-int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-  DeviceContext* dc = FindDC(hdc);
-  gdi::Brush* found = ObjectTable::Get().Find<gdi::Brush>(brush);
-  if (!dc || !found || !rect) return 0;
-  if (!found->IsHollow()) gdi::FillClipped(*dc, *rect, found->Color());
-  return 1;
-}
 
 HPEN CreatePen(int style, int width, COLORREF color) {
   if (style != PS_SOLID && style != PS_NULL) return nullptr;

@@ -1,24 +1,10 @@
-// The small objects a DC draws with: solid brushes, pens and clip regions.
+// The pen a DC draws lines with.
 #pragma once
 
 #include "platform/core/windef.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/gdi/rect_list.h"
 
 namespace gdi {
-
-class Brush : public GdiObject {
- public:
-  static constexpr ObjectKind kKind = ObjectKind::Brush;
-  // A hollow brush paints nothing.
-  Brush(COLORREF color, bool hollow) : GdiObject(kKind), color_(color), hollow_(hollow) {}
-  COLORREF Color() const { return color_; }
-  bool IsHollow() const { return hollow_; }
-
- private:
-  COLORREF color_;
-  bool hollow_;
-};
 
 class Pen : public GdiObject {
  public:
@@ -31,16 +17,6 @@ class Pen : public GdiObject {
  private:
   COLORREF color_;
   bool null_;
-};
-
-class Region : public GdiObject {
- public:
-  static constexpr ObjectKind kKind = ObjectKind::Region;
-  explicit Region(RectList rects) : GdiObject(kKind), rects_(std::move(rects)) {}
-  const RectList& Rects() const { return rects_; }
-
- private:
-  RectList rects_;  // disjoint
 };
 
 }  // namespace gdi

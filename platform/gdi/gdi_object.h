@@ -1,10 +1,10 @@
 // The common part of everything the graphics object table holds: bitmaps,
-// brushes, pens, fonts, regions and drawing contexts.
+// pens, fonts and drawing contexts.
 #pragma once
 
 namespace gdi {
 
-enum class ObjectKind { Bitmap, Brush, Pen, Font, Region, DC };
+enum class ObjectKind { Bitmap, Pen, Font, DC };
 
 class GdiObject {
  public:

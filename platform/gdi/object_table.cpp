@@ -90,21 +90,9 @@ void* ObjectTable::AddStock(std::unique_ptr<GdiObject> object) {
 }
 
 void ObjectTable::CreateStockObjects() {
-  stock_.assign(DEFAULT_GUI_FONT + 1, nullptr);
-  auto brush = [this](int index, COLORREF color, bool hollow) {
-    stock_[index] = AddStock(std::make_unique<Brush>(color, hollow));
-  };
-  brush(WHITE_BRUSH, RGB(255, 255, 255), false);
-  brush(LTGRAY_BRUSH, RGB(192, 192, 192), false);
-  brush(GRAY_BRUSH, RGB(128, 128, 128), false);
-  brush(DKGRAY_BRUSH, RGB(64, 64, 64), false);
-  brush(BLACK_BRUSH, RGB(0, 0, 0), false);
-  brush(NULL_BRUSH, RGB(0, 0, 0), true);
-  stock_[WHITE_PEN] = AddStock(std::make_unique<Pen>(RGB(255, 255, 255), false));
+  stock_.assign(SYSTEM_FONT + 1, nullptr);
   stock_[BLACK_PEN] = AddStock(std::make_unique<Pen>(RGB(0, 0, 0), false));
-  stock_[NULL_PEN] = AddStock(std::make_unique<Pen>(RGB(0, 0, 0), true));
   stock_[SYSTEM_FONT] = AddStock(std::make_unique<Font>(SystemFont()));
-  stock_[DEFAULT_GUI_FONT] = stock_[SYSTEM_FONT];
   stockBitmap_ = AddStock(std::make_unique<Bitmap>(BitmapFormat::Mono1, 1, 1));
 }
 

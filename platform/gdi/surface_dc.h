@@ -23,8 +23,8 @@ Surface32 BitmapSurface(HBITMAP bitmap);
 // is refused: delete the DC first. NULL if surface is not a 32-bit bitmap.
 HDC CreateSurfaceDC(HBITMAP surface);
 
-// Restricts drawing to the union of rects (they may overlap), on top of any
-// clip region the program selected. An empty vector means draw nothing.
+// Restricts drawing to the union of rects (they may overlap). An empty
+// vector means draw nothing.
 void SetSystemClip(HDC dc, std::vector<RECT> rects);
 
 }  // namespace gdi

@@ -1,7 +1,7 @@
 // The graphics interface the program draws through, with the device's
 // names, values and rules: bitmaps (32-bit device, 1-bit monochrome, 24-bit
 // DIB sections), memory drawing contexts, block transfers with raster
-// operations, solid fills, pens, clip regions and text.
+// operations, pens and text.
 //
 // Handles are ids in the platform's object table. Every function checks the
 // handle it is given and fails (FALSE, NULL, 0 or CLR_INVALID) on a stale,
@@ -61,31 +61,14 @@ constexpr UINT DIB_RGB_COLORS = 0;
 
 // Object kinds reported by GetObjectType.
 constexpr DWORD OBJ_PEN = 1;
-constexpr DWORD OBJ_BRUSH = 2;
 constexpr DWORD OBJ_DC = 3;
 constexpr DWORD OBJ_FONT = 6;
 constexpr DWORD OBJ_BITMAP = 7;
-constexpr DWORD OBJ_REGION = 8;
 constexpr DWORD OBJ_MEMDC = 10;
 
-// Stock objects.
-constexpr int WHITE_BRUSH = 0;
-constexpr int LTGRAY_BRUSH = 1;
-constexpr int GRAY_BRUSH = 2;
-constexpr int DKGRAY_BRUSH = 3;
-constexpr int BLACK_BRUSH = 4;
-constexpr int NULL_BRUSH = 5;
-constexpr int WHITE_PEN = 6;
+// Stock objects: what a new DC starts with.
 constexpr int BLACK_PEN = 7;
-constexpr int NULL_PEN = 8;
 constexpr int SYSTEM_FONT = 13;
-constexpr int DEFAULT_GUI_FONT = 17;
-
-// Region kinds returned by the clip functions.
-constexpr int RGN_ERROR = 0;
-constexpr int NULLREGION = 1;
-constexpr int SIMPLEREGION = 2;
-constexpr int COMPLEXREGION = 3;
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
@@ -165,7 +148,6 @@ BOOL DeleteDC(HDC hdc);
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 HGDIOBJ GetCurrentObject(HDC hdc, UINT kind);  // kind: OBJ_BITMAP, OBJ_FONT, ...
 BOOL DeleteObject(HGDIOBJ object);
-HGDIOBJ GetStockObject(int index);
 DWORD GetObjectType(HGDIOBJ object);
 int GetObjectW(HGDIOBJ object, int size, LPVOID buffer);
 inline int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
@@ -190,14 +172,8 @@ COLORREF GetTextColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 
-// Clip regions: unions of rectangles; overlapping input is fine.
-HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRectRgnIndirect(const RECT* rect);
-int SelectClipRgn(HDC hdc, HRGN region);  // NULL removes the clip region
-int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
-
-// Block transfer, clipped to the destination's bitmap and clip, and to the
-// source's bitmap.
+// Block transfer, clipped to the destination's bitmap and system clip, and
+// to the source's bitmap.
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop);
 
@@ -208,9 +184,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                     int sourceY, int sourceWidth, int sourceHeight, UINT transparent);
 
-// Brushes, pens, filling and lines.
-HBRUSH CreateSolidBrush(COLORREF color);
-int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
+// Pens and lines.
 HPEN CreatePen(int style, int width, COLORREF color);  // drawn 1 pixel wide
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
 BOOL LineTo(HDC hdc, int x, int y);  // the end point itself is not drawn

@@ -152,7 +152,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) { return WindowManager::Get().timers.Kill(hwnd, id); }
 
-LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM, LPARAM) {
   switch (message) {
     case WM_NCCREATE: return TRUE;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
@@ -161,13 +161,6 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       BeginPaint(hwnd, &paint);
       EndPaint(hwnd, &paint);
       return 0;
-    }
-    case WM_ERASEBKGND: {
-      Window* window = WindowManager::Get().Find(hwnd);
-      if (!window || !window->background) return 0;
-      RECT client = {0, 0, window->Width(), window->Height()};
-      FillRect(reinterpret_cast<HDC>(wParam), &client, window->background);
-      return 1;
     }
     default: return 0;
   }

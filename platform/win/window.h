@@ -15,7 +15,6 @@ struct WindowClass {
   UINT style = 0;
   WNDPROC proc = nullptr;
   HICON icon = nullptr;
-  HBRUSH background = nullptr;
   HINSTANCE instance = nullptr;
 };
 
@@ -24,7 +23,6 @@ struct Window {
   std::wstring className;
   std::wstring text;
   WNDPROC proc = nullptr;
-  HBRUSH background = nullptr;
   DWORD style = 0;
   RECT rect = {0, 0, 0, 0};  // children: in the parent's client area; others: on the screen
   HWND parent = nullptr;     // children only

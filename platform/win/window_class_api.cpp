@@ -11,8 +11,8 @@ ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   return platform::OrFailure<ATOM>(0, [&]() -> ATOM {
     static_assert(sizeof(ATOM) == 2);
     if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
-    win::WindowClass added{wndClass->lpszClassName, wndClass->style,         wndClass->lpfnWndProc,
-                           wndClass->hIcon,         wndClass->hbrBackground, wndClass->hInstance};
+    win::WindowClass added{wndClass->lpszClassName, wndClass->style, wndClass->lpfnWndProc,
+                           wndClass->hIcon, wndClass->hInstance};
     WindowManager& manager = WindowManager::Get();
     if (!manager.AddClass(std::move(added))) return 0;
     return 0xC000;  // a nonzero atom; classes are looked up by name
@@ -27,7 +27,6 @@ BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass) {
   wndClass->lpfnWndProc = found->proc;
   wndClass->hInstance = found->instance;
   wndClass->hIcon = found->icon;
-  wndClass->hbrBackground = found->background;
   wndClass->lpszClassName = found->name.c_str();
   return TRUE;
 }

@@ -20,7 +20,6 @@ std::unique_ptr<Window> Describe(const win::WindowClass& windowClass, const CREA
   window->className = windowClass.name;
   window->text = cs.lpszName ? cs.lpszName : L"";
   window->proc = windowClass.proc;
-  window->background = windowClass.background;
   window->style = static_cast<DWORD>(cs.style) & ~WS_VISIBLE;
   window->enabled = (cs.style & WS_DISABLED) == 0;
   window->rect = {cs.x, cs.y, cs.x + std::max(cs.cx, 0), cs.y + std::max(cs.cy, 0)};

@@ -137,7 +137,6 @@ struct WNDCLASSW {
   HINSTANCE hInstance = nullptr;
   HICON hIcon = nullptr;
   HCURSOR hCursor = nullptr;
-  HBRUSH hbrBackground = nullptr;
   LPCWSTR lpszMenuName = nullptr;
   LPCWSTR lpszClassName = nullptr;
 };

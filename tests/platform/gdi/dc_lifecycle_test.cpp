@@ -29,8 +29,8 @@ TEST_F(DcLifecycleTest, SelectReturnsThePreviousObjectOfThatKind) {
   HBITMAP second = MakeBitmap(3, 3, 32);
   EXPECT_EQ(SelectObject(dc, first), stockBitmap);
   EXPECT_EQ(SelectObject(dc, second), first);
-  HBRUSH brush = Own(CreateSolidBrush(kRed));
-  EXPECT_EQ(SelectObject(dc, brush), GetStockObject(WHITE_BRUSH));
+  HGDIOBJ stockPen = GetCurrentObject(dc, OBJ_PEN);
+  EXPECT_EQ(SelectObject(dc, Own(CreatePen(PS_SOLID, 1, kRed))), stockPen);
   EXPECT_EQ(SelectObject(dc, second), second);  // reselecting is harmless
   EXPECT_EQ(SelectObject(dc, stockBitmap), second);
   DeleteDC(dc);
@@ -84,11 +84,14 @@ TEST_F(DcLifecycleTest, StaleAndForgedHandlesAreRefused) {
 }
 
 TEST_F(DcLifecycleTest, StockObjectsSurviveDeletion) {
-  HGDIOBJ brush = GetStockObject(BLACK_BRUSH);
-  EXPECT_TRUE(DeleteObject(brush));
-  EXPECT_EQ(GetObjectType(brush), OBJ_BRUSH);
-  EXPECT_EQ(GetStockObject(BLACK_BRUSH), brush);
-  EXPECT_EQ(GetStockObject(9999), nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ stockBitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  DeleteDC(dc);
+  EXPECT_TRUE(DeleteObject(stockBitmap));
+  EXPECT_EQ(GetObjectType(stockBitmap), OBJ_BITMAP);
+  dc = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), stockBitmap);
+  DeleteDC(dc);
 }
 
 TEST_F(DcLifecycleTest, SurfaceDCDrawsOnTheSurfaceWithoutOwningIt) {

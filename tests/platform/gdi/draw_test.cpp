@@ -58,13 +58,12 @@ TEST_F(DrawTest, DiagonalLineStepsOnePixelPerColumn) {
   EXPECT_EQ(Count(dc, {0, 5, 10, 6}, kRed), 10);
 }
 
-TEST_F(DrawTest, NullPenAndHollowBrushDrawNothing) {
+TEST_F(DrawTest, NullPenDrawsNothing) {
   HDC dc = Canvas();
-  SelectObject(dc, GetStockObject(NULL_PEN));
+  SelectObject(dc, Own(CreatePen(PS_NULL, 1, kRed)));
   MoveToEx(dc, 0, 0, nullptr);
   LineTo(dc, 9, 0);
   const RECT all{0, 0, 10, 10};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(Count(dc, all, kWhite), 100);
 }
 

@@ -47,10 +47,11 @@ class GdiTest : public ::testing::Test {
     return object;
   }
 
+  // Paints as the program does, leaving the DC's background colour as it was.
   static void Fill(HDC dc, const RECT& rect, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const COLORREF previous = SetBkColor(dc, color);
+    ExtTextOut(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    SetBkColor(dc, previous);
   }
 
   static std::vector<COLORREF> Row(HDC dc, int y, int x, int count) {

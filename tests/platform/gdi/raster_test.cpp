@@ -1,3 +1,4 @@
+#include "platform/gdi/surface_dc.h"
 #include "tests/platform/gdi/gdi_fixture.h"
 
 namespace gdi_test {
@@ -147,9 +148,8 @@ TEST_F(RasterTest, TransparentBltLeavesWhatTheMaskCompositionLeaves) {
     HDC keyed = MakeDC(kWhole.right, kWhole.bottom), composed = MakeDC(kWhole.right, kWhole.bottom);
     Paint(keyed, kWhole.right, kWhole.bottom, false);
     Paint(composed, kWhole.right, kWhole.bottom, false);
-    HRGN region = Own(CreateRectRgnIndirect(&c.clip));
-    SelectClipRgn(keyed, region);
-    SelectClipRgn(composed, region);
+    gdi::SetSystemClip(keyed, {c.clip});
+    gdi::SetSystemClip(composed, {c.clip});
     SetTextColor(keyed, kRed);  // colours the composition needs, not the copy
     SetBkColor(keyed, kBlue);
     SetTextColor(composed, kBlack);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/gdi/surface_dc.h"
 #include "tests/platform/gdi/gdi_fixture.h"
 
 namespace gdi_test {
@@ -102,11 +103,11 @@ TEST_F(TextTest, OutputIsClippedToTheRectangleUnlessNoClip) {
   ExpectRect(Touched(), {20, 20, 20 + size.cx, 20 + size.cy});
 }
 
-TEST_F(TextTest, ClipRegionAlsoLimitsText) {
-  IntersectClipRect(dc, 0, 0, 30, 80);
+TEST_F(TextTest, SystemClipAlsoLimitsText) {
+  gdi::SetSystemClip(dc, {{0, 0, 30, 80}});
   RECT rect{10, 10, 150, 70};
   DrawText(dc, kLabel, -1, &rect, DT_LEFT | DT_SINGLELINE);
-  SelectClipRgn(dc, nullptr);
+  gdi::SetSystemClip(dc, {{0, 0, 160, 80}});  // so every pixel reads back
   EXPECT_EQ(Touched().right, 30);
 }
 

@@ -54,8 +54,9 @@ TEST(ResourceImagesTest, DrawIconCopiesTheIconAtThePoint) {
   HBITMAP bitmap = CreateBitmap(4, 2, 1, 32, nullptr);
   HGDIOBJ previous = SelectObject(dc, bitmap);
   const RECT all{0, 0, 4, 2};
-  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
-  FillRect(dc, &all, blue);
+  const COLORREF background = SetBkColor(dc, RGB(0, 0, 255));
+  ExtTextOut(dc, 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+  SetBkColor(dc, background);
   ASSERT_TRUE(DrawIcon(dc, 1, 1, LoadIcon(nullptr, MAKEINTRESOURCE(128))));
   EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 255, 0));
   EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0, 0, 0));
@@ -65,7 +66,6 @@ TEST(ResourceImagesTest, DrawIconCopiesTheIconAtThePoint) {
   SelectObject(dc, previous);
   DeleteDC(dc);
   DeleteObject(bitmap);
-  DeleteObject(blue);
 }
 
 }  // namespace

@@ -13,9 +13,8 @@ namespace {
 constexpr gdi::Pixel kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00, kBlack = 0;
 
 void Fill(HDC dc, RECT r, COLORREF colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
+  SetBkColor(dc, colour);
+  ExtTextOut(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
 // Reacts to WM_PAINT by filling the whole client area with `colour` through
