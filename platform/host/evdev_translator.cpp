@@ -2,7 +2,6 @@
 
 #include <linux/input.h>
 
-#include "platform/host/key_names.h"
 #include "platform/win/winuser.h"
 
 namespace host {

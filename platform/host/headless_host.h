@@ -12,7 +12,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/host/script_reader.h"
+#include "platform/host/script_parser.h"
 #include "platform/win/host_port.h"
 
 namespace host {

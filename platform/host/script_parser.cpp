@@ -1,12 +1,13 @@
 #include "platform/host/script_parser.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <limits>
 #include <vector>
 
-#include "platform/host/key_names.h"
 #include "platform/win/host_port.h"
+#include "platform/win/winuser.h"
 
 namespace host {
 namespace {
@@ -68,6 +69,53 @@ constexpr std::array<Verb, 9> kVerbs{{
     {"shot", Kind::Shot},
 }};
 
+struct NamedKey {
+  std::string_view name;
+  UINT vk;
+};
+
+constexpr std::array<NamedKey, 11> kNamedKeys{{
+    {"LEFT", VK_LEFT},
+    {"UP", VK_UP},
+    {"RIGHT", VK_RIGHT},
+    {"DOWN", VK_DOWN},
+    {"RETURN", VK_RETURN},
+    {"ESCAPE", VK_ESCAPE},
+    {"F1", VK_F1},
+    {"F2", VK_F2},
+    {"F3", VK_F3},
+    {"F4", VK_F4},
+    {"DEVICE", kDeviceCloseKey},
+}};
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != static_cast<unsigned char>(b[i]))
+      return false;
+  return true;
+}
+
+std::optional<UINT> HexKey(std::string_view text) {
+  if (text.size() < 3 || text.size() > 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
+    return std::nullopt;
+  UINT vk = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data() + 2, end, vk, 16);
+  if (ec != std::errc() || ptr != end || vk == 0 || vk == 0xFF) return std::nullopt;
+  return vk;
+}
+
+std::optional<UINT> NumpadKey(std::string_view name) {
+  constexpr std::string_view kPrefix = "NUMPAD";
+  if (name.size() != kPrefix.size() + 1 ||
+      !EqualsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix))
+    return std::nullopt;
+  char digit = name.back();
+  if (digit < '0' || digit > '9') return std::nullopt;
+  return VK_NUMPAD0 + static_cast<UINT>(digit - '0');
+}
+
 ParsedLine Failure(std::string message) { return ParsedLine{std::nullopt, std::move(message)}; }
 ParsedLine Success(ScriptCommand command) { return ParsedLine{std::move(command), {}}; }
 
@@ -118,6 +166,13 @@ ParsedLine ParseShot(ScriptCommand command, std::string_view text) {
 
 }  // namespace
 
+std::optional<UINT> VirtualKeyFromName(std::string_view name) {
+  for (const NamedKey& key : kNamedKeys)
+    if (EqualsIgnoringCase(name, key.name)) return key.vk;
+  if (auto numpad = NumpadKey(name)) return numpad;
+  return HexKey(name);
+}
+
 ParsedLine ParseScriptLine(std::string_view line) {
   std::string_view text = StripComment(line);
   std::vector<std::string_view> words = SplitWords(text);
@@ -139,6 +194,28 @@ ParsedLine ParseScriptLine(std::string_view line) {
     }
   }
   return Failure("unknown command '" + std::string(words[0]) + "'");
+}
+
+ScriptReader::ScriptReader(std::unique_ptr<std::istream> script) : script_(std::move(script)) {}
+
+ScriptReader::Step ScriptReader::Next() {
+  std::string line;
+  while (std::getline(*script_, line)) {
+    ++lineNumber_;
+    ParsedLine parsed = ParseScriptLine(line);
+    if (!parsed.error.empty()) return Step{Step::Kind::Error, {}, std::move(parsed.error)};
+    if (parsed.command) return Step{Step::Kind::Command, std::move(*parsed.command), {}};
+  }
+  return Step{};
+}
+
+bool ScriptReader::HasMoreCommands() {
+  std::string line;
+  while (std::getline(*script_, line)) {
+    ParsedLine parsed = ParseScriptLine(line);
+    if (parsed.command || !parsed.error.empty()) return true;
+  }
+  return false;
 }
 
 }  // namespace host

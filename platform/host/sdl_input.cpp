@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/host/key_names.h"
 #include "platform/win/winuser.h"
 
 namespace host {

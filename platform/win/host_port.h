@@ -21,6 +21,9 @@ namespace host {
 constexpr int kScreenWidth = 320;
 constexpr int kScreenHeight = 240;
 
+// The device's own close/cancel key; it has no name among the virtual keys.
+constexpr UINT kDeviceCloseKey = 0xC3;
+
 // One input event in screen pixels of the 320 x 240 screen.
 struct InputEvent {
   enum class Kind {

@@ -5,8 +5,6 @@
 #include <memory>
 #include <sstream>
 
-#include "platform/host/script_reader.h"
-
 namespace host {
 namespace {
 
