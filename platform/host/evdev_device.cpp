@@ -9,8 +9,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/host/evdev_capabilities.h"
-
 namespace host {
 namespace {
 

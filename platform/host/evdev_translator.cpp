@@ -1,7 +1,5 @@
 #include "platform/host/evdev_translator.h"
 
-#include <linux/input.h>
-
 #include "platform/win/winuser.h"
 
 namespace host {
@@ -90,6 +88,15 @@ void EvdevTranslator::Key(std::uint16_t code, std::int32_t value, std::deque<Inp
   InputEvent event{value != 0 ? Kind::KeyDown : Kind::KeyUp};
   event.vk = *vk;
   out.push_back(event);
+}
+
+DeviceRoles ClassifyDevice(const DeviceCapabilities& c) {
+  DeviceRoles roles;
+  if (!c.events[EV_KEY]) return roles;
+  roles.pen = c.events[EV_ABS] && c.keys[BTN_TOUCH] && c.axes[ABS_X] && c.axes[ABS_Y];
+  for (std::uint16_t code = 0; code < KEY_CNT && !roles.keys; ++code)
+    roles.keys = c.keys[code] && VirtualKeyFromEvdevKey(code).has_value();
+  return roles;
 }
 
 }  // namespace host

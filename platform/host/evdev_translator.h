@@ -1,9 +1,13 @@
 // One input device's evdev events as the device's input: BTN_TOUCH down and
 // up are the pen's, the absolute X/Y while it is down its moves, reported
 // when the device ends the frame (SYN_REPORT); keys are the device's keys,
-// with the kernel's auto-repeat dropped.
+// with the kernel's auto-repeat dropped. And which devices the framebuffer
+// host reads, by what each says it can report.
 #pragma once
 
+#include <linux/input.h>
+
+#include <bitset>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -37,5 +41,22 @@ class EvdevTranslator {
   bool down_ = false;
   ScreenPoint last_;  // where the pen was last reported
 };
+
+// What a /dev/input/event* device says it can report.
+struct DeviceCapabilities {
+  std::bitset<EV_CNT> events;
+  std::bitset<KEY_CNT> keys;
+  std::bitset<ABS_CNT> axes;
+};
+
+// What the framebuffer host reads a device for: a touch panel for the pen,
+// a keyboard or a key pad for the keys (one device may be both).
+struct DeviceRoles {
+  bool pen = false;   // BTN_TOUCH with absolute X and Y
+  bool keys = false;  // at least one key the device's keys map to
+  bool operator==(const DeviceRoles&) const = default;
+};
+
+DeviceRoles ClassifyDevice(const DeviceCapabilities& capabilities);
 
 }  // namespace host

@@ -9,7 +9,6 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/host/evdev_capabilities.h"
 #include "platform/host/evdev_translator.h"
 #include "platform/host/frame_writer.h"
 #include "platform/host/framebuffer_host.h"
