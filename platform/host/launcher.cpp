@@ -11,7 +11,6 @@
 #include "platform/host/data_location.h"
 #include "platform/host/framebuffer_host.h"
 #include "platform/host/socket_instance_broker.h"
-#include "platform/host/window_module.h"
 #include "platform/win/files.h"
 
 namespace host {

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "platform/host/headless_host.h"
-#include "platform/host/window_icon.h"
+#include "platform/host/window_host.h"
 
 namespace host {
 

@@ -12,7 +12,7 @@
 
 #include "platform/gdi/pixels.h"
 #include "platform/host/screen_placement.h"
-#include "platform/host/window_icon.h"
+#include "platform/host/window_host.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "platform/host/window_module.h"
+#include "platform/host/window_host.h"
 
 #include "platform/host/loaded_module.h"
 
