@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "platform/host/instance_lock.h"
-#include "platform/host/lock_file_names.h"
+#include "platform/win/link_target.h"
 
 namespace host {
 namespace {
@@ -15,6 +15,17 @@ namespace {
 constexpr std::chrono::milliseconds kRetryEvery{5};
 
 const char* Label(LockHolder holder) { return holder == LockHolder::kProgram ? "program" : "tool"; }
+
+// ".<name>.lock" in the directory of the file the data path leads to
+// (symbolic links followed, a file not there yet included). The directory
+// decides, not the environment: every writer, whatever its user, session,
+// working directory or path to the file, meets at this one file. Empty,
+// with errno's code in error, when the path's links cannot be followed.
+std::string DataLockPath(const std::string& dataPath, int& error) {
+  const std::optional<std::string> target = FollowLinks(dataPath, error);
+  if (!target || target->empty()) return {};
+  return DirectoryOf(*target) + "/." + BaseNameOf(*target) + ".lock";
+}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 // One writer per data file. The running program and every writing command
 // of the ledger tool hold one lock, a file beside the data file
-// (lock_file_names.h), so that writers in any environment meet at it; it
+// (".<name>.lock"), so that writers in any environment meet at it; it
 // also tells a second start of the program that the first still runs.
 // Readers take no lock: a save replaces the file whole.
 #pragma once

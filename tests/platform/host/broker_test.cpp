@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "platform/host/instance_lock.h"
-#include "platform/host/runtime_directory.h"
 #include "tests/support/child_process.h"
 
 namespace host {
