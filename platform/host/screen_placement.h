@@ -2,6 +2,10 @@
 // whole factors only so that every device pixel stays a sharp square.
 #pragma once
 
+#include <algorithm>
+
+#include "platform/win/host_port.h"
+
 namespace host {
 
 // The screen's scale and its top-left corner in the output's pixels.
@@ -12,8 +16,16 @@ struct Placement {
 };
 
 // The largest whole factor at which the screen fits width x height (at
-// least 1), centred; what is left around it stays black.
-Placement CentredPlacement(int width, int height);
+// least 1).
+inline int LargestScale(int width, int height) {
+  return std::max(1, std::min(width / kScreenWidth, height / kScreenHeight));
+}
+
+// The screen at the largest scale, centred; what is left around it stays black.
+inline Placement CentredPlacement(int width, int height) {
+  const int scale = LargestScale(width, height);
+  return {scale, (width - kScreenWidth * scale) / 2, (height - kScreenHeight * scale) / 2};
+}
 
 // The window's decorations, in pixels on each side.
 struct Frame {
@@ -25,6 +37,9 @@ struct Frame {
 
 // The largest whole factor (at least 1) at which a window showing the
 // screen, with its frame, fits the display's usable area.
-int FittingWindowScale(int usableWidth, int usableHeight, const Frame& frame);
+inline int FittingWindowScale(int usableWidth, int usableHeight, const Frame& frame) {
+  return LargestScale(usableWidth - frame.left - frame.right,
+                      usableHeight - frame.top - frame.bottom);
+}
 
 }  // namespace host
