@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/framework/ccmdtarget.h"
+#include "platform/framework/message_map.h"
 
 class CWnd;
 

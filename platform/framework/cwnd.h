@@ -5,7 +5,7 @@
 // gone.
 #pragma once
 
-#include "platform/framework/ccmdtarget.h"
+#include "platform/framework/message_map.h"
 #include "platform/framework/cdc.h"
 #include "platform/framework/cpoint.h"
 #include "platform/framework/crect.h"

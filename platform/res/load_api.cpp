@@ -64,9 +64,6 @@ HICON LoadIcon(HINSTANCE, LPCWSTR name) {
   });
 }
 
-// Icons are resources, not copies: there is nothing to free.
-BOOL DestroyIcon(HICON icon) { return IconIdOf(icon) ? TRUE : FALSE; }
-
 namespace res {
 
 std::optional<Image> LoadIconImage(WORD id) {

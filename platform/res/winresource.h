@@ -21,7 +21,6 @@ HBITMAP LoadBitmap(HINSTANCE instance, LPCWSTR name);
 // The icon resource's handle; NULL when there is none. The handle names
 // the resource; its pixels come from res::IconImage (resource_images.h).
 HICON LoadIcon(HINSTANCE instance, LPCWSTR name);
-BOOL DestroyIcon(HICON icon);
 
 // Draws the icon with its top-left corner at (x, y), every pixel opaque.
 BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);

@@ -77,13 +77,11 @@ res::Image DrawMarkers() {
 }  // namespace
 
 ArtworkList DrawCalendarSkins() {
-  ArtworkList list;
-  list.push_back({IDB_CALENDAR, DrawBackground()});
-  list.push_back({IDB_BUTTON_DOWN, DrawPressedButton()});
-  list.push_back({IDB_PREV_DOWN, DrawPressedArrow(Direction::kLeft)});
-  list.push_back({IDB_NEXT_DOWN, DrawPressedArrow(Direction::kRight)});
-  list.push_back({IDB_DAY_MARKERS, DrawMarkers()});
-  return list;
+  return {{IDB_CALENDAR, DrawBackground()},
+          {IDB_BUTTON_DOWN, DrawPressedButton()},
+          {IDB_PREV_DOWN, DrawPressedArrow(Direction::kLeft)},
+          {IDB_NEXT_DOWN, DrawPressedArrow(Direction::kRight)},
+          {IDB_DAY_MARKERS, DrawMarkers()}};
 }
 
 }  // namespace skingen

@@ -53,10 +53,6 @@ res::Image DrawEntryScreen() {
 
 }  // namespace
 
-ArtworkList DrawEntryDialogSkins() {
-  ArtworkList list;
-  list.push_back({IDB_ENTRY_SCREEN, DrawEntryScreen()});
-  return list;
-}
+ArtworkList DrawEntryDialogSkins() { return {{IDB_ENTRY_SCREEN, DrawEntryScreen()}}; }
 
 }  // namespace skingen

@@ -125,14 +125,12 @@ res::Image DrawKeypadScreen() {
 }  // namespace
 
 ArtworkList DrawKeypadSkins() {
-  ArtworkList list;
-  list.push_back({IDB_KEYPAD_SCREEN, DrawKeypadScreen()});
-  list.push_back({IDB_KEYPAD_KEYS, DrawKeyBlock()});
-  list.push_back({IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)});
-  list.push_back({IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)});
-  list.push_back({IDB_KEYPAD_DIGIT_FOCUS, DrawFocusStrip()});
-  list.push_back({IDB_KEYPAD_DIGIT_OFF, DrawDisabledStrip()});
-  return list;
+  return {{IDB_KEYPAD_SCREEN, DrawKeypadScreen()},
+          {IDB_KEYPAD_KEYS, DrawKeyBlock()},
+          {IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)},
+          {IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)},
+          {IDB_KEYPAD_DIGIT_FOCUS, DrawFocusStrip()},
+          {IDB_KEYPAD_DIGIT_OFF, DrawDisabledStrip()}};
 }
 
 }  // namespace skingen

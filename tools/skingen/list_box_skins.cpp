@@ -115,16 +115,14 @@ res::Image DrawRow(bool selected) {
 }  // namespace
 
 ArtworkList DrawListBoxSkins() {
-  ArtworkList list;
-  list.push_back({IDB_LIST_THUMB, DrawThumb()});
-  list.push_back({IDB_LIST_TRACK, DrawTrack()});
-  list.push_back({IDB_LIST_UP, DrawArrowButton(Direction::kUp, false)});
-  list.push_back({IDB_LIST_UP_DOWN, DrawArrowButton(Direction::kUp, true)});
-  list.push_back({IDB_LIST_DOWN, DrawArrowButton(Direction::kDown, false)});
-  list.push_back({IDB_LIST_DOWN_DOWN, DrawArrowButton(Direction::kDown, true)});
-  list.push_back({IDB_LIST_ROW, DrawRow(false)});
-  list.push_back({IDB_LIST_ROW_SEL, DrawRow(true)});
-  return list;
+  return {{IDB_LIST_THUMB, DrawThumb()},
+          {IDB_LIST_TRACK, DrawTrack()},
+          {IDB_LIST_UP, DrawArrowButton(Direction::kUp, false)},
+          {IDB_LIST_UP_DOWN, DrawArrowButton(Direction::kUp, true)},
+          {IDB_LIST_DOWN, DrawArrowButton(Direction::kDown, false)},
+          {IDB_LIST_DOWN_DOWN, DrawArrowButton(Direction::kDown, true)},
+          {IDB_LIST_ROW, DrawRow(false)},
+          {IDB_LIST_ROW_SEL, DrawRow(true)}};
 }
 
 }  // namespace skingen

@@ -76,12 +76,10 @@ res::Image DrawIcons() {
 }  // namespace
 
 ArtworkList DrawMessageBoxSkins() {
-  ArtworkList list;
-  list.push_back({IDB_MSGBOX_FRAME, DrawFrame()});
-  list.push_back({IDB_MSGBOX_ICONS, DrawIcons()});
-  list.push_back({IDB_MSGBOX_BUTTON_UP, DrawButtonFace(theme::kBlueFace)});
-  list.push_back({IDB_MSGBOX_BUTTON_SEL, DrawButtonFace(theme::kOrangeFace)});
-  return list;
+  return {{IDB_MSGBOX_FRAME, DrawFrame()},
+          {IDB_MSGBOX_ICONS, DrawIcons()},
+          {IDB_MSGBOX_BUTTON_UP, DrawButtonFace(theme::kBlueFace)},
+          {IDB_MSGBOX_BUTTON_SEL, DrawButtonFace(theme::kOrangeFace)}};
 }
 
 }  // namespace skingen

@@ -81,10 +81,6 @@ res::Image DrawMonthListScreen() {
 
 }  // namespace
 
-ArtworkList DrawMonthListSkins() {
-  ArtworkList list;
-  list.push_back({IDB_MONTH_LIST_SCREEN, DrawMonthListScreen()});
-  return list;
-}
+ArtworkList DrawMonthListSkins() { return {{IDB_MONTH_LIST_SCREEN, DrawMonthListScreen()}}; }
 
 }  // namespace skingen

@@ -46,7 +46,6 @@ TEST(ResourceImagesTest, IconHandleGivesItsPixels) {
   EXPECT_EQ(image->pixels[1], 0x000000u);  // transparent black: alpha is dropped
   EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(129)), nullptr);
   EXPECT_FALSE(res::IconImage(reinterpret_cast<HICON>(static_cast<std::uintptr_t>(128))));
-  EXPECT_TRUE(DestroyIcon(icon));
 }
 
 TEST(ResourceImagesTest, DrawIconCopiesTheIconAtThePoint) {

@@ -1,4 +1,5 @@
-#include "platform/framework/ccmdtarget.h"
+// The table lookup that every class with a message table inherits.
+#include "platform/framework/message_map.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
   static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
