@@ -46,7 +46,7 @@ inline constexpr auto EarlierDay = [](const ExpenseRecord& a, const ExpenseRecor
 
 // Whether two records fall on the same day in that order.
 inline bool SameDay(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return !EarlierDay(a, b) && !EarlierDay(b, a);
+  return a.year == b.year && a.month == b.month && a.day == b.day;
 }
 
 // Records of one month are adjacent once sorted by date key. A pair, not

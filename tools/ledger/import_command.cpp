@@ -106,10 +106,7 @@ std::variant<std::vector<ExpenseRecord>, RowFault> ReadImportRows(std::istream& 
 std::string DescribeRows(const std::vector<ExpenseRecord>& records) {
   std::string said = std::to_string(records.size()) + " records";
   if (records.empty()) return said;
-  const auto byDate = [](const ExpenseRecord& a, const ExpenseRecord& b) {
-    return DateKey(a) < DateKey(b);
-  };
-  const auto [first, last] = std::minmax_element(records.begin(), records.end(), byDate);
+  const auto [first, last] = std::minmax_element(records.begin(), records.end(), EarlierDay);
   return said + ", " + IsoDate(*first) + " to " + IsoDate(*last);
 }
 

@@ -34,18 +34,13 @@ bool SameEntry(const ExpenseRecord& a, const ExpenseRecord& b) {
 
 using Records = std::span<const ExpenseRecord>;
 
-// The date's three fields, the record's first six bytes.
-bool SameDate(const ExpenseRecord& a, const ExpenseRecord& b) {
-  return std::memcmp(&a, &b, offsetof(ExpenseRecord, itemId)) == 0;
-}
-
 // The records of the given day from `at` on, `at` moved past them; records
 // of earlier days are passed over (the base's entries that neither side
 // still holds, whose merged count is 0).
 Records TakeDay(Records records, std::size_t& at, const ExpenseRecord& day) {
   while (at < records.size() && EarlierDay(records[at], day)) ++at;
   const std::size_t first = at;
-  while (at < records.size() && SameDate(records[at], day)) ++at;
+  while (at < records.size() && SameDay(records[at], day)) ++at;
   return records.subspan(first, at - first);
 }
 
