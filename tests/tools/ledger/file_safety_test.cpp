@@ -11,28 +11,21 @@
 #include <memory>
 
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/tools/ledger/tool_test.h"
 
 using namespace ledger_test;
-using ToolResult = testing_support::ChildProcess::Result;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
 
-class FileSafetyTest : public ::testing::Test {
+class FileSafetyTest : public ToolTest {
  protected:
   void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1); }
-  std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-  ToolResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), LEDGER_TOOL);
-    return testing_support::Run(args);
-  }
   ToolResult Add(const std::string& file, const std::string& cost) {
     return Run({"add", file, "2005-03-08", "0", "0", cost, "0"});
   }
 
-  ScratchDir dir;
   ScratchDir runtime;  // a lock directory of this test's own
 };
 

@@ -10,21 +10,14 @@
 
 #include "platform/res/png_codec.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/tools/ledger/tool_test.h"
 
 using namespace ledger_test;
-using ToolResult = testing_support::ChildProcess::Result;
 
 namespace {
 
-class InsightsTest : public ::testing::Test {
+class InsightsTest : public ToolTest {
  protected:
-  std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-  std::string File() const { return At("Roadtally.dat"); }
-  ToolResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), LEDGER_TOOL);
-    return testing_support::Run(args);
-  }
   void Write(const std::vector<ExpenseRecord>& records) { WriteBytes(File(), FileOf(records)); }
   void WriteText(const std::string& name, const std::string& text) {
     std::ofstream(At(name), std::ios::binary) << text;
@@ -39,8 +32,6 @@ class InsightsTest : public ::testing::Test {
     }
     return "";
   }
-
-  ScratchDir dir;
 };
 
 constexpr int kFuel = 0;

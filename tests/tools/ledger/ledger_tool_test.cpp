@@ -7,20 +7,14 @@
 
 #include "tests/ledger/frozen_dir.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/tools/ledger/tool_test.h"
 
 using namespace ledger_test;
-using ToolResult = testing_support::ChildProcess::Result;
 
 namespace {
 
-class LedgerToolTest : public ::testing::Test {
+class LedgerToolTest : public ToolTest {
  protected:
-  std::string File() const { return (dir.path() / "Roadtally.dat").string(); }
-  ToolResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), LEDGER_TOOL);
-    return testing_support::Run(args);
-  }
   Bytes Saved() const { return ReadBytes(File()); }
 
   // Four records in no particular order, one of them in February.
@@ -40,8 +34,6 @@ class LedgerToolTest : public ::testing::Test {
     EXPECT_EQ(0u, r.err.rfind("roadtally-ledger: ", 0)) << r.err;
     EXPECT_EQ(r.err.size() - 1, r.err.find('\n')) << r.err;
   }
-
-  ScratchDir dir;
 };
 
 }  // namespace

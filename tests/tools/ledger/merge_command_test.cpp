@@ -8,10 +8,9 @@
 
 #include "platform/host/data_file_lock.h"
 #include "tests/ledger/ledger_bytes.h"
-#include "tests/support/child_process.h"
+#include "tests/tools/ledger/tool_test.h"
 
 using namespace ledger_test;
-using ToolResult = testing_support::ChildProcess::Result;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
@@ -23,14 +22,9 @@ const ExpenseRecord kB = Record(2005, 3, 1, 5, 4500000, 0, 0);
 const ExpenseRecord kC = Record(2005, 3, 8, 0, 6000000, 4100, 398000);
 const ExpenseRecord kD = Record(2005, 3, 20, 0, 5800000, 3990, 405500);
 
-class MergeCommandTest : public ::testing::Test {
+class MergeCommandTest : public ToolTest {
  protected:
   void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1); }
-  std::string At(const std::string& name) const { return (dir.path() / name).string(); }
-  ToolResult Run(std::vector<std::string> args) {
-    args.insert(args.begin(), LEDGER_TOOL);
-    return testing_support::Run(args);
-  }
 
   // FILE, OTHER and BASE of a three-way merge: ours added kD and dropped
   // kB; theirs added kFeb28 and kD (the same refuelling) and dropped kC.
@@ -40,7 +34,6 @@ class MergeCommandTest : public ::testing::Test {
     WriteBytes(At("desk.dat"), FileOf({kFeb28, kA, kB, kD}));
   }
 
-  ScratchDir dir;
   ScratchDir runtime;  // a lock directory of this test's own
 };
 
