@@ -1,55 +1,28 @@
 #include "platform/host/civil_time.h"
 
-#include <charconv>
 #include <ctime>
+
+#include "platform/res/words.h"
 
 namespace host {
 namespace {
 
 using namespace std::chrono;
 
-std::optional<int> ParseDigits(std::string_view text) {
-  for (char c : text)
-    if (c < '0' || c > '9') return std::nullopt;
-  int value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
-struct RealMoment {
-  std::tm fields;
-  long milliseconds;
-};
-
-RealMoment Now() {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  RealMoment moment{};
-  localtime_r(&now.tv_sec, &moment.fields);
-  moment.milliseconds = now.tv_nsec / 1'000'000;
-  return moment;
-}
-
-sys_days DayOf(const std::tm& fields) {
-  return sys_days{year{fields.tm_year + 1900} / month{static_cast<unsigned>(fields.tm_mon + 1)} /
-                  day{static_cast<unsigned>(fields.tm_mday)}};
-}
-
-SYSTEMTIME FromMoment(const RealMoment& moment) {
-  const std::tm& t = moment.fields;
-  return SystemTimeAt(DayOf(t), hours{t.tm_hour} + minutes{t.tm_min} + seconds{t.tm_sec} +
-                                    milliseconds{moment.milliseconds});
+milliseconds SinceMidnight(const SYSTEMTIME& t) {
+  return hours{t.wHour} + minutes{t.wMinute} + seconds{t.wSecond} + milliseconds{t.wMilliseconds};
 }
 
 }  // namespace
 
 std::optional<sys_days> ParseIsoDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  auto y = ParseDigits(text.substr(0, 4));
-  auto m = ParseDigits(text.substr(5, 2));
-  auto d = ParseDigits(text.substr(8, 2));
+  // Unsigned: digits only, no sign.
+  auto y = res::ParseNumber<unsigned>(text.substr(0, 4));
+  auto m = res::ParseNumber<unsigned>(text.substr(5, 2));
+  auto d = res::ParseNumber<unsigned>(text.substr(8, 2));
   if (!y || !m || !d || *y < 1601) return std::nullopt;
-  year_month_day date{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+  year_month_day date{year{static_cast<int>(*y)}, month{*m}, day{*d}};
   if (!date.ok()) return std::nullopt;
   return sys_days{date};
 }
@@ -72,12 +45,22 @@ SYSTEMTIME SystemTimeAt(sys_days dayStart, milliseconds sinceMidnight) {
 }
 
 SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<sys_days>& today) {
-  if (!today) return real;
-  return SystemTimeAt(*today, hours{real.wHour} + minutes{real.wMinute} + seconds{real.wSecond} +
-                                  milliseconds{real.wMilliseconds});
+  return today ? SystemTimeAt(*today, SinceMidnight(real)) : real;
 }
 
-SYSTEMTIME RealLocalTime() { return FromMoment(Now()); }
-sys_days RealLocalDate() { return DayOf(Now().fields); }
+SYSTEMTIME RealLocalTime() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::tm t{};
+  localtime_r(&now.tv_sec, &t);
+  const sys_days date{year{t.tm_year + 1900} / (t.tm_mon + 1) / t.tm_mday};
+  return SystemTimeAt(date, hours{t.tm_hour} + minutes{t.tm_min} + seconds{t.tm_sec} +
+                                milliseconds{now.tv_nsec / 1'000'000});
+}
+
+sys_days RealLocalDate() {
+  const SYSTEMTIME now = RealLocalTime();
+  return year{now.wYear} / now.wMonth / now.wDay;
+}
 
 }  // namespace host

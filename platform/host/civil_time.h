@@ -16,14 +16,12 @@ std::optional<std::chrono::sys_days> ParseIsoDate(std::string_view text);
 // times past a day roll over into the following days.
 SYSTEMTIME SystemTimeAt(std::chrono::sys_days day, std::chrono::milliseconds sinceMidnight);
 
-// The real clock's local time.
+// The real clock's local time and date.
 SYSTEMTIME RealLocalTime();
+std::chrono::sys_days RealLocalDate();
 
 // The real time of day `real`, on the fixed date when there is one (a
 // host's --today).
 SYSTEMTIME OnDate(SYSTEMTIME real, const std::optional<std::chrono::sys_days>& today);
-
-// The real local date.
-std::chrono::sys_days RealLocalDate();
 
 }  // namespace host

@@ -1,8 +1,7 @@
 #include "platform/host/command_line.h"
 
-#include <charconv>
-
 #include "platform/host/civil_time.h"
+#include "platform/res/words.h"
 
 namespace host {
 namespace {
@@ -22,11 +21,8 @@ Argument Split(std::string_view argument) {
 }
 
 std::optional<int> ParseScale(std::string_view text) {
-  int scale = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, scale);
-  if (text.empty() || ec != std::errc() || ptr != end || scale < 1 || scale > kLargestScale)
-    return std::nullopt;
+  const std::optional<int> scale = res::ParseNumber<int>(text);
+  if (!scale || *scale < 1 || *scale > kLargestScale) return std::nullopt;
   return scale;
 }
 
@@ -71,13 +67,6 @@ bool TakesValue(std::string_view name) {
          name == "--fb-geometry" || name == "--input" || name == "--touch-calibration";
 }
 
-// --framebuffer's device is optional, so it is only ever given after '='.
-std::string ApplyFramebuffer(std::optional<std::string_view> value, CommandLine& options) {
-  if (value && value->empty()) return "--framebuffer= needs a device or file";
-  options.framebuffer = std::string(value.value_or(kDefaultFramebuffer));
-  return {};
-}
-
 ParsedCommandLine Failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
 }  // namespace
@@ -93,8 +82,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> arguments) 
       if (std::string error = ApplyValue(argument.name, *value, options); !error.empty())
         return Failure(error);
     } else if (argument.name == "--framebuffer") {
-      if (std::string error = ApplyFramebuffer(argument.value, options); !error.empty())
-        return Failure(error);
+      // Its device is optional, so it is only ever given after '='.
+      if (argument.value && argument.value->empty())
+        return Failure("--framebuffer= needs a device or file");
+      options.framebuffer = std::string(argument.value.value_or(kDefaultFramebuffer));
     } else if (argument.value) {
       return Failure(std::string(argument.name) + " takes no value");
     } else if (argument.name == "--headless") {

@@ -11,21 +11,13 @@ constexpr std::int32_t kKeyRepeat = 2;
 
 std::optional<UINT> DigitKey(std::uint16_t code) {
   // The top row runs KEY_1..KEY_9 then KEY_0; the pad has its own order.
+  constexpr std::uint16_t kPad[] = {KEY_KP0, KEY_KP1, KEY_KP2, KEY_KP3, KEY_KP4,
+                                    KEY_KP5, KEY_KP6, KEY_KP7, KEY_KP8, KEY_KP9};
   if (code >= KEY_1 && code <= KEY_9) return VK_NUMPAD0 + 1 + (code - KEY_1);
-  switch (code) {
-    case KEY_0:
-    case KEY_KP0: return VK_NUMPAD0;
-    case KEY_KP1: return VK_NUMPAD0 + 1;
-    case KEY_KP2: return VK_NUMPAD0 + 2;
-    case KEY_KP3: return VK_NUMPAD0 + 3;
-    case KEY_KP4: return VK_NUMPAD0 + 4;
-    case KEY_KP5: return VK_NUMPAD0 + 5;
-    case KEY_KP6: return VK_NUMPAD0 + 6;
-    case KEY_KP7: return VK_NUMPAD0 + 7;
-    case KEY_KP8: return VK_NUMPAD0 + 8;
-    case KEY_KP9: return VK_NUMPAD0 + 9;
-    default: return std::nullopt;
-  }
+  if (code == KEY_0) return VK_NUMPAD0;
+  for (UINT digit = 0; digit < 10; ++digit)
+    if (kPad[digit] == code) return VK_NUMPAD0 + digit;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -76,18 +68,13 @@ void EvdevTranslator::EndFrame(std::deque<InputEvent>& out) {
     return;
   }
   last_ = at;
-  InputEvent event{kind};
-  event.x = at.x;
-  event.y = at.y;
-  out.push_back(event);
+  out.push_back({kind, at.x, at.y});
 }
 
 void EvdevTranslator::Key(std::uint16_t code, std::int32_t value, std::deque<InputEvent>& out) {
   const std::optional<UINT> vk = VirtualKeyFromEvdevKey(code);
   if (!vk || value == kKeyRepeat) return;
-  InputEvent event{value != 0 ? Kind::KeyDown : Kind::KeyUp};
-  event.vk = *vk;
-  out.push_back(event);
+  out.push_back({.kind = value != 0 ? Kind::KeyDown : Kind::KeyUp, .vk = *vk});
 }
 
 DeviceRoles ClassifyDevice(const DeviceCapabilities& c) {

@@ -1,25 +1,18 @@
 #include "platform/host/panel_format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 #if defined(__x86_64__) && __has_include(<sys/platform/x86.h>)
 #include <sys/platform/x86.h>
 #endif
 
+#include "platform/res/words.h"
+
 namespace host {
 namespace {
 
 constexpr int kLargestSide = 8192;
-
-std::optional<int> WholeNumber(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
 
 bool FieldFits(const ColourField& field, int bitsPerPixel) {
   return field.length >= 1 && field.length <= 8 && field.offset >= 0 &&
@@ -103,14 +96,6 @@ void PackFields(const gdi::Pixel* from, int count, const PanelFormat& format, st
   for (int i = 0; i < count; ++i) Store<Word>(to, i, PanelPixel(from[i], local));
 }
 
-bool SameLayout(const PanelFormat& a, const PanelFormat& b) {
-  const auto same = [](const ColourField& x, const ColourField& y) {
-    return x.offset == y.offset && x.length == y.length;
-  };
-  return a.bitsPerPixel == b.bitsPerPixel && same(a.red, b.red) && same(a.green, b.green) &&
-         same(a.blue, b.blue);
-}
-
 void ConvertTriples(const gdi::Pixel* from, int count, const PanelFormat& format,
                     std::uint8_t* to) {
   for (int i = 0; i < count; ++i, to += 3) {
@@ -127,9 +112,9 @@ std::optional<FramebufferGeometry> ParseFramebufferGeometry(std::string_view tex
   const size_t by = text.find('x');
   const size_t at = text.find('@');
   if (by == std::string_view::npos || at == std::string_view::npos || at < by) return std::nullopt;
-  const std::optional<int> width = WholeNumber(text.substr(0, by));
-  const std::optional<int> height = WholeNumber(text.substr(by + 1, at - by - 1));
-  const std::optional<int> depth = WholeNumber(text.substr(at + 1));
+  const std::optional<int> width = res::ParseNumber<int>(text.substr(0, by));
+  const std::optional<int> height = res::ParseNumber<int>(text.substr(by + 1, at - by - 1));
+  const std::optional<int> depth = res::ParseNumber<int>(text.substr(at + 1));
   if (!width || !height || !depth || *width < 1 || *height < 1 || *width > kLargestSide ||
       *height > kLargestSide || !PanelFormatForDepth(*depth))
     return std::nullopt;
@@ -157,8 +142,8 @@ std::uint32_t PanelPixel(gdi::Pixel pixel, const PanelFormat& format) {
 }
 
 void ConvertRow(const gdi::Pixel* from, int count, const PanelFormat& format, std::uint8_t* to) {
-  if (SameLayout(format, *PanelFormatForDepth(16))) return PackRgb565(from, count, to);
-  if (SameLayout(format, *PanelFormatForDepth(32))) return PackXrgb(from, count, to);
+  if (format == *PanelFormatForDepth(16)) return PackRgb565(from, count, to);
+  if (format == *PanelFormatForDepth(32)) return PackXrgb(from, count, to);
   switch (format.bitsPerPixel) {
     case 16: PackFields<std::uint16_t>(from, count, format, to); break;
     case 24: ConvertTriples(from, count, format, to); break;

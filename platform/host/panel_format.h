@@ -14,6 +14,7 @@ namespace host {
 struct ColourField {
   int offset = 0;
   int length = 0;
+  bool operator==(const ColourField&) const = default;
 };
 
 // Pixels are stored little-endian, as the kernel's framebuffers keep them.
@@ -22,6 +23,7 @@ struct PanelFormat {
   ColourField red{16, 8};
   ColourField green{8, 8};
   ColourField blue{0, 8};
+  bool operator==(const PanelFormat&) const = default;
 };
 
 // The size and depth a regular file standing in for a framebuffer is given.

@@ -16,10 +16,8 @@ int ScreenCoordinate(int window, int origin, int scale, int size) {
 }
 
 InputEvent PenEvent(Kind kind, int windowX, int windowY, const SdlPenState& pen) {
-  InputEvent event{kind};
-  event.x = ScreenCoordinate(windowX, pen.originX, pen.scale, kScreenWidth);
-  event.y = ScreenCoordinate(windowY, pen.originY, pen.scale, kScreenHeight);
-  return event;
+  return {kind, ScreenCoordinate(windowX, pen.originX, pen.scale, kScreenWidth),
+          ScreenCoordinate(windowY, pen.originY, pen.scale, kScreenHeight)};
 }
 
 std::optional<InputEvent> PenPress(bool pressed, int windowX, int windowY, SdlPenState& pen) {
@@ -31,17 +29,6 @@ std::optional<InputEvent> PenPress(bool pressed, int windowX, int windowY, SdlPe
 std::optional<InputEvent> PenMotion(int windowX, int windowY, const SdlPenState& pen) {
   if (!pen.down) return std::nullopt;
   return PenEvent(Kind::PenMove, windowX, windowY, pen);
-}
-
-// SDL also reports a touch as the mouse; the finger events stand for it.
-std::optional<InputEvent> PenButton(const SDL_MouseButtonEvent& button, SdlPenState& pen) {
-  if (button.button != SDL_BUTTON_LEFT || button.which == SDL_TOUCH_MOUSEID) return std::nullopt;
-  return PenPress(button.type == SDL_MOUSEBUTTONDOWN, button.x, button.y, pen);
-}
-
-std::optional<InputEvent> PenDrag(const SDL_MouseMotionEvent& motion, const SdlPenState& pen) {
-  if (motion.which == SDL_TOUCH_MOUSEID) return std::nullopt;
-  return PenMotion(motion.x, motion.y, pen);
 }
 
 // A finger's place comes as fractions of the window.
@@ -58,9 +45,7 @@ std::optional<InputEvent> Key(const SDL_KeyboardEvent& key) {
   if (key.repeat != 0) return std::nullopt;
   std::optional<UINT> vk = VirtualKeyFromScancode(key.keysym.scancode);
   if (!vk) return std::nullopt;
-  InputEvent event{key.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp};
-  event.vk = *vk;
-  return event;
+  return InputEvent{.kind = key.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp, .vk = *vk};
 }
 
 // The device's keys, then a desktop keyboard's stand-ins for the keypad's:
@@ -82,25 +67,7 @@ constexpr std::pair<SDL_Scancode, UINT> kKeyTable[] = {
     {SDL_SCANCODE_F4, VK_F4},
     {SDL_SCANCODE_END, kDeviceCloseKey},
     {SDL_SCANCODE_KP_0, VK_NUMPAD0},
-    {SDL_SCANCODE_KP_1, VK_NUMPAD1},
-    {SDL_SCANCODE_KP_2, VK_NUMPAD2},
-    {SDL_SCANCODE_KP_3, VK_NUMPAD3},
-    {SDL_SCANCODE_KP_4, VK_NUMPAD4},
-    {SDL_SCANCODE_KP_5, VK_NUMPAD5},
-    {SDL_SCANCODE_KP_6, VK_NUMPAD6},
-    {SDL_SCANCODE_KP_7, VK_NUMPAD7},
-    {SDL_SCANCODE_KP_8, VK_NUMPAD8},
-    {SDL_SCANCODE_KP_9, VK_NUMPAD9},
     {SDL_SCANCODE_0, VK_NUMPAD0},
-    {SDL_SCANCODE_1, VK_NUMPAD1},
-    {SDL_SCANCODE_2, VK_NUMPAD2},
-    {SDL_SCANCODE_3, VK_NUMPAD3},
-    {SDL_SCANCODE_4, VK_NUMPAD4},
-    {SDL_SCANCODE_5, VK_NUMPAD5},
-    {SDL_SCANCODE_6, VK_NUMPAD6},
-    {SDL_SCANCODE_7, VK_NUMPAD7},
-    {SDL_SCANCODE_8, VK_NUMPAD8},
-    {SDL_SCANCODE_9, VK_NUMPAD9},
     {SDL_SCANCODE_BACKSPACE, VK_F2},
     {SDL_SCANCODE_KP_PERIOD, VK_F3},
     {SDL_SCANCODE_KP_ENTER, VK_F1},
@@ -109,17 +76,28 @@ constexpr std::pair<SDL_Scancode, UINT> kKeyTable[] = {
 }  // namespace
 
 std::optional<UINT> VirtualKeyFromScancode(SDL_Scancode scancode) {
-  for (const auto& [key, vk] : kKeyTable) {
+  // Both rows of digits run 1..9 then 0.
+  if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9)
+    return VK_NUMPAD1 + (scancode - SDL_SCANCODE_1);
+  if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
+    return VK_NUMPAD1 + (scancode - SDL_SCANCODE_KP_1);
+  for (const auto& [key, vk] : kKeyTable)
     if (key == scancode) return vk;
-  }
   return std::nullopt;
 }
 
+// SDL also reports a touch as the mouse; the finger events stand for it.
 std::optional<InputEvent> TranslateSdlEvent(const SDL_Event& event, SdlPenState& pen) {
+  const SDL_MouseButtonEvent& button = event.button;
   switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: return PenButton(event.button, pen);
-    case SDL_MOUSEMOTION: return PenDrag(event.motion, pen);
+    case SDL_MOUSEBUTTONUP:
+      if (button.button != SDL_BUTTON_LEFT || button.which == SDL_TOUCH_MOUSEID)
+        return std::nullopt;
+      return PenPress(event.type == SDL_MOUSEBUTTONDOWN, button.x, button.y, pen);
+    case SDL_MOUSEMOTION:
+      if (event.motion.which == SDL_TOUCH_MOUSEID) return std::nullopt;
+      return PenMotion(event.motion.x, event.motion.y, pen);
     case SDL_FINGERDOWN:
     case SDL_FINGERUP:
     case SDL_FINGERMOTION: return Finger(event.tfinger, pen);

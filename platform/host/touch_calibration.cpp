@@ -1,27 +1,19 @@
 #include "platform/host/touch_calibration.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 
+#include "platform/res/words.h"
 #include "platform/win/host_port.h"
 
 namespace host {
 namespace {
 
-std::optional<int> Integer(std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
-}
-
 std::optional<AxisRange> ParseRange(std::string_view text) {
   const size_t colon = text.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
-  const std::optional<int> first = Integer(text.substr(0, colon));
-  const std::optional<int> last = Integer(text.substr(colon + 1));
+  const std::optional<int> first = res::ParseNumber<int>(text.substr(0, colon));
+  const std::optional<int> last = res::ParseNumber<int>(text.substr(colon + 1));
   if (!first || !last || *first == *last) return std::nullopt;
   return AxisRange{*first, *last};
 }
