@@ -16,24 +16,7 @@ constexpr int kScriptErrorStatus = 2;
 // its script would never end; the run is stopped instead.
 constexpr int kCloseRequestLimit = 16;
 
-InputEvent PenEvent(Kind kind, const ScriptCommand& command) {
-  InputEvent event{kind};
-  event.x = command.x;
-  event.y = command.y;
-  return event;
-}
-
-InputEvent KeyEvent(Kind kind, const ScriptCommand& command) {
-  InputEvent event{kind};
-  event.vk = command.vk;
-  return event;
-}
-
-InputEvent QuitEvent(int exitCode) {
-  InputEvent event{Kind::Quit};
-  event.exitCode = exitCode;
-  return event;
-}
+InputEvent QuitEvent(int exitCode) { return {.kind = Kind::Quit, .exitCode = exitCode}; }
 
 }  // namespace
 
@@ -51,8 +34,6 @@ SYSTEMTIME HeadlessHost::LocalTime() {
   return SystemTimeAt(date_, kStartOfDay + std::chrono::milliseconds(now_));
 }
 
-// The virtual world has no time zone.
-
 void HeadlessHost::Sleep(DWORD ms) { now_ += ms; }
 
 void HeadlessHost::Present(const gdi::Surface32& screen) { screen_ = screen; }
@@ -62,16 +43,14 @@ void HeadlessHost::RaiseWindow() {}
 
 std::optional<InputEvent> HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
   if (failed_) return QuitEvent(kScriptErrorStatus);
-  if (waitUntil_) {
-    if (AdvanceToTimer(deadline)) return std::nullopt;
-    waitUntil_.reset();
-  }
+  if (waitUntil_ && AdvanceToTimer(deadline)) return std::nullopt;
   if (!pending_.empty()) return TakePending();
   return EventFromScript(deadline);
 }
 
 // Moves the clock towards the end of the current wait; stops at the timer
-// deadline (and says so) when that comes first or at the same moment.
+// deadline (and says so) when that comes first or at the same moment, else
+// ends the wait.
 bool HeadlessHost::AdvanceToTimer(std::optional<DWORD> deadline) {
   const std::uint64_t end = std::max(now_, *waitUntil_);
   if (deadline) {
@@ -84,21 +63,21 @@ bool HeadlessHost::AdvanceToTimer(std::optional<DWORD> deadline) {
     }
   }
   now_ = end;
+  waitUntil_.reset();
   return false;
 }
 
 std::optional<InputEvent> HeadlessHost::EventFromScript(std::optional<DWORD> deadline) {
   for (;;) {
-    ScriptReader::Step step = reader_.Next();
-    if (step.kind == ScriptReader::Step::Kind::End) return CloseAtEnd();
-    if (step.kind == ScriptReader::Step::Kind::Error) return Fail(step.error);
+    const ParsedLine next = reader_.Next();
+    if (!next.error.empty()) return Fail(next.error);
+    if (!next.command) return CloseAtEnd();
     commandLine_ = reader_.LineNumber();
-    const ScriptCommand& command = step.command;
+    const ScriptCommand& command = *next.command;
     switch (command.kind) {
       case ScriptCommand::Kind::Wait:
         waitUntil_ = now_ + command.ms;
         if (AdvanceToTimer(deadline)) return std::nullopt;
-        waitUntil_.reset();
         break;
       case ScriptCommand::Kind::Shot:
         if (!TakeShot(command.file)) return Fail("cannot write '" + command.file + "'");
@@ -109,22 +88,25 @@ std::optional<InputEvent> HeadlessHost::EventFromScript(std::optional<DWORD> dea
 }
 
 void HeadlessHost::QueueEvents(const ScriptCommand& command) {
+  const auto pen = [&](Kind kind) { pending_.push_back({kind, command.x, command.y}); };
+  const auto key = [&](Kind kind) { pending_.push_back({.kind = kind, .vk = command.vk}); };
+  using Command = ScriptCommand::Kind;
   switch (command.kind) {
-    case ScriptCommand::Kind::Tap:
-      pending_.push_back(PenEvent(Kind::PenDown, command));
-      pending_.push_back(PenEvent(Kind::PenUp, command));
+    case Command::Tap:
+      pen(Kind::PenDown);
+      pen(Kind::PenUp);
       break;
-    case ScriptCommand::Kind::PenDown: pending_.push_back(PenEvent(Kind::PenDown, command)); break;
-    case ScriptCommand::Kind::PenMove: pending_.push_back(PenEvent(Kind::PenMove, command)); break;
-    case ScriptCommand::Kind::PenUp: pending_.push_back(PenEvent(Kind::PenUp, command)); break;
-    case ScriptCommand::Kind::Key:
-      pending_.push_back(KeyEvent(Kind::KeyDown, command));
-      pending_.push_back(KeyEvent(Kind::KeyUp, command));
+    case Command::PenDown: pen(Kind::PenDown); break;
+    case Command::PenMove: pen(Kind::PenMove); break;
+    case Command::PenUp: pen(Kind::PenUp); break;
+    case Command::Key:
+      key(Kind::KeyDown);
+      key(Kind::KeyUp);
       break;
-    case ScriptCommand::Kind::KeyDown: pending_.push_back(KeyEvent(Kind::KeyDown, command)); break;
-    case ScriptCommand::Kind::KeyUp: pending_.push_back(KeyEvent(Kind::KeyUp, command)); break;
-    case ScriptCommand::Kind::Wait:
-    case ScriptCommand::Kind::Shot: break;
+    case Command::KeyDown: key(Kind::KeyDown); break;
+    case Command::KeyUp: key(Kind::KeyUp); break;
+    case Command::Wait:
+    case Command::Shot: break;
   }
 }
 

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <limits>
 #include <vector>
 
+#include "platform/res/words.h"
 #include "platform/win/host_port.h"
 #include "platform/win/winuser.h"
 
@@ -41,33 +41,12 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-// A decimal number of digits only, no sign, within [0, max].
-std::optional<long long> ParseCount(std::string_view word, long long max) {
-  long long value = 0;
-  const char* end = word.data() + word.size();
-  auto [ptr, ec] = std::from_chars(word.data(), end, value);
-  if (word.empty() || word[0] == '-' || word[0] == '+' || ec != std::errc() || ptr != end ||
-      value > max)
-    return std::nullopt;
+// A decimal number of digits only (unsigned: no sign), within [0, max].
+std::optional<std::uint32_t> ParseCount(std::string_view word, std::uint32_t max) {
+  const std::optional<std::uint32_t> value = res::ParseNumber<std::uint32_t>(word);
+  if (!value || *value > max) return std::nullopt;
   return value;
 }
-
-struct Verb {
-  std::string_view word;
-  Kind kind;
-};
-
-constexpr std::array<Verb, 9> kVerbs{{
-    {"tap", Kind::Tap},
-    {"down", Kind::PenDown},
-    {"move", Kind::PenMove},
-    {"up", Kind::PenUp},
-    {"key", Kind::Key},
-    {"keydown", Kind::KeyDown},
-    {"keyup", Kind::KeyUp},
-    {"wait", Kind::Wait},
-    {"shot", Kind::Shot},
-}};
 
 struct NamedKey {
   std::string_view name;
@@ -99,10 +78,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 std::optional<UINT> HexKey(std::string_view text) {
   if (text.size() < 3 || text.size() > 4 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X'))
     return std::nullopt;
-  UINT vk = 0;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data() + 2, end, vk, 16);
-  if (ec != std::errc() || ptr != end || vk == 0 || vk == 0xFF) return std::nullopt;
+  const std::optional<UINT> vk = res::ParseNumber<UINT>(text.substr(2), 16);
+  if (!vk || *vk == 0 || *vk == 0xFF) return std::nullopt;
   return vk;
 }
 
@@ -119,23 +96,28 @@ std::optional<UINT> NumpadKey(std::string_view name) {
 ParsedLine Failure(std::string message) { return ParsedLine{std::nullopt, std::move(message)}; }
 ParsedLine Success(ScriptCommand command) { return ParsedLine{std::move(command), {}}; }
 
-ParsedLine ParsePoint(ScriptCommand command, const std::vector<std::string_view>& words) {
+ParsedLine NotACount(std::string_view name, std::uint32_t max, std::string_view word) {
+  return Failure(std::string(name) + " must be a whole number 0.." + std::to_string(max) +
+                 ", not '" + std::string(word) + "'");
+}
+
+// Each parser gets the command's words and, for a file name that may hold
+// spaces, the whole text.
+using Words = std::vector<std::string_view>;
+
+ParsedLine ParsePoint(ScriptCommand command, const Words& words, std::string_view) {
   const std::string verb(words[0]);
   if (words.size() != 3) return Failure(verb + " needs X Y");
   auto x = ParseCount(words[1], kScreenWidth - 1);
-  if (!x)
-    return Failure("X must be a whole number 0.." + std::to_string(kScreenWidth - 1) + ", not '" +
-                   std::string(words[1]) + "'");
+  if (!x) return NotACount("X", kScreenWidth - 1, words[1]);
   auto y = ParseCount(words[2], kScreenHeight - 1);
-  if (!y)
-    return Failure("Y must be a whole number 0.." + std::to_string(kScreenHeight - 1) + ", not '" +
-                   std::string(words[2]) + "'");
+  if (!y) return NotACount("Y", kScreenHeight - 1, words[2]);
   command.x = static_cast<int>(*x);
   command.y = static_cast<int>(*y);
   return Success(std::move(command));
 }
 
-ParsedLine ParseKey(ScriptCommand command, const std::vector<std::string_view>& words) {
+ParsedLine ParseKey(ScriptCommand command, const Words& words, std::string_view) {
   if (words.size() != 2) return Failure(std::string(words[0]) + " needs one key NAME");
   auto vk = VirtualKeyFromName(words[1]);
   if (!vk) return Failure("unknown key '" + std::string(words[1]) + "'");
@@ -143,18 +125,18 @@ ParsedLine ParseKey(ScriptCommand command, const std::vector<std::string_view>& 
   return Success(std::move(command));
 }
 
-ParsedLine ParseWait(ScriptCommand command, const std::vector<std::string_view>& words) {
+ParsedLine ParseWait(ScriptCommand command, const Words& words, std::string_view) {
   if (words.size() != 2) return Failure("wait needs MS");
   // Bounded so that a wait never wraps the 32-bit tick count by itself.
-  auto ms = ParseCount(words[1], std::numeric_limits<std::int32_t>::max());
-  if (!ms)
-    return Failure("MS must be a whole number 0..2147483647, not '" + std::string(words[1]) + "'");
+  constexpr std::uint32_t kLongestWait = std::numeric_limits<std::int32_t>::max();
+  auto ms = ParseCount(words[1], kLongestWait);
+  if (!ms) return NotACount("MS", kLongestWait, words[1]);
   command.ms = static_cast<DWORD>(*ms);
   return Success(std::move(command));
 }
 
 // The file name is the rest of the line, so names may hold spaces.
-ParsedLine ParseShot(ScriptCommand command, std::string_view text) {
+ParsedLine ParseShot(ScriptCommand command, const Words&, std::string_view text) {
   std::string_view file = Trim(Trim(text).substr(4));
   constexpr std::string_view kExtension = ".png";
   if (file.size() <= kExtension.size() ||
@@ -163,6 +145,24 @@ ParsedLine ParseShot(ScriptCommand command, std::string_view text) {
   command.file = std::string(file);
   return Success(std::move(command));
 }
+
+struct Verb {
+  std::string_view word;
+  Kind kind;
+  ParsedLine (*parse)(ScriptCommand, const Words&, std::string_view);
+};
+
+constexpr std::array<Verb, 9> kVerbs{{
+    {"tap", Kind::Tap, ParsePoint},
+    {"down", Kind::PenDown, ParsePoint},
+    {"move", Kind::PenMove, ParsePoint},
+    {"up", Kind::PenUp, ParsePoint},
+    {"key", Kind::Key, ParseKey},
+    {"keydown", Kind::KeyDown, ParseKey},
+    {"keyup", Kind::KeyUp, ParseKey},
+    {"wait", Kind::Wait, ParseWait},
+    {"shot", Kind::Shot, ParseShot},
+}};
 
 }  // namespace
 
@@ -175,47 +175,29 @@ std::optional<UINT> VirtualKeyFromName(std::string_view name) {
 
 ParsedLine ParseScriptLine(std::string_view line) {
   std::string_view text = StripComment(line);
-  std::vector<std::string_view> words = SplitWords(text);
+  const Words words = SplitWords(text);
   if (words.empty()) return {};
-  for (const Verb& verb : kVerbs) {
-    if (words[0] != verb.word) continue;
-    ScriptCommand command;
-    command.kind = verb.kind;
-    switch (verb.kind) {
-      case Kind::Tap:
-      case Kind::PenDown:
-      case Kind::PenMove:
-      case Kind::PenUp: return ParsePoint(std::move(command), words);
-      case Kind::Key:
-      case Kind::KeyDown:
-      case Kind::KeyUp: return ParseKey(std::move(command), words);
-      case Kind::Wait: return ParseWait(std::move(command), words);
-      case Kind::Shot: return ParseShot(std::move(command), text);
-    }
-  }
+  for (const Verb& verb : kVerbs)
+    if (words[0] == verb.word)
+      return verb.parse(ScriptCommand{.kind = verb.kind, .file = {}}, words, text);
   return Failure("unknown command '" + std::string(words[0]) + "'");
 }
 
 ScriptReader::ScriptReader(std::unique_ptr<std::istream> script) : script_(std::move(script)) {}
 
-ScriptReader::Step ScriptReader::Next() {
+ParsedLine ScriptReader::Next() {
   std::string line;
   while (std::getline(*script_, line)) {
     ++lineNumber_;
     ParsedLine parsed = ParseScriptLine(line);
-    if (!parsed.error.empty()) return Step{Step::Kind::Error, {}, std::move(parsed.error)};
-    if (parsed.command) return Step{Step::Kind::Command, std::move(*parsed.command), {}};
+    if (parsed.command || !parsed.error.empty()) return parsed;
   }
-  return Step{};
+  return {};
 }
 
 bool ScriptReader::HasMoreCommands() {
-  std::string line;
-  while (std::getline(*script_, line)) {
-    ParsedLine parsed = ParseScriptLine(line);
-    if (parsed.command || !parsed.error.empty()) return true;
-  }
-  return false;
+  const ParsedLine next = Next();
+  return next.command || !next.error.empty();
 }
 
 }  // namespace host

@@ -53,18 +53,11 @@ std::optional<UINT> VirtualKeyFromName(std::string_view name);
 
 class ScriptReader {
  public:
-  struct Step {
-    enum class Kind { Command, Error, End };
-    Kind kind = Kind::End;
-    ScriptCommand command;
-    std::string error;
-  };
-
   explicit ScriptReader(std::unique_ptr<std::istream> script);
 
   // The next command, skipping blank and comment lines; or the first
-  // malformed line's error; or the end.
-  Step Next();
+  // malformed line's error; neither at the end.
+  ParsedLine Next();
 
   // The number of the line that Next read last (1 for the first line).
   int LineNumber() const { return lineNumber_; }

@@ -113,14 +113,14 @@ TEST(ScriptReader, CountsEveryLineAndStopsAtTheFirstError) {
   auto text = std::make_unique<std::istringstream>(
       "# demo\n\ntap 1 2\n\n  # pause\nwait 5\nkey SPACE\ntap 3 4\n");
   ScriptReader reader(std::move(text));
-  ScriptReader::Step first = reader.Next();
-  EXPECT_EQ(first.kind, ScriptReader::Step::Kind::Command);
-  EXPECT_EQ(first.command.kind, Kind::Tap);
+  ParsedLine first = reader.Next();
+  ASSERT_TRUE(first.command.has_value());
+  EXPECT_EQ(first.command->kind, Kind::Tap);
   EXPECT_EQ(reader.LineNumber(), 3);
-  EXPECT_EQ(reader.Next().command.kind, Kind::Wait);
+  EXPECT_EQ(reader.Next().command.value().kind, Kind::Wait);
   EXPECT_EQ(reader.LineNumber(), 6);
-  ScriptReader::Step bad = reader.Next();
-  EXPECT_EQ(bad.kind, ScriptReader::Step::Kind::Error);
+  ParsedLine bad = reader.Next();
+  EXPECT_FALSE(bad.command.has_value());
   EXPECT_EQ(bad.error, "unknown key 'SPACE'");
   EXPECT_EQ(reader.LineNumber(), 7);
 }
