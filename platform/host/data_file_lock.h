@@ -10,9 +10,38 @@
 #include <optional>
 #include <string>
 
+#include "platform/host/unique_fd.h"
+
 namespace host {
 
-class InstanceLock;
+// An exclusive advisory lock on a file (flock), held for as long as the
+// object lives. The kernel drops it when its process dies, so a lock file
+// left behind by a crash never counts as held. The holder removes the file
+// when it lets go, so that lock files do not pile up beside data files;
+// whoever locks checks that the file it locked is still the one at the
+// path, so a file removed in between is never taken for the lock.
+class InstanceLock {
+ public:
+  // The lock, if no live process (this one included) holds it. The file
+  // then says who holds it: label, a space, the process id. `error` is 0
+  // when another holds it, else why the file could not be locked (errno).
+  // A lock file this user may not write (another user's) is locked all the
+  // same, without a label; a link in its place is refused.
+  static std::optional<InstanceLock> TryAcquire(const std::string& path, const std::string& label,
+                                                int& error);
+
+  // The label the holder wrote; empty when there is none (yet).
+  static std::string HolderLabel(const std::string& path);
+
+  InstanceLock(InstanceLock&& other) noexcept;
+  InstanceLock& operator=(InstanceLock&& other) = delete;
+  ~InstanceLock();
+
+ private:
+  InstanceLock(UniqueFd fd, std::string path) : fd_(std::move(fd)), path_(std::move(path)) {}
+  UniqueFd fd_;
+  std::string path_;  // empty once moved from
+};
 
 enum class LockHolder { kProgram, kTool };
 
@@ -30,10 +59,6 @@ class DataFileLock {
   // holds it is waited for up to `wait`; the program is not waited for.
   static DataFileLock Acquire(const std::string& dataPath, LockHolder as,
                               std::chrono::milliseconds wait);
-
-  DataFileLock(DataFileLock&&) noexcept;
-  DataFileLock& operator=(DataFileLock&&) noexcept;
-  ~DataFileLock();
 
   State state() const { return state_; }
   bool Held() const { return state_ == State::kHeld; }

@@ -1,18 +1,26 @@
-// The host in a desktop window: SDL2 shows the screen, the mouse or touch
-// is the pen, the keyboard gives the device's keys, the clock is real.
-// While nothing happens the process sleeps in SDL's event wait.
+// The host in a desktop window: SDL2 shows the screen in a window, or on the
+// whole display, scaled by a whole factor with nearest-neighbour sampling so
+// that pixels stay sharp; the mouse or touch is the pen, the keyboard gives
+// the device's keys, the clock is real. The screen's pixels go into a
+// streaming texture only when they change. While nothing happens the
+// process sleeps in SDL's event wait.
 #pragma once
 
+#include <SDL.h>
+
+#include <deque>
 #include <memory>
 #include <string>
 
+#include "platform/host/sdl_input.h"
 #include "platform/host/window_host.h"
 
 namespace host {
 
 class SdlHost final : public WindowHost {
  public:
-  // Opens the window; nullptr and `error` set when there is no display.
+  // Starts SDL's video and opens the window; nullptr and `error` set when
+  // there is no display to open it on.
   static std::unique_ptr<SdlHost> Open(const Options& options, std::string& error);
   ~SdlHost() override;
 
@@ -25,11 +33,33 @@ class SdlHost final : public WindowHost {
   void RaiseWindow() override;
   void PostRaiseRequest() override;
 
-  struct State;
-  explicit SdlHost(std::unique_ptr<State> state);
+  explicit SdlHost(std::optional<std::chrono::sys_days> today) : today_(today) {}
 
  private:
-  std::unique_ptr<State> state_;
+  struct Deleters {
+    void operator()(SDL_Window* w) const { SDL_DestroyWindow(w); }
+    void operator()(SDL_Renderer* r) const { SDL_DestroyRenderer(r); }
+    void operator()(SDL_Texture* t) const { SDL_DestroyTexture(t); }
+  };
+
+  bool OpenWindow(const Options& options, std::string& error);
+  void FitToFrame();
+  void PlaceScreen(bool fullscreen);
+  // Shows the texture again, after the window was uncovered or moved.
+  void Redraw();
+  // An input event for the program, or nothing if SDL's event was the
+  // host's own business.
+  std::optional<InputEvent> Handle(const SDL_Event& event);
+
+  std::optional<std::chrono::sys_days> today_;
+  Uint32 raiseEvent_ = 0;
+  SdlPenState pen_;  // also where the screen is drawn in the window
+  // Taken from SDL while a button showed pressed and kept for the program.
+  std::deque<InputEvent> held_;
+  // Released by the destructor, before SDL itself.
+  std::unique_ptr<SDL_Window, Deleters> window_;
+  std::unique_ptr<SDL_Renderer, Deleters> renderer_;
+  std::unique_ptr<SDL_Texture, Deleters> texture_;
 };
 
 }  // namespace host

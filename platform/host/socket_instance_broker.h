@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "platform/host/data_file_lock.h"
-#include "platform/host/raise_channel.h"
 #include "platform/win/host_port.h"
 
 namespace host {
+
+class RaiseListener;  // listens for requests to come to the front
 
 // Where per-user run-time files (locks, sockets) go: $XDG_RUNTIME_DIR when
 // set, else /tmp/roadtally-<uid>, created private to the user. None when the
@@ -34,6 +35,7 @@ class SocketInstanceBroker final : public InstanceBroker {
   // runs on a listener thread whenever a later process asks this one to
   // come to the front.
   SocketInstanceBroker(const std::string& dataPath, std::function<void()> onRaise);
+  ~SocketInstanceBroker() override;
 
   // Another program holds the data file, whatever its window class.
   bool IsRunningElsewhere(std::wstring_view className) override;

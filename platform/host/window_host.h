@@ -26,8 +26,8 @@ struct WindowIcon {
 class WindowHost : public Host {
  public:
   struct Options {
-    std::optional<int> scale;                    // none: the largest that fits
-    bool fullscreen = false;                     // the whole display, no decorations
+    std::optional<int> scale;  // none: the largest that fits
+    bool fullscreen = false;   // the whole display, centred on black, no decorations or pointer
     std::optional<std::chrono::sys_days> today;  // a fixed date for the clock
     std::optional<WindowIcon> icon;
   };

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <thread>
 
-#include "platform/host/instance_lock.h"
+#include "platform/host/data_file_lock.h"
 #include "tests/support/child_process.h"
 
 namespace host {
