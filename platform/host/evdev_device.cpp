@@ -38,9 +38,9 @@ std::optional<AxisRange> Range(int fd, unsigned axis) {
 
 }  // namespace
 
-InputDevice::InputDevice(std::string path, UniqueFd fd, const TouchCalibration& calibration,
+InputDevice::InputDevice(UniqueFd fd, const TouchCalibration& calibration,
                          const DeviceRanges& ranges)
-    : path_(std::move(path)), fd_(std::move(fd)), translator_(calibration, ranges) {}
+    : fd_(std::move(fd)), translator_(calibration, ranges) {}
 
 std::optional<InputDevice> InputDevice::Open(const std::string& path,
                                              const TouchCalibration& calibration,
@@ -52,7 +52,7 @@ std::optional<InputDevice> InputDevice::Open(const std::string& path,
   }
   DeviceRanges ranges;
   if (Capabilities(fd.Get())) ranges = {Range(fd.Get(), ABS_X), Range(fd.Get(), ABS_Y)};
-  return InputDevice(path, std::move(fd), calibration, ranges);
+  return InputDevice(std::move(fd), calibration, ranges);
 }
 
 std::vector<InputDevice> InputDevice::FindAll(const TouchCalibration& calibration) {

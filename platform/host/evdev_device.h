@@ -24,16 +24,13 @@ class InputDevice {
   static std::vector<InputDevice> FindAll(const TouchCalibration& calibration);
 
   int Fd() const { return fd_.Get(); }
-  const std::string& Path() const { return path_; }
 
   // Reads what has arrived into `out`; false once the input has ended.
   bool Read(std::deque<InputEvent>& out);
 
  private:
-  InputDevice(std::string path, UniqueFd fd, const TouchCalibration& calibration,
-              const DeviceRanges& ranges);
+  InputDevice(UniqueFd fd, const TouchCalibration& calibration, const DeviceRanges& ranges);
 
-  std::string path_;
   UniqueFd fd_;
   EvdevTranslator translator_;
   std::vector<unsigned char> partial_;  // the start of a record a pipe split

@@ -14,10 +14,6 @@ size_t BytesPerPixel(const PanelFormat& format) {
 
 }  // namespace
 
-bool PanelHoldsScreen(int width, int height) {
-  return width >= kScreenWidth && height >= kScreenHeight;
-}
-
 FrameWriter::FrameWriter(const PanelView& panel)
     : panel_(panel),
       place_(CentredPlacement(panel.width, panel.height)),

@@ -24,12 +24,9 @@ struct PanelView {
   PanelFormat format;
 };
 
-// Whether the whole screen fits on a panel of this size.
-bool PanelHoldsScreen(int width, int height);
-
 class FrameWriter {
  public:
-  // The panel must hold the screen (PanelHoldsScreen).
+  // The panel must hold the whole screen.
   explicit FrameWriter(const PanelView& panel);
 
   // Writes the screen's changed rows; the first frame also blacks the

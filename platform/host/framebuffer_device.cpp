@@ -12,14 +12,12 @@
 namespace host {
 namespace {
 
-using Mapping = MappedFramebuffer::Mapping;
-
 ColourField FieldOf(const fb_bitfield& field) {
   return {static_cast<int>(field.offset), static_cast<int>(field.length)};
 }
 
 // What the device says of itself; false if it is no framebuffer.
-bool AskDevice(int fd, Mapping& mapping, std::string& error) {
+bool AskDevice(int fd, MappedFramebuffer& mapping, std::string& error) {
   fb_var_screeninfo var{};
   fb_fix_screeninfo fix{};
   if (::ioctl(fd, FBIOGET_VSCREENINFO, &var) < 0 || ::ioctl(fd, FBIOGET_FSCREENINFO, &fix) < 0)
@@ -39,7 +37,8 @@ bool AskDevice(int fd, Mapping& mapping, std::string& error) {
 }
 
 // A regular file as a framebuffer of the given geometry, grown to hold it.
-bool StandIn(int fd, const FramebufferGeometry& geometry, Mapping& mapping, std::string& error) {
+bool StandIn(int fd, const FramebufferGeometry& geometry, MappedFramebuffer& mapping,
+             std::string& error) {
   struct stat status {};
   if (::fstat(fd, &status) < 0 || !S_ISREG(status.st_mode)) {
     error = "neither a framebuffer device nor a regular file";
@@ -57,8 +56,8 @@ bool StandIn(int fd, const FramebufferGeometry& geometry, Mapping& mapping, std:
   return true;
 }
 
-bool Describe(int fd, const std::optional<FramebufferGeometry>& geometry, Mapping& mapping,
-              std::string& error) {
+bool Describe(int fd, const std::optional<FramebufferGeometry>& geometry,
+              MappedFramebuffer& mapping, std::string& error) {
   if (AskDevice(fd, mapping, error)) return true;
   if (!error.empty()) return false;
   if (!geometry) {
@@ -68,14 +67,14 @@ bool Describe(int fd, const std::optional<FramebufferGeometry>& geometry, Mappin
   return StandIn(fd, *geometry, mapping, error);
 }
 
-bool Usable(const Mapping& mapping, std::string& error) {
+bool Usable(const MappedFramebuffer& mapping, std::string& error) {
   const PanelView& view = mapping.view;
   if (!IsWritableFormat(view.format)) {
     error = "a pixel format of " + std::to_string(view.format.bitsPerPixel) +
             " bits that this program cannot write";
     return false;
   }
-  if (!PanelHoldsScreen(view.width, view.height)) {
+  if (view.width < kScreenWidth || view.height < kScreenHeight) {
     error = std::to_string(view.width) + "x" + std::to_string(view.height) +
             " is smaller than the 320x240 screen (a panel mounted upright needs the driver's "
             "rotation)";
@@ -96,32 +95,31 @@ bool Usable(const Mapping& mapping, std::string& error) {
 std::unique_ptr<MappedFramebuffer> MappedFramebuffer::Open(
     const std::string& path, const std::optional<FramebufferGeometry>& geometry,
     std::string& error) {
-  Mapping mapping;
+  auto mapping = std::make_unique<MappedFramebuffer>();
   // A file standing in for the device is made if it is not there.
   const int create = geometry ? O_CREAT : 0;
-  mapping.fd.Reset(::open(path.c_str(), O_RDWR | O_CLOEXEC | create, 0666));
-  if (!mapping.fd.Valid()) {
+  mapping->fd.Reset(::open(path.c_str(), O_RDWR | O_CLOEXEC | create, 0666));
+  if (!mapping->fd.Valid()) {
     error = path + ": " + std::strerror(errno);
     return nullptr;
   }
-  if (!Describe(mapping.fd.Get(), geometry, mapping, error) || !Usable(mapping, error)) {
+  if (!Describe(mapping->fd.Get(), geometry, *mapping, error) || !Usable(*mapping, error)) {
     error = path + ": " + error;
     return nullptr;
   }
   void* memory =
-      ::mmap(nullptr, mapping.length, PROT_READ | PROT_WRITE, MAP_SHARED, mapping.fd.Get(), 0);
+      ::mmap(nullptr, mapping->length, PROT_READ | PROT_WRITE, MAP_SHARED, mapping->fd.Get(), 0);
   if (memory == MAP_FAILED) {
     error = path + ": " + std::strerror(errno);
     return nullptr;
   }
-  return std::make_unique<MappedFramebuffer>(std::move(mapping), memory);
+  mapping->memory = memory;
+  mapping->view.pixels = static_cast<std::uint8_t*>(memory) + mapping->visibleOffset;
+  return mapping;
 }
 
-MappedFramebuffer::MappedFramebuffer(Mapping mapping, void* memory)
-    : fd_(std::move(mapping.fd)), memory_(memory), length_(mapping.length), view_(mapping.view) {
-  view_.pixels = static_cast<std::uint8_t*>(memory) + mapping.visibleOffset;
+MappedFramebuffer::~MappedFramebuffer() {
+  if (memory) ::munmap(memory, length);
 }
-
-MappedFramebuffer::~MappedFramebuffer() { ::munmap(memory_, length_); }
 
 }  // namespace host

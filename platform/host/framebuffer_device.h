@@ -13,32 +13,22 @@
 
 namespace host {
 
-class MappedFramebuffer {
- public:
+struct MappedFramebuffer {
   // Maps `path`; a regular file needs `geometry` and is made large enough.
   // Nothing and `error` set when it cannot be used.
   static std::unique_ptr<MappedFramebuffer> Open(const std::string& path,
                                                  const std::optional<FramebufferGeometry>& geometry,
                                                  std::string& error);
+  MappedFramebuffer() = default;
   ~MappedFramebuffer();
   MappedFramebuffer(const MappedFramebuffer&) = delete;
   MappedFramebuffer& operator=(const MappedFramebuffer&) = delete;
 
-  const PanelView& View() const { return view_; }
-
-  struct Mapping {
-    UniqueFd fd;
-    std::size_t length = 0;
-    std::size_t visibleOffset = 0;  // bytes to the visible area's first pixel
-    PanelView view;                 // its pixels still to be set
-  };
-  explicit MappedFramebuffer(Mapping mapping, void* memory);
-
- private:
-  UniqueFd fd_;
-  void* memory_ = nullptr;
-  std::size_t length_ = 0;
-  PanelView view_;
+  UniqueFd fd;
+  std::size_t length = 0;
+  std::size_t visibleOffset = 0;  // bytes to the visible area's first pixel
+  PanelView view;                 // its pixels set once mapped
+  void* memory = nullptr;
 };
 
 }  // namespace host

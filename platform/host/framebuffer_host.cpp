@@ -13,14 +13,13 @@ namespace {
 
 // Opens the named inputs, or finds the devices; false and `error` set when
 // a named one cannot be opened.
-bool OpenInputs(const FramebufferHost::Options& options, std::vector<InputDevice>& inputs,
-                std::string& error) {
+bool OpenInputs(const CommandLine& options, std::vector<InputDevice>& inputs, std::string& error) {
   if (options.inputs.empty()) {
-    inputs = InputDevice::FindAll(options.calibration);
+    inputs = InputDevice::FindAll(options.touchCalibration);
     return true;
   }
   for (const std::string& path : options.inputs) {
-    std::optional<InputDevice> input = InputDevice::Open(path, options.calibration, error);
+    std::optional<InputDevice> input = InputDevice::Open(path, options.touchCalibration, error);
     if (!input) return false;
     inputs.push_back(std::move(*input));
   }
@@ -29,10 +28,11 @@ bool OpenInputs(const FramebufferHost::Options& options, std::vector<InputDevice
 
 }  // namespace
 
-std::unique_ptr<FramebufferHost> FramebufferHost::Open(const Options& options, std::string& error,
+std::unique_ptr<FramebufferHost> FramebufferHost::Open(const CommandLine& options,
+                                                       std::string& error,
                                                        std::ostream& diagnostics) {
   std::unique_ptr<MappedFramebuffer> panel =
-      MappedFramebuffer::Open(options.device, options.geometry, error);
+      MappedFramebuffer::Open(*options.framebuffer, options.framebufferGeometry, error);
   if (!panel) return nullptr;
   std::vector<InputDevice> inputs;
   if (!OpenInputs(options, inputs, error)) return nullptr;
@@ -46,7 +46,7 @@ FramebufferHost::FramebufferHost(std::unique_ptr<MappedFramebuffer> panel,
                                  std::vector<InputDevice> inputs,
                                  std::optional<std::chrono::sys_days> today)
     : panel_(std::move(panel)),
-      writer_(panel_->View()),
+      writer_(panel_->view),
       inputs_(std::move(inputs)),
       hadInput_(!inputs_.empty()),
       today_(today) {}

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host/command_line.h"
 #include "platform/host/console_mode.h"
 #include "platform/host/evdev_device.h"
 #include "platform/host/framebuffer_device.h"
@@ -22,17 +23,9 @@ namespace host {
 
 class FramebufferHost final : public Host {
  public:
-  struct Options {
-    std::string device = "/dev/fb0";
-    std::optional<FramebufferGeometry> geometry;  // for a regular file standing in
-    std::vector<std::string> inputs;              // none: found by capability
-    TouchCalibration calibration;
-    std::optional<std::chrono::sys_days> today;  // a fixed date for the clock
-  };
-
-  // Maps the framebuffer and opens the input; nullptr and `error` set when
-  // either cannot be used. Says on `diagnostics` when no input was found.
-  static std::unique_ptr<FramebufferHost> Open(const Options& options, std::string& error,
+  // Maps options.framebuffer and opens the input; nullptr and `error` set
+  // when either cannot be used. Says on `diagnostics` when no input was found.
+  static std::unique_ptr<FramebufferHost> Open(const CommandLine& options, std::string& error,
                                                std::ostream& diagnostics);
 
   DWORD TickCount() override;

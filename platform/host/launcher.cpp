@@ -28,48 +28,36 @@ std::unique_ptr<std::istream> OpenScript(const std::string& name) {
   return file;
 }
 
-// The broker takes the data file's lock before the program reads the file.
-SocketInstanceBroker& InstallBroker(const std::string& dataPath, std::function<void()> onRaise) {
-  auto broker = std::make_unique<SocketInstanceBroker>(dataPath, std::move(onRaise));
-  SocketInstanceBroker& installed = *broker;
-  platform::Context::Get().Install<InstanceBroker>(std::move(broker));
-  return installed;
-}
-
-bool DataFileBusy(const SocketInstanceBroker& broker) {
-  if (broker.LockState() != DataFileLock::State::kBusy) return false;
-  std::cerr << "roadtally: " << broker.DataPath()
-            << " is being changed by roadtally-ledger for too long; try again\n";
-  return true;
-}
-
-// A second start on the same data file ends at once, saying why.
-bool RaisedTheRunningOne(const SocketInstanceBroker& broker) {
-  if (!broker.RaisedElsewhere()) return false;
-  std::cerr << "roadtally: already running on " << broker.DataPath()
-            << "; brought it to the front\n";
-  return true;
-}
-
 // The program on a host that shows it, under the single-instance claim.
+// `finish` gives the exit status for the program's when it ran to its end
+// here (not ended at once by a second start).
 int RunOnHost(std::unique_ptr<Host> host, std::function<void()> onRaise,
-              const std::string& dataPath, const ProgramParts& parts) {
+              const std::string& dataPath, const ProgramParts& parts,
+              const std::function<int(int)>& finish = {}) {
   platform::Context::Get().Install<Host>(std::move(host));
-  SocketInstanceBroker& broker = InstallBroker(dataPath, std::move(onRaise));
-  if (DataFileBusy(broker)) return kDataFileBusyStatus;
+  // The broker takes the data file's lock before the program reads the file.
+  auto installed = std::make_unique<SocketInstanceBroker>(dataPath, std::move(onRaise));
+  const SocketInstanceBroker& broker = *installed;
+  platform::Context::Get().Install<InstanceBroker>(std::move(installed));
+  if (broker.LockState() == DataFileLock::State::kBusy) {
+    std::cerr << "roadtally: " << broker.DataPath()
+              << " is being changed by roadtally-ledger for too long; try again\n";
+    return kDataFileBusyStatus;
+  }
   const int status = parts.run();
-  RaisedTheRunningOne(broker);
-  return status;
+  if (broker.RaisedElsewhere()) {
+    std::cerr << "roadtally: already running on " << broker.DataPath()
+              << "; brought it to the front\n";
+    return status;
+  }
+  return finish ? finish(status) : status;
 }
 
 // The panel shows this program alone: a second start has nothing to raise.
 int RunOnFramebuffer(const CommandLine& options, const std::string& dataPath,
                      const ProgramParts& parts) {
   std::string error;
-  std::unique_ptr<FramebufferHost> panel =
-      FramebufferHost::Open({*options.framebuffer, options.framebufferGeometry, options.inputs,
-                             options.touchCalibration, options.today},
-                            error, std::cerr);
+  std::unique_ptr<FramebufferHost> panel = FramebufferHost::Open(options, error, std::cerr);
   if (!panel) {
     std::cerr << "roadtally: cannot draw on the framebuffer (" << error << ")\n";
     return kNoDisplayStatus;
@@ -87,12 +75,9 @@ int RunHeadless(const CommandLine& options, const std::string& dataPath,
   auto headless =
       std::make_unique<HeadlessHost>(std::move(script), options.today, parts.writeShot, std::cerr);
   HeadlessHost& host = *headless;
-  platform::Context::Get().Install<Host>(std::move(headless));
   // Nothing to raise without a window, but the claim keeps a second start out.
-  SocketInstanceBroker& broker = InstallBroker(dataPath, {});
-  if (DataFileBusy(broker)) return kDataFileBusyStatus;
-  const int status = parts.run();
-  return RaisedTheRunningOne(broker) ? status : host.Finish(status);
+  return RunOnHost(std::move(headless), {}, dataPath, parts,
+                   [&host](int status) { return host.Finish(status); });
 }
 
 int RunInWindow(const CommandLine& options, const std::string& dataPath,
@@ -132,14 +117,6 @@ DataFileChoice DataPath(const CommandLine& options, const ProgramParts& parts) {
   return choice;
 }
 
-// The script's host, the framebuffer's, or a window.
-int RunOnChosenHost(const CommandLine& options, const std::string& dataPath,
-                    const ProgramParts& parts) {
-  if (options.headless) return RunHeadless(options, dataPath, parts);
-  if (options.framebuffer) return RunOnFramebuffer(options, dataPath, parts);
-  return RunInWindow(options, dataPath, parts);
-}
-
 }  // namespace
 
 int Launch(std::span<const std::string_view> arguments, const ProgramParts& parts) {
@@ -177,7 +154,9 @@ int Launch(std::span<const std::string_view> arguments, const ProgramParts& part
     std::cerr << "roadtally: " << dataPath << ": " << why << '\n';
     return kBadDataFileStatus;
   }
-  return RunOnChosenHost(options, dataPath, parts);
+  if (options.headless) return RunHeadless(options, dataPath, parts);
+  if (options.framebuffer) return RunOnFramebuffer(options, dataPath, parts);
+  return RunInWindow(options, dataPath, parts);
 }
 
 }  // namespace host

@@ -7,12 +7,6 @@
 namespace host {
 namespace {
 
-// Where the module named fileName lies for the executable at `executable`.
-std::filesystem::path ModuleBesideExecutable(const std::filesystem::path& executable,
-                                             const std::string& fileName) {
-  return (executable.parent_path() / ROADTALLY_MODULE_DIR / fileName).lexically_normal();
-}
-
 std::string LoadError() {
   const char* error = dlerror();
   return error ? error : "unknown error";
@@ -26,7 +20,8 @@ std::optional<LoadedModule> LoadedModule::Load(const std::string& fileName, std:
     error = "cannot find the executable";
     return std::nullopt;
   }
-  std::filesystem::path path = ModuleBesideExecutable(executable, fileName);
+  std::filesystem::path path =
+      (executable.parent_path() / ROADTALLY_MODULE_DIR / fileName).lexically_normal();
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
     error = LoadError();

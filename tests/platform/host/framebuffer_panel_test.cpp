@@ -252,13 +252,11 @@ TEST(FramebufferHost, WaitsForADeadlineOrInputAndClosesWhenTheInputEnds) {
   UniqueFd writer(ends[1]);
   std::string error;
   std::ostringstream diagnostics;
-  std::unique_ptr<FramebufferHost> host =
-      FramebufferHost::Open({file,
-                             FramebufferGeometry{320, 240, 32},
-                             {"/proc/self/fd/" + std::to_string(ends[0])},
-                             {},
-                             std::nullopt},
-                            error, diagnostics);
+  CommandLine options;
+  options.framebuffer = file;
+  options.framebufferGeometry = FramebufferGeometry{320, 240, 32};
+  options.inputs = {"/proc/self/fd/" + std::to_string(ends[0])};
+  std::unique_ptr<FramebufferHost> host = FramebufferHost::Open(options, error, diagnostics);
   std::filesystem::remove(file);
   ASSERT_TRUE(host) << error;
   const DWORD start = host->TickCount();
