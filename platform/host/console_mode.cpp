@@ -1,4 +1,4 @@
-#include "platform/host/console_mode.h"
+#include "platform/host/framebuffer_host.h"
 
 #include <linux/kd.h>
 #include <sys/ioctl.h>

@@ -1,4 +1,4 @@
-#include "platform/host/data_location.h"
+#include "platform/host/launcher.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "platform/host/evdev_device.h"
+#include "platform/host/framebuffer_host.h"
 
 #include <fcntl.h>
 #include <sys/ioctl.h>

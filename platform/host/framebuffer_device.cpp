@@ -1,4 +1,4 @@
-#include "platform/host/framebuffer_device.h"
+#include "platform/host/framebuffer_host.h"
 
 #include <fcntl.h>
 #include <linux/fb.h>

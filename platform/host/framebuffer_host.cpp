@@ -68,9 +68,6 @@ void FramebufferHost::Present(const gdi::Surface32& screen) {
   writer_.Write(screen);
 }
 
-// The program owns the whole panel; there is nothing to bring forward.
-void FramebufferHost::RaiseWindow() {}
-
 std::optional<InputEvent> FramebufferHost::WaitForInput(std::optional<DWORD> deadline) {
   for (;;) {
     if (!pending_.empty()) {

@@ -1,12 +1,13 @@
 // The host on a board's own panel without a GPU: the screen goes into a
 // Linux framebuffer (frame_writer.h), the pen and keys come from evdev
-// devices (evdev_device.h), the clock is real. Needs the C library and the
+// devices (evdev_translator.h), the clock is real. Needs the C library and the
 // kernel alone. The console is put into graphics mode at the first frame
 // and back when the host goes. When every input named or found has ended
 // (a pipe closed, in tests), the program is asked to close.
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <deque>
 #include <iosfwd>
 #include <memory>
@@ -15,11 +16,72 @@
 #include <vector>
 
 #include "platform/host/command_line.h"
-#include "platform/host/console_mode.h"
-#include "platform/host/evdev_device.h"
-#include "platform/host/framebuffer_device.h"
+#include "platform/host/evdev_translator.h"
+#include "platform/host/frame_writer.h"
+#include "platform/host/unique_fd.h"
 
 namespace host {
+
+// The text console under the panel, put out of the way while the program
+// draws: when the program's standard input is a terminal its echo and
+// cursor are turned off, and when it is a virtual console the kernel stops
+// drawing text on the framebuffer (KD_GRAPHICS). Everything is put back
+// when the guard goes, at exit(), and on a signal that ends the process (a
+// crash included), so the panel is never left without its console.
+class ConsoleGraphicsMode {
+ public:
+  ConsoleGraphicsMode();
+  ~ConsoleGraphicsMode();
+  ConsoleGraphicsMode(const ConsoleGraphicsMode&) = delete;
+  ConsoleGraphicsMode& operator=(const ConsoleGraphicsMode&) = delete;
+};
+
+// An input device the framebuffer host reads: an evdev device, or anything
+// else that delivers the same records (a pipe, a file of recorded events),
+// which reports no ranges.
+class InputDevice {
+ public:
+  // Opens `path` for reading without blocking; nothing and `error` set if
+  // it cannot be opened.
+  static std::optional<InputDevice> Open(const std::string& path,
+                                         const TouchCalibration& calibration, std::string& error);
+
+  // The /dev/input/event* devices with a pen or keys, in name order.
+  static std::vector<InputDevice> FindAll(const TouchCalibration& calibration);
+
+  int Fd() const { return fd_.Get(); }
+
+  // Reads what has arrived into `out`; false once the input has ended.
+  bool Read(std::deque<InputEvent>& out);
+
+ private:
+  InputDevice(UniqueFd fd, const TouchCalibration& calibration, const DeviceRanges& ranges);
+
+  UniqueFd fd_;
+  EvdevTranslator translator_;
+  std::vector<unsigned char> partial_;  // the start of a record a pipe split
+};
+
+// A Linux framebuffer mapped into memory: its geometry, pixel format and
+// line length asked of the device, or, for a regular file standing in for
+// one, given.
+struct MappedFramebuffer {
+  // Maps `path`; a regular file needs `geometry` and is made large enough.
+  // Nothing and `error` set when it cannot be used.
+  static std::unique_ptr<MappedFramebuffer> Open(const std::string& path,
+                                                 const std::optional<FramebufferGeometry>& geometry,
+                                                 std::string& error);
+  MappedFramebuffer() = default;
+  ~MappedFramebuffer();
+  MappedFramebuffer(const MappedFramebuffer&) = delete;
+  MappedFramebuffer& operator=(const MappedFramebuffer&) = delete;
+
+  UniqueFd fd;
+  std::size_t length = 0;
+  std::size_t visibleOffset = 0;  // bytes to the visible area's first pixel
+  PanelView view;                 // its pixels set once mapped
+  void* memory = nullptr;
+};
 
 class FramebufferHost final : public Host {
  public:
@@ -34,7 +96,8 @@ class FramebufferHost final : public Host {
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;
   void Present(const gdi::Surface32& screen) override;
-  void RaiseWindow() override;
+  // The program owns the whole panel; there is nothing to bring forward.
+  void RaiseWindow() override {}
 
   FramebufferHost(std::unique_ptr<MappedFramebuffer> panel, std::vector<InputDevice> inputs,
                   std::optional<std::chrono::sys_days> today);

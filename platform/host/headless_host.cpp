@@ -38,9 +38,6 @@ void HeadlessHost::Sleep(DWORD ms) { now_ += ms; }
 
 void HeadlessHost::Present(const gdi::Surface32& screen) { screen_ = screen; }
 
-// There is no window to raise.
-void HeadlessHost::RaiseWindow() {}
-
 std::optional<InputEvent> HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
   if (failed_) return QuitEvent(kScriptErrorStatus);
   if (waitUntil_ && AdvanceToTimer(deadline)) return std::nullopt;

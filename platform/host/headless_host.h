@@ -34,7 +34,7 @@ class HeadlessHost final : public Host {
   // A script's next line is read only when the program asks for input.
   void DropPenPresses() override {}
   void Present(const gdi::Surface32& screen) override;
-  void RaiseWindow() override;
+  void RaiseWindow() override {}  // there is no window to raise
 
   // Once the program has ended with `exitCode`: says on diagnostics where an
   // unfinished script stopped, and gives the process's exit status.

@@ -8,7 +8,6 @@
 
 #include "platform/core/context.h"
 #include "platform/host/command_line.h"
-#include "platform/host/data_location.h"
 #include "platform/host/framebuffer_host.h"
 #include "platform/host/socket_instance_broker.h"
 #include "platform/win/files.h"

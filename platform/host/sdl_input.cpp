@@ -1,4 +1,4 @@
-#include "platform/host/sdl_input.h"
+#include "platform/host/sdl_host.h"
 
 #include <algorithm>
 #include <utility>

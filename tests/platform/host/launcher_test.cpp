@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/host/data_location.h"
 #include "tests/support/child_process.h"
 
 namespace {

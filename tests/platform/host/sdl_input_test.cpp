@@ -1,4 +1,4 @@
-#include "platform/host/sdl_input.h"
+#include "platform/host/sdl_host.h"
 #include "platform/host/screen_placement.h"
 
 #include <gtest/gtest.h>
