@@ -52,9 +52,7 @@ std::optional<MSG> TakeReady(WindowManager& manager, bool remove) {
     return MSG{hwnd, WM_PAINT, 0, 0, Now(manager), {0, 0}};
   DWORD now = Now(manager);
   auto timer = remove ? manager.timers.TakeDue(now) : manager.timers.PeekDue(now);
-  if (timer)
-    return MSG{timer->hwnd, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->proc),
-               now,         {0, 0}};
+  if (timer) return MSG{timer->hwnd, WM_TIMER, timer->id, 0, now, {0, 0}};
   return std::nullopt;
 }
 
@@ -131,13 +129,7 @@ void DiscardPenPresses() {
 }
 
 LRESULT DispatchMessageW(const MSG* msg) {
-  if (!msg) return 0;
-  if (msg->message == WM_TIMER && msg->lParam) {
-    auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
-    proc(msg->hwnd, WM_TIMER, static_cast<UINT_PTR>(msg->wParam), msg->time);
-    return 0;
-  }
-  return SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+  return msg ? SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam) : 0;
 }
 
 BOOL TranslateMessage(const MSG*) { return FALSE; }
@@ -145,8 +137,9 @@ BOOL TranslateMessage(const MSG*) { return FALSE; }
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
   return platform::OrFailure<UINT_PTR>(0, [&]() -> UINT_PTR {
     WindowManager& manager = WindowManager::Get();
-    if (hwnd && !manager.Find(hwnd)) return 0;
-    return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+    if (proc || !manager.Find(hwnd)) return 0;
+    manager.timers.Set(hwnd, id, elapse, Now(manager));
+    return id;
   });
 }
 

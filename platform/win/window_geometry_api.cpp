@@ -80,10 +80,7 @@ HWND GetParent(HWND hwnd) {
 
 HWND GetWindow(HWND hwnd, UINT relation) {
   Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return nullptr;
-  if (relation == GW_OWNER) return window->owner;
-  if (relation == GW_CHILD) return window->children.empty() ? nullptr : window->children.back();
-  return nullptr;
+  return window && relation == GW_OWNER ? window->owner : nullptr;
 }
 
 HWND GetDlgItem(HWND dialog, int id) {

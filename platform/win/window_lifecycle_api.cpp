@@ -42,19 +42,9 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     const win::WindowClass* windowClass = className ? manager.FindClass(className) : nullptr;
     if (!windowClass) return nullptr;
     if ((style & WS_CHILD) && !manager.Find(parent)) return nullptr;
-    auto fromDefault = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
-    CREATESTRUCTW cs{param,
-                     instance,
-                     menuOrId,
-                     parent,
-                     fromDefault(height),
-                     fromDefault(width),
-                     fromDefault(y),
-                     fromDefault(x),
-                     static_cast<LONG>(style),
-                     windowName,
-                     className,
-                     exStyle};
+    CREATESTRUCTW cs{
+        param,      instance,  menuOrId, parent, height, width, y, x, static_cast<LONG>(style),
+        windowName, className, exStyle};
 
     Window& window = manager.Add(Describe(*windowClass, cs, manager));
     HWND hwnd = window.handle;
