@@ -120,8 +120,7 @@ void DiscardPenPresses() {
   WindowManager& manager = WindowManager::Get();
   if (host::Host* host = manager.Host()) host->DropPenPresses();
   auto isPen = [](const MSG& msg) {
-    return msg.message == WM_LBUTTONDOWN || msg.message == WM_MOUSEMOVE ||
-           msg.message == WM_LBUTTONUP;
+    return msg.message >= WM_MOUSEMOVE && msg.message <= WM_LBUTTONUP;
   };
   auto from = std::find_if(manager.input.begin(), manager.input.end(),
                            [](const MSG& msg) { return msg.message == WM_LBUTTONDOWN; });
@@ -159,8 +158,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM, LPARAM) {
   }
 }
 
-// The clock and sleeping. Time comes from the host; without one (a tool
-// that never opens a window) the clock stands at zero.
+// Without a host (a tool that never opens a window) the clock stands at zero.
 
 // What was drawn before the pause is on the screen during it, as on the
 // device, where windows draw straight to the display: a pressed button shows

@@ -14,8 +14,9 @@ class WindowManager;
 // keeping what the old surface showed where the two overlap.
 void FitSurface(Window& window);
 
-// Marks the whole client area for repainting.
-void InvalidateWhole(Window& window, bool erase);
+// Adds the rectangle (null: the whole client area), clipped to the client
+// area, to the window's update region.
+void Invalidate(Window& window, const RECT* rect, bool erase);
 
 // Makes a top-level window active (WM_ACTIVATE to the old and the new one)
 // and moves the focus into it.
