@@ -1,8 +1,6 @@
 // Turns the host's input events into messages for the window they belong to,
 // at the moment the message loop takes them.
-#include "platform/gdi/rect_list.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 namespace win {
 

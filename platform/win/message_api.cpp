@@ -6,9 +6,7 @@
 #include <algorithm>
 
 #include "platform/core/or_failure.h"
-#include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;

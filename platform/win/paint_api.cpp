@@ -7,7 +7,6 @@
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;

@@ -1,6 +1,5 @@
 // Showing, moving, enabling windows, and their relations.
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;
