@@ -9,42 +9,27 @@ bool IsScalarValue(char32_t c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDF
 void AppendUtf8(char32_t c, std::string& out) {
   if (c < 0x80) {
     out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    return;
   }
+  // A lead byte marked with the count of six-bit continuation bytes after it.
+  static constexpr unsigned char kLeadMark[] = {0, 0xC0, 0xE0, 0xF0};
+  const int following = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+  out += static_cast<char>(kLeadMark[following] | (c >> (6 * following)));
+  for (int shift = 6 * (following - 1); shift >= 0; shift -= 6)
+    out += static_cast<char>(0x80 | ((c >> shift) & 0x3F));
 }
 
 // Lead byte -> sequence length and the payload bits it carries.
 bool DecodeLead(unsigned char lead, int& length, char32_t& value) {
-  if (lead < 0x80) {
-    length = 1;
-    value = lead;
-    return true;
-  }
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    value = lead & 0x1F;
-    return true;
-  }
-  if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    value = lead & 0x0F;
-    return true;
-  }
-  if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    value = lead & 0x07;
-    return true;
+  static constexpr struct {
+    unsigned char mask, pattern, payload;
+  } kLeads[] = {{0x80, 0x00, 0x7F}, {0xE0, 0xC0, 0x1F}, {0xF0, 0xE0, 0x0F}, {0xF8, 0xF0, 0x07}};
+  for (int i = 0; i < 4; ++i) {
+    if ((lead & kLeads[i].mask) == kLeads[i].pattern) {
+      length = i + 1;
+      value = lead & kLeads[i].payload;
+      return true;
+    }
   }
   return false;
 }

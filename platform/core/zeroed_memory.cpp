@@ -30,12 +30,14 @@ void* Map(std::size_t length, int flags) {
   return mapped == MAP_FAILED ? nullptr : mapped;
 }
 
+std::size_t RoundedToLargePages(std::size_t n) { return (n + kLargePage - 1) & ~(kLargePage - 1); }
+
 // Where the header goes in a mapping of `length` for `total` bytes, and the
 // request for large pages.
 BlockHeader* OnLargePages(void* base, std::size_t length, std::size_t total) {
   const auto at = reinterpret_cast<std::uintptr_t>(base);
-  const std::uintptr_t aligned = (at + kLargePage - 1) & ~(kLargePage - 1);
-  const std::size_t whole = (total + kLargePage - 1) & ~(kLargePage - 1);
+  const std::uintptr_t aligned = RoundedToLargePages(at);
+  const std::size_t whole = RoundedToLargePages(total);
   if (aligned + whole <= at + length)
     ::madvise(reinterpret_cast<void*>(aligned), whole, MADV_HUGEPAGE);
   return reinterpret_cast<BlockHeader*>(aligned);
@@ -46,24 +48,15 @@ BlockHeader* OnLargePages(void* base, std::size_t length, std::size_t total) {
 void* AllocateZeroed(std::size_t bytes) noexcept {
   const std::size_t total = bytes + sizeof(BlockHeader);
   if (total < bytes || total > (std::size_t{1} << 62)) return nullptr;
-  BlockHeader* header = nullptr;
-  if (total >= kLargeFrom) {
-    const std::size_t length = ((total + kLargePage - 1) & ~(kLargePage - 1)) + kLargePage;
-    void* base = Map(length, 0);
-    if (!base) return nullptr;
-    header = OnLargePages(base, length, total);
-    *header = {base, length};
-  } else if (total >= kMappedFrom) {
-    void* base = Map(total, MAP_POPULATE);
-    if (!base) return nullptr;
-    header = static_cast<BlockHeader*>(base);
-    *header = {base, total};
-  } else {
-    void* base = std::calloc(total, 1);
-    if (!base) return nullptr;
-    header = static_cast<BlockHeader*>(base);
-    *header = {base, 0};
-  }
+  const bool large = total >= kLargeFrom;
+  // The mapping's length; 0 for a block from the heap.
+  const std::size_t length = large                  ? RoundedToLargePages(total) + kLargePage
+                             : total >= kMappedFrom ? total
+                                                    : 0;
+  void* base = length == 0 ? std::calloc(total, 1) : Map(length, large ? 0 : MAP_POPULATE);
+  if (!base) return nullptr;
+  auto* header = large ? OnLargePages(base, length, total) : static_cast<BlockHeader*>(base);
+  *header = {base, length};
   return header + 1;
 }
 

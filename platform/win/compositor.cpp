@@ -6,7 +6,6 @@
 #include "platform/gdi/rect_list.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
-#include "platform/win/host_port.h"
 #include "platform/win/window_manager.h"
 
 namespace win {

@@ -25,13 +25,12 @@ class Compositor {
 
   // Recomposes and presents if anything changed since the last call.
   void PresentIfChanged(WindowManager& manager);
-  // Recomposes now; the result is Screen().
-  void Compose(WindowManager& manager);
 
   const gdi::Surface32& Screen() const { return screen_; }
   HBITMAP ScreenBitmap() const { return bitmap_; }
 
  private:
+  void Compose(WindowManager& manager);
   void ComposeWindow(WindowManager& manager, HWND hwnd, POINT origin, RECT clip);
 
   HBITMAP bitmap_ = nullptr;

@@ -1,28 +1,15 @@
-// Files beside the data file: what interrupted writes left, and a rejected
-// file kept under another name instead of being written over.
-#include <dirent.h>
+// A rejected data file kept under another name instead of being written over.
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <memory>
 
 #include "platform/win/files.h"
 #include "platform/win/link_target.h"
-#include "platform/win/temporary_names.h"
 
 namespace {
-
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-bool IsRegularNotLink(int dirFd, const char* name) {
-  struct stat info {};
-  return ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
-}
 
 // Renames without replacing: renameat2 where the file system has it, else
 // a hard link and an unlink, which refuse an existing name just the same.
@@ -42,20 +29,6 @@ void SyncDirectoryOf(const std::string& path) {
 }
 
 }  // namespace
-
-void RemoveLeftoverTemporaries(LPCWSTR path) {
-  int error = 0;
-  const std::optional<std::string> target = FollowLinks(HostPathFromDevice(path), error);
-  if (!target || target->empty()) return;
-  std::unique_ptr<DIR, DirCloser> dir(::opendir(DirectoryOf(*target).c_str()));
-  if (!dir) return;
-  const std::string baseName = BaseNameOf(*target);
-  const int dirFd = ::dirfd(dir.get());
-  while (const dirent* entry = ::readdir(dir.get())) {
-    if (IsTemporaryNameOf(entry->d_name, baseName) && IsRegularNotLink(dirFd, entry->d_name))
-      ::unlinkat(dirFd, entry->d_name, 0);
-  }
-}
 
 bool MoveFileAside(LPCWSTR path, const std::string& suffix, std::string& movedTo) {
   movedTo.clear();

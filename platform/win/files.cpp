@@ -1,14 +1,17 @@
 #include "platform/win/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -17,7 +20,6 @@
 #include "platform/core/utf8.h"
 #include "platform/win/link_target.h"
 #include "platform/win/save_calls.h"
-#include "platform/win/temporary_names.h"
 
 namespace {
 
@@ -31,6 +33,40 @@ struct PathOverrides : platform::Service {
 PathOverrides& Overrides() { return platform::Context::Get().Use<PathOverrides>(); }
 
 SaveCalls& Calls() { return CurrentSaveCalls(); }
+
+// WriteWholeFile's temporaries, "<name>.tmp-<pid>-<serial>" beside the file.
+constexpr char kMarker[] = ".tmp-";
+
+// Digits from `from` up to `to`, at least one.
+bool DigitsOnly(const std::string& text, size_t from, size_t to) {
+  if (from >= to) return false;
+  for (size_t i = from; i < to; ++i)
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  return true;
+}
+
+std::string TemporaryNameFor(const std::string& target, long pid, unsigned serial) {
+  return target + kMarker + std::to_string(pid) + "-" + std::to_string(serial);
+}
+
+// Whether entry names a temporary of the file named baseName (both without
+// directory): exactly the pattern, digits where the numbers go.
+bool IsTemporaryNameOf(const std::string& entry, const std::string& baseName) {
+  const std::string prefix = baseName + kMarker;
+  if (entry.compare(0, prefix.size(), prefix) != 0) return false;
+  const size_t dash = entry.find('-', prefix.size());
+  return dash != std::string::npos && DigitsOnly(entry, prefix.size(), dash) &&
+         DigitsOnly(entry, dash + 1, entry.size());
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
+bool IsRegularNotLink(int dirFd, const char* name) {
+  struct stat info {};
+  return ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
+}
 
 bool WriteAll(int fd, const unsigned char* bytes, size_t size) {
   while (size > 0) {
@@ -216,4 +252,18 @@ bool WriteWholeFile(LPCWSTR path, std::span<const FileChunk> chunks, std::string
   const bool written = ReplaceWholeFile(HostPathFromDevice(path), chunks);
   if (!written && why) *why = std::strerror(errno);
   return written;
+}
+
+void RemoveLeftoverTemporaries(LPCWSTR path) {
+  int error = 0;
+  const std::optional<std::string> target = FollowLinks(HostPathFromDevice(path), error);
+  if (!target || target->empty()) return;
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(DirectoryOf(*target).c_str()));
+  if (!dir) return;
+  const std::string baseName = BaseNameOf(*target);
+  const int dirFd = ::dirfd(dir.get());
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (IsTemporaryNameOf(entry->d_name, baseName) && IsRegularNotLink(dirFd, entry->d_name))
+      ::unlinkat(dirFd, entry->d_name, 0);
+  }
 }

@@ -22,13 +22,10 @@ void SetPathOverride(LPCWSTR devicePath, const std::string& hostPath);
 // holding a character that has no UTF-8 form (so opening it fails).
 std::string HostPathFromDevice(LPCWSTR devicePath);
 
-// The executable's own path, read from the host once here for everyone who
-// needs it (the launcher finds the program's data file beside it). In the
-// host's own form ("/work/main/build/bin/roadtally"); empty when the host
-// cannot say.
+// The executable's own path (the launcher finds the data file beside it), in
+// the host's form ("/work/bin/roadtally") and in the device's backslash form
+// ("\work\bin\roadtally"); empty when the host cannot say.
 std::filesystem::path ExecutablePath();
-// The same in backslash form, as the device presents it
-// ("\work\main\build\bin\roadtally"). Empty when the host cannot say.
 std::wstring ModulePath();
 
 // The data file the launcher chose for this run: the device path the

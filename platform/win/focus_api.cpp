@@ -1,7 +1,5 @@
 // Pen capture, keyboard focus, the active window and the foreground.
-#include "platform/win/host_port.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;

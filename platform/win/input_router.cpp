@@ -1,8 +1,6 @@
 // Turns the host's input events into messages for the window they belong to,
 // at the moment the message loop takes them.
-#include "platform/gdi/rect_list.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 namespace win {
 
@@ -14,17 +12,13 @@ bool Contains(const RECT& r, POINT p) {
   return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-// The deepest visible window under the screen point within `siblings`,
-// topmost first; `origin` is where their coordinates start on the screen.
-HWND HitTest(WindowManager& manager, const std::vector<HWND>& siblings, POINT origin, POINT p) {
+// The deepest visible window under the point within `siblings`, topmost
+// first; the point is in the coordinates of their rectangles.
+HWND HitTest(WindowManager& manager, const std::vector<HWND>& siblings, POINT p) {
   for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
     Window* w = manager.Find(*it);
-    if (!w || !w->visible) continue;
-    RECT placed = w->rect;
-    placed.left += origin.x, placed.right += origin.x, placed.top += origin.y,
-        placed.bottom += origin.y;
-    if (!Contains(placed, p)) continue;
-    HWND inner = HitTest(manager, w->children, {placed.left, placed.top}, p);
+    if (!w || !w->visible || !Contains(w->rect, p)) continue;
+    HWND inner = HitTest(manager, w->children, {p.x - w->rect.left, p.y - w->rect.top});
     return inner ? inner : w->handle;
   }
   return nullptr;
@@ -35,8 +29,7 @@ std::optional<MSG> PenMessage(WindowManager& manager, const host::InputEvent& ev
   if (event.kind == Kind::PenDown) manager.penDown = true;
   if (event.kind == Kind::PenUp) manager.penDown = false;
   POINT p = {event.x, event.y};
-  HWND target =
-      manager.capture ? manager.capture : HitTest(manager, manager.TopLevels(), {0, 0}, p);
+  HWND target = manager.capture ? manager.capture : HitTest(manager, manager.TopLevels(), p);
   if (!target || (!manager.capture && !manager.AcceptsInput(target))) return std::nullopt;
   POINT origin = manager.ClientOrigin(target);
   UINT message = event.kind == Kind::PenDown ? WM_LBUTTONDOWN

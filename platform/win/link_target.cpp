@@ -3,8 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
-#include <vector>
+#include <climits>
 
 #include "platform/win/save_calls.h"
 
@@ -13,18 +14,14 @@ namespace {
 // As the kernel allows when it resolves a path itself.
 constexpr int kMaxLinks = 40;
 
+// The kernel keeps a link's text shorter than PATH_MAX.
 std::optional<std::string> ReadLink(const std::string& path, int& error) {
-  std::vector<char> buffer(256);
-  for (;;) {
-    const ssize_t length = CurrentSaveCalls().Readlink(path.c_str(), buffer.data(), buffer.size());
-    if (length < 0) {
-      error = errno;
-      return std::nullopt;
-    }
-    if (static_cast<size_t>(length) < buffer.size())
-      return std::string(buffer.data(), static_cast<size_t>(length));
-    buffer.resize(buffer.size() * 2);
-  }
+  std::array<char, PATH_MAX> buffer;
+  const ssize_t length = CurrentSaveCalls().Readlink(path.c_str(), buffer.data(), buffer.size());
+  if (length >= 0 && static_cast<size_t>(length) < buffer.size())
+    return std::string(buffer.data(), static_cast<size_t>(length));
+  error = length < 0 ? errno : ENAMETOOLONG;
+  return std::nullopt;
 }
 
 }  // namespace

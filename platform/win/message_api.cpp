@@ -6,9 +6,7 @@
 #include <algorithm>
 
 #include "platform/core/or_failure.h"
-#include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;
@@ -52,9 +50,7 @@ std::optional<MSG> TakeReady(WindowManager& manager, bool remove) {
     return MSG{hwnd, WM_PAINT, 0, 0, Now(manager), {0, 0}};
   DWORD now = Now(manager);
   auto timer = remove ? manager.timers.TakeDue(now) : manager.timers.PeekDue(now);
-  if (timer)
-    return MSG{timer->hwnd, WM_TIMER, timer->id, reinterpret_cast<LPARAM>(timer->proc),
-               now,         {0, 0}};
+  if (timer) return MSG{timer->hwnd, WM_TIMER, timer->id, 0, now, {0, 0}};
   return std::nullopt;
 }
 
@@ -122,8 +118,7 @@ void DiscardPenPresses() {
   WindowManager& manager = WindowManager::Get();
   if (host::Host* host = manager.Host()) host->DropPenPresses();
   auto isPen = [](const MSG& msg) {
-    return msg.message == WM_LBUTTONDOWN || msg.message == WM_MOUSEMOVE ||
-           msg.message == WM_LBUTTONUP;
+    return msg.message >= WM_MOUSEMOVE && msg.message <= WM_LBUTTONUP;
   };
   auto from = std::find_if(manager.input.begin(), manager.input.end(),
                            [](const MSG& msg) { return msg.message == WM_LBUTTONDOWN; });
@@ -131,13 +126,7 @@ void DiscardPenPresses() {
 }
 
 LRESULT DispatchMessageW(const MSG* msg) {
-  if (!msg) return 0;
-  if (msg->message == WM_TIMER && msg->lParam) {
-    auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
-    proc(msg->hwnd, WM_TIMER, static_cast<UINT_PTR>(msg->wParam), msg->time);
-    return 0;
-  }
-  return SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+  return msg ? SendMessageW(msg->hwnd, msg->message, msg->wParam, msg->lParam) : 0;
 }
 
 BOOL TranslateMessage(const MSG*) { return FALSE; }
@@ -145,8 +134,9 @@ BOOL TranslateMessage(const MSG*) { return FALSE; }
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
   return platform::OrFailure<UINT_PTR>(0, [&]() -> UINT_PTR {
     WindowManager& manager = WindowManager::Get();
-    if (hwnd && !manager.Find(hwnd)) return 0;
-    return manager.timers.Set(hwnd, id, elapse, proc, Now(manager));
+    if (proc || !manager.Find(hwnd)) return 0;
+    manager.timers.Set(hwnd, id, elapse, Now(manager));
+    return id;
   });
 }
 
@@ -166,8 +156,7 @@ LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM, LPARAM) {
   }
 }
 
-// The clock and sleeping. Time comes from the host; without one (a tool
-// that never opens a window) the clock stands at zero.
+// Without a host (a tool that never opens a window) the clock stands at zero.
 
 // What was drawn before the pause is on the screen during it, as on the
 // device, where windows draw straight to the display: a pressed button shows

@@ -7,7 +7,6 @@
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;
@@ -29,8 +28,9 @@ void FitSurface(Window& window) {
   window.surface = fresh;
 }
 
-void InvalidateWhole(Window& window, bool erase) {
-  window.update.Add({0, 0, window.Width(), window.Height()});
+void Invalidate(Window& window, const RECT* rect, bool erase) {
+  const RECT client = {0, 0, window.Width(), window.Height()};
+  window.update.Add(rect ? gdi::IntersectRects(*rect, client) : client);
   if (!window.update.IsEmpty()) window.erasePending = window.erasePending || erase;
 }
 
@@ -40,12 +40,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
     Window* window = WindowManager::Get().Find(hwnd);
     if (!window) return FALSE;
-    if (!rect) {
-      win::InvalidateWhole(*window, erase);
-      return TRUE;
-    }
-    window->update.Add(gdi::IntersectRects(*rect, {0, 0, window->Width(), window->Height()}));
-    if (!window->update.IsEmpty()) window->erasePending = window->erasePending || erase;
+    win::Invalidate(*window, rect, erase);
     return TRUE;
   });
 }

@@ -3,30 +3,72 @@
 // for the size, and a destination too small fails rather than truncating.
 #include "platform/win/stringapiset.h"
 
+#include <iconv.h>
+
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
 
-#include "platform/win/code_converter.h"
+#include "platform/core/context.h"
 
 namespace {
 
-using win::CodeConverter;
-using win::Conversion;
+// One iconv conversion direction.
+class CodeConverter {
+ public:
+  enum class Step {
+    kDone,     // all input converted
+    kFull,     // output has no room for the next character
+    kInvalid,  // the next input bytes are not a character (or have no form in the target)
+  };
 
-enum class Charset { kKorean, kUtf8 };
+  CodeConverter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  ~CodeConverter() {
+    if (IsOpen()) iconv_close(handle_);
+  }
+  CodeConverter(const CodeConverter&) = delete;
+  CodeConverter& operator=(const CodeConverter&) = delete;
 
-std::optional<Charset> CharsetOf(UINT codePage) {
-  if (codePage == CP_ACP || codePage == kCodePageKorean) return Charset::kKorean;
-  if (codePage == CP_UTF8) return Charset::kUtf8;
-  return std::nullopt;
-}
+  // False when iconv lacks the character set.
+  bool IsOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
-CodeConverter& ConverterFor(Conversion conversion) {
-  return platform::Context::Get().Use<win::CodeConverters>().For(conversion);
-}
+  // Starts a new text: forgets any shift state left by the last one.
+  void Reset() { iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
+
+  // Converts as much of input as fits in output, advancing both past what
+  // was consumed and produced. A sequence cut short by the end of input is
+  // kInvalid: nothing follows that could complete it.
+  Step Convert(std::span<const char>& input, std::span<char>& output) {
+    // iconv's prototype takes char** for input it never writes.
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
+    const int error = errno;
+    input = input.last(inLeft);
+    output = output.last(outLeft);
+    if (result != static_cast<std::size_t>(-1)) return Step::kDone;
+    return error == E2BIG ? Step::kFull : Step::kInvalid;
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+// Both directions of code page 949, opened once and kept by the platform
+// context, so converting a label costs no iconv_open.
+struct CodeConverters : platform::Service {
+  CodeConverter toWide{"WCHAR_T", "CP949"};
+  CodeConverter fromWide{"CP949", "WCHAR_T"};
+};
+
+bool IsKorean(UINT codePage) { return codePage == CP_ACP || codePage == kCodePageKorean; }
+
+CodeConverters& Converters() { return platform::Context::Get().Use<CodeConverters>(); }
 
 // What replaces input the converter rejects: fail when replacement is
 // empty, else emit it and skip `skip` input bytes.
@@ -86,58 +128,37 @@ int ResultCount(std::optional<std::size_t> bytes, std::size_t unit) {
   return static_cast<int>(*bytes / unit);
 }
 
-// The byte form of the wide character inserted for rejected multibyte input.
-struct WideReplacement {
-  std::array<char, sizeof(wchar_t)> bytes;
-  explicit WideReplacement(wchar_t c) { std::memcpy(bytes.data(), &c, sizeof c); }
-  std::string_view View() const { return {bytes.data(), bytes.size()}; }
-};
+// What rejected multibyte input becomes, in the converter's output bytes.
+constexpr wchar_t kWideReplacement = L'?';
 
-// The caller's default character: one byte, or a lead and trail byte.
+// The caller's default character, a single byte.
 std::string_view DefaultCharOf(LPCSTR defaultChar) {
-  if (!defaultChar) return "?";
-  const auto lead = static_cast<unsigned char>(defaultChar[0]);
-  return {defaultChar, lead >= 0x81 && defaultChar[1] != '\0' ? 2u : 1u};
+  return defaultChar ? std::string_view(defaultChar, 1) : "?";
 }
 
 }  // namespace
 
 int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR src, int srcBytes, LPWSTR dst,
                         int dstChars) {
-  const std::optional<Charset> charset = CharsetOf(codePage);
   const std::optional<std::size_t> length = SourceLength(src, srcBytes);
-  if (!charset || !length || dstChars < 0 || (dstChars > 0 && !dst)) return 0;
-  // Rejected bytes become U+FFFD in UTF-8 text and '?' in Korean text.
-  const WideReplacement replacement(*charset == Charset::kUtf8 ? L'\uFFFD' : L'?');
+  if (!IsKorean(codePage) || !length || dstChars < 0 || (dstChars > 0 && !dst)) return 0;
   Substitution substitution;
-  if (!(flags & MB_ERR_INVALID_CHARS)) substitution.replacement = replacement.View();
-  CodeConverter& converter = ConverterFor(*charset == Charset::kUtf8 ? Conversion::kUtf8ToWide
-                                                                     : Conversion::kKoreanToWide);
+  if (!(flags & MB_ERR_INVALID_CHARS))
+    substitution.replacement = {reinterpret_cast<const char*>(&kWideReplacement), sizeof(wchar_t)};
   char* out = dstChars > 0 ? reinterpret_cast<char*>(dst) : nullptr;
-  return ResultCount(Run(converter, {src, *length}, out, dstChars * sizeof(wchar_t), substitution),
-                     sizeof(wchar_t));
+  return ResultCount(
+      Run(Converters().toWide, {src, *length}, out, dstChars * sizeof(wchar_t), substitution),
+      sizeof(wchar_t));
 }
 
-int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR src, int srcChars, LPSTR dst,
-                        int dstBytes, LPCSTR defaultChar, BOOL* usedDefault) {
-  const std::optional<Charset> charset = CharsetOf(codePage);
+int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR src, int srcChars, LPSTR dst, int dstBytes,
+                        LPCSTR defaultChar, BOOL* usedDefault) {
   const std::optional<std::size_t> length = SourceLength(src, srcChars);
-  if (!charset || !length || dstBytes < 0 || (dstBytes > 0 && !dst)) return 0;
-  // UTF-8 has a form for every character: Win32 refuses a default for it.
-  if (*charset == Charset::kUtf8 && (defaultChar || usedDefault)) return 0;
+  if (!IsKorean(codePage) || !length || dstBytes < 0 || (dstBytes > 0 && !dst)) return 0;
   if (usedDefault) *usedDefault = FALSE;
-  Substitution substitution;
-  substitution.skip = sizeof(wchar_t);
-  substitution.used = usedDefault;
-  if (*charset == Charset::kUtf8) {
-    if (!(flags & WC_ERR_INVALID_CHARS)) substitution.replacement = "\xEF\xBF\xBD";
-  } else {
-    substitution.replacement = DefaultCharOf(defaultChar);
-  }
-  CodeConverter& converter = ConverterFor(*charset == Charset::kUtf8 ? Conversion::kWideToUtf8
-                                                                     : Conversion::kWideToKorean);
+  const Substitution substitution{DefaultCharOf(defaultChar), sizeof(wchar_t), usedDefault};
   const std::span<const char> input(reinterpret_cast<const char*>(src), *length * sizeof(wchar_t));
-  return ResultCount(Run(converter, input, dstBytes > 0 ? dst : nullptr,
+  return ResultCount(Run(Converters().fromWide, input, dstBytes > 0 ? dst : nullptr,
                          static_cast<std::size_t>(dstBytes), substitution),
                      1);
 }

@@ -1,17 +1,14 @@
 // Wide (wchar_t) and multibyte text conversions of the runtime library.
-// The device's ANSI code page is 949 (Korean); UTF-8 is accepted as well.
+// The device's ANSI code page is 949 (Korean), the one this program uses.
 #pragma once
 
 #include "platform/core/windef.h"
 
 constexpr UINT CP_ACP = 0;
-constexpr UINT CP_UTF8 = 65001;
 constexpr UINT kCodePageKorean = 949;
 
 // Fail instead of substituting when the source holds an invalid sequence.
 constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
-// UTF-8 only: fail on a lone surrogate instead of writing U+FFFD.
-constexpr DWORD WC_ERR_INVALID_CHARS = 0x00000080;
 
 // srcBytes / srcChars -1: the source runs up to and including its
 // terminator. dstChars / dstBytes 0: return the size needed. Returns 0 on

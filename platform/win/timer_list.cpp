@@ -10,10 +10,9 @@ namespace {
 constexpr UINT kMinimumPeriod = 10;
 }  // namespace
 
-UINT_PTR TimerList::Set(HWND hwnd, UINT_PTR id, UINT period, TIMERPROC proc, DWORD now) {
-  if (!hwnd) id = nextThreadTimerId_++;
+void TimerList::Set(HWND hwnd, UINT_PTR id, UINT period, DWORD now) {
   period = std::max(period, kMinimumPeriod);
-  Timer timer{hwnd, id, period, now + period, proc};
+  Timer timer{hwnd, id, period, now + period};
   auto same = std::find_if(timers_.begin(), timers_.end(),
                            [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
   if (same != timers_.end()) {
@@ -21,7 +20,6 @@ UINT_PTR TimerList::Set(HWND hwnd, UINT_PTR id, UINT period, TIMERPROC proc, DWO
   } else {
     timers_.push_back(timer);
   }
-  return id;
 }
 
 bool TimerList::Kill(HWND hwnd, UINT_PTR id) {

@@ -15,13 +15,12 @@ struct Timer {
   UINT_PTR id = 0;
   UINT period = 0;
   DWORD due = 0;
-  TIMERPROC proc = nullptr;
 };
 
 class TimerList {
  public:
-  // Sets or resets a timer; a NULL window gets a fresh id. Returns the id.
-  UINT_PTR Set(HWND hwnd, UINT_PTR id, UINT period, TIMERPROC proc, DWORD now);
+  // Sets or resets a timer.
+  void Set(HWND hwnd, UINT_PTR id, UINT period, DWORD now);
   bool Kill(HWND hwnd, UINT_PTR id);
   void KillAllOf(HWND hwnd);
 
@@ -33,7 +32,6 @@ class TimerList {
 
  private:
   std::vector<Timer> timers_;
-  UINT_PTR nextThreadTimerId_ = 0x7FFF0001;
 };
 
 // Whether tick `a` is at or after `b` on the wrapping 32-bit clock.

@@ -22,7 +22,4 @@ class UpdateRegion {
   std::vector<RECT> rects_;  // disjoint, none empty
 };
 
-// The parts of `from` outside `cut`: up to four disjoint rectangles.
-std::vector<RECT> SubtractRect(const RECT& from, const RECT& cut);
-
 }  // namespace win

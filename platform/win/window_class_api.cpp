@@ -9,7 +9,6 @@ using win::WindowManager;
 
 ATOM RegisterClassW(const WNDCLASSW* wndClass) {
   return platform::OrFailure<ATOM>(0, [&]() -> ATOM {
-    static_assert(sizeof(ATOM) == 2);
     if (!wndClass || !wndClass->lpszClassName || !wndClass->lpfnWndProc) return 0;
     win::WindowClass added{wndClass->lpszClassName, wndClass->style, wndClass->lpfnWndProc,
                            wndClass->hIcon, wndClass->hInstance};
@@ -22,12 +21,7 @@ ATOM RegisterClassW(const WNDCLASSW* wndClass) {
 BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass) {
   const win::WindowClass* found = className ? WindowManager::Get().FindClass(className) : nullptr;
   if (!found || !wndClass) return FALSE;
-  *wndClass = WNDCLASSW{};
-  wndClass->style = found->style;
-  wndClass->lpfnWndProc = found->proc;
-  wndClass->hInstance = found->instance;
-  wndClass->hIcon = found->icon;
-  wndClass->lpszClassName = found->name.c_str();
+  *wndClass = {found->style, found->proc, found->instance, found->icon, found->name.c_str()};
   return TRUE;
 }
 
@@ -36,7 +30,6 @@ LONG_PTR GetWindowLongPtrW(HWND hwnd, int index) {
   if (!window) return 0;
   switch (index) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->proc);
-    case GWLP_ID: return window->id;
     case GWL_STYLE: return static_cast<LONG_PTR>(window->style);
     case GWLP_USERDATA: return window->userData;
     default: return 0;
@@ -51,23 +44,18 @@ LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value) {
     case GWLP_WNDPROC:
       if (value) window->proc = reinterpret_cast<WNDPROC>(value);
       break;
-    case GWLP_ID: window->id = static_cast<int>(value); break;
     case GWLP_USERDATA: window->userData = value; break;
     default: return 0;
   }
   return previous;
 }
 
-// Copies text into a caller's buffer of `size` characters, terminated.
-static int CopyText(const std::wstring& text, LPWSTR buffer, int size) {
-  if (!buffer || size <= 0) return 0;
-  int count = std::min<int>(static_cast<int>(text.size()), size - 1);
-  std::wmemcpy(buffer, text.data(), count);
-  buffer[count] = L'\0';
-  return count;
-}
-
+// Copies into a buffer of `size` characters, terminated.
 int GetWindowTextW(HWND hwnd, LPWSTR buffer, int size) {
   win::Window* window = WindowManager::Get().Find(hwnd);
-  return window ? CopyText(window->text, buffer, size) : 0;
+  if (!window || !buffer || size <= 0) return 0;
+  int count = std::min<int>(static_cast<int>(window->text.size()), size - 1);
+  std::wmemcpy(buffer, window->text.data(), count);
+  buffer[count] = L'\0';
+  return count;
 }

@@ -1,6 +1,5 @@
 // Showing, moving, enabling windows, and their relations.
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;
@@ -17,7 +16,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
   SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
   window = manager.Find(hwnd);
   if (!window) return wasVisible;
-  if (show) win::InvalidateWhole(*window, true);
+  if (show) win::Invalidate(*window, nullptr, true);
   if (show && !window->IsChild() && window->enabled) win::Activate(manager, hwnd);
   if (!show && manager.capture == hwnd) manager.capture = nullptr;
   return wasVisible;
@@ -32,7 +31,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   window->rect = {x, y, x + std::max(width, 0), y + std::max(height, 0)};
   win::FitSurface(*window);
   if (window->visible) manager.compositor.MarkChanged();
-  if (repaint) win::InvalidateWhole(*window, true);
+  if (repaint) win::Invalidate(*window, nullptr, true);
   SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED,
                MAKELPARAM(static_cast<WORD>(window->Width()), static_cast<WORD>(window->Height())));
   return TRUE;
@@ -80,10 +79,7 @@ HWND GetParent(HWND hwnd) {
 
 HWND GetWindow(HWND hwnd, UINT relation) {
   Window* window = WindowManager::Get().Find(hwnd);
-  if (!window) return nullptr;
-  if (relation == GW_OWNER) return window->owner;
-  if (relation == GW_CHILD) return window->children.empty() ? nullptr : window->children.back();
-  return nullptr;
+  return window && relation == GW_OWNER ? window->owner : nullptr;
 }
 
 HWND GetDlgItem(HWND dialog, int id) {

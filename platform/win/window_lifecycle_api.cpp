@@ -1,10 +1,9 @@
 // Creating, destroying and finding windows.
 #include <algorithm>
+#include <utility>
 
 #include "platform/core/or_failure.h"
-#include "platform/win/host_port.h"
 #include "platform/win/window_manager.h"
-#include "platform/win/window_ops.h"
 
 using win::Window;
 using win::WindowManager;
@@ -34,6 +33,12 @@ std::unique_ptr<Window> Describe(const win::WindowClass& windowClass, const CREA
 
 }  // namespace
 
+void win::SetCreationHook(CreationHook hook, void* context) {
+  WindowManager& manager = WindowManager::Get();
+  manager.creationHook = hook;
+  manager.creationContext = context;
+}
+
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param) {
@@ -42,24 +47,15 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     const win::WindowClass* windowClass = className ? manager.FindClass(className) : nullptr;
     if (!windowClass) return nullptr;
     if ((style & WS_CHILD) && !manager.Find(parent)) return nullptr;
-    auto fromDefault = [](int v) { return v == CW_USEDEFAULT ? 0 : v; };
-    CREATESTRUCTW cs{param,
-                     instance,
-                     menuOrId,
-                     parent,
-                     fromDefault(height),
-                     fromDefault(width),
-                     fromDefault(y),
-                     fromDefault(x),
-                     static_cast<LONG>(style),
-                     windowName,
-                     className,
-                     exStyle};
+    CREATESTRUCTW cs{
+        param,      instance,  menuOrId, parent, height, width, y, x, static_cast<LONG>(style),
+        windowName, className, exStyle};
 
     Window& window = manager.Add(Describe(*windowClass, cs, manager));
     HWND hwnd = window.handle;
     win::FitSurface(window);
-    manager.RunCreationHook(hwnd);
+    void* hookContext = std::exchange(manager.creationContext, nullptr);
+    if (auto hook = std::exchange(manager.creationHook, nullptr)) hook(hwnd, hookContext);
     if (!SendMessageW(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
         SendMessageW(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
       DestroyWindow(hwnd);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <functional>
 
 #include "platform/gdi/wingdi.h"
 
@@ -12,8 +13,6 @@ bool SameClassName(std::wstring_view a, std::wstring_view b) {
     return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
   });
 }
-
-WindowManager::WindowManager() = default;
 
 // The process is ending: windows go without messages; only their surfaces
 // are given back.
@@ -42,7 +41,6 @@ bool WindowManager::AddClass(WindowClass windowClass) {
 // nothing rather than a newer window.
 Window& WindowManager::Add(std::unique_ptr<Window> window) {
   window->handle = reinterpret_cast<HWND>(nextHandle_++ * 4);
-  window->sequence = nextSequence_++;
   Window& added = *window;
   windows_.emplace(added.handle, std::move(window));
   SiblingsOf(added).push_back(added.handle);
@@ -96,13 +94,15 @@ POINT WindowManager::ClientOrigin(HWND hwnd) {
   return origin;
 }
 
+// Handles count up, so the lowest is the oldest.
 HWND WindowManager::MainWindow() {
-  Window* oldest = nullptr;
+  HWND oldest = nullptr;
   for (HWND hwnd : topLevels_) {
     Window* w = Find(hwnd);
-    if (w && !w->owner && !w->destroying && (!oldest || w->sequence < oldest->sequence)) oldest = w;
+    if (w && !w->owner && !w->destroying && (!oldest || std::less<HWND>()(hwnd, oldest)))
+      oldest = hwnd;
   }
-  return oldest ? oldest->handle : nullptr;
+  return oldest;
 }
 
 std::vector<HWND> WindowManager::OwnedBy(HWND owner) {
@@ -124,21 +124,6 @@ HWND WindowManager::RemoteHandle(const std::wstring& className) {
 const std::wstring* WindowManager::RemoteClass(HWND hwnd) const {
   auto found = remote_.find(hwnd);
   return found == remote_.end() ? nullptr : &found->second;
-}
-
-void WindowManager::SetCreationHook(CreationHook hook, void* context) {
-  hook_ = hook;
-  hookContext_ = context;
-}
-
-void WindowManager::RunCreationHook(HWND hwnd) {
-  CreationHook hook = std::exchange(hook_, nullptr);
-  void* context = std::exchange(hookContext_, nullptr);
-  if (hook) hook(hwnd, context);
-}
-
-void SetCreationHook(CreationHook hook, void* context) {
-  WindowManager::Get().SetCreationHook(hook, context);
 }
 
 }  // namespace win

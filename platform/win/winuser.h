@@ -105,15 +105,11 @@
 
 // GetWindow relations.
 #define GW_OWNER 4
-#define GW_CHILD 5
 
 // Get/SetWindowLongPtr slots.
 #define GWLP_WNDPROC (-4)
-#define GWLP_ID (-12)
 #define GWL_STYLE (-16)
 #define GWLP_USERDATA (-21)
-
-#define CW_USEDEFAULT (static_cast<int>(0x80000000))
 
 using ATOM = WORD;
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
@@ -132,12 +128,8 @@ using LPMSG = MSG*;
 struct WNDCLASSW {
   UINT style = 0;
   WNDPROC lpfnWndProc = nullptr;
-  int cbClsExtra = 0;
-  int cbWndExtra = 0;
   HINSTANCE hInstance = nullptr;
   HICON hIcon = nullptr;
-  HCURSOR hCursor = nullptr;
-  LPCWSTR lpszMenuName = nullptr;
   LPCWSTR lpszClassName = nullptr;
 };
 using WNDCLASS = WNDCLASSW;
@@ -163,16 +155,13 @@ struct PAINTSTRUCT {
   HDC hdc = nullptr;
   BOOL fErase = FALSE;
   RECT rcPaint = {0, 0, 0, 0};
-  BOOL fRestore = FALSE;
-  BOOL fIncUpdate = FALSE;
-  BYTE rgbReserved[32] = {};
 };
 using LPPAINTSTRUCT = PAINTSTRUCT*;
 
 // Window classes.
 ATOM RegisterClassW(const WNDCLASSW* wndClass);
 BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wndClass);
-inline ATOM RegisterClass(const WNDCLASSW* wndClass) { return RegisterClassW(wndClass); }
+inline constexpr auto& RegisterClass = RegisterClassW;
 
 // Windows.
 // This platform's own: lets the framework attach its window object to a
@@ -187,18 +176,11 @@ void SetCreationHook(CreationHook hook, void* context);
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param);
-inline HWND CreateWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
-                           int y, int width, int height, HWND parent, HMENU menuOrId,
-                           HINSTANCE instance, LPVOID param) {
-  return CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent,
-                         menuOrId, instance, param);
-}
+inline constexpr auto& CreateWindowEx = CreateWindowExW;
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 HWND FindWindowW(LPCWSTR className, LPCWSTR windowName);
-inline HWND FindWindow(LPCWSTR className, LPCWSTR windowName) {
-  return FindWindowW(className, windowName);
-}
+inline constexpr auto& FindWindow = FindWindowW;
 BOOL SetForegroundWindow(HWND hwnd);
 BOOL ShowWindow(HWND hwnd, int command);
 BOOL IsWindowVisible(HWND hwnd);
@@ -227,18 +209,12 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
 
 // Messages.
 LRESULT DefWindowProcW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-inline LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(hwnd, message, wParam, lParam);
-}
+inline constexpr auto& DefWindowProc = DefWindowProcW;
 LRESULT CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-inline LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendMessageW(hwnd, message, wParam, lParam);
-}
+inline constexpr auto& SendMessage = SendMessageW;
 BOOL PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-inline BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  return PostMessageW(hwnd, message, wParam, lParam);
-}
+inline constexpr auto& PostMessage = PostMessageW;
 void PostQuitMessage(int exitCode);
 // The window and range filters are accepted and ignored: every loop of this
 // program takes all messages. GetMessage returns FALSE for WM_QUIT.
@@ -252,7 +228,7 @@ void DiscardPenPresses();
 LRESULT DispatchMessageW(const MSG* msg);
 BOOL TranslateMessage(const MSG* msg);
 
-// Timers.
+// Timers: a window's only, delivered as WM_TIMER; a procedure is refused.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
 

@@ -15,8 +15,8 @@
 #include "dialogs/message_box_dlg.h"
 #include "platform/win/files.h"
 #include "ledger/expense_ledger.h"
+#include "platform/core/utf8.h"
 #include "platform/framework/afxwin.h"
-#include "platform/win/stringapiset.h"
 
 const RECT g_rcScreen = {0, 0, 320, 240};
 
@@ -30,20 +30,10 @@ std::string Env(const char* name) {
   return value ? value : "";
 }
 
-std::wstring Wide(const std::string& utf8) {
-  std::wstring wide(utf8.size() + 1, L'\0');
-  const int length =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-  wide.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
-  return wide;
-}
+std::wstring Wide(const std::string& utf8) { return platform::WideFromUtf8(utf8).value_or(L""); }
 
 std::string Utf8(const CString& text) {
-  std::string narrow(static_cast<std::size_t>(text.GetLength()) * 4 + 1, '\0');
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.data(),
-                                         static_cast<int>(narrow.size()), nullptr, nullptr);
-  narrow.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
-  return narrow;
+  return platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("");
 }
 
 // The month list's way of opening a record for a change.

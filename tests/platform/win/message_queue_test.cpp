@@ -108,18 +108,6 @@ TEST_F(MessageQueueTest, SleepAdvancesVirtualClockAndTimersFollowIt) {
   EXPECT_EQ(probe.Count(WM_TIMER), 1);
 }
 
-TEST_F(MessageQueueTest, ThreadTimersGetFreshIdsAndRunTheirProcedure) {
-  static int calls;
-  calls = 0;
-  UINT_PTR first = SetTimer(nullptr, 5, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++calls; });
-  UINT_PTR second = SetTimer(nullptr, 5, 100, [](HWND, UINT, UINT_PTR, DWORD) { ++calls; });
-  EXPECT_NE(first, second);
-  EXPECT_NE(first, 5u);
-  Host().endTime = 100;
-  RunLoop();
-  EXPECT_EQ(calls, 2);
-}
-
 TEST_F(MessageQueueTest, QuitEndsTheLoopWithItsCodeAfterPostedMessages) {
   HWND hwnd = MakePopup(probe, {0, 0, 10, 10});
   PostQuitMessage(3);

@@ -108,56 +108,10 @@ TEST(CodePage949, InvalidBytesAreReplacedOrRefused) {
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "\xB0\xA1", 2, nullptr, 0), 1);
 }
 
-TEST(Utf8, RoundTripsAndRefusesADefaultCharacter) {
-  EXPECT_EQ(Narrow(L"주유", CP_UTF8), "\xEC\xA3\xBC\xEC\x9C\xA0");
-  EXPECT_EQ(Wide("\xEC\xA3\xBC\xEC\x9C\xA0", CP_UTF8), L"주유");
-  EXPECT_EQ(Wide("a\xC3", CP_UTF8), L"a\uFFFD");
-  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xC3", 2, nullptr, 0), 0);
-  BOOL used = FALSE;
-  char narrow[8];
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", 1, narrow, 8, "?", nullptr), 0);
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", 1, narrow, 8, nullptr, &used), 0);
-}
-
-// Forms past U+10FFFF are not characters in either direction.
-TEST(Utf8, NothingPastTheLastCodePoint) {
-  const std::wstring four(4, L'\uFFFD');
-  const struct {
-    std::string utf8;
-    std::wstring wide;
-  } cases[] = {
-      {"\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
-      {"a\xF4\x90\x80\x80"
-       "b",
-       L"a" + four + L"b"},
-      {"\xF7\xBF\xBF\xBF", four},
-      {"\xF8\x88\x80\x80\x80", four + L"\uFFFD"},
-      {std::string(1000, 'a') + "\xF7\xBF\xBF\xBF", std::wstring(1000, L'a') + four},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.utf8);
-    EXPECT_EQ(Wide(c.utf8, CP_UTF8), c.wide);
-    const bool valid = c.wide.find(L'\uFFFD') == std::wstring::npos;
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, c.utf8.data(),
-                                  static_cast<int>(c.utf8.size()), nullptr, 0) != 0,
-              valid);
-  }
-  const std::wstring past = {L'a', static_cast<wchar_t>(0x110000), L'b'};
-  EXPECT_EQ(Narrow(past, CP_UTF8),
-            "a\xEF\xBF\xBD"
-            "b");
-  EXPECT_EQ(Narrow(std::wstring(1000, L'a') + past, CP_UTF8), std::string(1000, 'a') +
-                                                                  "a\xEF\xBF\xBD"
-                                                                  "b");
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, past.data(), 3, nullptr, 0, nullptr,
-                                nullptr),
-            0);
-}
-
 TEST(Conversions, RefuseBadArguments) {
   wchar_t wide[4];
   char narrow[4];
-  EXPECT_EQ(MultiByteToWideChar(1252, 0, "a", 1, wide, 4), 0);  // only 949 and UTF-8 here
+  EXPECT_EQ(MultiByteToWideChar(1252, 0, "a", 1, wide, 4), 0);  // only 949 here
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, nullptr, 1, wide, 4), 0);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "a", 0, wide, 4), 0);
   EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "a", -2, wide, 4), 0);
