@@ -156,13 +156,8 @@ void CWnd::OnNcDestroy() {
 
 void CWnd::PostNcDestroy() {}
 
-const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
-  return &map;
-}
-
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
 
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnPaint() { Default(); }

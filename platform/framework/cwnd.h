@@ -80,9 +80,6 @@ class CWnd : public CCmdTarget {
   HWND m_hWnd = nullptr;
 
  protected:
-  static const AFX_MSGMAP* GetThisMessageMap();
-  const AFX_MSGMAP* GetMessageMap() const override;
-
   // After WM_NCDESTROY, when the window is gone. Windows allocated with new
   // that delete themselves override it with `delete this`.
   virtual void PostNcDestroy();
@@ -104,7 +101,7 @@ class CWnd : public CCmdTarget {
 
   WNDPROC m_pfnSuper = nullptr;  // the procedure the window had before it was attached
 
- private:
+  DECLARE_MESSAGE_MAP()
   friend class framework::HandleMap<CWnd>;
   friend struct CWndAttachment;
   static void ForgetHandle(CWnd& temporary) { temporary.m_hWnd = nullptr; }
