@@ -29,10 +29,11 @@ class CDC {
   HDC GetSafeHdc() const { return m_hDC; }
   operator HDC() const { return m_hDC; }
 
-  CBitmap* SelectObject(CBitmap* bitmap);
-  CFont* SelectObject(CFont* font);
-  CPen* SelectObject(CPen* pen);
-  CGdiObject* SelectObject(CGdiObject* object);
+  // The wrapper of the object selected before, as the same kind.
+  template <class Object>
+  Object* SelectObject(Object* object) {
+    return dynamic_cast<Object*>(SelectGdiObject(object));
+  }
   CFont* GetCurrentFont() const;
 
   COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
@@ -68,6 +69,7 @@ class CDC {
   HDC m_hDC = nullptr;
 
  private:
+  CGdiObject* SelectGdiObject(CGdiObject* object);
   friend class framework::HandleMap<CDC>;
   static void ForgetHandle(CDC& temporary) { temporary.m_hDC = nullptr; }
 };

@@ -37,26 +37,18 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  WindowState& state = WindowState::Get();
-  auto found = state.attached.find(hWnd);
-  return found == state.attached.end() ? nullptr : found->second;
+  return WindowState::Get().wrappers.FindPermanent(hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
-  WindowState& state = WindowState::Get();
-  if (!hWnd || m_hWnd || state.attached.count(hWnd)) return FALSE;
+  if (!hWnd || m_hWnd || !WindowState::Get().wrappers.Register(hWnd, this)) return FALSE;
   m_hWnd = hWnd;
-  state.attached.emplace(hWnd, this);
-  state.wrappers.Register(hWnd, this);
   return TRUE;
 }
 
 HWND CWnd::Detach() {
   HWND hWnd = m_hWnd;
-  if (!hWnd) return nullptr;
-  WindowState& state = WindowState::Get();
-  state.attached.erase(hWnd);
-  state.wrappers.Unregister(hWnd, this);
+  if (hWnd) WindowState::Get().wrappers.Unregister(hWnd, this);
   m_hWnd = nullptr;
   return hWnd;
 }
