@@ -52,9 +52,7 @@ class CDC {
   void FillSolidRect(int x, int y, int width, int height, COLORREF color);
 
   CPoint MoveTo(int x, int y);
-  CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
   BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-  BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
   COLORREF SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
   COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
 

@@ -24,7 +24,6 @@ class CWnd : public CCmdTarget {
   // wrapper that lives as long as the window (never deletes it).
   static CWnd* FromHandle(HWND hWnd);
   static CWnd* FromHandlePermanent(HWND hWnd);
-  HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
   BOOL Attach(HWND hWnd);
   HWND Detach();
