@@ -51,15 +51,15 @@ struct PanelButton {
 
 class CButtonPanel {
  public:
-  CButtonPanel();
-  virtual ~CButtonPanel();
+  CButtonPanel() = default;
+  virtual ~CButtonPanel() = default;
   CButtonPanel(const CButtonPanel&) = delete;
   CButtonPanel& operator=(const CButtonPanel&) = delete;
 
   // Hooks for a derived panel; nothing calls them.
-  virtual int OkProcess();  // the focused id
-  virtual void CancelProcess();
-  virtual int FilterValue(int value);
+  virtual int OkProcess() { return GetFocusId(); }
+  virtual void CancelProcess() {}
+  virtual int FilterValue(int value) { return value; }
 
   void SetTextStyle(int fontHeight, int textMargin, COLORREF textSelected, COLORREF textNormal);
   // A plain, unselected button at (left, top) of the size; its caption is
@@ -113,13 +113,14 @@ class CButtonPanel {
   CRect m_rcBounds{999999, 999999, -999999, -999999};
 
  private:
-  std::span<PanelButton> Buttons() {
-    return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
-  }
-  std::span<const PanelButton> Buttons() const {
+  std::span<PanelButton> Buttons() const {
     return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
   }
   bool Grow();
+  // The button with the id given the style and drawn size; nullptr for none.
+  PanelButton* SetStyle(int id, int style, int width, int height);
+  template <class Predicate>
+  int IndexWhere(Predicate predicate) const;  // the first index it holds for; -1
   void PaintPlain(CDC* pDC, const PanelButton& button) const;
   void PaintCell(CDC* pDC, const PanelButton& button) const;
   void PaintImage(CDC* pDC, const PanelButton& button) const;
