@@ -55,15 +55,10 @@ HWND CWnd::Detach() {
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID) {
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
-}
-
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top,
                   pParentWnd ? pParentWnd->m_hWnd : nullptr,
-                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)), lpParam);
+                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)));
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -154,16 +149,13 @@ END_MESSAGE_MAP()
 
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageW(m_hWnd, message, wParam, lParam);

@@ -34,8 +34,6 @@ class CWnd : public CCmdTarget {
   BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                 int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                 LPVOID lpParam = nullptr);
-  BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
   virtual BOOL DestroyWindow();
 
@@ -87,16 +85,13 @@ class CWnd : public CCmdTarget {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnNcDestroy();
   afx_msg void OnPaint();
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnClose();
   afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
 
   WNDPROC m_pfnSuper = nullptr;  // the procedure the window had before it was attached
 
