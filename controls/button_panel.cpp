@@ -39,16 +39,6 @@ Bitmap* StateBitmap(const PanelButton& button, Bitmap* PanelBitmap::*kind) {
 
 }  // namespace
 
-CButtonPanel::CButtonPanel() = default;
-
-CButtonPanel::~CButtonPanel() = default;
-
-int CButtonPanel::OkProcess() { return GetFocusId(); }
-
-void CButtonPanel::CancelProcess() {}
-
-int CButtonPanel::FilterValue(int value) { return value; }
-
 void CButtonPanel::SetTextStyle(int fontHeight, int textMargin, COLORREF textSelected,
                                 COLORREF textNormal) {
   m_nFontHeight = fontHeight;
@@ -93,48 +83,53 @@ int CButtonPanel::AddButton(int left, int top, int width, int height, LPCTSTR ca
   return m_nCount;
 }
 
-int CButtonPanel::SetCellStyle(int id, CSkinBitmap* normal, CSkinBitmap* selected, int width,
-                               int height, int cell, int transparent, CSkinBitmap* disabled) {
+PanelButton* CButtonPanel::SetStyle(int id, int style, int width, int height) {
   const int index = FindButton(id);
-  if (index < 0) return -1;
+  if (index < 0) return nullptr;
   PanelButton& button = m_pButtons[index];
-  button.style = PanelButton::kStyleCell;
-  button.normalBitmap.skin = normal;
-  button.selectedBitmap.skin = selected;
-  button.disabledBitmap.skin = disabled;
+  button.style = style;
   button.width = width;
   button.height = height;
-  button.cell = cell;
-  button.transparent = transparent;
-  return index;
+  return &button;
+}
+
+int CButtonPanel::SetCellStyle(int id, CSkinBitmap* normal, CSkinBitmap* selected, int width,
+                               int height, int cell, int transparent, CSkinBitmap* disabled) {
+  PanelButton* button = SetStyle(id, PanelButton::kStyleCell, width, height);
+  if (!button) return -1;
+  button->normalBitmap.skin = normal;
+  button->selectedBitmap.skin = selected;
+  button->disabledBitmap.skin = disabled;
+  button->cell = cell;
+  button->transparent = transparent;
+  return static_cast<int>(button - m_pButtons.get());
 }
 
 int CButtonPanel::SetImageStyle(int id, CBitmap* normal, CBitmap* selected, int width, int height,
                                 CBitmap* disabled) {
-  const int index = FindButton(id);
-  if (index < 0) return -1;
-  PanelButton& button = m_pButtons[index];
-  button.style = PanelButton::kStyleImage;
-  button.normalBitmap.image = normal;
-  button.selectedBitmap.image = selected;
-  button.disabledBitmap.image = disabled;
-  button.width = width;
-  button.height = height;
-  button.rect.SetRect(button.rect.left, button.rect.top, button.rect.left + width,
-                      button.rect.top + height);
-  return index;
+  PanelButton* button = SetStyle(id, PanelButton::kStyleImage, width, height);
+  if (!button) return -1;
+  button->normalBitmap.image = normal;
+  button->selectedBitmap.image = selected;
+  button->disabledBitmap.image = disabled;
+  button->rect = CRect(button->rect.TopLeft(), CSize(width, height));
+  return static_cast<int>(button - m_pButtons.get());
 }
 
 PanelButton* CButtonPanel::GetButton(int index) {
   return index >= 0 && index < m_nCount ? &m_pButtons[index] : nullptr;
 }
 
+template <class Predicate>
+int CButtonPanel::IndexWhere(Predicate predicate) const {
+  const auto buttons = Buttons();
+  const auto found = std::find_if(buttons.begin(), buttons.end(), predicate);
+  return found == buttons.end() ? -1 : static_cast<int>(found - buttons.begin());
+}
+
 int CButtonPanel::FindButton(int id) const {
   if (id == 0) return -1;
-  const auto buttons = Buttons();
-  const auto found = std::find_if(buttons.begin(), buttons.end(),
-                                  [id](const PanelButton& button) { return button.id == id; });
-  return found == buttons.end() ? -1 : static_cast<int>(found - buttons.begin());
+  return IndexWhere([id](const PanelButton& button) { return button.id == id; });
 }
 
 int CButtonPanel::GetIdAt(int index) const {
@@ -144,10 +139,7 @@ int CButtonPanel::GetIdAt(int index) const {
 // --- the selection ----------------------------------------------------------
 
 int CButtonPanel::GetFocusIndex() const {
-  const auto buttons = Buttons();
-  const auto found = std::find_if(buttons.begin(), buttons.end(),
-                                  [](const PanelButton& button) { return button.selected; });
-  return found == buttons.end() ? -1 : static_cast<int>(found - buttons.begin());
+  return IndexWhere([](const PanelButton& button) { return button.selected != 0; });
 }
 
 int CButtonPanel::GetFocusId() const {

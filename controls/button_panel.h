@@ -10,19 +10,56 @@
 #include <memory>
 #include <span>
 
-#include "controls/panel_button.h"
+#include "platform/framework/afxwin.h"
+
+class CSkinBitmap;
+
+// The bitmap of one button state, of the kind the button's style draws: a
+// skin for the cell style, a plain bitmap for the image style. Not owned.
+union PanelBitmap {
+  CSkinBitmap* skin;
+  CBitmap* image;
+};
+
+// One button: where it is, what it shows and its state. The panel's owner
+// may read rect, id and enabled, and set selected and visible itself.
+struct PanelButton {
+  enum Style { kStylePlain = 0, kStyleImage = 4, kStyleCell = 5 };
+  // Any other value places the caption on the right.
+  enum Align { kAlignCentre = 0, kAlignLeft = 1, kAlignRight = 2 };
+  static constexpr int kCaptionCapacity = 256;
+
+  // May take the focus and be hit by the pen.
+  bool IsEligible() const { return enabled && visible; }
+
+  int id;  // 0 is never found by a lookup
+  CRect rect;
+  wchar_t caption[kCaptionCapacity];
+  int align;
+  int selected;
+  int visible;
+  BYTE enabled;
+  int style;
+  int transparent;  // cell style: draw the cell colour-keyed
+  int cell;         // cell style: column of the cell, row 0
+  PanelBitmap normalBitmap;
+  PanelBitmap selectedBitmap;
+  PanelBitmap disabledBitmap;
+  int width;  // size drawn by the bitmap styles
+  int height;
+};
 
 class CButtonPanel {
  public:
-  CButtonPanel();
-  virtual ~CButtonPanel();
+  CButtonPanel() = default;
+  virtual ~CButtonPanel() = default;
   CButtonPanel(const CButtonPanel&) = delete;
   CButtonPanel& operator=(const CButtonPanel&) = delete;
 
   // Hooks for a derived panel; nothing calls them.
-  virtual int OkProcess();  // the focused id
-  virtual void CancelProcess();
-  virtual int FilterValue(int value);
+  virtual int OkProcess() { return GetFocusId(); }
+  virtual void CancelProcess() {}
+  virtual int FilterValue(int value) { return value; }
 
   void SetTextStyle(int fontHeight, int textMargin, COLORREF textSelected, COLORREF textNormal);
   // A plain, unselected button at (left, top) of the size; its caption is
@@ -76,13 +113,14 @@ class CButtonPanel {
   CRect m_rcBounds{999999, 999999, -999999, -999999};
 
  private:
-  std::span<PanelButton> Buttons() {
-    return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
-  }
-  std::span<const PanelButton> Buttons() const {
+  std::span<PanelButton> Buttons() const {
     return {m_pButtons.get(), static_cast<std::size_t>(m_nCount)};
   }
   bool Grow();
+  // The button with the id given the style and drawn size; nullptr for none.
+  PanelButton* SetStyle(int id, int style, int width, int height);
+  template <class Predicate>
+  int IndexWhere(Predicate predicate) const;  // the first index it holds for; -1
   void PaintPlain(CDC* pDC, const PanelButton& button) const;
   void PaintCell(CDC* pDC, const PanelButton& button) const;
   void PaintImage(CDC* pDC, const PanelButton& button) const;

@@ -40,62 +40,42 @@ int Nearest(std::span<const PanelButton> buttons, Centre from, Accepts accepts) 
   return best;
 }
 
-// Moving down from a button first looks only at buttons sharing some of its
-// columns (touching edges count), so that a key beside it in a lower row is
-// not taken for the one below.
-bool LiesInDirection(const RECT& r, const RECT& from, int direction, bool needOverlapDown) {
-  const bool left = r.right <= from.left, right = r.left >= from.right;
-  const bool above = r.bottom <= from.top, below = r.top >= from.bottom;
-  switch (direction) {
-    case kDirLeft: return left;
-    case kDirRight: return right;
-    case kDirUp: return above;
-    case kDirDown:
-      return below && (!needOverlapDown || (r.right >= from.left && r.left <= from.right));
-    case kDirUpLeft: return above && left;
-    case kDirUpRight: return above && right;
-    case kDirDownLeft: return below && left;
-    case kDirDownRight: return below && right;
-    default: return true;
-  }
+// A direction as steps on each axis: -1 left or up, 1 right or down, 0 not
+// that axis. Values outside 0..7 step nowhere and so allow every direction.
+struct Step {
+  int dx, dy;
+};
+
+Step StepOf(int direction) {
+  static constexpr Step kSteps[] = {{-1, 0},  {1, 0},  {0, -1}, {0, 1},
+                                    {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+  return direction >= kDirLeft && direction <= kDirDownRight ? kSteps[direction] : Step{0, 0};
+}
+
+// Moving straight down from a button first looks only at buttons sharing
+// some of its columns (touching edges count), so that a key beside it in a
+// lower row is not taken for the one below.
+bool LiesInDirection(const RECT& r, const RECT& from, Step step, bool needOverlapDown) {
+  const bool across = step.dx < 0 ? r.right <= from.left : step.dx == 0 || r.left >= from.right;
+  const bool along = step.dy < 0 ? r.bottom <= from.top : step.dy == 0 || r.top >= from.bottom;
+  const bool straightDown = step.dx == 0 && step.dy > 0;
+  const bool overlaps = r.right >= from.left && r.left <= from.right;
+  return across && along && (!needOverlapDown || !straightDown || overlaps);
 }
 
 // A line along the bounds' edge opposite the direction; the coordinate the
 // direction does not move keeps the current button's values.
-RECT WrapOrigin(RECT origin, const RECT& bounds, int direction) {
-  auto column = [&](LONG x) { origin.left = origin.right = x; };
-  auto row = [&](LONG y) { origin.top = origin.bottom = y; };
-  switch (direction) {
-    case kDirLeft: column(bounds.right); break;
-    case kDirRight: column(bounds.left); break;
-    case kDirUp: row(bounds.bottom); break;
-    case kDirDown: row(bounds.top); break;
-    case kDirUpLeft:
-      row(bounds.bottom);
-      column(bounds.right);
-      break;
-    case kDirUpRight:
-      row(bounds.bottom);
-      column(bounds.left);
-      break;
-    case kDirDownLeft:
-      row(bounds.top);
-      column(bounds.right);
-      break;
-    case kDirDownRight:
-      row(bounds.top);
-      column(bounds.left);
-      break;
-    default: break;
-  }
+RECT WrapOrigin(RECT origin, const RECT& bounds, Step step) {
+  if (step.dx != 0) origin.left = origin.right = step.dx < 0 ? bounds.right : bounds.left;
+  if (step.dy != 0) origin.top = origin.bottom = step.dy < 0 ? bounds.bottom : bounds.top;
   return origin;
 }
 
-int Search(std::span<const PanelButton> buttons, const RECT& origin, int direction,
+int Search(std::span<const PanelButton> buttons, const RECT& origin, Step step,
            bool needOverlapDown) {
   return Nearest(buttons, CentreOf(origin), [&](const PanelButton& button) {
     return button.IsEligible() && !button.selected &&
-           LiesInDirection(button.rect, origin, direction, needOverlapDown);
+           LiesInDirection(button.rect, origin, step, needOverlapDown);
   });
 }
 
@@ -126,9 +106,10 @@ int FindNeighbour(std::span<const PanelButton> buttons, int current, const RECT&
   if (buttons.size() < 2 || current < 0 || static_cast<std::size_t>(current) >= buttons.size())
     return -1;
   const RECT& origin = buttons[current].rect;
-  const int neighbour = Search(buttons, origin, direction, true);
+  const Step step = StepOf(direction);
+  const int neighbour = Search(buttons, origin, step, true);
   if (neighbour >= 0) return neighbour;
-  return Search(buttons, WrapOrigin(origin, bounds, direction), direction, false);
+  return Search(buttons, WrapOrigin(origin, bounds, step), step, false);
 }
 
 int FindButtonAt(std::span<const PanelButton> buttons, POINT point) {

@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "controls/panel_button.h"
+#include "controls/button_panel.h"
 
 enum PanelDirection {
   kDirLeft = 0,

@@ -26,21 +26,14 @@ class CPooledList {
     using iterator_category = std::forward_iterator_tag;
     using value_type = Element;
     using difference_type = std::ptrdiff_t;
-    using pointer = const Element*;
     using reference = const Element&;
 
     const_iterator() = default;
     explicit const_iterator(const Node* node) : m_pNode(node) {}
     reference operator*() const { return m_pNode->element; }
-    pointer operator->() const { return &m_pNode->element; }
     const_iterator& operator++() {
       m_pNode = m_pNode->next;
       return *this;
-    }
-    const_iterator operator++(int) {
-      const_iterator before = *this;
-      ++*this;
-      return before;
     }
     bool operator==(const const_iterator&) const = default;
 

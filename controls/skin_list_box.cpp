@@ -6,7 +6,6 @@
 #include <span>
 #include <utility>
 
-#include "controls/list_paging.h"
 #include "resources/resource_ids.h"
 #include "skin/fitted_text.h"
 

@@ -35,10 +35,6 @@ void CBackBuffer::Blit(CDC* target, CBitmap* bitmap, int x, int y, int cx, int c
   m_dcSrc.SelectObject(pOld);
 }
 
-void CBackBuffer::BlitToRect(CDC* target, CBitmap* bitmap, const CRect& rect) {
-  Blit(target, bitmap, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0);
-}
-
 BOOL CreateGulimFont(CFont& font, int height, int weight) {
   return font.CreateFont(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
                          FF_SWISS, L"Gulim");

@@ -24,8 +24,6 @@ class CBackBuffer {
 
   // Plain copy of the cx x cy block of bitmap at (srcX, srcY) to (x, y).
   void Blit(CDC* target, CBitmap* bitmap, int x, int y, int cx, int cy, int srcX, int srcY);
-  // The bitmap from its top-left corner into the rectangle.
-  void BlitToRect(CDC* target, CBitmap* bitmap, const CRect& rect);
 
   CDC m_dcBack;
 
@@ -49,8 +47,9 @@ class CSkinPainted : public Window {
   void BlitBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, int cx, int cy, int srcX, int srcY) {
     m_back.Blit(pDC, pBitmap, x, y, cx, cy, srcX, srcY);
   }
+  // The bitmap from its top-left corner into the rectangle.
   void BlitBitmapToRect(CDC* pDC, CBitmap* pBitmap, const CRect& rect) {
-    m_back.BlitToRect(pDC, pBitmap, rect);
+    m_back.Blit(pDC, pBitmap, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0);
   }
 
  public:

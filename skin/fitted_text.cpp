@@ -8,8 +8,7 @@ namespace {
 constexpr int kSmallestHeight = 7;
 
 int WidthOf(CDC* dc, std::wstring_view text) {
-  const std::wstring whole(text);
-  return dc->GetTextExtent(whole.c_str(), static_cast<int>(whole.size())).cx;
+  return dc->GetTextExtent(text.data(), static_cast<int>(text.size())).cx;
 }
 
 }  // namespace

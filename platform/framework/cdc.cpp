@@ -22,8 +22,6 @@ std::unique_ptr<CDC> MakeTemporary(void* handle) {
   return wrapper;
 }
 
-HGDIOBJ HandleOf(const CGdiObject* object) { return object ? object->m_hObject : nullptr; }
-
 }  // namespace
 
 CDC::~CDC() { DeleteDC(); }
@@ -56,20 +54,8 @@ HDC CDC::Detach() {
   return handle;
 }
 
-CBitmap* CDC::SelectObject(CBitmap* bitmap) {
-  return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, HandleOf(bitmap))));
-}
-
-CFont* CDC::SelectObject(CFont* font) {
-  return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, HandleOf(font))));
-}
-
-CPen* CDC::SelectObject(CPen* pen) {
-  return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, HandleOf(pen))));
-}
-
-CGdiObject* CDC::SelectObject(CGdiObject* object) {
-  return CGdiObject::FromHandle(::SelectObject(m_hDC, HandleOf(object)));
+CGdiObject* CDC::SelectGdiObject(CGdiObject* object) {
+  return CGdiObject::FromHandle(::SelectObject(m_hDC, object ? object->m_hObject : nullptr));
 }
 
 CFont* CDC::GetCurrentFont() const {

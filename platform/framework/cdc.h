@@ -29,10 +29,11 @@ class CDC {
   HDC GetSafeHdc() const { return m_hDC; }
   operator HDC() const { return m_hDC; }
 
-  CBitmap* SelectObject(CBitmap* bitmap);
-  CFont* SelectObject(CFont* font);
-  CPen* SelectObject(CPen* pen);
-  CGdiObject* SelectObject(CGdiObject* object);
+  // The wrapper of the object selected before, as the same kind.
+  template <class Object>
+  Object* SelectObject(Object* object) {
+    return dynamic_cast<Object*>(SelectGdiObject(object));
+  }
   CFont* GetCurrentFont() const;
 
   COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
@@ -51,9 +52,7 @@ class CDC {
   void FillSolidRect(int x, int y, int width, int height, COLORREF color);
 
   CPoint MoveTo(int x, int y);
-  CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
   BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
-  BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
   COLORREF SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
   COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
 
@@ -68,6 +67,7 @@ class CDC {
   HDC m_hDC = nullptr;
 
  private:
+  CGdiObject* SelectGdiObject(CGdiObject* object);
   friend class framework::HandleMap<CDC>;
   static void ForgetHandle(CDC& temporary) { temporary.m_hDC = nullptr; }
 };

@@ -29,13 +29,8 @@ struct DialogUnits {
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
-const AFX_MSGMAP* CDialog::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {&CWnd::GetThisMessageMap, entries};
-  return &map;
-}
-
-const AFX_MSGMAP* CDialog::GetMessageMap() const { return GetThisMessageMap(); }
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+END_MESSAGE_MAP()
 
 // The popup and its controls, owned by the parent's top-level window (the
 // application's main window when no parent was given).

@@ -25,16 +25,13 @@ class CDialog : public CWnd {
   CWnd* m_pParentWnd = nullptr;
 
  protected:
-  static const AFX_MSGMAP* GetThisMessageMap();
-  const AFX_MSGMAP* GetMessageMap() const override;
-
   virtual void OnOK();      // EndDialog(IDOK)
   virtual void OnCancel();  // EndDialog(IDCANCEL)
   virtual void DoDataExchange(CDataExchange* pDX);
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
- private:
+  DECLARE_MESSAGE_MAP()
   BOOL CreateFromTemplate();
   void RunModalLoop();
   BOOL IsDialogKey(const MSG& msg) const;

@@ -30,7 +30,6 @@ class CGdiObject {
 
   HGDIOBJ GetSafeHandle() const { return m_hObject; }
   int GetObject(int size, LPVOID buffer) const { return ::GetObject(m_hObject, size, buffer); }
-  UINT GetObjectType() const { return static_cast<UINT>(::GetObjectType(m_hObject)); }
   operator HGDIOBJ() const { return m_hObject; }
 
   HGDIOBJ m_hObject = nullptr;

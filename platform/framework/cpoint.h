@@ -10,7 +10,6 @@ class CSize : public SIZE {
   CSize(SIZE size) : SIZE(size) {}
 
   bool operator==(SIZE other) const { return cx == other.cx && cy == other.cy; }
-  bool operator!=(SIZE other) const { return !(*this == other); }
 };
 
 class CPoint : public POINT {
@@ -25,7 +24,6 @@ class CPoint : public POINT {
   }
 
   bool operator==(POINT other) const { return x == other.x && y == other.y; }
-  bool operator!=(POINT other) const { return !(*this == other); }
   CPoint operator+(SIZE delta) const { return CPoint(x + delta.cx, y + delta.cy); }
   CSize operator-(POINT other) const { return CSize(x - other.x, y - other.y); }
   CPoint& operator+=(SIZE delta) { return *this = *this + delta; }

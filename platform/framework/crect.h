@@ -48,7 +48,6 @@ class CRect : public RECT {
   bool operator==(const RECT& r) const {
     return left == r.left && top == r.top && right == r.right && bottom == r.bottom;
   }
-  bool operator!=(const RECT& r) const { return !(*this == r); }
   CRect operator|(const RECT& other) const {
     CRect r;
     r.UnionRect(this, &other);

@@ -3,25 +3,17 @@
 // format is rewritten to %ls and %lc before it is used.
 #include "platform/framework/cstring.h"
 
+#include <cstdarg>
 #include <cwchar>
 #include <vector>
 
 namespace {
 
-bool IsFlagWidthOrPrecision(wchar_t c) {
-  return (c >= L'0' && c <= L'9') || c == L'-' || c == L'+' || c == L' ' || c == L'#' ||
-         c == L'.' || c == L'*' || c == L'\'' || c == L'$';
-}
-
-bool IsLengthModifier(wchar_t c) {
-  return c == L'h' || c == L'l' || c == L'L' || c == L'q' || c == L'j' || c == L'z' || c == L't';
-}
-
 // Copies one conversion starting after its '%' and returns where it ends.
 const wchar_t* CopyConversion(const wchar_t* p, std::wstring& out) {
-  while (*p && IsFlagWidthOrPrecision(*p)) out += *p++;
+  while (*p && std::wcschr(L"0123456789-+ #.*'$", *p)) out += *p++;
   bool hasLength = false;
-  while (*p && IsLengthModifier(*p)) {
+  while (*p && std::wcschr(L"hlLqjzt", *p)) {
     hasLength = true;
     out += *p++;
   }
@@ -71,16 +63,9 @@ std::wstring FormatWide(const wchar_t* format, va_list args) {
 
 }  // namespace
 
-CString::CString(LPCTSTR text) {
-  if (text) m_str = text;
-}
-
+// std::wstring copes with being given its own text.
 CString& CString::operator=(LPCTSTR text) {
-  if (!text) {
-    m_str.clear();
-  } else if (text != m_str.c_str()) {
-    m_str = text;
-  }
+  m_str = text ? text : L"";
   return *this;
 }
 
@@ -107,11 +92,9 @@ CString& CString::operator+=(wchar_t ch) {
 void CString::Format(LPCTSTR format, ...) {
   va_list args;
   va_start(args, format);
-  FormatV(format, args);
+  m_str = FormatWide(format, args);
   va_end(args);
 }
-
-void CString::FormatV(LPCTSTR format, va_list args) { m_str = FormatWide(format, args); }
 
 CString operator+(const CString& a, LPCTSTR b) {
   CString sum(a);

@@ -4,7 +4,6 @@
 // wide arguments.
 #pragma once
 
-#include <cstdarg>
 #include <string>
 
 #include "platform/core/windef.h"
@@ -12,7 +11,7 @@
 class CString {
  public:
   CString() = default;
-  CString(LPCTSTR text);  // NOLINT: implicit like the framework's; null gives empty
+  CString(LPCTSTR text) : m_str(text ? text : L"") {}  // NOLINT: implicit; null gives empty
   CString(const CString&) = default;
   CString& operator=(const CString&) = default;
   CString& operator=(LPCTSTR text);
@@ -34,7 +33,6 @@ class CString {
   // Replaces the text; output of any length fits. An unformattable
   // argument (an invalid character, say) leaves the string empty.
   void Format(LPCTSTR format, ...);
-  void FormatV(LPCTSTR format, va_list args);
 
   friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
   friend bool operator==(const CString& a, LPCTSTR b) { return a.m_str == CString(b).m_str; }

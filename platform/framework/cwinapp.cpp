@@ -5,7 +5,7 @@
 
 using framework::WindowState;
 
-CWinApp::CWinApp(LPCTSTR lpszAppName) : m_pszAppName(lpszAppName) { WindowState::Get().app = this; }
+CWinApp::CWinApp() { WindowState::Get().app = this; }
 
 CWinApp* AfxGetApp() { return WindowState::Get().app; }
 
@@ -39,13 +39,8 @@ void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey) {
   m_strRegistryKey = lpszRegistryKey ? lpszRegistryKey : L"";
 }
 
-const AFX_MSGMAP* CWinApp::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
-  return &map;
-}
-
-const AFX_MSGMAP* CWinApp::GetMessageMap() const { return GetThisMessageMap(); }
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+END_MESSAGE_MAP()
 
 // From the target up through its parents; a popup (dialog, main window)
 // is where the walk stops.

@@ -12,7 +12,7 @@ class CWnd;
 
 class CWinApp : public CCmdTarget {
  public:
-  explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+  CWinApp();
   // Touches no platform service: statics may outlive the platform context.
   ~CWinApp() override = default;
 
@@ -29,13 +29,8 @@ class CWinApp : public CCmdTarget {
 
   CWnd* m_pMainWnd = nullptr;
   HINSTANCE m_hInstance = nullptr;
-  LPCTSTR m_pszAppName = nullptr;
 
- protected:
-  static const AFX_MSGMAP* GetThisMessageMap();
-  const AFX_MSGMAP* GetMessageMap() const override;
-
- private:
+  DECLARE_MESSAGE_MAP()
   std::wstring m_strRegistryKey;
   int m_nExitCode = 0;
 };

@@ -1,4 +1,5 @@
-// CWnd: attaching to windows, creation and message routing.
+// CWnd: attaching to windows, creation, message routing, and the thin
+// members that are the window manager call of the same name on this window.
 #include "platform/framework/cwnd.h"
 
 #include "platform/framework/cwinapp.h"
@@ -36,41 +37,28 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-  WindowState& state = WindowState::Get();
-  auto found = state.attached.find(hWnd);
-  return found == state.attached.end() ? nullptr : found->second;
+  return WindowState::Get().wrappers.FindPermanent(hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
-  WindowState& state = WindowState::Get();
-  if (!hWnd || m_hWnd || state.attached.count(hWnd)) return FALSE;
+  if (!hWnd || m_hWnd || !WindowState::Get().wrappers.Register(hWnd, this)) return FALSE;
   m_hWnd = hWnd;
-  state.attached.emplace(hWnd, this);
-  state.wrappers.Register(hWnd, this);
   return TRUE;
 }
 
 HWND CWnd::Detach() {
   HWND hWnd = m_hWnd;
-  if (!hWnd) return nullptr;
-  WindowState& state = WindowState::Get();
-  state.attached.erase(hWnd);
-  state.wrappers.Unregister(hWnd, this);
+  if (hWnd) WindowState::Get().wrappers.Unregister(hWnd, this);
   m_hWnd = nullptr;
   return hWnd;
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID) {
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
-}
-
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top,
                   pParentWnd ? pParentWnd->m_hWnd : nullptr,
-                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)), lpParam);
+                  reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID)));
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -156,23 +144,47 @@ void CWnd::OnNcDestroy() {
 
 void CWnd::PostNcDestroy() {}
 
-const AFX_MSGMAP* CWnd::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
-  static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, entries};
-  return &map;
-}
-
-const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
 
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnClose() { Default(); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::SendMessageW(m_hWnd, message, wParam, lParam);
+}
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::PostMessageW(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+  ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
+
+void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) {
+  return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }

@@ -24,7 +24,6 @@ class CWnd : public CCmdTarget {
   // wrapper that lives as long as the window (never deletes it).
   static CWnd* FromHandle(HWND hWnd);
   static CWnd* FromHandlePermanent(HWND hWnd);
-  HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
   BOOL Attach(HWND hWnd);
   HWND Detach();
@@ -35,8 +34,6 @@ class CWnd : public CCmdTarget {
   BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                 int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                 LPVOID lpParam = nullptr);
-  BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
   virtual BOOL DestroyWindow();
 
@@ -80,9 +77,6 @@ class CWnd : public CCmdTarget {
   HWND m_hWnd = nullptr;
 
  protected:
-  static const AFX_MSGMAP* GetThisMessageMap();
-  const AFX_MSGMAP* GetMessageMap() const override;
-
   // After WM_NCDESTROY, when the window is gone. Windows allocated with new
   // that delete themselves override it with `delete this`.
   virtual void PostNcDestroy();
@@ -91,20 +85,17 @@ class CWnd : public CCmdTarget {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnNcDestroy();
   afx_msg void OnPaint();
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnClose();
   afx_msg void OnSize(UINT nType, int cx, int cy);
-  afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
 
   WNDPROC m_pfnSuper = nullptr;  // the procedure the window had before it was attached
 
- private:
+  DECLARE_MESSAGE_MAP()
   friend class framework::HandleMap<CWnd>;
   friend struct CWndAttachment;
   static void ForgetHandle(CWnd& temporary) { temporary.m_hWnd = nullptr; }

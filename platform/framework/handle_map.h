@@ -31,12 +31,17 @@ class HandleMap {
     if (found != permanent_.end() && found->second == owner) permanent_.erase(found);
   }
 
+  Wrapper* FindPermanent(void* handle) const {
+    auto found = permanent_.find(handle);
+    return found == permanent_.end() ? nullptr : found->second;
+  }
+
   // The permanent wrapper, else a temporary one (made by make, which may
   // return nullptr for handles it cannot wrap).
   Wrapper* Find(void* handle, const Factory& make) {
     if (!handle) return nullptr;
     DropDeadTemporaries();
-    if (auto found = permanent_.find(handle); found != permanent_.end()) return found->second;
+    if (Wrapper* owner = FindPermanent(handle)) return owner;
     if (auto found = temporaries_.find(handle); found != temporaries_.end())
       return found->second.get();
     std::unique_ptr<Wrapper> made = make(handle);

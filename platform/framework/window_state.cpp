@@ -12,9 +12,8 @@ WindowState::WindowState()
 // of the CWnd is touched afterwards.
 LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowState& state = WindowState::Get();
-  auto found = state.attached.find(hwnd);
-  if (found == state.attached.end()) return DefWindowProcW(hwnd, message, wParam, lParam);
-  CWnd* wnd = found->second;
+  CWnd* wnd = state.wrappers.FindPermanent(hwnd);
+  if (!wnd) return DefWindowProcW(hwnd, message, wParam, lParam);
   state.current.push_back(MSG{hwnd, message, wParam, lParam, 0, {0, 0}});
   LRESULT result = wnd->WindowProc(message, wParam, lParam);
   WindowState::Get().current.pop_back();

@@ -3,7 +3,6 @@
 // Default()), and the application object.
 #pragma once
 
-#include <map>
 #include <vector>
 
 #include "platform/core/context.h"
@@ -20,9 +19,8 @@ class WindowState : public platform::Service {
   WindowState();
   static WindowState& Get() { return platform::Context::Get().Use<WindowState>(); }
 
-  std::map<HWND, CWnd*> attached;  // the permanent CWnd of each framework window
-  HandleMap<CWnd> wrappers;        // the same, plus temporaries for other windows
-  std::vector<MSG> current;        // innermost last
+  HandleMap<CWnd> wrappers;  // each framework window's CWnd, and temporaries for others
+  std::vector<MSG> current;  // innermost last
   CWinApp* app = nullptr;
   bool defaultClassRegistered = false;
 };

@@ -1,4 +1,4 @@
-#include "controls/list_paging.h"
+#include "controls/list_layout.h"
 
 #include <gtest/gtest.h>
 
