@@ -10,11 +10,18 @@ namespace {
 
 constexpr int kGrowth = 100;
 
-bool Fits(long long capacity) {
+// The record arrays, never throwing; a failure (including a capacity whose
+// size would overflow) is a null array. Room for capacity records, every
+// byte zero.
+ExpenseRecord* NewRecordArray(long long capacity) {
   constexpr long long kMaxRecords =
       static_cast<long long>(std::numeric_limits<std::size_t>::max() / sizeof(ExpenseRecord));
-  return capacity > 0 && capacity <= kMaxRecords;
+  if (capacity <= 0 || capacity > kMaxRecords) return nullptr;
+  return static_cast<ExpenseRecord*>(
+      core::AllocateZeroed(static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord)));
 }
+
+void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
 
 }  // namespace
 
@@ -22,14 +29,6 @@ CExpenseLedger* GetLedger() {
   static CExpenseLedger ledger;
   return &ledger;
 }
-
-ExpenseRecord* NewRecordArray(long long capacity) {
-  if (!Fits(capacity)) return nullptr;
-  return static_cast<ExpenseRecord*>(
-      core::AllocateZeroed(static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord)));
-}
-
-void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
 
 CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
 
