@@ -8,6 +8,7 @@
 #include "dialogs/month_list_dlg.h"
 #include "ledger/expense_ledger.h"
 #include "ledger/ledger_file.h"
+#include "ledger/month_summary.h"
 #include "platform/win/files.h"
 #include "resources/resource_ids.h"
 
@@ -29,17 +30,12 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
   ON_WM_CREATE()
   ON_WM_PAINT()
   ON_WM_ERASEBKGND()
-  ON_WM_SIZE()
   ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
   ON_WM_KEYDOWN()
   ON_WM_KEYUP()
   ON_WM_TIMER()
-  ON_WM_CLOSE()
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
-
-CMainWnd::CMainWnd() = default;
 
 // Whatever the default hook makes of the style, the window is a popup.
 BOOL CMainWnd::PreCreateWindow(CREATESTRUCT& cs) {
@@ -76,10 +72,11 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 void CMainWnd::SetToday() {
-  GetLocalTime(&m_timeNow);
-  m_nYear = m_timeNow.wYear;
-  m_nMonth = m_timeNow.wMonth;
-  m_nDay = m_timeNow.wDay;
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  m_nYear = now.wYear;
+  m_nMonth = now.wMonth;
+  m_nDay = now.wDay;
   BuildMonthGrid();
 }
 
@@ -88,8 +85,6 @@ void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger
 // --- painting ---------------------------------------------------------------
 
 BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
-
-void CMainWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
 
 void CMainWnd::OnPaint() {
   PrepareBackBuffer();
@@ -193,12 +188,12 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
   CWnd::OnLButtonDown(nFlags, point);
 }
 
-void CMainWnd::OnLButtonUp(UINT nFlags, CPoint point) { CWnd::OnLButtonUp(nFlags, point); }
-
 void CMainWnd::RunButtonAction(int button) {
   switch (button) {
-    case kPrev: PrevMonth(); break;
-    case kNext: NextMonth(); break;
+    case kPrev:
+    case kNext:
+      if (StepMonth(m_nYear, m_nMonth, button == kPrev ? -1 : 1)) ShowSteppedMonth();
+      break;
     case kEntry: OpenEntryDialog(); break;
     case kMonthList: OpenMonthList(); break;
     case kExit: PostMessage(WM_CLOSE, 0, 0); break;
@@ -248,27 +243,8 @@ void CMainWnd::ShowSteppedMonth() {
   InvalidateRect(&cells, FALSE);
 }
 
-void CMainWnd::PrevMonth() {
-  if (m_nYear <= kFirstYear && m_nMonth <= 1) return;
-  if (--m_nMonth < 1) {
-    m_nMonth = 12;
-    --m_nYear;
-  }
-  ShowSteppedMonth();
-}
-
-void CMainWnd::NextMonth() {
-  if (m_nYear >= kLastYear && m_nMonth >= 12) return;
-  if (++m_nMonth > 12) {
-    m_nMonth = 1;
-    ++m_nYear;
-  }
-  ShowSteppedMonth();
-}
-
 // The arrows move the highlight within its row or column, wrapping around
 // and skipping empty cells; the highlighted cell has a day, so the search ends.
-// The arrows move the selected day round the grid, over empty cells.
 void CMainWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   struct Arrow {
     UINT key;
@@ -300,8 +276,6 @@ void CMainWnd::OnTimer(UINT_PTR nIDEvent) {
   KillTimer(nIDEvent);
   CWnd::OnTimer(nIDEvent);
 }
-
-void CMainWnd::OnClose() { CWnd::OnClose(); }
 
 void CMainWnd::OnAppExit() {
   ReleaseBackBuffer();

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr COLORREF kKeyGreen = RGB(0, 255, 0);
-constexpr UINT kCloseKey = 0xC3;
 constexpr int kIconCellWidth = 53;
 constexpr POINT kIconAt{15, 40};
 constexpr int kTextLeft = 80, kTextTop = 45, kLineHeight = 20;
@@ -39,16 +37,12 @@ BEGIN_MESSAGE_MAP(CMessageBoxDlg, CSkinDlg)
   ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-// Room for two bytes a character and a terminator, as code page 949 needs.
-CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style)
-    : CSkinDlg(IDD_MESSAGE_BOX, pParent),
-      m_strCaption(caption),
-      m_strText(text),
-      m_nStyle(static_cast<int>(style)),
-      m_nIcon(IconForStyle(style)),
-      m_bTwoButtons(HasTwoButtons(style)) {
-  m_pszTextMb.assign(static_cast<std::size_t>(m_strText.GetLength()) * 2 + 10, '\0');
-  MultiByteFromWide(m_pszTextMb.data(), m_strText, static_cast<int>(m_pszTextMb.size()));
+// The caption is not shown. Room for two bytes a character and a
+// terminator, as code page 949 needs.
+CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR, UINT style)
+    : CSkinDlg(IDD_MESSAGE_BOX, pParent), m_nStyle(static_cast<int>(style)) {
+  m_pszTextMb.assign(std::wcslen(text) * 2 + 10, '\0');
+  MultiByteFromWide(m_pszTextMb.data(), text, static_cast<int>(m_pszTextMb.size()));
 }
 
 int CMessageBoxDlg::IconForStyle(UINT style) {
@@ -66,14 +60,14 @@ int CMessageBoxDlg::ConfirmResult(UINT style) {
 
 BOOL CMessageBoxDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
-  LoadBitmapResource(m_bmpFrame, IDB_MSGBOX_FRAME);
+  m_bmpFrame.LoadBitmap(IDB_MSGBOX_FRAME);
   BITMAP frame{};
   m_bmpFrame.GetBitmap(&frame);
   MoveWindow((m_rcClient.Width() - frame.bmWidth) / 2, (m_rcClient.Height() - frame.bmHeight) / 2,
              frame.bmWidth, frame.bmHeight, FALSE);
   m_skinIcons.LoadFromResource(IDB_MSGBOX_ICONS, kIconCellWidth, 0, kKeyGreen);
-  LoadBitmapResource(m_bmpButtonUp, IDB_MSGBOX_BUTTON_UP);
-  LoadBitmapResource(m_bmpButtonSel, IDB_MSGBOX_BUTTON_SEL);
+  m_bmpButtonUp.LoadBitmap(IDB_MSGBOX_BUTTON_UP);
+  m_bmpButtonSel.LoadBitmap(IDB_MSGBOX_BUTTON_SEL);
   m_panelButtons.m_pOwner = this;
   m_panelButtons.SetTextStyle(13, 10, RGB(0, 0, 0), RGB(255, 255, 255));
   for (const Button& button : kButtons) {
@@ -83,7 +77,7 @@ BOOL CMessageBoxDlg::OnInitDialog() {
     m_panelButtons.SetImageStyle(id, &m_bmpButtonUp, &m_bmpButtonSel, kButtonSize.cx,
                                  kButtonSize.cy, nullptr);
   }
-  m_panelButtons.GetButton(kOkIndex)->visible = m_bTwoButtons ? 1 : 0;
+  m_panelButtons.GetButton(kOkIndex)->visible = HasTwoButtons(static_cast<UINT>(m_nStyle)) ? 1 : 0;
   return TRUE;
 }
 
@@ -99,7 +93,8 @@ void CMessageBoxDlg::OnPaint() {
   CFont font;
   CreateGulimFont(font, 15, FW_BOLD);
   BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
-  m_skinIcons.DrawStripCellTransparent(&m_dcBack, m_nIcon, kIconAt, 1);
+  m_skinIcons.DrawStripCellTransparent(&m_dcBack, IconForStyle(static_cast<UINT>(m_nStyle)),
+                                       kIconAt, 1);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
   CFont* pOldFont = m_dcBack.SelectObject(&font);
   DrawMessageLines(&m_dcBack);
@@ -132,8 +127,8 @@ BOOL CMessageBoxDlg::OnKeyPressed(MSG* pMsg) {
   const UINT vk = static_cast<UINT>(pMsg->wParam);
   s_nLastKeyDown = vk;
   switch (vk) {
-    case VK_F1: SelectOnly(kOkIndex); return TRUE;
-    case VK_F3: SelectOnly(kCancelIndex); return TRUE;
+    case VK_F1: SelectPanelButton(m_panelButtons, kOkIndex); return TRUE;
+    case VK_F3: SelectPanelButton(m_panelButtons, kCancelIndex); return TRUE;
     case kCloseKey:
     case VK_RETURN: return TRUE;
     default: return CSkinDlg::PreTranslateMessage(pMsg);
@@ -157,22 +152,10 @@ BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
   }
 }
 
-void CMessageBoxDlg::SelectOnly(int index) {
-  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
-    m_panelButtons.GetButton(i)->selected = i == index;
-  Invalidate(FALSE);
-}
-
 // --- pen: by the buttons' rectangles alone, shown or not --------------------
 
-int CMessageBoxDlg::ButtonAt(CPoint point) {
-  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
-    if (CRect(m_panelButtons.GetButton(i)->rect).PtInRect(point)) return i;
-  return -1;
-}
-
 void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
-  const int index = ButtonAt(point);
+  const int index = PanelButtonAt(m_panelButtons, point);
   if (index < 0) return;
   PanelButton& button = *m_panelButtons.GetButton(index);
   button.selected = 1;
@@ -182,12 +165,8 @@ void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
 
 // The release alone decides which button acts.
 void CMessageBoxDlg::OnLButtonUp(UINT, CPoint point) {
-  const int index = ButtonAt(point);
+  const int index = PanelButtonAt(m_panelButtons, point);
   if (index < 0) return;
-  MSG key{};
-  key.wParam = static_cast<WPARAM>(m_panelButtons.GetButton(index)->id);
-  key.message = WM_KEYDOWN;
-  PreTranslateMessage(&key);
-  key.message = WM_KEYUP;
-  PreTranslateMessage(&key);
+  SendPanelKey(m_panelButtons, index, WM_KEYDOWN);
+  SendPanelKey(m_panelButtons, index, WM_KEYUP);
 }

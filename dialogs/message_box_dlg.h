@@ -6,13 +6,16 @@
 
 #include <vector>
 
-#include "controls/button_panel.h"
 #include "dialogs/skin_dlg.h"
 #include "skin/skin_bitmap.h"
 
 // Shows the message box modally; the style takes the system message box's
 // flags (MB_OKCANCEL, MB_YESNO, MB_ICONQUESTION ...).
 int SkinMessageBox(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style);
+
+// What the driver is told when the data file could not be written.
+constexpr wchar_t kNotSavedText[] = L"저장하지 못했습니다.";
+constexpr wchar_t kNotSavedCaption[] = L"저장오류";
 
 class CMessageBoxDlg : public CSkinDlg {
  public:
@@ -35,19 +38,13 @@ class CMessageBoxDlg : public CSkinDlg {
  private:
   BOOL OnKeyPressed(MSG* pMsg);
   BOOL OnKeyReleased(MSG* pMsg);
-  void SelectOnly(int index);
-  int ButtonAt(CPoint point);
   void DrawMessageLines(CDC* pDC);
 
  public:
-  CString m_strCaption;
-  CString m_strText;
   int m_nStyle = 0;
-  int m_nIcon = 0;
   CButtonPanel m_panelButtons;
   CSkinBitmap m_skinIcons;
   std::vector<char> m_pszTextMb;
-  bool m_bTwoButtons = false;
   CBitmap m_bmpButtonUp;
   CBitmap m_bmpButtonSel;
   CBitmap m_bmpFrame;

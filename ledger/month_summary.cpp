@@ -2,6 +2,19 @@
 
 #include <cstdlib>
 
+bool StepMonth(int& year, int& month, int step) {
+  if (step < 0 ? year <= 1 && month <= 1 : year >= 9999 && month >= 12) return false;
+  month += step;
+  if (month < 1) {
+    month = 12;
+    --year;
+  } else if (month > 12) {
+    month = 1;
+    ++year;
+  }
+  return true;
+}
+
 MonthTotals SumMonth(const CExpenseLedger& ledger, int year, int month) {
   MonthTotals totals;
   ForEachRecordOfMonth(ledger, year, month, [&totals](const ExpenseRecord& r) {
