@@ -32,23 +32,10 @@ CExpenseLedger* GetLedger() {
 
 CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
 
-void CExpenseLedger::Adopt(ExpenseRecord* records, int count, int capacity) {
-  if (m_nCount > 0)
-    std::memcpy(records, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
-  DeleteRecordArray(m_pRecords);
-  m_pRecords = records;
-  m_nCount = count;
-  m_nCapacity = capacity;
-}
-
 bool CExpenseLedger::MakeRoom(long long more) {
   if (m_nCount + more <= m_nCapacity) return true;
   const long long grown = m_nCount + std::max<long long>(more, kGrowth);
-  if (grown > std::numeric_limits<int>::max()) return false;
-  ExpenseRecord* bigger = NewRecordArray(grown);
-  if (!bigger) return false;
-  Adopt(bigger, m_nCount, static_cast<int>(grown));
-  return true;
+  return grown <= std::numeric_limits<int>::max() && Reserve(static_cast<int>(grown));
 }
 
 int CExpenseLedger::Append(const ExpenseRecord& record) {
@@ -69,7 +56,11 @@ bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
   ExpenseRecord* bigger = NewRecordArray(capacity);
   if (!bigger) return false;
-  Adopt(bigger, m_nCount, capacity);
+  if (m_nCount > 0)
+    std::memcpy(bigger, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
+  DeleteRecordArray(m_pRecords);
+  m_pRecords = bigger;
+  m_nCapacity = capacity;
   return true;
 }
 

@@ -79,9 +79,6 @@ class CExpenseLedger {
   int m_nCapacity = 0;
 
  private:
-  // Takes over a freshly obtained array of capacity slots holding count
-  // records, releasing the old one.
-  void Adopt(ExpenseRecord* records, int count, int capacity);
   // Room for `more` records after the count; false, unchanged, if none.
   bool MakeRoom(long long more);
   // Puts a record at index (0 to the count), the later ones moving up.
