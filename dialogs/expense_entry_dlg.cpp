@@ -93,8 +93,6 @@ void CExpenseEntryDlg::ShowRecord(int index, const ExpenseRecord& record) {
     m_strRowValue[row] = FormatScaledValue(values[row], kScale[row]).c_str();
 }
 
-// --- painting ---------------------------------------------------------------
-
 void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   pDC->SetTextColor(RGB(255, 255, 255));
   CString date;
@@ -168,15 +166,11 @@ void CExpenseEntryDlg::EditNumber(int row) {
 LRESULT CExpenseEntryDlg::OnItemChosen(WPARAM, LPARAM) {
   if (!m_listItems.HasValidSel()) return 0;
   m_listItems.ShowWindow(SW_HIDE);
-  ChooseItem(m_listItems.GetSelItemData());
-  return 0;
-}
-
-void CExpenseEntryDlg::ChooseItem(int index) {
-  m_nItemIndex = index;
-  m_nItemId = g_expenseItems[index].id;
-  m_strRowValue[kItemRow] = g_expenseItems[index].name;
+  m_nItemIndex = m_listItems.GetSelItemData();
+  m_nItemId = g_expenseItems[m_nItemIndex].id;
+  m_strRowValue[kItemRow] = g_expenseItems[m_nItemIndex].name;
   Invalidate(FALSE);
+  return 0;
 }
 
 // --- saving -----------------------------------------------------------------

@@ -37,7 +37,6 @@ class CExpenseEntryDlg : public CSkinDlg {
  private:
   void OpenItemList();
   void EditNumber(int row);
-  void ChooseItem(int index);
   // The record as typed, or nothing (after telling the driver) when a
   // value does not fit its field.
   std::optional<ExpenseRecord> BuildRecord();

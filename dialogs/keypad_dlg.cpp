@@ -8,6 +8,7 @@ namespace {
 
 constexpr UINT kValueFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr POINT kCaptionAt{70, 3};
+constexpr RECT kPromptBox{11, 32, 306, 56}, kValueBox{11, 60, 296, 86};
 constexpr POINT kKeysAt{6, 116};
 constexpr SIZE kKeysSize{306, 85};
 constexpr DWORD kClearAfterMs = 1000;
@@ -52,8 +53,6 @@ CKeypadDlg::CKeypadDlg(CWnd* pParent) : CSkinDlg(IDD_KEYPAD, pParent), m_strValu
 BOOL CKeypadDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
   m_strCallersValue = m_strValue;
-  m_rcPrompt.SetRect(11, 32, 306, 56);
-  m_rcValue.SetRect(11, 60, 296, 86);
   m_bmpSkin.LoadBitmap(IDB_KEYPAD_SCREEN);
   m_bmpKeys.LoadBitmap(IDB_KEYPAD_KEYS);
   m_skinCmdUp.LoadFromResource(IDB_KEYPAD_CMD_UP, kCommandSize.cx, 0, kKeyGreen);
@@ -61,13 +60,6 @@ BOOL CKeypadDlg::OnInitDialog() {
   m_skinDigitFocus.LoadFromResource(IDB_KEYPAD_DIGIT_FOCUS, kDigitSize.cx, kDigitSize.cy,
                                     kKeyGreen);
   m_skinDigitOff.LoadFromResource(IDB_KEYPAD_DIGIT_OFF, kDigitSize.cx, kDigitSize.cy, kKeyGreen);
-  AddKeys();
-  SetForegroundWindow();
-  Invalidate(FALSE);
-  return TRUE;
-}
-
-void CKeypadDlg::AddKeys() {
   for (const DigitKey& key : kDigitKeys) {
     m_panelDigits.AddButton(key.at.x, key.at.y, kDigitSize.cx, kDigitSize.cy, L"", key.id, 1, TRUE,
                             0);
@@ -84,14 +76,16 @@ void CKeypadDlg::AddKeys() {
                                  0, TRUE, nullptr);
   }
   m_panelCommands.m_pOwner = this;
+  SetForegroundWindow();
+  Invalidate(FALSE);
+  return TRUE;
 }
-
-// --- painting ---------------------------------------------------------------
 
 void CKeypadDlg::DrawContent(CDC* pDC) {
   pDC->SetTextColor(RGB(255, 255, 255));
-  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(m_strValue), m_rcValue, kValueFormat);
-  pDC->DrawText(m_strPrompt, -1, &m_rcPrompt, 0);
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(m_strValue), CRect(kValueBox), kValueFormat);
+  CRect prompt(kPromptBox);
+  pDC->DrawText(m_strPrompt, -1, &prompt, 0);
   pDC->TextOut(kCaptionAt.x, kCaptionAt.y, m_strCaption, m_strCaption.GetLength());
   BlitBitmap(pDC, &m_bmpKeys, kKeysAt.x, kKeysAt.y, kKeysSize.cx, kKeysSize.cy, 0, 0);
   m_panelDigits.Paint(pDC);

@@ -30,16 +30,13 @@ class CKeypadDlg : public CSkinDlg {
   BOOL OnKeyReleased(MSG* pMsg);
   void SetValue(const std::wstring& value);
   void EndKeepingCallersText(int result);
-  void AddKeys();
 
  public:
   int m_bPenDown = 0;
   CButtonPanel m_panelDigits;
   CButtonPanel m_panelCommands;
   CString m_strValue;
-  CRect m_rcValue;
   CString m_strPrompt;
-  CRect m_rcPrompt;
   CString m_strCaption;
   CBitmap m_bmpKeys;
   CSkinBitmap m_skinCmdUp;

@@ -1,6 +1,5 @@
 #include "dialogs/message_box_dlg.h"
 
-#include <cstring>
 #include <cwchar>
 
 #include "dialogs/message_lines.h"
@@ -22,6 +21,18 @@ struct Button {
 };
 constexpr Button kButtons[] = {{VK_F1, {40, 112}, L"확  인"}, {VK_F2, {153, 112}, L"취  소"}};
 
+// The icon cell and the buttons a style asks for.
+int IconForStyle(UINT style) {
+  if ((style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) return 0;
+  if (style & MB_ICONQUESTION) return 1;
+  if (style & MB_ICONHAND) return 2;
+  return 0;
+}
+
+bool HasTwoButtons(UINT style) { return (style & 1) || (style & 4); }
+
+int ConfirmResult(UINT style) { return (style & 4) == 4 || (style & 3) == 3 ? IDYES : IDOK; }
+
 }  // namespace
 
 UINT CMessageBoxDlg::s_nLastKeyDown = 0;
@@ -40,25 +51,14 @@ END_MESSAGE_MAP()
 // The caption is not shown. Room for two bytes a character and a
 // terminator, as code page 949 needs.
 CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR, UINT style)
-    : CSkinDlg(IDD_MESSAGE_BOX, pParent), m_nStyle(static_cast<int>(style)) {
-  m_pszTextMb.assign(std::wcslen(text) * 2 + 10, '\0');
-  MultiByteFromWide(m_pszTextMb.data(), text, static_cast<int>(m_pszTextMb.size()));
-}
-
-int CMessageBoxDlg::IconForStyle(UINT style) {
-  if ((style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) return 0;
-  if (style & MB_ICONQUESTION) return 1;
-  if (style & MB_ICONHAND) return 2;
-  return 0;
-}
-
-bool CMessageBoxDlg::HasTwoButtons(UINT style) { return (style & 1) || (style & 4); }
-
-int CMessageBoxDlg::ConfirmResult(UINT style) {
-  return (style & 4) == 4 || (style & 3) == 3 ? IDYES : IDOK;
+    : CSkinDlg(IDD_MESSAGE_BOX, pParent), m_nStyle(style) {
+  std::vector<char> multiByte(std::wcslen(text) * 2 + 10, '\0');
+  MultiByteFromWide(multiByte.data(), text, static_cast<int>(multiByte.size()));
+  m_lines = CutMessageLines(multiByte.data());
 }
 
 BOOL CMessageBoxDlg::OnInitDialog() {
+  CreateGulimFont(m_font, 15, FW_BOLD);
   CSkinDlg::OnInitDialog();
   m_bmpFrame.LoadBitmap(IDB_MSGBOX_FRAME);
   BITMAP frame{};
@@ -77,7 +77,7 @@ BOOL CMessageBoxDlg::OnInitDialog() {
     m_panelButtons.SetImageStyle(id, &m_bmpButtonUp, &m_bmpButtonSel, kButtonSize.cx,
                                  kButtonSize.cy, nullptr);
   }
-  m_panelButtons.GetButton(kOkIndex)->visible = HasTwoButtons(static_cast<UINT>(m_nStyle)) ? 1 : 0;
+  m_panelButtons.GetButton(kOkIndex)->visible = HasTwoButtons(m_nStyle) ? 1 : 0;
   return TRUE;
 }
 
@@ -90,28 +90,20 @@ void CMessageBoxDlg::OnPaint() {
   if (!m_back.Ready()) return;
   CRect client;
   GetClientRect(&client);
-  CFont font;
-  CreateGulimFont(font, 15, FW_BOLD);
   BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
-  m_skinIcons.DrawStripCellTransparent(&m_dcBack, IconForStyle(static_cast<UINT>(m_nStyle)),
-                                       kIconAt, 1);
+  m_skinIcons.DrawStripCellTransparent(&m_dcBack, IconForStyle(m_nStyle), kIconAt, 1);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
-  CFont* pOldFont = m_dcBack.SelectObject(&font);
-  DrawMessageLines(&m_dcBack);
+  CFont* pOldFont = m_dcBack.SelectObject(&m_font);
+  int y = kTextTop;
+  for (const std::string& line : m_lines) {
+    wchar_t wide[kLineCapacity];
+    const int length = WideFromMultiByte(wide, line.c_str(), kLineCapacity);
+    m_dcBack.TextOut(kTextLeft, y, wide, length);
+    y += kLineHeight;
+  }
   m_dcBack.SelectObject(pOldFont);
   m_panelButtons.Paint(&m_dcBack);
   dc.BitBlt(0, 0, client.Width(), client.Height(), &m_dcBack, 0, 0, SRCCOPY);
-}
-
-void CMessageBoxDlg::DrawMessageLines(CDC* pDC) {
-  const std::string_view text(m_pszTextMb.data(), std::strlen(m_pszTextMb.data()));
-  int y = kTextTop;
-  for (const std::string& line : CutMessageLines(text)) {
-    wchar_t wide[kLineCapacity];
-    const int length = WideFromMultiByte(wide, line.c_str(), kLineCapacity);
-    pDC->TextOut(kTextLeft, y, wide, length);
-    y += kLineHeight;
-  }
 }
 
 // --- keys -------------------------------------------------------------------
@@ -140,7 +132,7 @@ BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
   const bool ownDown = vk == s_nLastKeyDown;
   s_nLastKeyDown = 0;
   if (!ownDown) return TRUE;
-  const int confirm = ConfirmResult(static_cast<UINT>(m_nStyle));
+  const int confirm = ConfirmResult(m_nStyle);
   switch (vk) {
     case VK_F1: EndDialog(confirm); return TRUE;
     case VK_RETURN:

@@ -4,6 +4,7 @@
 // F1 and F2, so a tap and a key press run one path.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "dialogs/skin_dlg.h"
@@ -23,11 +24,6 @@ class CMessageBoxDlg : public CSkinDlg {
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
-  // The icon cell and the buttons a style asks for.
-  static int IconForStyle(UINT style);
-  static bool HasTwoButtons(UINT style);
-  static int ConfirmResult(UINT style);
-
  protected:
   BOOL OnInitDialog() override;
 
@@ -38,13 +34,12 @@ class CMessageBoxDlg : public CSkinDlg {
  private:
   BOOL OnKeyPressed(MSG* pMsg);
   BOOL OnKeyReleased(MSG* pMsg);
-  void DrawMessageLines(CDC* pDC);
 
  public:
-  int m_nStyle = 0;
+  UINT m_nStyle = 0;
   CButtonPanel m_panelButtons;
   CSkinBitmap m_skinIcons;
-  std::vector<char> m_pszTextMb;
+  std::vector<std::string> m_lines;  // code page 949
   CBitmap m_bmpButtonUp;
   CBitmap m_bmpButtonSel;
   CBitmap m_bmpFrame;

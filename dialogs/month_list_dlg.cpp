@@ -52,7 +52,6 @@ BOOL CMonthListDlg::OnInitDialog() {
   m_strButton[kCloseButton] = L"종  료";
   m_bmpMonthArrowDown[kPrevArrow].LoadBitmap(IDB_PREV_DOWN);
   m_bmpMonthArrowDown[kNextArrow].LoadBitmap(IDB_NEXT_DOWN);
-  m_nPressedMonthArrow = -1;
   m_listRecords.Create(this, kListWidth, kListHeight, 1);
   m_listRecords.m_nItemHeight = kListRowHeight;
   m_listRecords.m_nVisibleRows = kListRows;
@@ -73,8 +72,6 @@ void CMonthListDlg::FillList() {
                          static_cast<int>(&record - ledger.m_pRecords));
   });
 }
-
-// --- painting ---------------------------------------------------------------
 
 void CMonthListDlg::DrawContent(CDC* pDC) {
   const int arrow = m_nPressedMonthArrow;

@@ -31,8 +31,6 @@ class CSkinDlg : public CSkinPainted<CDialog> {
 
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 
-  void DrawButtons(CDC* pDC);
-
   // A pen-down on a labelled bottom button: shown pressed, the pause, then
   // RunButtonAction with it still pressed, then released. False when the
   // point hits no button.
@@ -59,7 +57,6 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   CBitmap m_bmpButtonDown;
   int m_nPressedButton = -1;
   CString m_strButton[kButtonCount];
-  CRect m_rcButton[kButtonCount];
 
   DECLARE_MESSAGE_MAP()
 };
