@@ -52,7 +52,6 @@ BOOL CLogbookApp::InitInstance() {
     ::SetForegroundWindow(running);
     return FALSE;
   }
-  AfxEnableControlContainer(nullptr);
   SetRegistryKey(L"Local AppWizard-Generated Applications");
   CMainWnd* pMainWnd = new CMainWnd;
   m_pMainWnd = pMainWnd;

@@ -23,6 +23,12 @@ constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kCloseKey = 0xC3;
 
 enum Button { kPrev = 1, kNext = 2, kEntry = 3, kMonthList = 4, kNone = 5, kExit = 6 };
+// By Button; slot 0 and kNone are never hit.
+constexpr RECT kButtonRects[] = {
+    {}, {11, 8, 43, 34},     {278, 8, 310, 34}, {6, 210, 81, 234}, {82, 210, 157, 234},
+    {}, {237, 210, 312, 234}};
+constexpr RECT kGrid{24, 65, 296, 202};
+constexpr SIZE kCell{39, 23};
 
 }  // namespace
 
@@ -55,29 +61,18 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   ReportLoadProblem(*GetLedger(), stderr);
   m_bmpBackground.LoadBitmap(IDB_CALENDAR);
   m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
-  m_rcGrid.SetRect(24, 65, 296, 202);
-  m_sizeCell = CSize(39, 23);
   m_rcTitle.SetRect(95, 8, 226, 30);
-  m_rcButton[kPrev].SetRect(11, 8, 43, 34);
-  m_rcButton[kNext].SetRect(278, 8, 310, 34);
-  m_rcButton[kEntry].SetRect(6, 210, 81, 234);
-  m_rcButton[kMonthList].SetRect(82, 210, 157, 234);
-  m_rcButton[kNone].SetRect(0, 0, 0, 0);
-  m_rcButton[kExit].SetRect(237, 210, 312, 234);
+  std::copy(std::begin(kButtonRects), std::end(kButtonRects), m_rcButton);
   m_bmpPressedButton.LoadBitmap(IDB_BUTTON_DOWN);
-  m_bmpPrevPressed.LoadBitmap(IDB_PREV_DOWN);
-  m_bmpNextPressed.LoadBitmap(IDB_NEXT_DOWN);
-  SetToday();
-  return 0;
-}
-
-void CMainWnd::SetToday() {
+  m_bmpArrowPressed[0].LoadBitmap(IDB_PREV_DOWN);
+  m_bmpArrowPressed[1].LoadBitmap(IDB_NEXT_DOWN);
   SYSTEMTIME now{};
   GetLocalTime(&now);
   m_nYear = now.wYear;
   m_nMonth = now.wMonth;
   m_nDay = now.wDay;
   BuildMonthGrid();
+  return 0;
 }
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
@@ -93,8 +88,8 @@ void CMainWnd::OnPaint() {
   if (!m_dcBack.GetSafeHdc()) return;
   BlitBitmap(&m_dcBack, &m_bmpBackground, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
   m_dcBack.SetBkMode(TRANSPARENT);
-  if (m_nPressed == kPrev) BlitBitmapToRect(&m_dcBack, &m_bmpPrevPressed, m_rcButton[kPrev]);
-  if (m_nPressed == kNext) BlitBitmapToRect(&m_dcBack, &m_bmpNextPressed, m_rcButton[kNext]);
+  if (m_nPressed == kPrev || m_nPressed == kNext)
+    BlitBitmapToRect(&m_dcBack, &m_bmpArrowPressed[m_nPressed - kPrev], m_rcButton[m_nPressed]);
   if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   PaintDays();
@@ -175,9 +170,9 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
     m_nPressed = 0;
     return;
   }
-  if (m_rcGrid.PtInRect(point)) {
-    const int column = (point.x - m_rcGrid.left) / m_sizeCell.cx;
-    const int row = (point.y - m_rcGrid.top) / m_sizeCell.cy;
+  if (CRect(kGrid).PtInRect(point)) {
+    const int column = (point.x - kGrid.left) / kCell.cx;
+    const int row = (point.y - kGrid.top) / kCell.cy;
     const DayCell& cell = m_cells[column * 7 + row];
     if (cell.nDay != 0) {
       if (m_nSelRow >= 0) InvalidateCell(m_nSelCol, m_nSelRow);
@@ -225,8 +220,8 @@ void CMainWnd::OpenMonthList() {
 }
 
 CRect CMainWnd::CellRect(int column, int row) const {
-  const int left = m_rcGrid.left + m_sizeCell.cx * column, top = m_rcGrid.top + m_sizeCell.cy * row;
-  return CRect(left, top, left + m_sizeCell.cx, top + m_sizeCell.cy);
+  const int left = kGrid.left + kCell.cx * column, top = kGrid.top + kCell.cy * row;
+  return CRect(left, top, left + kCell.cx, top + kCell.cy);
 }
 
 void CMainWnd::InvalidateCell(int column, int row) {

@@ -9,7 +9,6 @@
 #include "skin/skin_bitmap.h"
 
 class CMainWnd : public CSkinPainted<CWnd> {
- public:
  protected:
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
@@ -23,7 +22,6 @@ class CMainWnd : public CSkinPainted<CWnd> {
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnAppExit();
 
-  void SetToday();
   void BuildMonthGrid();
   void InvalidateCell(int column, int row);
   void ShowSteppedMonth();
@@ -43,8 +41,7 @@ class CMainWnd : public CSkinPainted<CWnd> {
   int m_nPressed = 0;
   CRect m_rcButton[7];  // 1..6; 0 unused
   CBitmap m_bmpPressedButton;
-  CBitmap m_bmpPrevPressed;
-  CBitmap m_bmpNextPressed;
+  CBitmap m_bmpArrowPressed[2];  // kPrev, kNext
   CSkinBitmap m_skinMarks;
   int m_nYear = 0;
   int m_nMonth = 0;
@@ -52,8 +49,6 @@ class CMainWnd : public CSkinPainted<CWnd> {
   int m_nSelCol = -1;
   int m_nSelRow = -1;
   DayCell m_cells[49]{};
-  CRect m_rcGrid;
-  CSize m_sizeCell;
   CRect m_rcTitle;
 
   DECLARE_MESSAGE_MAP()
