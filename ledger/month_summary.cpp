@@ -4,14 +4,9 @@
 
 bool StepMonth(int& year, int& month, int step) {
   if (step < 0 ? year <= 1 && month <= 1 : year >= 9999 && month >= 12) return false;
-  month += step;
-  if (month < 1) {
-    month = 12;
-    --year;
-  } else if (month > 12) {
-    month = 1;
-    ++year;
-  }
+  const int index = year * 12 + month - 1 + step;
+  year = index / 12;
+  month = index % 12 + 1;
   return true;
 }
 

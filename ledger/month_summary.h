@@ -19,8 +19,9 @@ void ForEachRecordOfMonth(const CExpenseLedger& ledger, int year, int month, Vis
   }
 }
 
-// One month back (step -1) or on (+1) within the years 1 to 9999 that the
-// calendar and the list page through; false, unchanged, at either end.
+// One month (1 to 12) back (step -1) or on (+1) within the years 1 to 9999
+// that the calendar and the list page through; false, unchanged, at either
+// end.
 bool StepMonth(int& year, int& month, int step);
 
 struct MonthTotals {
