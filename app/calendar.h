@@ -29,7 +29,6 @@ constexpr int kGridCells = kGridColumns * kGridRows;
 void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
                     DayCell (&cells)[kGridCells]);
 
-// A cell of the grid, by column and row.
 struct GridCell {
   int column;
   int row;

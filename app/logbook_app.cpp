@@ -1,14 +1,22 @@
 #include "app/logbook_app.h"
 
+#include <string>
+
 #include "app/main_wnd.h"
-#include "app/rejected_file_notice.h"
+#include "dialogs/message_box_dlg.h"
 #include "ledger/expense_ledger.h"
+#include "platform/core/utf8.h"
 #include "platform/res/winresource.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"Roadtally";
+
+// "The logbook that could not be read, kept as:", short enough for the
+// box's first line, so that the name starts a line of its own.
+constexpr wchar_t kKeptAs[] = L"읽지 못한 기록 사본:\n";
+constexpr wchar_t kKeptAsCaption[] = L"기록 파일";
 
 void RegisterMainWindowClass() {
   WNDCLASS wc{};
@@ -18,6 +26,18 @@ void RegisterMainWindowClass() {
   wc.hIcon = LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDI_PROGRAM));
   wc.lpszClassName = kClassName;
   RegisterClass(&wc);
+}
+
+// When the data file was not taken whole at start, the driver is told the
+// name it will be kept under before the first save over it, with the
+// warning icon and "확  인" (a box of one button would show only "취  소").
+void ShowRejectedFileNotice(CWnd* parent, const CExpenseLedger& ledger) {
+  const std::string kept = ledger.KeptAsidePath();
+  if (kept.empty()) return;
+  const std::wstring name =
+      platform::WideFromUtf8(kept.substr(kept.find_last_of('/') + 1)).value_or(L"?");
+  const CString notice = CString(kKeptAs) + name.c_str();
+  SkinMessageBox(parent, notice, kKeptAsCaption, MB_OKCANCEL | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -32,7 +52,6 @@ BOOL CLogbookApp::InitInstance() {
     ::SetForegroundWindow(running);
     return FALSE;
   }
-  AfxEnableControlContainer(nullptr);
   SetRegistryKey(L"Local AppWizard-Generated Applications");
   CMainWnd* pMainWnd = new CMainWnd;
   m_pMainWnd = pMainWnd;

@@ -8,6 +8,7 @@
 #include "dialogs/month_list_dlg.h"
 #include "ledger/expense_ledger.h"
 #include "ledger/ledger_file.h"
+#include "ledger/month_summary.h"
 #include "platform/win/files.h"
 #include "resources/resource_ids.h"
 
@@ -22,6 +23,12 @@ constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kCloseKey = 0xC3;
 
 enum Button { kPrev = 1, kNext = 2, kEntry = 3, kMonthList = 4, kNone = 5, kExit = 6 };
+// By Button; slot 0 and kNone are never hit.
+constexpr RECT kButtonRects[] = {
+    {}, {11, 8, 43, 34},     {278, 8, 310, 34}, {6, 210, 81, 234}, {82, 210, 157, 234},
+    {}, {237, 210, 312, 234}};
+constexpr RECT kGrid{24, 65, 296, 202};
+constexpr SIZE kCell{39, 23};
 
 }  // namespace
 
@@ -29,17 +36,12 @@ BEGIN_MESSAGE_MAP(CMainWnd, CWnd)
   ON_WM_CREATE()
   ON_WM_PAINT()
   ON_WM_ERASEBKGND()
-  ON_WM_SIZE()
   ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
   ON_WM_KEYDOWN()
   ON_WM_KEYUP()
   ON_WM_TIMER()
-  ON_WM_CLOSE()
   ON_COMMAND(ID_APP_EXIT, OnAppExit)
 END_MESSAGE_MAP()
-
-CMainWnd::CMainWnd() = default;
 
 // Whatever the default hook makes of the style, the window is a popup.
 BOOL CMainWnd::PreCreateWindow(CREATESTRUCT& cs) {
@@ -59,28 +61,18 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   ReportLoadProblem(*GetLedger(), stderr);
   m_bmpBackground.LoadBitmap(IDB_CALENDAR);
   m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
-  m_rcGrid.SetRect(24, 65, 296, 202);
-  m_sizeCell = CSize(39, 23);
   m_rcTitle.SetRect(95, 8, 226, 30);
-  m_rcButton[kPrev].SetRect(11, 8, 43, 34);
-  m_rcButton[kNext].SetRect(278, 8, 310, 34);
-  m_rcButton[kEntry].SetRect(6, 210, 81, 234);
-  m_rcButton[kMonthList].SetRect(82, 210, 157, 234);
-  m_rcButton[kNone].SetRect(0, 0, 0, 0);
-  m_rcButton[kExit].SetRect(237, 210, 312, 234);
+  std::copy(std::begin(kButtonRects), std::end(kButtonRects), m_rcButton);
   m_bmpPressedButton.LoadBitmap(IDB_BUTTON_DOWN);
-  m_bmpPrevPressed.LoadBitmap(IDB_PREV_DOWN);
-  m_bmpNextPressed.LoadBitmap(IDB_NEXT_DOWN);
-  SetToday();
-  return 0;
-}
-
-void CMainWnd::SetToday() {
-  GetLocalTime(&m_timeNow);
-  m_nYear = m_timeNow.wYear;
-  m_nMonth = m_timeNow.wMonth;
-  m_nDay = m_timeNow.wDay;
+  m_bmpArrowPressed[0].LoadBitmap(IDB_PREV_DOWN);
+  m_bmpArrowPressed[1].LoadBitmap(IDB_NEXT_DOWN);
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  m_nYear = now.wYear;
+  m_nMonth = now.wMonth;
+  m_nDay = now.wDay;
   BuildMonthGrid();
+  return 0;
 }
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
@@ -89,8 +81,6 @@ void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger
 
 BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
-void CMainWnd::OnSize(UINT nType, int cx, int cy) { CWnd::OnSize(nType, cx, cy); }
-
 void CMainWnd::OnPaint() {
   PrepareBackBuffer();
   CPaintDC dc(this);
@@ -98,8 +88,8 @@ void CMainWnd::OnPaint() {
   if (!m_dcBack.GetSafeHdc()) return;
   BlitBitmap(&m_dcBack, &m_bmpBackground, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
   m_dcBack.SetBkMode(TRANSPARENT);
-  if (m_nPressed == kPrev) BlitBitmapToRect(&m_dcBack, &m_bmpPrevPressed, m_rcButton[kPrev]);
-  if (m_nPressed == kNext) BlitBitmapToRect(&m_dcBack, &m_bmpNextPressed, m_rcButton[kNext]);
+  if (m_nPressed == kPrev || m_nPressed == kNext)
+    BlitBitmapToRect(&m_dcBack, &m_bmpArrowPressed[m_nPressed - kPrev], m_rcButton[m_nPressed]);
   if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   PaintDays();
@@ -180,9 +170,9 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
     m_nPressed = 0;
     return;
   }
-  if (m_rcGrid.PtInRect(point)) {
-    const int column = (point.x - m_rcGrid.left) / m_sizeCell.cx;
-    const int row = (point.y - m_rcGrid.top) / m_sizeCell.cy;
+  if (CRect(kGrid).PtInRect(point)) {
+    const int column = (point.x - kGrid.left) / kCell.cx;
+    const int row = (point.y - kGrid.top) / kCell.cy;
     const DayCell& cell = m_cells[column * 7 + row];
     if (cell.nDay != 0) {
       if (m_nSelRow >= 0) InvalidateCell(m_nSelCol, m_nSelRow);
@@ -193,12 +183,12 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
   CWnd::OnLButtonDown(nFlags, point);
 }
 
-void CMainWnd::OnLButtonUp(UINT nFlags, CPoint point) { CWnd::OnLButtonUp(nFlags, point); }
-
 void CMainWnd::RunButtonAction(int button) {
   switch (button) {
-    case kPrev: PrevMonth(); break;
-    case kNext: NextMonth(); break;
+    case kPrev:
+    case kNext:
+      if (StepMonth(m_nYear, m_nMonth, button == kPrev ? -1 : 1)) ShowSteppedMonth();
+      break;
     case kEntry: OpenEntryDialog(); break;
     case kMonthList: OpenMonthList(); break;
     case kExit: PostMessage(WM_CLOSE, 0, 0); break;
@@ -230,8 +220,8 @@ void CMainWnd::OpenMonthList() {
 }
 
 CRect CMainWnd::CellRect(int column, int row) const {
-  const int left = m_rcGrid.left + m_sizeCell.cx * column, top = m_rcGrid.top + m_sizeCell.cy * row;
-  return CRect(left, top, left + m_sizeCell.cx, top + m_sizeCell.cy);
+  const int left = kGrid.left + kCell.cx * column, top = kGrid.top + kCell.cy * row;
+  return CRect(left, top, left + kCell.cx, top + kCell.cy);
 }
 
 void CMainWnd::InvalidateCell(int column, int row) {
@@ -248,27 +238,8 @@ void CMainWnd::ShowSteppedMonth() {
   InvalidateRect(&cells, FALSE);
 }
 
-void CMainWnd::PrevMonth() {
-  if (m_nYear <= kFirstYear && m_nMonth <= 1) return;
-  if (--m_nMonth < 1) {
-    m_nMonth = 12;
-    --m_nYear;
-  }
-  ShowSteppedMonth();
-}
-
-void CMainWnd::NextMonth() {
-  if (m_nYear >= kLastYear && m_nMonth >= 12) return;
-  if (++m_nMonth > 12) {
-    m_nMonth = 1;
-    ++m_nYear;
-  }
-  ShowSteppedMonth();
-}
-
 // The arrows move the highlight within its row or column, wrapping around
 // and skipping empty cells; the highlighted cell has a day, so the search ends.
-// The arrows move the selected day round the grid, over empty cells.
 void CMainWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
   struct Arrow {
     UINT key;
@@ -300,8 +271,6 @@ void CMainWnd::OnTimer(UINT_PTR nIDEvent) {
   KillTimer(nIDEvent);
   CWnd::OnTimer(nIDEvent);
 }
-
-void CMainWnd::OnClose() { CWnd::OnClose(); }
 
 void CMainWnd::OnAppExit() {
   ReleaseBackBuffer();

@@ -9,14 +9,6 @@
 #include "skin/skin_bitmap.h"
 
 class CMainWnd : public CSkinPainted<CWnd> {
- public:
-  CMainWnd();
-
-  // Month stepping keeps the shown year within the range the records and
-  // the date arithmetic can hold.
-  static constexpr int kFirstYear = 1;
-  static constexpr int kLastYear = 9999;
-
  protected:
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   void PostNcDestroy() override;
@@ -24,20 +16,14 @@ class CMainWnd : public CSkinPainted<CWnd> {
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnPaint();
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-  afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
-  afx_msg void OnClose();
   afx_msg void OnAppExit();
 
-  void SetToday();
   void BuildMonthGrid();
   void InvalidateCell(int column, int row);
-  void PrevMonth();
-  void NextMonth();
   void ShowSteppedMonth();
   void RunButtonAction(int button);
   void OpenEntryDialog();
@@ -55,18 +41,14 @@ class CMainWnd : public CSkinPainted<CWnd> {
   int m_nPressed = 0;
   CRect m_rcButton[7];  // 1..6; 0 unused
   CBitmap m_bmpPressedButton;
-  CBitmap m_bmpPrevPressed;
-  CBitmap m_bmpNextPressed;
+  CBitmap m_bmpArrowPressed[2];  // kPrev, kNext
   CSkinBitmap m_skinMarks;
-  SYSTEMTIME m_timeNow{};
   int m_nYear = 0;
   int m_nMonth = 0;
   int m_nDay = 0;
   int m_nSelCol = -1;
   int m_nSelRow = -1;
   DayCell m_cells[49]{};
-  CRect m_rcGrid;
-  CSize m_sizeCell;
   CRect m_rcTitle;
 
   DECLARE_MESSAGE_MAP()

@@ -7,12 +7,7 @@
 
 namespace {
 
-struct CellPosition {
-  int column;
-  int row;
-};
-
-DayCell& CellAt(DayCell (&cells)[kGridCells], CellPosition at) {
+DayCell& CellAt(DayCell (&cells)[kGridCells], GridCell at) {
   return cells[at.column * kGridRows + at.row];
 }
 
@@ -22,8 +17,8 @@ void BuildMonthGrid(int year, int month, const CExpenseLedger& ledger,
                     DayCell (&cells)[kGridCells]) {
   for (DayCell& cell : cells) cell = DayCell{};
   const int days = DaysInMonth(year, month);
-  CellPosition positions[40] = {};  // by day number
-  CellPosition at{DayOfWeek(year, month, 1) % 7, 0};
+  GridCell positions[40] = {};  // by day number
+  GridCell at{DayOfWeek(year, month, 1) % 7, 0};
   for (int d = 1; d <= days; ++d) {
     DayCell& cell = CellAt(cells, at);
     cell.nDay = d;

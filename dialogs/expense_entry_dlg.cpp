@@ -5,7 +5,6 @@
 
 #include "dialogs/keypad_dlg.h"
 #include "dialogs/message_box_dlg.h"
-#include "dialogs/save_messages.h"
 #include "dialogs/scaled_value.h"
 #include "ledger/expense_items.h"
 #include "ledger/expense_ledger.h"
@@ -15,8 +14,6 @@
 
 namespace {
 
-constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kRightLine = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr RECT kDateBar{11, 7, 309, 38};
 constexpr int kConfirmButton = 0, kCancelButton = 3;
@@ -57,9 +54,7 @@ constexpr wchar_t kTooLarge[] = L"입력값이 너무 큽니다.";
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CExpenseEntryDlg, CSkinDlg)
-  ON_WM_PAINT()
   ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
   ON_MESSAGE(WM_SKINLIST_SELCHANGE, OnItemChosen)
 END_MESSAGE_MAP()
 
@@ -67,20 +62,13 @@ CExpenseEntryDlg::CExpenseEntryDlg(CWnd* pParent) : CSkinDlg(IDD_ENTRY, pParent)
   for (int row = kFuelRow; row < kRowCount; ++row) m_strRowValue[row] = L"0.00";
 }
 
-void CExpenseEntryDlg::DoDataExchange(CDataExchange* pDX) { CSkinDlg::DoDataExchange(pDX); }
 void CExpenseEntryDlg::OnCancel() {}
 
 BOOL CExpenseEntryDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
-  LoadBitmapResource(m_bmpSkin, IDB_ENTRY_SCREEN);
+  m_bmpSkin.LoadBitmap(IDB_ENTRY_SCREEN);
   m_strButton[kConfirmButton] = m_nRecordIndex >= 0 ? L"수  정" : L"확  인";
   m_strButton[kCancelButton] = L"취  소";
-  for (int row = 0; row < kRowCount; ++row) {
-    m_strRowCaption[row] = kRows[row].caption;
-    m_rcRowCaption[row] = kRows[row].captionBox;
-    m_rcRowBox[row] = kRows[row].valueBox;
-    m_rcRowText[row] = kRows[row].valueText;
-  }
   m_listItems.Create(this, kListWidth, kListHeight, 1);
   m_listItems.m_nItemHeight = kListRowHeight;
   m_listItems.m_nVisibleRows = kListRows;
@@ -88,13 +76,11 @@ BOOL CExpenseEntryDlg::OnInitDialog() {
   m_listItems.ShowWindow(SW_HIDE);
   // An id the catalogue does not name is shown blank and kept unless the
   // driver picks an item; the drop-down then opens on the first.
+  m_strRowValue[kItemRow] = GetItemName(m_nItemId);
   m_nItemIndex = 0;
   while (g_expenseItems[m_nItemIndex].name && g_expenseItems[m_nItemIndex].id != m_nItemId)
     ++m_nItemIndex;
-  const bool named = g_expenseItems[m_nItemIndex].name != nullptr;
-  m_strItemName = named ? g_expenseItems[m_nItemIndex].name : L"";
-  if (!named) m_nItemIndex = 0;
-  m_strRowValue[kItemRow] = m_strItemName;
+  if (!g_expenseItems[m_nItemIndex].name) m_nItemIndex = 0;
   return TRUE;
 }
 
@@ -107,10 +93,6 @@ void CExpenseEntryDlg::ShowRecord(int index, const ExpenseRecord& record) {
     m_strRowValue[row] = FormatScaledValue(values[row], kScale[row]).c_str();
 }
 
-// --- painting ---------------------------------------------------------------
-
-void CExpenseEntryDlg::OnPaint() { PaintFrame(); }
-
 void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   pDC->SetTextColor(RGB(255, 255, 255));
   CString date;
@@ -118,12 +100,13 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   CRect dateBar(kDateBar);
   pDC->DrawText(date, -1, &dateBar, kCentredLine);
   for (int row = 0; row < kRowCount; ++row) {
-    pDC->DrawText(m_strRowCaption[row], -1, &m_rcRowCaption[row], kCentredLine);
+    CRect caption(kRows[row].captionBox);
+    pDC->DrawText(kRows[row].caption, -1, &caption, kCentredLine);
     const std::wstring_view value = static_cast<LPCTSTR>(m_strRowValue[row]);
     if (row == kItemRow)
-      DrawShrunkToFit(pDC, value, m_rcRowText[row], kLeftLine);
+      DrawShrunkToFit(pDC, value, CRect(kRows[row].valueText), kLeftLine);
     else
-      DrawNumberToFit(pDC, value, m_rcRowText[row], kRightLine);
+      DrawNumberToFit(pDC, value, CRect(kRows[row].valueText), kRightLine);
   }
 }
 
@@ -138,16 +121,16 @@ void CExpenseEntryDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   }
   if (PressButtonAt(point)) return;
   for (int row = 0; row < kRowCount; ++row) {
-    if (m_rcRowCaption[row].PtInRect(point) || m_rcRowBox[row].PtInRect(point)) {
-      RunRowAction(row);
+    if (CRect(kRows[row].captionBox).PtInRect(point) ||
+        CRect(kRows[row].valueBox).PtInRect(point)) {
+      if (row == kItemRow)
+        OpenItemList();
+      else
+        EditNumber(row);
       return;
     }
   }
   CSkinDlg::OnLButtonDown(nFlags, point);
-}
-
-void CExpenseEntryDlg::OnLButtonUp(UINT nFlags, CPoint point) {
-  CSkinDlg::OnLButtonUp(nFlags, point);
 }
 
 void CExpenseEntryDlg::RunButtonAction(int index) {
@@ -155,13 +138,6 @@ void CExpenseEntryDlg::RunButtonAction(int index) {
     SaveEntry();
   else if (index == kCancelButton)
     EndDialog(IDCANCEL);
-}
-
-void CExpenseEntryDlg::RunRowAction(int row) {
-  if (row == kItemRow)
-    OpenItemList();
-  else
-    EditNumber(row);
 }
 
 void CExpenseEntryDlg::OpenItemList() {
@@ -190,16 +166,11 @@ void CExpenseEntryDlg::EditNumber(int row) {
 LRESULT CExpenseEntryDlg::OnItemChosen(WPARAM, LPARAM) {
   if (!m_listItems.HasValidSel()) return 0;
   m_listItems.ShowWindow(SW_HIDE);
-  ChooseItem(m_listItems.GetSelItemData());
-  return 0;
-}
-
-void CExpenseEntryDlg::ChooseItem(int index) {
-  m_nItemIndex = index;
-  m_nItemId = g_expenseItems[index].id;
-  m_strItemName = g_expenseItems[index].name;
-  m_strRowValue[kItemRow] = m_strItemName;
+  m_nItemIndex = m_listItems.GetSelItemData();
+  m_nItemId = g_expenseItems[m_nItemIndex].id;
+  m_strRowValue[kItemRow] = g_expenseItems[m_nItemIndex].name;
   Invalidate(FALSE);
+  return 0;
 }
 
 // --- saving -----------------------------------------------------------------
@@ -211,7 +182,14 @@ void CExpenseEntryDlg::SaveEntry() {
     SkinMessageBox(this, kNothingEntered, kInputErrorCaption, MB_OKCANCEL);
     return;
   }
-  if (!StoreRecord(*record)) {
+  // An edited record keeps its stored date and its place; a new one goes
+  // after the records of its day. The ledger undoes a change it could not
+  // save, so the calendar shows what the file holds.
+  CExpenseLedger& ledger = *GetLedger();
+  const bool saved = m_nRecordIndex >= 0 ? ledger.ReplaceAndSave(m_nRecordIndex, *record)
+                                         : ledger.AddAndSave(*record);
+  if (!saved) {
+    ReportSaveFailure(ledger, stderr);
     SkinMessageBox(this, kNotSavedText, kNotSavedCaption, MB_OKCANCEL);
     return;
   }
@@ -239,15 +217,4 @@ std::optional<ExpenseRecord> CExpenseEntryDlg::BuildRecord() {
   record.cost = *values[kCostRow];
   record.distance = *values[kDistanceRow];
   return record;
-}
-
-// An edited record keeps its stored date and its place; a new one goes
-// after the records of its day. The ledger undoes a change it could not
-// save, so the calendar shows what the file holds.
-bool CExpenseEntryDlg::StoreRecord(const ExpenseRecord& record) {
-  CExpenseLedger& ledger = *GetLedger();
-  const bool saved = m_nRecordIndex >= 0 ? ledger.ReplaceAndSave(m_nRecordIndex, record)
-                                         : ledger.AddAndSave(record);
-  if (!saved) ReportSaveFailure(ledger, stderr);
-  return saved;
 }

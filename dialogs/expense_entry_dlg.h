@@ -24,7 +24,6 @@ class CExpenseEntryDlg : public CSkinDlg {
   void ShowRecord(int index, const ExpenseRecord& record);
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnCancel() override;
   virtual void SaveEntry();
@@ -32,36 +31,24 @@ class CExpenseEntryDlg : public CSkinDlg {
   void RunButtonAction(int index) override;
   void DrawContent(CDC* pDC) override;
 
-  afx_msg void OnPaint();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg LRESULT OnItemChosen(WPARAM wParam, LPARAM lParam);
 
  private:
-  void RunRowAction(int row);
   void OpenItemList();
   void EditNumber(int row);
-  void ChooseItem(int index);
   // The record as typed, or nothing (after telling the driver) when a
   // value does not fit its field.
   std::optional<ExpenseRecord> BuildRecord();
-  // Writes the record into the ledger and saves it; on any failure the
-  // ledger in memory is put back as it was and false is returned.
-  bool StoreRecord(const ExpenseRecord& record);
 
  public:
   int m_nRecordIndex = -1;
   int m_nYear = 0;
   int m_nMonth = 0;
   int m_nDay = 0;
-  CString m_strRowCaption[kRowCount];
-  CRect m_rcRowCaption[kRowCount];
-  CRect m_rcRowBox[kRowCount];
   CString m_strRowValue[kRowCount];
-  CRect m_rcRowText[kRowCount];
   int m_nItemIndex = 0;
   int m_nItemId = 0;
-  CString m_strItemName;
   CSkinListBox m_listItems;
 
   DECLARE_MESSAGE_MAP()

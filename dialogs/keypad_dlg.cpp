@@ -6,10 +6,9 @@
 
 namespace {
 
-constexpr COLORREF kKeyGreen = RGB(0, 255, 0);
-constexpr UINT kCloseKey = 0xC3;
 constexpr UINT kValueFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr POINT kCaptionAt{70, 3};
+constexpr RECT kPromptBox{11, 32, 306, 56}, kValueBox{11, 60, 296, 86};
 constexpr POINT kKeysAt{6, 116};
 constexpr SIZE kKeysSize{306, 85};
 constexpr DWORD kClearAfterMs = 1000;
@@ -43,10 +42,8 @@ constexpr UINT kBackspaceId = VK_F2, kPointId = VK_F3;
 UINT CKeypadDlg::s_nLastKeyDown = 0;
 
 BEGIN_MESSAGE_MAP(CKeypadDlg, CSkinDlg)
-  ON_WM_MOUSEMOVE()
   ON_WM_LBUTTONDOWN()
   ON_WM_LBUTTONUP()
-  ON_WM_PAINT()
   ON_WM_TIMER()
   ON_COMMAND_RANGE(kFirstDigitId, VK_F1, OnKeypadCommand)
 END_MESSAGE_MAP()
@@ -56,22 +53,13 @@ CKeypadDlg::CKeypadDlg(CWnd* pParent) : CSkinDlg(IDD_KEYPAD, pParent), m_strValu
 BOOL CKeypadDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
   m_strCallersValue = m_strValue;
-  m_rcPrompt.SetRect(11, 32, 306, 56);
-  m_rcValue.SetRect(11, 60, 296, 86);
-  LoadBitmapResource(m_bmpScreen, IDB_KEYPAD_SCREEN);
-  LoadBitmapResource(m_bmpKeys, IDB_KEYPAD_KEYS);
+  m_bmpSkin.LoadBitmap(IDB_KEYPAD_SCREEN);
+  m_bmpKeys.LoadBitmap(IDB_KEYPAD_KEYS);
   m_skinCmdUp.LoadFromResource(IDB_KEYPAD_CMD_UP, kCommandSize.cx, 0, kKeyGreen);
   m_skinCmdDown.LoadFromResource(IDB_KEYPAD_CMD_DOWN, kCommandSize.cx, 0, kKeyGreen);
   m_skinDigitFocus.LoadFromResource(IDB_KEYPAD_DIGIT_FOCUS, kDigitSize.cx, kDigitSize.cy,
                                     kKeyGreen);
   m_skinDigitOff.LoadFromResource(IDB_KEYPAD_DIGIT_OFF, kDigitSize.cx, kDigitSize.cy, kKeyGreen);
-  AddKeys();
-  SetForegroundWindow();
-  Invalidate(FALSE);
-  return TRUE;
-}
-
-void CKeypadDlg::AddKeys() {
   for (const DigitKey& key : kDigitKeys) {
     m_panelDigits.AddButton(key.at.x, key.at.y, kDigitSize.cx, kDigitSize.cy, L"", key.id, 1, TRUE,
                             0);
@@ -88,26 +76,20 @@ void CKeypadDlg::AddKeys() {
                                  0, TRUE, nullptr);
   }
   m_panelCommands.m_pOwner = this;
+  SetForegroundWindow();
+  Invalidate(FALSE);
+  return TRUE;
 }
 
-// --- painting ---------------------------------------------------------------
-
-void CKeypadDlg::OnPaint() {
-  PrepareBackBuffer();
-  CPaintDC dc(this);
-  if (!m_back.Ready()) return;
-  m_dcBack.SetBkMode(TRANSPARENT);
-  CFont* pOldFont = m_dcBack.SelectObject(&m_font);
-  BlitBitmap(&m_dcBack, &m_bmpScreen, 0, 0, m_rcClient.Width(), m_rcClient.Height(), 0, 0);
-  m_dcBack.SetTextColor(RGB(255, 255, 255));
-  DrawShrunkToFit(&m_dcBack, static_cast<LPCTSTR>(m_strValue), m_rcValue, kValueFormat);
-  m_dcBack.DrawText(m_strPrompt, -1, &m_rcPrompt, 0);
-  m_dcBack.TextOut(kCaptionAt.x, kCaptionAt.y, m_strCaption, m_strCaption.GetLength());
-  BlitBitmap(&m_dcBack, &m_bmpKeys, kKeysAt.x, kKeysAt.y, kKeysSize.cx, kKeysSize.cy, 0, 0);
-  m_panelDigits.Paint(&m_dcBack);
-  m_panelCommands.Paint(&m_dcBack);
-  m_dcBack.SelectObject(pOldFont);
-  dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
+void CKeypadDlg::DrawContent(CDC* pDC) {
+  pDC->SetTextColor(RGB(255, 255, 255));
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(m_strValue), CRect(kValueBox), kValueFormat);
+  CRect prompt(kPromptBox);
+  pDC->DrawText(m_strPrompt, -1, &prompt, 0);
+  pDC->TextOut(kCaptionAt.x, kCaptionAt.y, m_strCaption, m_strCaption.GetLength());
+  BlitBitmap(pDC, &m_bmpKeys, kKeysAt.x, kKeysAt.y, kKeysSize.cx, kKeysSize.cy, 0, 0);
+  m_panelDigits.Paint(pDC);
+  m_panelCommands.Paint(pDC);
 }
 
 // --- keys -------------------------------------------------------------------
@@ -138,7 +120,7 @@ BOOL CKeypadDlg::OnKeyPressed(UINT vk) {
     case VK_F2:
     case VK_F3:
     case VK_F4:
-      SelectCommandKey(static_cast<int>(vk - VK_F1));
+      SelectPanelButton(m_panelCommands, static_cast<int>(vk - VK_F1));
       if (vk == kBackspaceId) SetTimer(IDT_KEYPAD_CLEAR, kClearAfterMs);
       break;
     case kCloseKey: Invalidate(FALSE); break;
@@ -159,7 +141,7 @@ BOOL CKeypadDlg::OnKeyReleased(MSG* pMsg) {
   } else if (vk == VK_F1) {
     EndDialog(IDOK);
   } else if (vk == VK_F2 || vk == VK_F3) {
-    SelectCommandKey(-1);
+    SelectPanelButton(m_panelCommands, -1);
     OnKeypadCommand(vk);
   } else if (vk == VK_F4 || vk == kCloseKey) {
     EndKeepingCallersText(IDCLOSE);
@@ -176,23 +158,14 @@ void CKeypadDlg::EndKeepingCallersText(int result) {
   EndDialog(result);
 }
 
-// -1 unselects them all.
-void CKeypadDlg::SelectCommandKey(int index) {
-  for (int i = 0; i < m_panelCommands.GetButtonCount(); ++i)
-    m_panelCommands.GetButton(i)->selected = i == index;
-  Invalidate(FALSE);
-}
-
 // --- pen --------------------------------------------------------------------
-
-void CKeypadDlg::OnMouseMove(UINT, CPoint) {}
 
 void CKeypadDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   m_bPenDown = 1;
   m_panelDigits.OnPenDown(point.x, point.y);
-  const int command = CommandKeyAt(point);
+  const int command = PanelButtonAt(m_panelCommands, point);
   if (command >= 0)
-    SendCommandKey(command, WM_KEYDOWN);
+    SendPanelKey(m_panelCommands, command, WM_KEYDOWN);
   else
     CSkinDlg::OnLButtonDown(nFlags, point);
 }
@@ -203,24 +176,11 @@ void CKeypadDlg::OnLButtonUp(UINT nFlags, CPoint point) {
   if (!m_bPenDown) return;
   m_bPenDown = 0;
   m_panelDigits.OnPenUp(point.x, point.y);
-  const int command = CommandKeyAt(point);
+  const int command = PanelButtonAt(m_panelCommands, point);
   if (command >= 0)
-    SendCommandKey(command, WM_KEYUP);
+    SendPanelKey(m_panelCommands, command, WM_KEYUP);
   else
     CSkinDlg::OnLButtonUp(nFlags, point);
-}
-
-int CKeypadDlg::CommandKeyAt(CPoint point) {
-  for (int i = 0; i < m_panelCommands.GetButtonCount(); ++i)
-    if (CRect(m_panelCommands.GetButton(i)->rect).PtInRect(point)) return i;
-  return -1;
-}
-
-void CKeypadDlg::SendCommandKey(int index, UINT message) {
-  MSG key{};
-  key.message = message;
-  key.wParam = static_cast<WPARAM>(m_panelCommands.GetButton(index)->id);
-  PreTranslateMessage(&key);
 }
 
 // --- the text ---------------------------------------------------------------

@@ -4,7 +4,6 @@
 // key's release acts only when it belongs to the last key pressed.
 #pragma once
 
-#include "controls/button_panel.h"
 #include "controls/panel_navigation.h"
 #include "dialogs/skin_dlg.h"
 #include "skin/skin_bitmap.h"
@@ -20,34 +19,25 @@ class CKeypadDlg : public CSkinDlg {
   // Ends with IDCANCEL, the caller's text given back as it came.
   void OnCancel() override;
 
-  afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-  afx_msg void OnPaint();
+  void DrawContent(CDC* pDC) override;
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnKeypadCommand(UINT nID);
 
  private:
   BOOL OnKeyPressed(UINT vk);
   BOOL OnKeyReleased(MSG* pMsg);
-  // The command key under the point, by its rectangle alone; -1 for none.
-  int CommandKeyAt(CPoint point);
-  void SendCommandKey(int index, UINT message);
-  void SelectCommandKey(int index);
   void SetValue(const std::wstring& value);
   void EndKeepingCallersText(int result);
-  void AddKeys();
 
  public:
   int m_bPenDown = 0;
   CButtonPanel m_panelDigits;
   CButtonPanel m_panelCommands;
   CString m_strValue;
-  CRect m_rcValue;
   CString m_strPrompt;
-  CRect m_rcPrompt;
   CString m_strCaption;
-  CBitmap m_bmpScreen;
   CBitmap m_bmpKeys;
   CSkinBitmap m_skinCmdUp;
   CSkinBitmap m_skinCmdDown;

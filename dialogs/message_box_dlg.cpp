@@ -1,6 +1,5 @@
 #include "dialogs/message_box_dlg.h"
 
-#include <cstring>
 #include <cwchar>
 
 #include "dialogs/message_lines.h"
@@ -9,8 +8,6 @@
 
 namespace {
 
-constexpr COLORREF kKeyGreen = RGB(0, 255, 0);
-constexpr UINT kCloseKey = 0xC3;
 constexpr int kIconCellWidth = 53;
 constexpr POINT kIconAt{15, 40};
 constexpr int kTextLeft = 80, kTextTop = 45, kLineHeight = 20;
@@ -23,6 +20,18 @@ struct Button {
   const wchar_t* caption;
 };
 constexpr Button kButtons[] = {{VK_F1, {40, 112}, L"확  인"}, {VK_F2, {153, 112}, L"취  소"}};
+
+// The icon cell and the buttons a style asks for.
+int IconForStyle(UINT style) {
+  if ((style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) return 0;
+  if (style & MB_ICONQUESTION) return 1;
+  if (style & MB_ICONHAND) return 2;
+  return 0;
+}
+
+bool HasTwoButtons(UINT style) { return (style & 1) || (style & 4); }
+
+int ConfirmResult(UINT style) { return (style & 4) == 4 || (style & 3) == 3 ? IDYES : IDOK; }
 
 }  // namespace
 
@@ -39,41 +48,26 @@ BEGIN_MESSAGE_MAP(CMessageBoxDlg, CSkinDlg)
   ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-// Room for two bytes a character and a terminator, as code page 949 needs.
-CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style)
-    : CSkinDlg(IDD_MESSAGE_BOX, pParent),
-      m_strCaption(caption),
-      m_strText(text),
-      m_nStyle(static_cast<int>(style)),
-      m_nIcon(IconForStyle(style)),
-      m_bTwoButtons(HasTwoButtons(style)) {
-  m_pszTextMb.assign(static_cast<std::size_t>(m_strText.GetLength()) * 2 + 10, '\0');
-  MultiByteFromWide(m_pszTextMb.data(), m_strText, static_cast<int>(m_pszTextMb.size()));
-}
-
-int CMessageBoxDlg::IconForStyle(UINT style) {
-  if ((style & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION) return 0;
-  if (style & MB_ICONQUESTION) return 1;
-  if (style & MB_ICONHAND) return 2;
-  return 0;
-}
-
-bool CMessageBoxDlg::HasTwoButtons(UINT style) { return (style & 1) || (style & 4); }
-
-int CMessageBoxDlg::ConfirmResult(UINT style) {
-  return (style & 4) == 4 || (style & 3) == 3 ? IDYES : IDOK;
+// The caption is not shown. Room for two bytes a character and a
+// terminator, as code page 949 needs.
+CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR, UINT style)
+    : CSkinDlg(IDD_MESSAGE_BOX, pParent), m_nStyle(style) {
+  std::vector<char> multiByte(std::wcslen(text) * 2 + 10, '\0');
+  MultiByteFromWide(multiByte.data(), text, static_cast<int>(multiByte.size()));
+  m_lines = CutMessageLines(multiByte.data());
 }
 
 BOOL CMessageBoxDlg::OnInitDialog() {
+  CreateGulimFont(m_font, 15, FW_BOLD);
   CSkinDlg::OnInitDialog();
-  LoadBitmapResource(m_bmpFrame, IDB_MSGBOX_FRAME);
+  m_bmpFrame.LoadBitmap(IDB_MSGBOX_FRAME);
   BITMAP frame{};
   m_bmpFrame.GetBitmap(&frame);
   MoveWindow((m_rcClient.Width() - frame.bmWidth) / 2, (m_rcClient.Height() - frame.bmHeight) / 2,
              frame.bmWidth, frame.bmHeight, FALSE);
   m_skinIcons.LoadFromResource(IDB_MSGBOX_ICONS, kIconCellWidth, 0, kKeyGreen);
-  LoadBitmapResource(m_bmpButtonUp, IDB_MSGBOX_BUTTON_UP);
-  LoadBitmapResource(m_bmpButtonSel, IDB_MSGBOX_BUTTON_SEL);
+  m_bmpButtonUp.LoadBitmap(IDB_MSGBOX_BUTTON_UP);
+  m_bmpButtonSel.LoadBitmap(IDB_MSGBOX_BUTTON_SEL);
   m_panelButtons.m_pOwner = this;
   m_panelButtons.SetTextStyle(13, 10, RGB(0, 0, 0), RGB(255, 255, 255));
   for (const Button& button : kButtons) {
@@ -83,7 +77,7 @@ BOOL CMessageBoxDlg::OnInitDialog() {
     m_panelButtons.SetImageStyle(id, &m_bmpButtonUp, &m_bmpButtonSel, kButtonSize.cx,
                                  kButtonSize.cy, nullptr);
   }
-  m_panelButtons.GetButton(kOkIndex)->visible = m_bTwoButtons ? 1 : 0;
+  m_panelButtons.GetButton(kOkIndex)->visible = HasTwoButtons(m_nStyle) ? 1 : 0;
   return TRUE;
 }
 
@@ -96,27 +90,20 @@ void CMessageBoxDlg::OnPaint() {
   if (!m_back.Ready()) return;
   CRect client;
   GetClientRect(&client);
-  CFont font;
-  CreateGulimFont(font, 15, FW_BOLD);
   BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
-  m_skinIcons.DrawStripCellTransparent(&m_dcBack, m_nIcon, kIconAt, 1);
+  m_skinIcons.DrawStripCellTransparent(&m_dcBack, IconForStyle(m_nStyle), kIconAt, 1);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
-  CFont* pOldFont = m_dcBack.SelectObject(&font);
-  DrawMessageLines(&m_dcBack);
+  CFont* pOldFont = m_dcBack.SelectObject(&m_font);
+  int y = kTextTop;
+  for (const std::string& line : m_lines) {
+    wchar_t wide[kLineCapacity];
+    const int length = WideFromMultiByte(wide, line.c_str(), kLineCapacity);
+    m_dcBack.TextOut(kTextLeft, y, wide, length);
+    y += kLineHeight;
+  }
   m_dcBack.SelectObject(pOldFont);
   m_panelButtons.Paint(&m_dcBack);
   dc.BitBlt(0, 0, client.Width(), client.Height(), &m_dcBack, 0, 0, SRCCOPY);
-}
-
-void CMessageBoxDlg::DrawMessageLines(CDC* pDC) {
-  const std::string_view text(m_pszTextMb.data(), std::strlen(m_pszTextMb.data()));
-  int y = kTextTop;
-  for (const std::string& line : CutMessageLines(text)) {
-    wchar_t wide[kLineCapacity];
-    const int length = WideFromMultiByte(wide, line.c_str(), kLineCapacity);
-    pDC->TextOut(kTextLeft, y, wide, length);
-    y += kLineHeight;
-  }
 }
 
 // --- keys -------------------------------------------------------------------
@@ -132,8 +119,8 @@ BOOL CMessageBoxDlg::OnKeyPressed(MSG* pMsg) {
   const UINT vk = static_cast<UINT>(pMsg->wParam);
   s_nLastKeyDown = vk;
   switch (vk) {
-    case VK_F1: SelectOnly(kOkIndex); return TRUE;
-    case VK_F3: SelectOnly(kCancelIndex); return TRUE;
+    case VK_F1: SelectPanelButton(m_panelButtons, kOkIndex); return TRUE;
+    case VK_F3: SelectPanelButton(m_panelButtons, kCancelIndex); return TRUE;
     case kCloseKey:
     case VK_RETURN: return TRUE;
     default: return CSkinDlg::PreTranslateMessage(pMsg);
@@ -145,7 +132,7 @@ BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
   const bool ownDown = vk == s_nLastKeyDown;
   s_nLastKeyDown = 0;
   if (!ownDown) return TRUE;
-  const int confirm = ConfirmResult(static_cast<UINT>(m_nStyle));
+  const int confirm = ConfirmResult(m_nStyle);
   switch (vk) {
     case VK_F1: EndDialog(confirm); return TRUE;
     case VK_RETURN:
@@ -157,22 +144,10 @@ BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
   }
 }
 
-void CMessageBoxDlg::SelectOnly(int index) {
-  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
-    m_panelButtons.GetButton(i)->selected = i == index;
-  Invalidate(FALSE);
-}
-
 // --- pen: by the buttons' rectangles alone, shown or not --------------------
 
-int CMessageBoxDlg::ButtonAt(CPoint point) {
-  for (int i = 0; i < m_panelButtons.GetButtonCount(); ++i)
-    if (CRect(m_panelButtons.GetButton(i)->rect).PtInRect(point)) return i;
-  return -1;
-}
-
 void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
-  const int index = ButtonAt(point);
+  const int index = PanelButtonAt(m_panelButtons, point);
   if (index < 0) return;
   PanelButton& button = *m_panelButtons.GetButton(index);
   button.selected = 1;
@@ -182,12 +157,8 @@ void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
 
 // The release alone decides which button acts.
 void CMessageBoxDlg::OnLButtonUp(UINT, CPoint point) {
-  const int index = ButtonAt(point);
+  const int index = PanelButtonAt(m_panelButtons, point);
   if (index < 0) return;
-  MSG key{};
-  key.wParam = static_cast<WPARAM>(m_panelButtons.GetButton(index)->id);
-  key.message = WM_KEYDOWN;
-  PreTranslateMessage(&key);
-  key.message = WM_KEYUP;
-  PreTranslateMessage(&key);
+  SendPanelKey(m_panelButtons, index, WM_KEYDOWN);
+  SendPanelKey(m_panelButtons, index, WM_KEYUP);
 }

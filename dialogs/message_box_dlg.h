@@ -4,9 +4,9 @@
 // F1 and F2, so a tap and a key press run one path.
 #pragma once
 
+#include <string>
 #include <vector>
 
-#include "controls/button_panel.h"
 #include "dialogs/skin_dlg.h"
 #include "skin/skin_bitmap.h"
 
@@ -14,16 +14,15 @@
 // flags (MB_OKCANCEL, MB_YESNO, MB_ICONQUESTION ...).
 int SkinMessageBox(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style);
 
+// What the driver is told when the data file could not be written.
+constexpr wchar_t kNotSavedText[] = L"저장하지 못했습니다.";
+constexpr wchar_t kNotSavedCaption[] = L"저장오류";
+
 class CMessageBoxDlg : public CSkinDlg {
  public:
   CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR caption, UINT style);
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
-
-  // The icon cell and the buttons a style asks for.
-  static int IconForStyle(UINT style);
-  static bool HasTwoButtons(UINT style);
-  static int ConfirmResult(UINT style);
 
  protected:
   BOOL OnInitDialog() override;
@@ -35,19 +34,12 @@ class CMessageBoxDlg : public CSkinDlg {
  private:
   BOOL OnKeyPressed(MSG* pMsg);
   BOOL OnKeyReleased(MSG* pMsg);
-  void SelectOnly(int index);
-  int ButtonAt(CPoint point);
-  void DrawMessageLines(CDC* pDC);
 
  public:
-  CString m_strCaption;
-  CString m_strText;
-  int m_nStyle = 0;
-  int m_nIcon = 0;
+  UINT m_nStyle = 0;
   CButtonPanel m_panelButtons;
   CSkinBitmap m_skinIcons;
-  std::vector<char> m_pszTextMb;
-  bool m_bTwoButtons = false;
+  std::vector<std::string> m_lines;  // code page 949
   CBitmap m_bmpButtonUp;
   CBitmap m_bmpButtonSel;
   CBitmap m_bmpFrame;

@@ -5,7 +5,6 @@
 #include "dialogs/expense_entry_dlg.h"
 #include "dialogs/message_box_dlg.h"
 #include "dialogs/month_list_text.h"
-#include "dialogs/save_messages.h"
 #include "ledger/expense_ledger.h"
 #include "ledger/ledger_file.h"
 #include "ledger/month_summary.h"
@@ -14,12 +13,13 @@
 
 namespace {
 
-constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
 // The list rows' inner margin (controls/skin_list_box.cpp), kept by the totals.
 constexpr int kTotalTextInset = 5;
 constexpr int kDetailsButton = 0, kDeleteButton = 1, kCloseButton = 3;
 constexpr int kPrevArrow = 0, kNextArrow = 1;
+constexpr RECT kMonthArrows[] = {{11, 8, 43, 34}, {278, 8, 310, 34}};
+constexpr RECT kTitle{95, 8, 226, 30};
+constexpr RECT kCostTotal{15, 181, 159, 202}, kDistanceTotal{165, 181, 308, 202};
 
 // Four rows of 28 in three columns.
 constexpr POINT kListAt{14, 67};
@@ -33,35 +33,25 @@ constexpr wchar_t kDeleteCaption[] = L"목록 삭제";
 // text, shrunk rather than cut when it does not fit.
 void DrawTotal(CDC* pDC, const CString& text, CRect box) {
   box.left += kTotalTextInset;
-  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(text), box, kLeftLine);
+  DrawShrunkToFit(pDC, static_cast<LPCTSTR>(text), box, CSkinDlg::kLeftLine);
 }
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CMonthListDlg, CSkinDlg)
-  ON_WM_PAINT()
   ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 CMonthListDlg::CMonthListDlg(CWnd* pParent) : CSkinDlg(IDD_MONTH_LIST, pParent) {}
 
-void CMonthListDlg::DoDataExchange(CDataExchange* pDX) { CSkinDlg::DoDataExchange(pDX); }
-
 BOOL CMonthListDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
-  LoadBitmapResource(m_bmpSkin, IDB_MONTH_LIST_SCREEN);
+  m_bmpSkin.LoadBitmap(IDB_MONTH_LIST_SCREEN);
   m_strButton[kDetailsButton] = L"상세정보";
   m_strButton[kDeleteButton] = L"삭  제";
   m_strButton[kCloseButton] = L"종  료";
-  m_rcTitle.SetRect(95, 8, 226, 30);
-  LoadBitmapResource(m_bmpPrevMonthDown, IDB_PREV_DOWN);
-  LoadBitmapResource(m_bmpNextMonthDown, IDB_NEXT_DOWN);
-  m_rcPrevMonth.SetRect(11, 8, 43, 34);
-  m_rcNextMonth.SetRect(278, 8, 310, 34);
-  m_nPressedMonthArrow = -1;
-  m_rcCostTotal.SetRect(15, 181, 159, 202);
-  m_rcDistanceTotal.SetRect(165, 181, 308, 202);
+  m_bmpMonthArrowDown[kPrevArrow].LoadBitmap(IDB_PREV_DOWN);
+  m_bmpMonthArrowDown[kNextArrow].LoadBitmap(IDB_NEXT_DOWN);
   m_listRecords.Create(this, kListWidth, kListHeight, 1);
   m_listRecords.m_nItemHeight = kListRowHeight;
   m_listRecords.m_nVisibleRows = kListRows;
@@ -83,43 +73,37 @@ void CMonthListDlg::FillList() {
   });
 }
 
-// --- painting ---------------------------------------------------------------
-
-void CMonthListDlg::OnPaint() { PaintFrame(); }
-
 void CMonthListDlg::DrawContent(CDC* pDC) {
-  if (m_nPressedMonthArrow == kPrevArrow) BlitBitmapToRect(pDC, &m_bmpPrevMonthDown, m_rcPrevMonth);
-  if (m_nPressedMonthArrow == kNextArrow) BlitBitmapToRect(pDC, &m_bmpNextMonthDown, m_rcNextMonth);
+  const int arrow = m_nPressedMonthArrow;
+  if (arrow >= 0) BlitBitmapToRect(pDC, &m_bmpMonthArrowDown[arrow], CRect(kMonthArrows[arrow]));
   pDC->SetTextColor(RGB(0, 0, 0));
   CString text;
   text.Format(L"%d년 %d월", m_nYear, m_nMonth);
-  pDC->DrawText(text, -1, &m_rcTitle, kCentredLine);
-  DrawTotal(pDC, FormatCostTotal(m_nTotalCost), m_rcCostTotal);
-  DrawTotal(pDC, FormatDistanceTotal(m_nTotalDistance), m_rcDistanceTotal);
+  CRect title(kTitle);
+  pDC->DrawText(text, -1, &title, kCentredLine);
+  DrawTotal(pDC, FormatCostTotal(m_nTotalCost), CRect(kCostTotal));
+  DrawTotal(pDC, FormatDistanceTotal(m_nTotalDistance), CRect(kDistanceTotal));
 }
 
 // --- pen --------------------------------------------------------------------
 
 void CMonthListDlg::OnLButtonDown(UINT nFlags, CPoint point) {
-  if (m_rcPrevMonth.PtInRect(point))
+  if (CRect(kMonthArrows[kPrevArrow]).PtInRect(point))
     PressMonthArrow(kPrevArrow);
-  else if (m_rcNextMonth.PtInRect(point))
+  else if (CRect(kMonthArrows[kNextArrow]).PtInRect(point))
     PressMonthArrow(kNextArrow);
   else if (!PressButtonAt(point))
     CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
-void CMonthListDlg::OnLButtonUp(UINT nFlags, CPoint point) { CSkinDlg::OnLButtonUp(nFlags, point); }
-
 void CMonthListDlg::PressMonthArrow(int arrow) {
   m_nPressedMonthArrow = arrow;
-  const CRect rect = arrow == kPrevArrow ? m_rcPrevMonth : m_rcNextMonth;
+  const CRect rect(kMonthArrows[arrow]);
+  // Repainted whatever happens: the released arrow must show again.
   ShowPressedThenRun(this, rect, [this, arrow] {
     m_nPressedMonthArrow = -1;
-    if (arrow == kPrevArrow)
-      PrevMonth();
-    else
-      NextMonth();
+    if (StepMonth(m_nYear, m_nMonth, arrow == kPrevArrow ? -1 : 1)) FillList();
+    ShowChangedRecords();
   });
 }
 
@@ -130,31 +114,6 @@ void CMonthListDlg::RunButtonAction(int index) {
     DeleteSelected();
   else if (index == kCloseButton)
     EndDialog(IDCANCEL);
-}
-
-// --- months -----------------------------------------------------------------
-
-// Repainted whatever happens: the released arrow must show again.
-void CMonthListDlg::PrevMonth() {
-  if (m_nYear > kFirstYear || m_nMonth > 1) {
-    if (--m_nMonth < 1) {
-      m_nMonth = 12;
-      --m_nYear;
-    }
-    FillList();
-  }
-  ShowChangedRecords();
-}
-
-void CMonthListDlg::NextMonth() {
-  if (m_nYear < kLastYear || m_nMonth < 12) {
-    if (++m_nMonth > 12) {
-      m_nMonth = 1;
-      ++m_nYear;
-    }
-    FillList();
-  }
-  ShowChangedRecords();
 }
 
 // --- editing and deleting ----------------------------------------------------

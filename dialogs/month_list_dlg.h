@@ -13,25 +13,16 @@ class CMonthListDlg : public CSkinDlg {
  public:
   explicit CMonthListDlg(CWnd* pParent);
 
-  // The months the list can page through, as the calendar's.
-  static constexpr int kFirstYear = 1;
-  static constexpr int kLastYear = 9999;
-
   void FillList();
-  void PrevMonth();
-  void NextMonth();
   void ShowDetails();
   void DeleteSelected();
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void RunButtonAction(int index) override;
   void DrawContent(CDC* pDC) override;
 
-  afx_msg void OnPaint();
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-  afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
 
  private:
   void PressMonthArrow(int arrow);
@@ -43,15 +34,9 @@ class CMonthListDlg : public CSkinDlg {
   // 64 bits: a month of large entries must not wrap.
   std::int64_t m_nTotalCost = 0;
   std::int64_t m_nTotalDistance = 0;
-  CRect m_rcDistanceTotal;
-  CRect m_rcCostTotal;
   CSkinListBox m_listRecords;
-  CRect m_rcTitle;
   int m_nPressedMonthArrow = -1;
-  CRect m_rcPrevMonth;
-  CRect m_rcNextMonth;
-  CBitmap m_bmpPrevMonthDown;
-  CBitmap m_bmpNextMonthDown;
+  CBitmap m_bmpMonthArrowDown[2];  // back, on
 
   DECLARE_MESSAGE_MAP()
 };

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr RECT kButtonRects[CSkinDlg::kButtonCount] = {
     {6, 210, 81, 234}, {82, 210, 157, 234}, {160, 210, 235, 234}, {237, 210, 312, 234}};
 
@@ -12,6 +11,7 @@ constexpr RECT kButtonRects[CSkinDlg::kButtonCount] = {
 
 BEGIN_MESSAGE_MAP(CSkinDlg, CDialog)
   ON_WM_ERASEBKGND()
+  ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CSkinDlg::CSkinDlg(UINT nIDTemplate, CWnd* pParent) : CSkinPainted<CDialog>(nIDTemplate, pParent) {}
@@ -21,11 +21,8 @@ BOOL CSkinDlg::OnInitDialog() {
   m_rcClient = g_rcScreen;
   MoveWindow(0, 0, m_rcClient.Width(), m_rcClient.Height(), TRUE);
   m_nPressedButton = -1;
-  for (int i = 0; i < kButtonCount; ++i) {
-    m_strButton[i].Empty();
-    m_rcButton[i] = kButtonRects[i];
-  }
-  LoadBitmapResource(m_bmpButtonDown, IDB_BUTTON_DOWN);
+  for (CString& label : m_strButton) label.Empty();
+  m_bmpButtonDown.LoadBitmap(IDB_BUTTON_DOWN);
   if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   return TRUE;
 }
@@ -37,44 +34,42 @@ BOOL CSkinDlg::DestroyWindow() {
   return CDialog::DestroyWindow();
 }
 
-void CSkinDlg::DoDataExchange(CDataExchange*) {}
-BOOL CSkinDlg::PreTranslateMessage(MSG* pMsg) { return CDialog::PreTranslateMessage(pMsg); }
 void CSkinDlg::OnOK() {}
 BOOL CSkinDlg::OnEraseBkgnd(CDC*) { return TRUE; }
 
-BOOL CSkinDlg::LoadBitmapResource(CBitmap& bitmap, UINT id) { return bitmap.LoadBitmap(id); }
-
-int CSkinDlg::HitTestButton(int x, int y) const {
-  for (int i = 0; i < kButtonCount; ++i)
-    if (!m_strButton[i].IsEmpty() && m_rcButton[i].PtInRect(CPoint(x, y))) return i;
-  return -1;
-}
-
-// Every label of a paint with a pressed button is black; only the pressed
-// button's rectangle reaches the screen then, so the others stay white.
-void CSkinDlg::DrawButtons(CDC* pDC) {
-  if (m_nPressedButton == -1) {
-    pDC->SetTextColor(RGB(255, 255, 255));
-  } else {
-    pDC->SetTextColor(RGB(0, 0, 0));
-    BlitBitmapToRect(pDC, &m_bmpButtonDown, m_rcButton[m_nPressedButton]);
-  }
-  for (int i = 0; i < kButtonCount; ++i)
-    if (!m_strButton[i].IsEmpty()) pDC->DrawText(m_strButton[i], -1, &m_rcButton[i], kCentredLine);
-}
-
 bool CSkinDlg::PressButtonAt(CPoint point) {
-  m_nPressedButton = HitTestButton(point.x, point.y);
-  if (m_nPressedButton == -1) return false;
-  const int pressed = m_nPressedButton;
-  ShowPressedThenRun(this, m_rcButton[pressed], [this, pressed] { RunButtonAction(pressed); });
-  m_nPressedButton = -1;
-  return true;
+  for (int i = 0; i < kButtonCount; ++i) {
+    const CRect rect(kButtonRects[i]);
+    if (m_strButton[i].IsEmpty() || !rect.PtInRect(point)) continue;
+    m_nPressedButton = i;
+    ShowPressedThenRun(this, rect, [this, i] { RunButtonAction(i); });
+    m_nPressedButton = -1;
+    return true;
+  }
+  return false;
 }
 
 void CSkinDlg::RunButtonAction(int) {}
 
-void CSkinDlg::PaintFrame() {
+int CSkinDlg::PanelButtonAt(CButtonPanel& panel, CPoint point) {
+  for (int i = 0; i < panel.GetButtonCount(); ++i)
+    if (CRect(panel.GetButton(i)->rect).PtInRect(point)) return i;
+  return -1;
+}
+
+void CSkinDlg::SelectPanelButton(CButtonPanel& panel, int index) {
+  for (int i = 0; i < panel.GetButtonCount(); ++i) panel.GetButton(i)->selected = i == index;
+  Invalidate(FALSE);
+}
+
+void CSkinDlg::SendPanelKey(CButtonPanel& panel, int index, UINT message) {
+  MSG key{};
+  key.message = message;
+  key.wParam = static_cast<WPARAM>(panel.GetButton(index)->id);
+  PreTranslateMessage(&key);
+}
+
+void CSkinDlg::OnPaint() {
   PrepareBackBuffer();
   CPaintDC dc(this);
   if (!m_back.Ready()) return;
@@ -82,7 +77,18 @@ void CSkinDlg::PaintFrame() {
   m_dcBack.SetBkMode(TRANSPARENT);
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   DrawContent(&m_dcBack);
-  DrawButtons(&m_dcBack);
+  // Every label of a paint with a pressed button is black; only the pressed
+  // button's rectangle reaches the screen then, so the others stay white.
+  if (m_nPressedButton == -1) {
+    m_dcBack.SetTextColor(RGB(255, 255, 255));
+  } else {
+    m_dcBack.SetTextColor(RGB(0, 0, 0));
+    BlitBitmapToRect(&m_dcBack, &m_bmpButtonDown, CRect(kButtonRects[m_nPressedButton]));
+  }
+  for (int i = 0; i < kButtonCount; ++i) {
+    CRect rect(kButtonRects[i]);
+    if (!m_strButton[i].IsEmpty()) m_dcBack.DrawText(m_strButton[i], -1, &rect, kCentredLine);
+  }
   m_dcBack.SelectObject(pOldFont);
   dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
 }

@@ -4,6 +4,7 @@
 // and the background is never erased before a paint.
 #pragma once
 
+#include "controls/button_panel.h"
 #include "platform/framework/afxwin.h"
 #include "platform/framework/cstring.h"
 #include "skin/back_buffer.h"
@@ -19,18 +20,16 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   BOOL DestroyWindow() override;
 
   static constexpr int kButtonCount = 4;
+  static constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  static constexpr UINT kLeftLine = DT_VCENTER | DT_SINGLELINE;
+  static constexpr UINT kCloseKey = 0xC3;                // the device's close key
+  static constexpr COLORREF kKeyGreen = RGB(0, 255, 0);  // the skins' transparent colour
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
 
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-
-  static BOOL LoadBitmapResource(CBitmap& bitmap, UINT id);
-  int HitTestButton(int x, int y) const;
-  void DrawButtons(CDC* pDC);
 
   // A pen-down on a labelled bottom button: shown pressed, the pause, then
   // RunButtonAction with it still pressed, then released. False when the
@@ -38,10 +37,19 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   bool PressButtonAt(CPoint point);
   virtual void RunButtonAction(int index);
 
+  // A panel's button under the point, by its rectangle alone, shown or not;
+  // -1 for none.
+  static int PanelButtonAt(CButtonPanel& panel, CPoint point);
+  // Selects only the panel's button at index (-1: none) and repaints.
+  void SelectPanelButton(CButtonPanel& panel, int index);
+  // The key message of the panel's button at index, handed to
+  // PreTranslateMessage, so a tap and a key press run one path.
+  void SendPanelKey(CButtonPanel& panel, int index, UINT message);
+
   // The common paint: skin, the dialog's content (DrawContent, with the
   // font selected and a transparent text background), the bottom buttons,
   // one copy to the window.
-  void PaintFrame();
+  afx_msg void OnPaint();
   virtual void DrawContent(CDC* pDC);
 
  public:
@@ -49,7 +57,6 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   CBitmap m_bmpButtonDown;
   int m_nPressedButton = -1;
   CString m_strButton[kButtonCount];
-  CRect m_rcButton[kButtonCount];
 
   DECLARE_MESSAGE_MAP()
 };

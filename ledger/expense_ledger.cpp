@@ -10,11 +10,18 @@ namespace {
 
 constexpr int kGrowth = 100;
 
-bool Fits(long long capacity) {
+// The record arrays, never throwing; a failure (including a capacity whose
+// size would overflow) is a null array. Room for capacity records, every
+// byte zero.
+ExpenseRecord* NewRecordArray(long long capacity) {
   constexpr long long kMaxRecords =
       static_cast<long long>(std::numeric_limits<std::size_t>::max() / sizeof(ExpenseRecord));
-  return capacity > 0 && capacity <= kMaxRecords;
+  if (capacity <= 0 || capacity > kMaxRecords) return nullptr;
+  return static_cast<ExpenseRecord*>(
+      core::AllocateZeroed(static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord)));
 }
+
+void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
 
 }  // namespace
 
@@ -23,33 +30,12 @@ CExpenseLedger* GetLedger() {
   return &ledger;
 }
 
-ExpenseRecord* NewRecordArray(long long capacity) {
-  if (!Fits(capacity)) return nullptr;
-  return static_cast<ExpenseRecord*>(
-      core::AllocateZeroed(static_cast<std::size_t>(capacity) * sizeof(ExpenseRecord)));
-}
-
-void DeleteRecordArray(ExpenseRecord* records) { core::FreeZeroed(records); }
-
 CExpenseLedger::~CExpenseLedger() { RemoveAll(); }
-
-void CExpenseLedger::Adopt(ExpenseRecord* records, int count, int capacity) {
-  if (m_nCount > 0)
-    std::memcpy(records, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
-  DeleteRecordArray(m_pRecords);
-  m_pRecords = records;
-  m_nCount = count;
-  m_nCapacity = capacity;
-}
 
 bool CExpenseLedger::MakeRoom(long long more) {
   if (m_nCount + more <= m_nCapacity) return true;
   const long long grown = m_nCount + std::max<long long>(more, kGrowth);
-  if (grown > std::numeric_limits<int>::max()) return false;
-  ExpenseRecord* bigger = NewRecordArray(grown);
-  if (!bigger) return false;
-  Adopt(bigger, m_nCount, static_cast<int>(grown));
-  return true;
+  return grown <= std::numeric_limits<int>::max() && Reserve(static_cast<int>(grown));
 }
 
 int CExpenseLedger::Append(const ExpenseRecord& record) {
@@ -70,7 +56,11 @@ bool CExpenseLedger::Reserve(int capacity) {
   if (capacity <= m_nCapacity) return true;
   ExpenseRecord* bigger = NewRecordArray(capacity);
   if (!bigger) return false;
-  Adopt(bigger, m_nCount, capacity);
+  if (m_nCount > 0)
+    std::memcpy(bigger, m_pRecords, sizeof(ExpenseRecord) * static_cast<size_t>(m_nCount));
+  DeleteRecordArray(m_pRecords);
+  m_pRecords = bigger;
+  m_nCapacity = capacity;
   return true;
 }
 

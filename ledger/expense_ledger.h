@@ -9,7 +9,6 @@
 #include <span>
 #include <string>
 
-#include "ledger/data_path.h"
 #include "ledger/expense_record.h"
 #include "ledger/ledger_file.h"
 #include "platform/framework/cstring.h"
@@ -80,9 +79,6 @@ class CExpenseLedger {
   int m_nCapacity = 0;
 
  private:
-  // Takes over a freshly obtained array of capacity slots holding count
-  // records, releasing the old one.
-  void Adopt(ExpenseRecord* records, int count, int capacity);
   // Room for `more` records after the count; false, unchanged, if none.
   bool MakeRoom(long long more);
   // Puts a record at index (0 to the count), the later ones moving up.
@@ -104,9 +100,3 @@ class CExpenseLedger {
 // made earlier: the order the program's statics are torn down in. Nothing
 // is written then; every change was saved when it was made.
 CExpenseLedger* GetLedger();
-
-// The ledger's record arrays, owned by the ledger, never throwing; a
-// failure (including a capacity whose size would overflow) is a null
-// array. Room for capacity records, every byte zero.
-ExpenseRecord* NewRecordArray(long long capacity);
-void DeleteRecordArray(ExpenseRecord* records);

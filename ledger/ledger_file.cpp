@@ -10,6 +10,7 @@
 #include <ctime>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "ledger/expense_ledger.h"
 #include "platform/win/files.h"
@@ -20,17 +21,11 @@ constexpr char kMagic[] = "ROADtally";  // with its terminating zero
 constexpr std::size_t kVersionOffset = 16;
 constexpr std::size_t kCountOffset = 20;
 
-}  // namespace
-
-LedgerHeader EncodeLedgerHeader(int count) {
-  LedgerHeader header{};
-  std::memcpy(header.data(), kMagic, sizeof kMagic);
-  header[kVersionOffset] = 1;
-  const std::int32_t storedCount = count;
-  std::memcpy(header.data() + kCountOffset, &storedCount, sizeof storedCount);
-  return header;
-}
-
+// The record count a header announces, or nothing when the header is not
+// ours: wrong magic, a version other than 1.0.0, or a count that is
+// negative or too large for the ledger to hold with its spare slots.
+// A file that ends before the version's last byte (19 bytes) is not ours
+// either; bytes it lacked after that must be zero in the buffer.
 std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::size_t bytesRead) {
   if (bytesRead < kVersionOffset + 3) return std::nullopt;
   if (std::memcmp(header, kMagic, sizeof kMagic) != 0) return std::nullopt;
@@ -42,8 +37,30 @@ std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::
   return count;
 }
 
+// ".damaged-" and the local date and time now.
+std::string KeptAsideSuffix() {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32] = "00000000-000000";
+  // One thread: the program's, or the tool's.
+  if (const std::tm* local = std::localtime(&now))
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
+  return std::string(".damaged-") + stamp;
+}
+
+// "1 record", "2 records".
 std::string Records(long long count) {
   return std::to_string(count) + (count == 1 ? " record" : " records");
+}
+
+}  // namespace
+
+LedgerHeader EncodeLedgerHeader(int count) {
+  LedgerHeader header{};
+  std::memcpy(header.data(), kMagic, sizeof kMagic);
+  header[kVersionOffset] = 1;
+  const std::int32_t storedCount = count;
+  std::memcpy(header.data() + kCountOffset, &storedCount, sizeof storedCount);
+  return header;
 }
 
 std::string DescribeFault(const LedgerFileReport& report) {
@@ -59,15 +76,6 @@ std::string DescribeFault(const LedgerFileReport& report) {
       return "unexpected bytes after the last record (" + counts + ")";
   }
   return "unreadable";
-}
-
-std::string KeptAsideSuffix() {
-  const std::time_t now = std::time(nullptr);
-  char stamp[32] = "00000000-000000";
-  // One thread: the program's, or the tool's.
-  if (const std::tm* local = std::localtime(&now))
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", local);
-  return std::string(".damaged-") + stamp;
 }
 
 void ReportLoadProblem(const CExpenseLedger& ledger, std::FILE* stream) {
@@ -91,12 +99,6 @@ struct FileCloser {
   void operator()(FILE* file) const { std::fclose(file); }
 };
 using FilePtr = std::unique_ptr<FILE, FileCloser>;
-
-// Opens the device path, a regular file, for binary reading; null with
-// the reason when it cannot be.
-FilePtr OpenForReading(LPCTSTR path, FileError& error) {
-  return FilePtr(OpenRegularFileForReading(path, error));
-}
 
 // The file's size in bytes, or -1; the position is left at the end.
 long long FileSize(FILE* file) {
@@ -143,7 +145,7 @@ void CExpenseLedger::Load(LPCTSTR path) {
   m_loadReport = {};
   m_keptAsideSuffix.clear();
   FileError error;
-  FilePtr file = OpenForReading(m_strPath, error);
+  FilePtr file(OpenRegularFileForReading(m_strPath, error));
   if (!file) {
     if (!error.missing) m_loadReport = Unreadable(error.reason);
   } else {
@@ -169,25 +171,22 @@ void CExpenseLedger::Load(LPCTSTR path) {
     m_keptAsideSuffix = UnusedAsideSuffix(m_strPath, KeptAsideSuffix());
 }
 
+// The header's count leaves room for the spare slots within an int.
 bool CExpenseLedger::ReadRecords(FILE* file, long long wanted) {
-  const long long capacity = wanted + kSpareAfterLoad;
-  ExpenseRecord* records = NewRecordArray(capacity);
-  if (!records) {
+  if (!Reserve(static_cast<int>(wanted) + kSpareAfterLoad)) {
     m_loadReport = Unreadable("too large to load");
     return false;
   }
   const bool read = std::fseek(file, static_cast<long>(kHeaderSize), SEEK_SET) == 0 &&
-                    std::fread(records, sizeof(ExpenseRecord), static_cast<size_t>(wanted), file) ==
-                        static_cast<size_t>(wanted);
+                    std::fread(m_pRecords, sizeof(ExpenseRecord), static_cast<size_t>(wanted),
+                               file) == static_cast<size_t>(wanted);
   if (!read) {
-    DeleteRecordArray(records);
+    RemoveAll();
     m_loadReport =
         Unreadable(std::ferror(file) ? std::strerror(errno) : "the file changed while read");
     return false;
   }
-  m_pRecords = records;
   m_nCount = static_cast<int>(wanted);
-  m_nCapacity = static_cast<int>(capacity);
   return true;
 }
 

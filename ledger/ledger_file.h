@@ -9,7 +9,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "ledger/expense_record.h"
@@ -21,13 +20,6 @@ using LedgerHeader = std::array<unsigned char, kHeaderSize>;
 // The header of a file of count records; the records follow it as they
 // lie in memory.
 LedgerHeader EncodeLedgerHeader(int count);
-
-// The record count a header announces, or nothing when the header is not
-// ours: wrong magic, a version other than 1.0.0, or a count that is
-// negative or too large for the ledger to hold with its spare slots.
-// A file that ends before the version's last byte (19 bytes) is not ours
-// either; bytes it lacked after that must be zero in the buffer.
-std::optional<int> ParseHeader(const unsigned char (&header)[kHeaderSize], std::size_t bytesRead);
 
 // Spare slots reserved after a load, so the next entries need no growth.
 constexpr int kSpareAfterLoad = 10;
@@ -49,17 +41,11 @@ struct LedgerFileReport {
   std::string reason;       // why it is unreadable, in the system's words
 };
 
-// "1 record", "2 records".
-std::string Records(long long count);
-
 // The report's fault in words ("announces 1 records, holds 1000"); empty
 // for a whole or missing file.
 std::string DescribeFault(const LedgerFileReport& report);
 
 class CExpenseLedger;
-
-// ".damaged-" and the local date and time now.
-std::string KeptAsideSuffix();
 
 // When the last Load found the file not whole, one line on stream: which
 // file, what is wrong, what was loaded, and where the file will be kept.

@@ -2,6 +2,14 @@
 
 #include <cstdlib>
 
+bool StepMonth(int& year, int& month, int step) {
+  if (step < 0 ? year <= 1 && month <= 1 : year >= 9999 && month >= 12) return false;
+  const int index = year * 12 + month - 1 + step;
+  year = index / 12;
+  month = index % 12 + 1;
+  return true;
+}
+
 MonthTotals SumMonth(const CExpenseLedger& ledger, int year, int month) {
   MonthTotals totals;
   ForEachRecordOfMonth(ledger, year, month, [&totals](const ExpenseRecord& r) {

@@ -1,5 +1,5 @@
-// A month's totals as the monthly list shows them, and the grouped amount
-// text of the cost total.
+// A month's records and totals as the monthly list shows them, the grouped
+// amount text of the cost total, and the step between the months shown.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,11 @@ void ForEachRecordOfMonth(const CExpenseLedger& ledger, int year, int month, Vis
     visit(record);
   }
 }
+
+// One month (1 to 12) back (step -1) or on (+1) within the years 1 to 9999
+// that the calendar and the list page through; false, unchanged, at either
+// end.
+bool StepMonth(int& year, int& month, int step);
 
 struct MonthTotals {
   std::int64_t cost = 0;      // hundredths, summed as stored

@@ -25,17 +25,16 @@ TEST(ItemCatalogue, TwentyTwoEntriesInIdOrderThenANullName) {
 }
 
 TEST(DataPath, BesideTheExecutable) {
-  EXPECT_STREQ(L"\\Apps\\Roadtally.dat", BuildDataPath(L"\\Apps\\prog.exe"));
-  EXPECT_STREQ(L"\\Roadtally.dat", BuildDataPath(L"\\prog.exe"));
-  EXPECT_STREQ(L"\\home\\u\\bin\\Roadtally.dat", BuildDataPath(L"\\home\\u\\bin\\roadtally"));
-  EXPECT_STREQ(L"prog.exe\\Roadtally.dat", BuildDataPath(L"prog.exe"));
-  EXPECT_STREQ(L"\\Roadtally.dat", BuildDataPath(L""));
+  EXPECT_STREQ(L"\\Apps\\Roadtally.dat", ProgramDataPath(L"\\Apps\\prog.exe").c_str());
+  EXPECT_STREQ(L"\\Roadtally.dat", ProgramDataPath(L"\\prog.exe").c_str());
+  EXPECT_STREQ(L"\\home\\u\\bin\\Roadtally.dat",
+               ProgramDataPath(L"\\home\\u\\bin\\roadtally").c_str());
+  EXPECT_STREQ(L"prog.exe\\Roadtally.dat", ProgramDataPath(L"prog.exe").c_str());
+  EXPECT_STREQ(L"\\Roadtally.dat", ProgramDataPath(L"").c_str());
 }
 
 // Any length the system allows: a cut path would name another file.
 TEST(DataPath, LongPathsStayWhole) {
   const std::wstring directory = L"\\" + std::wstring(4000, L'd');
-  EXPECT_EQ(directory + L"\\Roadtally.dat",
-            static_cast<LPCTSTR>(BuildDataPath((directory + L"\\p").c_str())));
-  EXPECT_TRUE(BuildDataPath(nullptr).IsEmpty());
+  EXPECT_EQ(directory + L"\\Roadtally.dat", ProgramDataPath(directory + L"\\p"));
 }
