@@ -45,10 +45,6 @@ void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pi
   }
 }
 
-void DrawBackdrop(Canvas& canvas) {
-  FillGradient(canvas, {0, 0, canvas.Width(), canvas.Height()}, theme::kBackdrop);
-}
-
 void DrawTitleBar(Canvas& canvas, int height) {
   FillGradient(canvas, {0, 0, canvas.Width(), height - 2}, theme::kTitleBar);
   canvas.HLine(0, canvas.Width(), 0, Rgb(70, 104, 156));
@@ -72,6 +68,16 @@ void DrawMonthHeader(Canvas& canvas) {
   DrawMonthArrow(canvas, kPrevArrow, Direction::kLeft, false);
   DrawMonthArrow(canvas, kNextArrow, Direction::kRight, false);
   DrawLightField(canvas, kMonthField);
+}
+
+res::Image DrawScreen(void (*draw)(Canvas&), std::initializer_list<int> buttons) {
+  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
+  Canvas canvas(screen);
+  FillGradient(canvas, {0, 0, kScreenWidth, kScreenHeight}, theme::kBackdrop);
+  draw(canvas);
+  DrawBottomBar(canvas);
+  for (int i : buttons) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
+  return screen;
 }
 
 res::Image DrawPressedArrow(Direction direction) {

@@ -1,6 +1,4 @@
-#include "tools/skingen/dialog_templates.h"
-
-#include "resources/resource_ids.h"
+#include "tools/skingen/artwork.h"
 
 namespace skingen {
 

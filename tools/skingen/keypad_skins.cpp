@@ -3,10 +3,8 @@
 // strips, whose cells land exactly on the keys of the block.
 #include <string>
 
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -107,10 +105,7 @@ void DrawTitleEmblem(Canvas& canvas) {
     }
 }
 
-res::Image DrawKeypadScreen() {
-  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
-  Canvas canvas(screen);
-  DrawBackdrop(canvas);
+void DrawKeypadScreen(Canvas& canvas) {
   DrawTitleBar(canvas, kTitleHeight);
   DrawTitleEmblem(canvas);
   DrawWell(canvas, kValueWell);
@@ -118,14 +113,12 @@ res::Image DrawKeypadScreen() {
                 kBlockOrigin.y + kBlockHeight + 2},
                kGridLine);
   DrawGrid(canvas, kBlockOrigin);
-  DrawBottomBar(canvas);
-  return screen;
 }
 
 }  // namespace
 
 ArtworkList DrawKeypadSkins() {
-  return {{IDB_KEYPAD_SCREEN, DrawKeypadScreen()},
+  return {{IDB_KEYPAD_SCREEN, DrawScreen(DrawKeypadScreen, {})},
           {IDB_KEYPAD_KEYS, DrawKeyBlock()},
           {IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)},
           {IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)},

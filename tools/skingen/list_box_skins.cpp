@@ -4,7 +4,6 @@
 // x = 0 and x = 1.
 #include <functional>
 
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 

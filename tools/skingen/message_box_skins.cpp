@@ -1,10 +1,8 @@
 // The message box: its frame, the icon strip (warning, question,
 // cross in 53-pixel cells) and the blue and orange button faces, cut from
 // the frame itself so their corners match what lies around them.
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 

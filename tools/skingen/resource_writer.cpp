@@ -1,10 +1,8 @@
-#include "tools/skingen/resource_writer.h"
-
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "tools/skingen/artwork.h"
-#include "tools/skingen/dialog_templates.h"
 
 namespace skingen {
 
@@ -22,20 +20,6 @@ bool WritePng(const fs::path& path, res::Image image) {
   return res::WritePngFile(path.string(), image.View());
 }
 
-std::string Manifest(const ArtworkList& bitmaps, const std::vector<DialogText>& dialogs) {
-  std::string text =
-      "# Roadtally resources, written by roadtally-skingen: <kind> <id> <path>\n"
-      "# Bitmaps are the skins; green RGB(0, 255, 0) is see-through in keyed skins.\n";
-  for (const Artwork& art : bitmaps)
-    text += "bitmap " + std::to_string(art.id) + " bitmaps/" + std::to_string(art.id) + ".png\n";
-  text += "icon " + std::to_string(kProgramIconId) + " icons/" + std::to_string(kProgramIconId) +
-          ".png\n";
-  for (const DialogText& dialog : dialogs)
-    text +=
-        "dialog " + std::to_string(dialog.id) + " dialogs/" + std::to_string(dialog.id) + ".dlg\n";
-  return text;
-}
-
 bool MakeFolders(const fs::path& root, std::string& error) {
   std::error_code code;
   for (const char* sub : {"bitmaps", "icons", "dialogs"}) {
@@ -50,21 +34,37 @@ bool MakeFolders(const fs::path& root, std::string& error) {
 
 }  // namespace
 
+ArtworkList DrawAllBitmaps() {
+  ArtworkList all;
+  for (ArtworkList (*family)() : {DrawCalendarSkins, DrawListBoxSkins, DrawEntryDialogSkins,
+                                  DrawMonthListSkins, DrawKeypadSkins, DrawMessageBoxSkins}) {
+    ArtworkList part = family();
+    std::move(part.begin(), part.end(), std::back_inserter(all));
+  }
+  return all;
+}
+
 bool WriteResources(const std::string& folder, std::string& error) {
   const fs::path root(folder);
   if (!MakeFolders(root, error)) return false;
-  const ArtworkList bitmaps = DrawAllBitmaps();
-  const std::vector<DialogText> dialogs = DialogTemplates();
+  std::string manifest =
+      "# Roadtally resources, written by roadtally-skingen: <kind> <id> <path>\n"
+      "# Bitmaps are the skins; green RGB(0, 255, 0) is see-through in keyed skins.\n";
+  // Where a resource is written, listed in the manifest as it is.
+  const auto listed = [&](const char* kind, const char* sub, int id, const char* extension) {
+    const std::string path = std::string(sub) + "/" + std::to_string(id) + extension;
+    manifest += std::string(kind) + " " + std::to_string(id) + " " + path + "\n";
+    return root / path;
+  };
+  ArtworkList reviewed = DrawAllBitmaps();
   bool ok = true;
-  for (const Artwork& art : bitmaps)
-    ok = ok && WritePng(root / "bitmaps" / (std::to_string(art.id) + ".png"), art.image);
-  const res::Image icon = DrawProgramIcon();
-  ok = ok && WritePng(root / "icons" / (std::to_string(kProgramIconId) + ".png"), icon);
-  for (const DialogText& dialog : dialogs)
-    ok = ok && WriteText(root / "dialogs" / (std::to_string(dialog.id) + ".dlg"), dialog.text);
-  ok = ok && WriteText(root / "manifest.txt", Manifest(bitmaps, dialogs));
-  ArtworkList reviewed = bitmaps;
-  reviewed.push_back({kProgramIconId, icon});
+  for (const Artwork& art : reviewed)
+    ok = ok && WritePng(listed("bitmap", "bitmaps", art.id, ".png"), art.image);
+  reviewed.push_back({kProgramIconId, DrawProgramIcon()});
+  ok = ok && WritePng(listed("icon", "icons", kProgramIconId, ".png"), reviewed.back().image);
+  for (const DialogText& dialog : DialogTemplates())
+    ok = ok && WriteText(listed("dialog", "dialogs", dialog.id, ".dlg"), dialog.text);
+  ok = ok && WriteText(root / "manifest.txt", manifest);
   ok = ok && WritePng(root / "contact-sheet.png", DrawContactSheet(reviewed));
   if (!ok) error = "cannot write the resources under " + folder;
   return ok;
