@@ -29,19 +29,14 @@ void DrawLightField(Canvas& canvas, const RECT& box) {
 void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pixel color) {
   const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
   const int w = (box.right - box.left) * 3 / 8, h = (box.bottom - box.top) * 3 / 8;
-  switch (direction) {
-    case Direction::kLeft:
-      FillTriangle(canvas, {cx - w / 2 - 1, cy}, {cx + w / 2, cy - h}, {cx + w / 2, cy + h}, color);
-      break;
-    case Direction::kRight:
-      FillTriangle(canvas, {cx + w / 2 + 1, cy}, {cx - w / 2, cy - h}, {cx - w / 2, cy + h}, color);
-      break;
-    case Direction::kUp:
-      FillTriangle(canvas, {cx, cy - h / 2 - 1}, {cx - w, cy + h / 2}, {cx + w, cy + h / 2}, color);
-      break;
-    case Direction::kDown:
-      FillTriangle(canvas, {cx, cy + h / 2 + 1}, {cx - w, cy - h / 2}, {cx + w, cy - h / 2}, color);
-      break;
+  // The tip one pixel past the half-width, on the side pointed to.
+  const int side = direction == Direction::kLeft || direction == Direction::kUp ? -1 : 1;
+  if (direction == Direction::kLeft || direction == Direction::kRight) {
+    const int base = cx - side * (w / 2);
+    FillTriangle(canvas, {cx + side * (w / 2 + 1), cy}, {base, cy - h}, {base, cy + h}, color);
+  } else {
+    const int base = cy - side * (h / 2);
+    FillTriangle(canvas, {cx, cy + side * (h / 2 + 1)}, {cx - w, base}, {cx + w, base}, color);
   }
 }
 

@@ -67,9 +67,11 @@ res::Image DrawKeyBlock() {
   return block;
 }
 
-// Cells 0..n-1 of a 48 x 25 strip, see-through around each rounded key.
-res::Image DrawKeyStrip(const std::wstring* labels, int count, const theme::FaceStyle& face,
-                        gdi::Pixel color) {
+// Cells 0..n-1 of a 48 x 25 strip (the digits, then minus and clear),
+// see-through around each rounded key.
+res::Image DrawKeyStrip(int count, const theme::FaceStyle& face, gdi::Pixel color) {
+  const std::wstring labels[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
+                                   L"6", L"7", L"8", L"9", L"-", L"지움"};
   res::Image strip = MakeImage(kKeyWidth * count, kKeyHeight, theme::kKey);
   Canvas canvas(strip);
   for (int i = 0; i < count; ++i) {
@@ -77,17 +79,6 @@ res::Image DrawKeyStrip(const std::wstring* labels, int count, const theme::Face
     DrawKey(canvas, {i * kKeyWidth, 0, (i + 1) * kKeyWidth, kKeyHeight}, face, labels[i], style);
   }
   return strip;
-}
-
-res::Image DrawFocusStrip() {
-  const std::wstring labels[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
-                                   L"6", L"7", L"8", L"9", L"-", L"지움"};
-  return DrawKeyStrip(labels, 12, theme::kKeyFocusFace, theme::kBlack);
-}
-
-res::Image DrawDisabledStrip() {
-  const std::wstring labels[10] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
-  return DrawKeyStrip(labels, 10, theme::kKeyOffFace, Rgb(106, 112, 124));
 }
 
 res::Image DrawCommandFace(const theme::FaceStyle& face) {
@@ -122,8 +113,8 @@ ArtworkList DrawKeypadSkins() {
           {IDB_KEYPAD_KEYS, DrawKeyBlock()},
           {IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)},
           {IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)},
-          {IDB_KEYPAD_DIGIT_FOCUS, DrawFocusStrip()},
-          {IDB_KEYPAD_DIGIT_OFF, DrawDisabledStrip()}};
+          {IDB_KEYPAD_DIGIT_FOCUS, DrawKeyStrip(12, theme::kKeyFocusFace, theme::kBlack)},
+          {IDB_KEYPAD_DIGIT_OFF, DrawKeyStrip(10, theme::kKeyOffFace, Rgb(106, 112, 124))}};
 }
 
 }  // namespace skingen
