@@ -137,7 +137,7 @@ int RunImport(const Arguments& given) {
   if (records.empty()) return Say("nothing to import\n");
   if (!ledger.AppendRecords(records)) return Fail("too many records to hold; nothing imported");
   ledger.SortByDate();
-  if (const int status = SaveOrFail(ledger, args[0]); status != 0) return status;
+  if (!ledger.Save(nullptr)) return SaveFailed(ledger, args[0]);
   return Say("imported " + DescribeRows(records) + "; the file holds " + holds + "\n");
 }
 

@@ -35,12 +35,6 @@ struct LastDoneReport {
 
 using std::chrono::sys_days;
 
-void OrderByAge(std::vector<LastDone>& done) {
-  std::sort(done.begin(), done.end(), [](const LastDone& a, const LastDone& b) {
-    return a.daysSince != b.daysSince ? a.daysSince > b.daysSince : a.itemId < b.itemId;
-  });
-}
-
 // The day of a record with a month 1..12 and a day 1..31 (a day past the
 // month's end runs on into the next); nothing for any other record.
 std::optional<sys_days> RecordDay(const ExpenseRecord& r) {
@@ -81,7 +75,9 @@ LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
       report.never.push_back(id);
     }
   }
-  OrderByAge(report.done);
+  std::sort(report.done.begin(), report.done.end(), [](const LastDone& a, const LastDone& b) {
+    return a.daysSince != b.daysSince ? a.daysSince > b.daysSince : a.itemId < b.itemId;
+  });
   return report;
 }
 

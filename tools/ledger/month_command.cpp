@@ -31,8 +31,7 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
       line += CellText(cell);
     }
     if (!hasDay) continue;
-    AppendUtf8(out, line);
-    out += "\n";
+    out += Utf8(line) + "\n";
   }
 }
 
@@ -48,10 +47,7 @@ void AppendTotals(std::string& out, const MonthTotals& totals) {
   cost.Format(L"월비용: %s원", static_cast<LPCTSTR>(FormatGrouped(totals.cost)));
   CString distance;
   distance.Format(L"운행거리: %.fkm", static_cast<double>(totals.distance) * 0.001);
-  AppendUtf8(out, cost);
-  out += "\n";
-  AppendUtf8(out, distance);
-  out += "\n";
+  out += Utf8(cost) + "\n" + Utf8(distance) + "\n";
 }
 
 }  // namespace

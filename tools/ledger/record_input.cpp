@@ -8,7 +8,10 @@
 
 namespace ledger_tool {
 
-// Looked up once: every row names one.
+namespace {
+
+// The catalogue holds an item of this id; looked up once, as every row
+// names one.
 bool IsCatalogued(long long id) {
   static const std::vector<bool> catalogued = [] {
     std::vector<bool> ids;
@@ -21,8 +24,6 @@ bool IsCatalogued(long long id) {
   }();
   return id >= 0 && static_cast<unsigned long long>(id) < catalogued.size() && catalogued[id];
 }
-
-namespace {
 
 // What a 32-bit field holds in hundredths (fuel, cost) and in thousandths
 // (distance).
@@ -61,10 +62,6 @@ std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   }
   return ExpenseRecord{
       Narrow(date.year), Narrow(date.month), Narrow(date.day), Narrow(item), cost, fuel, distance};
-}
-
-int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath) {
-  return ledger.Save(nullptr) ? 0 : SaveFailed(ledger, hostPath);
 }
 
 int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath) {

@@ -31,13 +31,8 @@ struct RecordProblem {
 // catalogued item, values that fit their fields, not both cost and distance 0.
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text);
 
-// The catalogue holds an item of this id.
-bool IsCatalogued(long long id);
-
 // Says that the ledger's last save failed, with the system's reason, and
 // returns kFailed.
 int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath);
-// Saves the ledger to the file it was loaded from: 0, or SaveFailed.
-int SaveOrFail(CExpenseLedger& ledger, const std::string& hostPath);
 
 }  // namespace ledger_tool

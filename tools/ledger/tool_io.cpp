@@ -64,15 +64,9 @@ std::string WhyNotLocked(const host::DataFileLock& lock, const std::string& host
 
 }  // namespace
 
-void AppendUtf8(std::string& out, const CString& text) {
-  // The texts come from the catalogue and number formatting: always valid.
-  out += platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
-}
-
 std::string Utf8(const CString& text) {
-  std::string out;
-  AppendUtf8(out, text);
-  return out;
+  // The texts come from the catalogue and number formatting: always valid.
+  return platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
 }
 
 bool WriteOutput(const std::string& text) {

@@ -15,8 +15,6 @@ namespace ledger_tool {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// Appends wide text to out as UTF-8.
-void AppendUtf8(std::string& out, const CString& text);
 // Wide text as UTF-8.
 std::string Utf8(const CString& text);
 // Writes the whole text to standard output; false if it could not.

@@ -1,16 +1,23 @@
-#include "tools/ledger/year_chart.h"
-
+// A year's monthly cost as a bar chart a driver can share: one bar a
+// month, refuelling stacked under the other items in the calendar's two
+// marker colours, a gridded amount axis, month labels and the year's total.
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <type_traits>
 
 #include "ledger/month_summary.h"
 #include "platform/framework/cdc.h"
+#include "platform/res/png_codec.h"
 #include "tools/ledger/chart_module.h"
 
 namespace ledger_tool {
 
 namespace {
+
+constexpr COLORREF kRefuellingColor = RGB(51, 213, 43);
+constexpr COLORREF kOtherItemsColor = RGB(233, 162, 126);
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 400;
@@ -26,6 +33,34 @@ constexpr COLORREF kAxis = RGB(150, 154, 162);
 
 constexpr std::int64_t kWon = 100;  // hundredths
 constexpr std::int64_t kManWon = 10000 * kWon;
+
+// The amount axis: from 0 to top in steps of step (both hundredths of a
+// won, step a whole 1, 2, 2.5 or 5 x 10^n won), so that top is at least
+// the highest bar.
+struct AmountAxis {
+  std::int64_t top;
+  std::int64_t step;
+};
+
+AmountAxis ChooseAxis(std::int64_t highest) {
+  std::int64_t magnitude = kWon;
+  while (magnitude * 10 <= highest / 4) magnitude *= 10;
+  for (;;) {
+    for (const std::int64_t twice : {2, 4, 5, 10}) {  // 1, 2, 2.5, 5 x magnitude, doubled
+      const std::int64_t step = magnitude * twice / 2;
+      if (step * 5 >= highest && step % kWon == 0)
+        return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
+    }
+    magnitude *= 10;
+  }
+}
+
+// Pixels of a bar part of value on an axis drawn plotHeight high; a
+// negative part (a refund) draws nothing.
+int BarPixels(std::int64_t value, const AmountAxis& axis, int plotHeight) {
+  if (value <= 0) return 0;
+  return static_cast<int>((static_cast<__int128>(value) * plotHeight + axis.top / 2) / axis.top);
+}
 
 std::wstring Wide(const CString& text) { return static_cast<LPCTSTR>(text); }
 
@@ -136,26 +171,7 @@ res::Image Pixels(const CDC& dc) {
   return image;
 }
 
-}  // namespace
-
-AmountAxis ChooseAxis(std::int64_t highest) {
-  std::int64_t magnitude = kWon;
-  while (magnitude * 10 <= highest / 4) magnitude *= 10;
-  for (;;) {
-    for (const std::int64_t twice : {2, 4, 5, 10}) {  // 1, 2, 2.5, 5 x magnitude, doubled
-      const std::int64_t step = magnitude * twice / 2;
-      if (step * 5 >= highest && step % kWon == 0)
-        return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
-    }
-    magnitude *= 10;
-  }
-}
-
-int BarPixels(std::int64_t value, const AmountAxis& axis, int plotHeight) {
-  if (value <= 0) return 0;
-  return static_cast<int>((static_cast<__int128>(value) * plotHeight + axis.top / 2) / axis.top);
-}
-
+// The chart as an image; nothing when the drawing surface cannot be made.
 std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
   CBitmap bitmap;  // 32 bits a pixel, which text can be drawn on
   CDC dc;
@@ -188,6 +204,8 @@ std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
   dc.SelectObject(original);
   return image;
 }
+
+}  // namespace
 
 }  // namespace ledger_tool
 

@@ -19,22 +19,14 @@ void PeriodSums::Add(const ExpenseRecord& r) {
   ++records;
 }
 
-void PeriodSums::Add(const PeriodSums& other) {
-  cost += other.cost;
-  refuellingCost += other.refuellingCost;
-  distance += other.distance;
-  fuel += other.fuel;
-  fuelledDistance += other.fuelledDistance;
-  records += other.records;
-}
-
 YearSums SumYear(const CExpenseLedger& ledger, int year) {
   YearSums sums;
   for (int i = 0; i < ledger.m_nCount; ++i) {
     const ExpenseRecord& r = ledger.m_pRecords[i];
-    if (r.year == year && r.month >= 1 && r.month <= 12) sums.months[r.month - 1].Add(r);
+    if (r.year != year || r.month < 1 || r.month > 12) continue;
+    sums.months[r.month - 1].Add(r);
+    sums.year.Add(r);
   }
-  for (const PeriodSums& month : sums.months) sums.year.Add(month);
   return sums;
 }
 

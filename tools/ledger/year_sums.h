@@ -19,7 +19,6 @@ struct PeriodSums {
   int records = 0;
 
   void Add(const ExpenseRecord& r);
-  void Add(const PeriodSums& other);
 };
 
 struct YearSums {
