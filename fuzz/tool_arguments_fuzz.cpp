@@ -7,8 +7,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "tools/ledger/arguments.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
+#include "tools/ledger/commands.h"
 
 namespace {
 

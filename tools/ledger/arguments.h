@@ -1,10 +1,16 @@
-// Command-line values of the ledger tool, parsed strictly: a value is
-// taken whole or refused, never read as far as it happens to make sense.
+// What a driver types, on the command line or in a CSV row, parsed
+// strictly: a value is taken whole or refused, never read as far as it
+// happens to make sense; a record is checked the one way every command
+// that adds records checks it.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <variant>
+
+#include "ledger/expense_record.h"
 
 namespace ledger_tool {
 
@@ -28,5 +34,26 @@ std::optional<std::int32_t> ParseScaled(std::string_view text, int scale);
 bool ReadDate(std::string_view text, Date& date);
 bool ReadInteger(std::string_view text, long long low, long long high, long long& value);
 bool ReadScaled(std::string_view text, int scale, std::int32_t& value);
+
+// The texts of one record, in the order add takes them; views of texts
+// that outlive the check (arguments, a CSV row's fields).
+struct RecordText {
+  std::string_view date;  // YYYY-MM-DD
+  std::string_view item;  // catalogue id
+  std::string_view fuel;  // litres
+  std::string_view cost;  // currency units
+  std::string_view km;    // kilometres driven
+};
+
+// What is wrong with a record: the field at fault ("date", "item_id",
+// "fuel_l", "cost", "distance_km", or "cost and distance_km") and why.
+struct RecordProblem {
+  std::string field;
+  std::string message;
+};
+
+// The record, or the first problem: a real date of years 1..9999, a
+// catalogued item, values that fit their fields, not both cost and distance 0.
+std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text);
 
 }  // namespace ledger_tool

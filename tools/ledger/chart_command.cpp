@@ -7,7 +7,6 @@
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/chart_module.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {

@@ -2,8 +2,6 @@
 // under the file's one-writer lock from before it is read until it is saved.
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
 #include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {

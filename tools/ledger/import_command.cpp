@@ -14,8 +14,7 @@
 
 #include "tools/ledger/commands.h"
 #include "tools/ledger/csv_reader.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
+#include "tools/ledger/arguments.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 

@@ -12,7 +12,6 @@
 #include "platform/host/civil_time.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 

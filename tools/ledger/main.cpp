@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
 
 namespace {

@@ -10,9 +10,7 @@
 #include <system_error>
 
 #include "ledger/ledger_file.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/merge_records.h"
-#include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 

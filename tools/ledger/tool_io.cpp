@@ -106,6 +106,10 @@ bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missing
   return true;
 }
 
+int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath) {
+  return Fail(hostPath + ": cannot save; the file is unchanged: " + ledger.SaveProblem());
+}
+
 BlockOutput::BlockOutput() { text_.reserve(kOutputBlock + 256); }
 
 bool BlockOutput::Write() {

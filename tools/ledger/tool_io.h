@@ -40,6 +40,10 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath);
 // message is written and false returned.
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty);
 
+// Says that the ledger's last save failed, with the system's reason, and
+// returns kFailed.
+int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath);
+
 // Standard output written a block at a time as the text is made, so that
 // a listing of any length needs no more memory than the ledger and one
 // block.
