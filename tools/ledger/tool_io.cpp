@@ -18,7 +18,8 @@ namespace {
 
 constexpr std::size_t kOutputBlock = 1 << 16;
 
-// The device path the given file is opened under, redirected to it.
+// The device path the file named on the command line is opened under,
+// redirected to it (any host path works, whatever its characters).
 const std::wstring& DataDevicePath() {
   static const std::wstring path = std::wstring(L"\\roadtally-ledger\\") + kDataFileName;
   return path;
@@ -62,16 +63,17 @@ std::string WhyNotLocked(const host::DataFileLock& lock, const std::string& host
   return "cannot lock the file";
 }
 
+// Writes the whole text to standard output; false if it could not.
+bool WriteOutput(const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+         std::fflush(stdout) == 0;
+}
+
 }  // namespace
 
 std::string Utf8(const CString& text) {
   // The texts come from the catalogue and number formatting: always valid.
   return platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
-}
-
-bool WriteOutput(const std::string& text) {
-  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-         std::fflush(stdout) == 0;
 }
 
 int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
@@ -83,11 +85,6 @@ int Fail(const std::string& message) {
   return kFailed;
 }
 
-LPCTSTR BindDataFile(const std::string& hostPath) {
-  SetPathOverride(DataDevicePath().c_str(), hostPath);
-  return DataDevicePath().c_str();
-}
-
 std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
   host::DataFileLock lock =
       host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
@@ -97,7 +94,8 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
 }
 
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {
-  ledger.Load(BindDataFile(hostPath));
+  SetPathOverride(DataDevicePath().c_str(), hostPath);
+  ledger.Load(DataDevicePath().c_str());
   if (const std::string problem = ProblemWith(ledger.LoadReport(), missingIsEmpty);
       !problem.empty()) {
     Fail(hostPath + ": " + problem);

@@ -17,18 +17,12 @@ constexpr int kUsage = 2;
 
 // Wide text as UTF-8.
 std::string Utf8(const CString& text);
-// Writes the whole text to standard output; false if it could not.
-bool WriteOutput(const std::string& text);
 // "cannot write the output: <the system's reason>" as Fail says it.
 int OutputFailed();
 // Writes the whole text to standard output: 0, or OutputFailed.
 int Say(const std::string& text);
 // "roadtally-ledger: <message>" on standard error; returns kFailed.
 int Fail(const std::string& message);
-
-// The device path under which the file named on the command line is
-// opened (any host path works, whatever its characters).
-LPCTSTR BindDataFile(const std::string& hostPath);
 
 // The file's one-writer lock, for a command that changes it: another
 // tool's change is waited for (a bounded time), the program running on the
