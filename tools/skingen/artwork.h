@@ -34,15 +34,6 @@ res::Image DrawProgramIcon();
 // The given images scaled 2x on a neutral ground, each labelled with its id.
 res::Image DrawContactSheet(const ArtworkList& bitmaps);
 
-// The dialog templates: six empty full-screen templates (the dialogs size
-// and paint themselves) and the About box.
-struct DialogText {
-  int id;
-  std::string text;  // UTF-8, one directive per line
-};
-
-std::vector<DialogText> DialogTemplates();
-
 // Writes bitmaps/<id>.png, icons/<id>.png, dialogs/<id>.dlg, manifest.txt
 // and contact-sheet.png under the folder. False, with a one-line reason,
 // when a folder or file cannot be written.

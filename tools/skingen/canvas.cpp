@@ -57,14 +57,10 @@ res::Image MakeImage(int width, int height, gdi::Pixel fill) {
 }
 
 res::Image Crop(const res::Image& source, const RECT& area) {
-  const int left = std::max(0, static_cast<int>(area.left));
-  const int top = std::max(0, static_cast<int>(area.top));
-  const int right = std::min(source.width, static_cast<int>(area.right));
-  const int bottom = std::min(source.height, static_cast<int>(area.bottom));
-  res::Image part = MakeImage(std::max(0, right - left), std::max(0, bottom - top), 0);
+  res::Image part = MakeImage(area.right - area.left, area.bottom - area.top, 0);
   for (int y = 0; y < part.height; ++y) {
-    const auto from =
-        source.pixels.begin() + (static_cast<std::ptrdiff_t>(top + y) * source.width + left);
+    const auto from = source.pixels.begin() +
+                      (static_cast<std::ptrdiff_t>(area.top + y) * source.width + area.left);
     std::copy(from, from + part.width,
               part.pixels.begin() + static_cast<std::ptrdiff_t>(y) * part.width);
   }

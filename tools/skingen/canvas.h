@@ -27,7 +27,7 @@ constexpr RECT Offset(const RECT& r, int dx, int dy) {
 
 // An image of width x height pixels, all of one colour.
 res::Image MakeImage(int width, int height, gdi::Pixel fill);
-// The part of an image under a rectangle that lies inside it.
+// The part of an image under a rectangle inside it.
 res::Image Crop(const res::Image& source, const RECT& area);
 
 class Canvas {

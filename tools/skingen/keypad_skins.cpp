@@ -29,8 +29,6 @@ constexpr gdi::Pixel kGridLine = Rgb(52, 96, 162);
 constexpr Gradient kGridCell{Rgb(22, 48, 92), Rgb(12, 30, 62)};
 constexpr gdi::Pixel kGridMargin = Rgb(8, 18, 38);
 
-constexpr TextStyle DigitStyle(gdi::Pixel color) { return {18, true, color, Align::kCenter}; }
-
 void DrawGrid(Canvas& canvas, POINT origin) {
   const RECT block{origin.x, origin.y, origin.x + kBlockWidth, origin.y + kBlockHeight};
   canvas.Fill(block, kGridMargin);
@@ -62,7 +60,8 @@ res::Image DrawKeyBlock() {
       const int digit = (row * 5 + col + 1) % 10;
       const RECT key{kKeyLefts[col], kKeyTops[row], kKeyLefts[col] + kKeyWidth,
                      kKeyTops[row] + kKeyHeight};
-      DrawKey(canvas, key, theme::kKeyFace, std::to_wstring(digit), DigitStyle(theme::kWhite));
+      DrawKey(canvas, key, theme::kKeyFace, std::to_wstring(digit),
+              {18, true, theme::kWhite, Align::kCenter});
     }
   return block;
 }

@@ -10,6 +10,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The dialog templates, one directive a line. The full-screen dialogs'
+// are empty (they size and paint themselves): WS_POPUP | DS_SETFONT.
+constexpr const char* kEmptyTemplate =
+    "style 0x80000040\n"
+    "size 187 98\n"
+    "font 10 System\n";
+
+// WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT; controls
+// are WS_CHILD | WS_VISIBLE with SS_ICON, SS_LEFT and, for OK,
+// WS_TABSTOP | BS_DEFPUSHBUTTON.
+constexpr const char* kAboutTemplate =
+    "style 0x80C800C0\n"
+    "size 235 55\n"
+    "font 8 MS Sans Serif\n"
+    "caption About Roadtally\n"
+    "control ICON -1 11 17 20 20 0x50000003 128\n"
+    "control STATIC -1 40 10 119 8 0x50000000 Roadtally Version 1.0\n"
+    "control STATIC -1 40 25 119 8 0x50000000 What the car costs, day by day\n"
+    "control BUTTON 1 178 7 50 14 0x50010001 OK\n";
+
 bool WriteText(const fs::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
@@ -62,8 +82,9 @@ bool WriteResources(const std::string& folder, std::string& error) {
     ok = ok && WritePng(listed("bitmap", "bitmaps", art.id, ".png"), art.image);
   reviewed.push_back({kProgramIconId, DrawProgramIcon()});
   ok = ok && WritePng(listed("icon", "icons", kProgramIconId, ".png"), reviewed.back().image);
-  for (const DialogText& dialog : DialogTemplates())
-    ok = ok && WriteText(listed("dialog", "dialogs", dialog.id, ".dlg"), dialog.text);
+  ok = ok && WriteText(listed("dialog", "dialogs", IDD_ABOUT, ".dlg"), kAboutTemplate);
+  for (int id = IDD_ENTRY; id <= IDD_MESSAGE_BOX; ++id)
+    ok = ok && WriteText(listed("dialog", "dialogs", id, ".dlg"), kEmptyTemplate);
   ok = ok && WriteText(root / "manifest.txt", manifest);
   ok = ok && WritePng(root / "contact-sheet.png", DrawContactSheet(reviewed));
   if (!ok) error = "cannot write the resources under " + folder;
