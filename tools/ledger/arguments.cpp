@@ -123,11 +123,6 @@ std::optional<Date> ParseDate(std::string_view text) {
   return ReadDate(text, date) ? std::optional<Date>(date) : std::nullopt;
 }
 
-std::optional<std::int32_t> ParseScaled(std::string_view text, int scale) {
-  std::int32_t value = 0;
-  return ReadScaled(text, scale, value) ? std::optional<std::int32_t>(value) : std::nullopt;
-}
-
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   Date date{};
   if (!ReadDate(text.date, date))

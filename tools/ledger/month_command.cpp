@@ -42,11 +42,10 @@ void AppendList(BlockOutput& out, const CExpenseLedger& ledger, int year, int mo
 }
 
 void AppendTotals(std::string& out, const MonthTotals& totals) {
-  CString cost;
-  cost.Format(L"월비용: %s원", static_cast<LPCTSTR>(FormatGrouped(totals.cost)));
-  CString distance;
-  distance.Format(L"운행거리: %.fkm", static_cast<double>(totals.distance) * 0.001);
-  out += Utf8(cost) + "\n" + Utf8(distance) + "\n";
+  CString text;
+  text.Format(L"월비용: %s원\n운행거리: %.fkm\n", static_cast<LPCTSTR>(FormatGrouped(totals.cost)),
+              static_cast<double>(totals.distance) * 0.001);
+  out += Utf8(text);
 }
 
 }  // namespace

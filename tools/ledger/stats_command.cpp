@@ -2,6 +2,7 @@
 // year and for the year, as an aligned table or as CSV.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "tools/ledger/arguments.h"
@@ -67,6 +68,17 @@ std::string Csv(const std::vector<Row>& rows) {
     out += "\r\n";
   }
   return out;
+}
+
+// The year of the latest record; nothing for an empty ledger.
+std::optional<int> LatestYear(const CExpenseLedger& ledger) {
+  if (ledger.m_nCount == 0) return std::nullopt;
+  const ExpenseRecord* begin = ledger.m_pRecords;
+  const ExpenseRecord* end = begin + ledger.m_nCount;
+  return std::max_element(
+             begin, end,
+             [](const ExpenseRecord& a, const ExpenseRecord& b) { return a.year < b.year; })
+      ->year;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "tools/ledger/year_sums.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "ledger/expense_items.h"
@@ -28,16 +27,6 @@ YearSums SumYear(const CExpenseLedger& ledger, int year) {
     sums.year.Add(r);
   }
   return sums;
-}
-
-std::optional<int> LatestYear(const CExpenseLedger& ledger) {
-  if (ledger.m_nCount == 0) return std::nullopt;
-  const ExpenseRecord* begin = ledger.m_pRecords;
-  const ExpenseRecord* end = begin + ledger.m_nCount;
-  return std::max_element(
-             begin, end,
-             [](const ExpenseRecord& a, const ExpenseRecord& b) { return a.year < b.year; })
-      ->year;
 }
 
 }  // namespace ledger_tool
