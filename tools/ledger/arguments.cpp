@@ -113,16 +113,6 @@ bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
   return scaled && Narrowed(*scaled, value);
 }
 
-std::optional<long long> ParseInteger(std::string_view text, long long low, long long high) {
-  long long value = 0;
-  return ReadInteger(text, low, high, value) ? std::optional<long long>(value) : std::nullopt;
-}
-
-std::optional<Date> ParseDate(std::string_view text) {
-  Date date{};
-  return ReadDate(text, date) ? std::optional<Date>(date) : std::nullopt;
-}
-
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {
   Date date{};
   if (!ReadDate(text.date, date))

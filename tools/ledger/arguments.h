@@ -20,15 +20,13 @@ struct Date {
   int day;
 };
 
-// YYYY-MM-DD naming a real day of years 1..9999.
-std::optional<Date> ParseDate(std::string_view text);
-// A decimal integer within [low, high].
-std::optional<long long> ParseInteger(std::string_view text, long long low, long long high);
-
-// The same, into the caller's value (left as it was when refused): for a
+// Each value is read into the caller's, left as it was when refused: for a
 // parser called per row, as a returned optional is built through memory
 // and read back whole, a stall on every call.
+
+// YYYY-MM-DD naming a real day of years 1..9999.
 bool ReadDate(std::string_view text, Date& date);
+// A decimal integer within [low, high].
 bool ReadInteger(std::string_view text, long long low, long long high, long long& value);
 // A decimal number ("12", "-3.5", ".25") as stored: value x scale rounded
 // half away from zero; false when the result does not fit 32 bits.

@@ -100,10 +100,11 @@ int RunLast(const Arguments& given) {
   if (on && on->empty()) return Misuse("last", "--on needs a date, YYYY-MM-DD");
   std::chrono::sys_days asOf = host::RealLocalDate();
   if (on) {
-    const std::optional<Date> date = ParseDate(*on);
-    if (!date) return Fail("bad date '" + *on + "' (YYYY-MM-DD, a real day of years 1..9999)");
+    Date date{};
+    if (!ReadDate(*on, date))
+      return Fail("bad date '" + *on + "' (YYYY-MM-DD, a real day of years 1..9999)");
     using namespace std::chrono;
-    asOf = sys_days{year{date->year} / date->month / date->day};
+    asOf = sys_days{year{date.year} / date.month / date.day};
   }
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;

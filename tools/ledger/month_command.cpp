@@ -52,14 +52,12 @@ void AppendTotals(std::string& out, const MonthTotals& totals) {
 
 int RunMonth(const Arguments& args) {
   if (const int misuse = CheckArity("month", args, {"FILE", "YEAR", "MONTH"})) return misuse;
-  const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
-  const std::optional<long long> month = ParseInteger(args[2], 1, 12);
-  if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
-  if (!month) return Fail("bad month '" + args[2] + "' (1..12)");
+  long long year = 0, month = 0;
+  if (!ReadInteger(args[1], 1, 9999, year)) return Fail("bad year '" + args[1] + "' (1..9999)");
+  if (!ReadInteger(args[2], 1, 12, month)) return Fail("bad month '" + args[2] + "' (1..12)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  const int y = static_cast<int>(*year);
-  const int m = static_cast<int>(*month);
+  const int y = static_cast<int>(year), m = static_cast<int>(month);
   DayCell cells[kGridCells];
   BuildMonthGrid(y, m, ledger, cells);
   BlockOutput out;

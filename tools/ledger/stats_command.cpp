@@ -87,18 +87,18 @@ int RunStats(const Arguments& given) {
   Arguments args = given;
   const bool csv = TakeFlag(args, "--csv");
   if (const int misuse = CheckArity("stats", args, {"FILE", "YEAR"}, 1)) return misuse;
-  std::optional<long long> year;
-  if (args.size() == 2 && !(year = ParseInteger(args[1], 1, 9999)))
+  long long year = 0;  // none named: the latest in the file
+  if (args.size() == 2 && !ReadInteger(args[1], 1, 9999, year))
     return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  if (!year) {
+  if (year == 0) {
     const std::optional<int> latest = LatestYear(ledger);
     if (!latest) return Fail(args[0] + ": the file holds no records; name a YEAR");
     year = *latest;
   }
   const std::vector<Row> rows =
-      Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
+      Table(static_cast<int>(year), SumYear(ledger, static_cast<int>(year)));
   return Say(csv ? Csv(rows) : Aligned(rows));
 }
 
