@@ -10,22 +10,6 @@ void DrawFace(Canvas& canvas, const RECT& box, const theme::FaceStyle& style, in
   Bevel(canvas, body, style.light, style.dark);
 }
 
-void DrawWell(Canvas& canvas, const RECT& box) {
-  const RoundRect outer{box, theme::kRadius};
-  FillShape(canvas, outer, theme::kWellFrame);
-  const RoundRect inner = outer.Inset(1);
-  FillShape(canvas, inner, theme::kWellFill);
-  Bevel(canvas, inner, theme::kWellShadow, Rgb(22, 32, 52));
-}
-
-void DrawLightField(Canvas& canvas, const RECT& box) {
-  const RoundRect outer{box, 3};
-  FillShape(canvas, outer, theme::kLightFieldFrame);
-  const RoundRect inner = outer.Inset(1);
-  FillShape(canvas, inner, theme::kLightField);
-  Bevel(canvas, inner, Rgb(170, 180, 196), Rgb(255, 255, 255));
-}
-
 void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pixel color) {
   const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
   const int w = (box.right - box.left) * 3 / 8, h = (box.bottom - box.top) * 3 / 8;
@@ -62,7 +46,7 @@ void DrawMonthHeader(Canvas& canvas) {
   DrawTitleBar(canvas, kTitleBarHeight);
   DrawMonthArrow(canvas, kPrevArrow, Direction::kLeft, false);
   DrawMonthArrow(canvas, kNextArrow, Direction::kRight, false);
-  DrawLightField(canvas, kMonthField);
+  DrawFace(canvas, kMonthField, theme::kLightField, 3);
 }
 
 res::Image DrawScreen(void (*draw)(Canvas&), std::initializer_list<int> buttons) {

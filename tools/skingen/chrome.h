@@ -24,7 +24,8 @@ constexpr gdi::Pixel kBottomBarLine = Rgb(46, 58, 80);
 constexpr gdi::Pixel kOutline = Rgb(4, 6, 12);
 constexpr int kRadius = 4;
 
-// A raised button face: outline, gradient body and a one-pixel bevel.
+// A framed face: outline, gradient body and a one-pixel bevel (its light
+// edge on top for a raised face, its dark one for a sunken well).
 struct FaceStyle {
   gdi::Pixel outline;
   Gradient body;
@@ -56,13 +57,14 @@ constexpr FaceStyle kKeyOffFace{
     kOutline, {Rgb(58, 62, 72), Rgb(34, 37, 44)}, Rgb(78, 82, 92), Rgb(24, 26, 32)};
 
 // Sunken boxes that carry white values.
-constexpr gdi::Pixel kWellFrame = Rgb(60, 104, 170);
-constexpr gdi::Pixel kWellShadow = Rgb(2, 3, 6);
-constexpr gdi::Pixel kWellFill = Rgb(8, 12, 22);
+constexpr FaceStyle kWell{
+    Rgb(60, 104, 170), {Rgb(8, 12, 22), Rgb(8, 12, 22)}, Rgb(2, 3, 6), Rgb(22, 32, 52)};
 
 // Light fields carrying black text.
-constexpr Gradient kLightField{Rgb(250, 252, 255), Rgb(214, 222, 234)};
-constexpr gdi::Pixel kLightFieldFrame = Rgb(18, 26, 40);
+constexpr FaceStyle kLightField{Rgb(18, 26, 40),
+                                {Rgb(250, 252, 255), Rgb(214, 222, 234)},
+                                Rgb(170, 180, 196),
+                                Rgb(255, 255, 255)};
 
 constexpr gdi::Pixel kWhite = Rgb(255, 255, 255);
 constexpr gdi::Pixel kBlack = Rgb(0, 0, 0);
@@ -90,8 +92,6 @@ constexpr RECT kMonthField{95, 8, 226, 30};
 
 void DrawFace(Canvas& canvas, const RECT& box, const theme::FaceStyle& style,
               int radius = theme::kRadius);
-void DrawWell(Canvas& canvas, const RECT& box);
-void DrawLightField(Canvas& canvas, const RECT& box);
 
 // A filled triangle pointing the given way, centred in the box.
 void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pixel color);

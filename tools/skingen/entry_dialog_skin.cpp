@@ -37,7 +37,7 @@ void DrawEntryScreen(Canvas& canvas) {
   canvas.HLine(kDateBar.left + 4, kDateBar.right - 4, kDateBar.bottom - 3, theme::kTitleAccent);
   for (int row = 0; row < 4; ++row) {
     DrawFace(canvas, kCaptionBox[row], theme::kCaptionFace);
-    DrawWell(canvas, kValueBox[row]);
+    DrawFace(canvas, kValueBox[row], theme::kWell);
   }
   DrawDropButton(canvas);
   DrawUnits(canvas);

@@ -98,7 +98,7 @@ void DrawTitleEmblem(Canvas& canvas) {
 void DrawKeypadScreen(Canvas& canvas) {
   DrawTitleBar(canvas, kTitleHeight);
   DrawTitleEmblem(canvas);
-  DrawWell(canvas, kValueWell);
+  DrawFace(canvas, kValueWell, theme::kWell);
   canvas.Frame({kBlockOrigin.x - 2, kBlockOrigin.y - 2, kBlockOrigin.x + kBlockWidth + 2,
                 kBlockOrigin.y + kBlockHeight + 2},
                kGridLine);

@@ -27,7 +27,7 @@ res::Image DrawFrame() {
   FillGradient(canvas, {body.left, body.top, body.right, kHeaderBottom}, theme::kTitleBar);
   canvas.HLine(body.left, body.right, kHeaderBottom, theme::kTitleAccent);
   FillGradient(canvas, {body.left, kHeaderBottom + 1, body.right, body.bottom}, kBody);
-  DrawWell(canvas, kIconWell);
+  DrawFace(canvas, kIconWell, theme::kWell);
   canvas.HLine(12, kFrameWidth - 12, 104, Rgb(50, 64, 90));
   return frame;
 }
