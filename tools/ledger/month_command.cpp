@@ -34,20 +34,6 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
   }
 }
 
-void AppendList(BlockOutput& out, const CExpenseLedger& ledger, int year, int month) {
-  ForEachRecordOfMonth(ledger, year, month, [&out](const ExpenseRecord& r) {
-    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
-    out.Spill();
-  });
-}
-
-void AppendTotals(std::string& out, const MonthTotals& totals) {
-  CString text;
-  text.Format(L"월비용: %s원\n운행거리: %.fkm\n", static_cast<LPCTSTR>(FormatGrouped(totals.cost)),
-              static_cast<double>(totals.distance) * 0.001);
-  out += Utf8(text);
-}
-
 }  // namespace
 
 int RunMonth(const Arguments& args) {
@@ -62,8 +48,15 @@ int RunMonth(const Arguments& args) {
   BuildMonthGrid(y, m, ledger, cells);
   BlockOutput out;
   AppendGrid(out.Text(), cells);
-  AppendList(out, ledger, y, m);
-  AppendTotals(out.Text(), SumMonth(ledger, y, m));
+  ForEachRecordOfMonth(ledger, y, m, [&out](const ExpenseRecord& r) {
+    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
+    out.Spill();
+  });
+  const MonthTotals totals = SumMonth(ledger, y, m);
+  CString sums;
+  sums.Format(L"월비용: %s원\n운행거리: %.fkm\n", static_cast<LPCTSTR>(FormatGrouped(totals.cost)),
+              static_cast<double>(totals.distance) * 0.001);
+  out.Text() += Utf8(sums);
   return out.Finish() ? 0 : OutputFailed();
 }
 

@@ -15,7 +15,6 @@ namespace ledger_tool {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// Wide text as UTF-8.
 std::string Utf8(const CString& text);
 // "cannot write the output: <the system's reason>" as Fail says it.
 int OutputFailed();
@@ -34,8 +33,7 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath);
 // message is written and false returned.
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty);
 
-// Says that the ledger's last save failed, with the system's reason, and
-// returns kFailed.
+// Says that the ledger's last save failed, and why; returns kFailed.
 int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath);
 
 // Standard output written a block at a time as the text is made, so that
