@@ -7,8 +7,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "tools/ledger/arguments.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
+#include "tools/ledger/commands.h"
 
 namespace {
 
@@ -40,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "what was taken is removed, nothing else");
 
   if (args.size() < 5) return 0;
-  if (const auto date = ledger_tool::ParseDate(args[0]))
-    Require(RealDay(date->year, date->month, date->day), "a parsed date is a real day");
+  if (ledger_tool::Date date{}; ledger_tool::ReadDate(args[0], date))
+    Require(RealDay(date.year, date.month, date.day), "a parsed date is a real day");
   const auto parsed = ledger_tool::ParseRecord({args[0], args[1], args[2], args[3], args[4]});
   if (const auto* record = std::get_if<ExpenseRecord>(&parsed)) {
     Require(RealDay(record->year, record->month, record->day), "an accepted record has a real day");

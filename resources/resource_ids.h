@@ -45,10 +45,8 @@ constexpr int IDB_MSGBOX_BUTTON_SEL = 2796;
 constexpr int IDI_PROGRAM = 128;
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_ENTRY = 169;
-constexpr int IDD_SPARE_170 = 170;
 constexpr int IDD_MONTH_LIST = 171;
 constexpr int IDD_KEYPAD = 172;
-constexpr int IDD_SPARE_173 = 173;
 constexpr int IDD_MESSAGE_BOX = 174;
 
 // --- messages and timers ----------------------------------------------------

@@ -7,15 +7,14 @@
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/chart_module.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {
 
 int RunChart(const Arguments& args) {
   if (const int misuse = CheckArity("chart", args, {"FILE", "YEAR", "OUT.png"})) return misuse;
-  const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
-  if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
+  long long year = 0;
+  if (!ReadInteger(args[1], 1, 9999, year)) return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
   std::string error;
@@ -26,7 +25,7 @@ int RunChart(const Arguments& args) {
   if (!write) {
     return Fail("the chart module " + module->Path().string() + " has no entry point: " + error);
   }
-  const int chartYear = static_cast<int>(*year);
+  const int chartYear = static_cast<int>(year);
   errno = 0;
   switch (write(chartYear, SumYear(ledger, chartYear), args[2].c_str())) {
     case ChartOutcome::kWritten: return 0;

@@ -2,8 +2,6 @@
 // under the file's one-writer lock from before it is read until it is saved.
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
 #include "tools/ledger/tool_io.h"
 
 namespace ledger_tool {
@@ -28,12 +26,12 @@ int RunRemove(const Arguments& args) {
   if (!lock) return kFailed;
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  const std::optional<long long> index = ParseInteger(args[1], 0, ledger.m_nCount - 1LL);
-  if (!index) {
+  long long index = 0;
+  if (!ReadInteger(args[1], 0, ledger.m_nCount - 1LL, index)) {
     return Fail("bad index '" + args[1] + "' (the file has " + std::to_string(ledger.m_nCount) +
                 " records)");
   }
-  return ledger.RemoveAndSave(static_cast<int>(*index)) ? 0 : SaveFailed(ledger, args[0]);
+  return ledger.RemoveAndSave(static_cast<int>(index)) ? 0 : SaveFailed(ledger, args[0]);
 }
 
 }  // namespace ledger_tool

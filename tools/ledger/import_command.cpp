@@ -14,8 +14,7 @@
 
 #include "tools/ledger/commands.h"
 #include "tools/ledger/csv_reader.h"
-#include "tools/ledger/flags.h"
-#include "tools/ledger/record_input.h"
+#include "tools/ledger/arguments.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 
@@ -137,7 +136,7 @@ int RunImport(const Arguments& given) {
   if (records.empty()) return Say("nothing to import\n");
   if (!ledger.AppendRecords(records)) return Fail("too many records to hold; nothing imported");
   ledger.SortByDate();
-  if (const int status = SaveOrFail(ledger, args[0]); status != 0) return status;
+  if (!ledger.Save(nullptr)) return SaveFailed(ledger, args[0]);
   return Say("imported " + DescribeRows(records) + "; the file holds " + holds + "\n");
 }
 

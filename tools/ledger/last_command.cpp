@@ -12,7 +12,6 @@
 #include "platform/host/civil_time.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 
@@ -22,24 +21,16 @@ namespace {
 
 struct LastDone {
   int itemId;
-  ExpenseRecord record;  // the latest record of the item up to the day
-  long long daysSince;   // from its day to the day asked about
-  std::int64_t
-      distanceSince;  // metres: absolute distances of the records of later days, up to the day
+  ExpenseRecord record;        // the latest record of the item up to the day
+  long long daysSince;         // from its day to the day asked about
+  std::int64_t distanceSince;  // metres: the absolute distances of later days, up to it
 };
 
-struct LastDoneReport {
-  std::vector<LastDone> done;  // longest ago first, then by item id
-  std::vector<int> never;      // maintenance items with no record up to the day, by id
-};
+// By item id, for the maintenance items: nothing for one with no record up
+// to the day.
+using LatestByItem = std::vector<std::optional<LastDone>>;
 
 using std::chrono::sys_days;
-
-void OrderByAge(std::vector<LastDone>& done) {
-  std::sort(done.begin(), done.end(), [](const LastDone& a, const LastDone& b) {
-    return a.daysSince != b.daysSince ? a.daysSince > b.daysSince : a.itemId < b.itemId;
-  });
-}
 
 // The day of a record with a month 1..12 and a day 1..31 (a day past the
 // month's end runs on into the next); nothing for any other record.
@@ -54,8 +45,8 @@ std::optional<sys_days> RecordDay(const ExpenseRecord& r) {
 // records with no day, are left out. Refuelling is not a maintenance item.
 // Walks the records from the latest back, so that the first record met of
 // an item is its last, and the distance of the days after it is known.
-LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
-  std::vector<std::optional<LastDone>> latest(kExpenseItemCount);
+LatestByItem FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
+  LatestByItem latest(kExpenseItemCount);
   std::int64_t laterDays = 0;   // metres of days after the current one
   std::int64_t currentDay = 0;  // metres of the current day so far
   std::optional<sys_days> current;
@@ -73,29 +64,31 @@ LastDoneReport FindLastDone(const CExpenseLedger& ledger, sys_days asOf) {
     if (maintenance && !latest[r.itemId])
       latest[r.itemId] = LastDone{r.itemId, r, (asOf - *day).count(), laterDays};
   }
-  LastDoneReport report;
-  for (int id = kRefuellingItemId + 1; id < kExpenseItemCount; ++id) {
-    if (latest[id]) {
-      report.done.push_back(*latest[id]);
-    } else {
-      report.never.push_back(id);
-    }
-  }
-  OrderByAge(report.done);
-  return report;
+  return latest;
 }
 
-std::string Report(const LastDoneReport& report) {
+// The items done, longest ago first, then by item id; then those never
+// done, by id.
+std::string Report(const LatestByItem& latest) {
+  std::vector<LastDone> done;
+  std::string never;
+  for (int id = kRefuellingItemId + 1; id < kExpenseItemCount; ++id) {
+    if (latest[id]) {
+      done.push_back(*latest[id]);
+    } else {
+      never += std::to_string(id) + "\t" + ItemName(id) + "\n";
+    }
+  }
+  std::sort(done.begin(), done.end(), [](const LastDone& a, const LastDone& b) {
+    return a.daysSince != b.daysSince ? a.daysSince > b.daysSince : a.itemId < b.itemId;
+  });
   std::string out = "item_id\titem\tlast_done\tdays_since\tkm_since\n";
-  for (const LastDone& item : report.done) {
+  for (const LastDone& item : done) {
     out += std::to_string(item.itemId) + "\t" + ItemName(item.itemId) + "\t" +
            IsoDate(item.record) + "\t" + std::to_string(item.daysSince) + "\t" +
            Fixed(item.distanceSince, 3, 1) + "\n";
   }
-  if (report.never.empty()) return out;
-  out += "\nnever done:\n";
-  for (int id : report.never) out += std::to_string(id) + "\t" + ItemName(id) + "\n";
-  return out;
+  return never.empty() ? out : out + "\nnever done:\n" + never;
 }
 
 }  // namespace
@@ -107,10 +100,11 @@ int RunLast(const Arguments& given) {
   if (on && on->empty()) return Misuse("last", "--on needs a date, YYYY-MM-DD");
   std::chrono::sys_days asOf = host::RealLocalDate();
   if (on) {
-    const std::optional<Date> date = ParseDate(*on);
-    if (!date) return Fail("bad date '" + *on + "' (YYYY-MM-DD, a real day of years 1..9999)");
+    Date date{};
+    if (!ReadDate(*on, date))
+      return Fail("bad date '" + *on + "' (YYYY-MM-DD, a real day of years 1..9999)");
     using namespace std::chrono;
-    asOf = sys_days{year{date->year} / date->month / date->day};
+    asOf = sys_days{year{date.year} / date.month / date.day};
   }
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;

@@ -2,7 +2,6 @@
 // catalogue's ids and names, for add and for CSV files.
 #include "ledger/expense_items.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 

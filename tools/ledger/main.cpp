@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/tool_io.h"
 
 namespace {
@@ -89,7 +88,7 @@ int RunHelp(const ledger_tool::Arguments& args) {
     text += std::string("      e.g. roadtally-ledger ") + command.name + example + "\n";
   }
   text += std::string("\n") + kHelpEnd;
-  return ledger_tool::WriteOutput(text) ? 0 : ledger_tool::OutputFailed();
+  return ledger_tool::Say(text);
 }
 
 // After the fault's own line: where to read on.

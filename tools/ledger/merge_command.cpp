@@ -10,9 +10,7 @@
 #include <system_error>
 
 #include "ledger/ledger_file.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/merge_records.h"
-#include "tools/ledger/record_input.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 
@@ -54,14 +52,11 @@ class IntoLedger final : public MergeOutput {
   CExpenseLedger& ledger_;
 };
 
-std::string Entries(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " entry" : " entries");
-}
-
 // "added 3 entries from OTHER, removed 1, kept 412", or what would be.
 std::string Counts(std::size_t added, std::size_t removed, std::size_t kept,
                    const std::string& other, bool dryRun) {
-  const std::string from = Entries(added) + " from " + other;
+  const std::string from =
+      std::to_string(added) + (added == 1 ? " entry" : " entries") + " from " + other;
   const std::string rest = std::to_string(removed);
   if (dryRun)
     return "would add " + from + ", remove " + rest + ", keep " + std::to_string(kept) + "\n";

@@ -5,7 +5,6 @@
 #include "ledger/month_summary.h"
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 
@@ -31,47 +30,33 @@ void AppendGrid(std::string& out, const DayCell (&cells)[kGridCells]) {
       line += CellText(cell);
     }
     if (!hasDay) continue;
-    AppendUtf8(out, line);
-    out += "\n";
+    out += Utf8(line) + "\n";
   }
-}
-
-void AppendList(BlockOutput& out, const CExpenseLedger& ledger, int year, int month) {
-  ForEachRecordOfMonth(ledger, year, month, [&out](const ExpenseRecord& r) {
-    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
-    out.Spill();
-  });
-}
-
-void AppendTotals(std::string& out, const MonthTotals& totals) {
-  CString cost;
-  cost.Format(L"월비용: %s원", static_cast<LPCTSTR>(FormatGrouped(totals.cost)));
-  CString distance;
-  distance.Format(L"운행거리: %.fkm", static_cast<double>(totals.distance) * 0.001);
-  AppendUtf8(out, cost);
-  out += "\n";
-  AppendUtf8(out, distance);
-  out += "\n";
 }
 
 }  // namespace
 
 int RunMonth(const Arguments& args) {
   if (const int misuse = CheckArity("month", args, {"FILE", "YEAR", "MONTH"})) return misuse;
-  const std::optional<long long> year = ParseInteger(args[1], 1, 9999);
-  const std::optional<long long> month = ParseInteger(args[2], 1, 12);
-  if (!year) return Fail("bad year '" + args[1] + "' (1..9999)");
-  if (!month) return Fail("bad month '" + args[2] + "' (1..12)");
+  long long year = 0, month = 0;
+  if (!ReadInteger(args[1], 1, 9999, year)) return Fail("bad year '" + args[1] + "' (1..9999)");
+  if (!ReadInteger(args[2], 1, 12, month)) return Fail("bad month '" + args[2] + "' (1..12)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  const int y = static_cast<int>(*year);
-  const int m = static_cast<int>(*month);
+  const int y = static_cast<int>(year), m = static_cast<int>(month);
   DayCell cells[kGridCells];
   BuildMonthGrid(y, m, ledger, cells);
   BlockOutput out;
   AppendGrid(out.Text(), cells);
-  AppendList(out, ledger, y, m);
-  AppendTotals(out.Text(), SumMonth(ledger, y, m));
+  ForEachRecordOfMonth(ledger, y, m, [&out](const ExpenseRecord& r) {
+    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
+    out.Spill();
+  });
+  const MonthTotals totals = SumMonth(ledger, y, m);
+  CString sums;
+  sums.Format(L"월비용: %s원\n운행거리: %.fkm\n", static_cast<LPCTSTR>(FormatGrouped(totals.cost)),
+              static_cast<double>(totals.distance) * 0.001);
+  out.Text() += Utf8(sums);
   return out.Finish() ? 0 : OutputFailed();
 }
 

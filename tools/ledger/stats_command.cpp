@@ -2,11 +2,11 @@
 // year and for the year, as an aligned table or as CSV.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "tools/ledger/arguments.h"
 #include "tools/ledger/commands.h"
-#include "tools/ledger/flags.h"
 #include "tools/ledger/record_text.h"
 #include "tools/ledger/tool_io.h"
 #include "tools/ledger/year_sums.h"
@@ -70,24 +70,35 @@ std::string Csv(const std::vector<Row>& rows) {
   return out;
 }
 
+// The year of the latest record; nothing for an empty ledger.
+std::optional<int> LatestYear(const CExpenseLedger& ledger) {
+  if (ledger.m_nCount == 0) return std::nullopt;
+  const ExpenseRecord* begin = ledger.m_pRecords;
+  const ExpenseRecord* end = begin + ledger.m_nCount;
+  return std::max_element(
+             begin, end,
+             [](const ExpenseRecord& a, const ExpenseRecord& b) { return a.year < b.year; })
+      ->year;
+}
+
 }  // namespace
 
 int RunStats(const Arguments& given) {
   Arguments args = given;
   const bool csv = TakeFlag(args, "--csv");
   if (const int misuse = CheckArity("stats", args, {"FILE", "YEAR"}, 1)) return misuse;
-  std::optional<long long> year;
-  if (args.size() == 2 && !(year = ParseInteger(args[1], 1, 9999)))
+  long long year = 0;  // none named: the latest in the file
+  if (args.size() == 2 && !ReadInteger(args[1], 1, 9999, year))
     return Fail("bad year '" + args[1] + "' (1..9999)");
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, args[0], false)) return kFailed;
-  if (!year) {
+  if (year == 0) {
     const std::optional<int> latest = LatestYear(ledger);
     if (!latest) return Fail(args[0] + ": the file holds no records; name a YEAR");
     year = *latest;
   }
   const std::vector<Row> rows =
-      Table(static_cast<int>(*year), SumYear(ledger, static_cast<int>(*year)));
+      Table(static_cast<int>(year), SumYear(ledger, static_cast<int>(year)));
   return Say(csv ? Csv(rows) : Aligned(rows));
 }
 

@@ -18,7 +18,8 @@ namespace {
 
 constexpr std::size_t kOutputBlock = 1 << 16;
 
-// The device path the given file is opened under, redirected to it.
+// The device path the file named on the command line is opened under,
+// redirected to it (any host path works, whatever its characters).
 const std::wstring& DataDevicePath() {
   static const std::wstring path = std::wstring(L"\\roadtally-ledger\\") + kDataFileName;
   return path;
@@ -62,22 +63,17 @@ std::string WhyNotLocked(const host::DataFileLock& lock, const std::string& host
   return "cannot lock the file";
 }
 
-}  // namespace
-
-void AppendUtf8(std::string& out, const CString& text) {
-  // The texts come from the catalogue and number formatting: always valid.
-  out += platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
-}
-
-std::string Utf8(const CString& text) {
-  std::string out;
-  AppendUtf8(out, text);
-  return out;
-}
-
+// Writes the whole text to standard output; false if it could not.
 bool WriteOutput(const std::string& text) {
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
          std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+std::string Utf8(const CString& text) {
+  // The texts come from the catalogue and number formatting: always valid.
+  return platform::Utf8FromWide(static_cast<LPCTSTR>(text)).value_or("?");
 }
 
 int Say(const std::string& text) { return WriteOutput(text) ? 0 : OutputFailed(); }
@@ -89,11 +85,6 @@ int Fail(const std::string& message) {
   return kFailed;
 }
 
-LPCTSTR BindDataFile(const std::string& hostPath) {
-  SetPathOverride(DataDevicePath().c_str(), hostPath);
-  return DataDevicePath().c_str();
-}
-
 std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
   host::DataFileLock lock =
       host::DataFileLock::Acquire(hostPath, host::LockHolder::kTool, kOtherToolWait);
@@ -103,13 +94,18 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath) {
 }
 
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty) {
-  ledger.Load(BindDataFile(hostPath));
+  SetPathOverride(DataDevicePath().c_str(), hostPath);
+  ledger.Load(DataDevicePath().c_str());
   if (const std::string problem = ProblemWith(ledger.LoadReport(), missingIsEmpty);
       !problem.empty()) {
     Fail(hostPath + ": " + problem);
     return false;
   }
   return true;
+}
+
+int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath) {
+  return Fail(hostPath + ": cannot save; the file is unchanged: " + ledger.SaveProblem());
 }
 
 BlockOutput::BlockOutput() { text_.reserve(kOutputBlock + 256); }

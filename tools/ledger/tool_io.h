@@ -15,22 +15,13 @@ namespace ledger_tool {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// Appends wide text to out as UTF-8.
-void AppendUtf8(std::string& out, const CString& text);
-// Wide text as UTF-8.
 std::string Utf8(const CString& text);
-// Writes the whole text to standard output; false if it could not.
-bool WriteOutput(const std::string& text);
 // "cannot write the output: <the system's reason>" as Fail says it.
 int OutputFailed();
 // Writes the whole text to standard output: 0, or OutputFailed.
 int Say(const std::string& text);
 // "roadtally-ledger: <message>" on standard error; returns kFailed.
 int Fail(const std::string& message);
-
-// The device path under which the file named on the command line is
-// opened (any host path works, whatever its characters).
-LPCTSTR BindDataFile(const std::string& hostPath);
 
 // The file's one-writer lock, for a command that changes it: another
 // tool's change is waited for (a bounded time), the program running on the
@@ -41,6 +32,9 @@ std::optional<host::DataFileLock> LockForWriting(const std::string& hostPath);
 // missingIsEmpty; a file that is not whole always is. On failure the
 // message is written and false returned.
 bool LoadWhole(CExpenseLedger& ledger, const std::string& hostPath, bool missingIsEmpty);
+
+// Says that the ledger's last save failed, and why; returns kFailed.
+int SaveFailed(const CExpenseLedger& ledger, const std::string& hostPath);
 
 // Standard output written a block at a time as the text is made, so that
 // a listing of any length needs no more memory than the ledger and one

@@ -1,16 +1,22 @@
-#include "tools/ledger/year_chart.h"
-
+// A year's monthly cost as a bar chart a driver can share: one bar a
+// month, refuelling stacked under the other items in the calendar's two
+// marker colours, a gridded amount axis, month labels and the year's total.
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <type_traits>
 
 #include "ledger/month_summary.h"
 #include "platform/framework/cdc.h"
+#include "platform/res/png_codec.h"
 #include "tools/ledger/chart_module.h"
 
 namespace ledger_tool {
 
 namespace {
+
+constexpr COLORREF kRefuellingColor = RGB(51, 213, 43);
+constexpr COLORREF kOtherItemsColor = RGB(233, 162, 126);
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 400;
@@ -27,6 +33,34 @@ constexpr COLORREF kAxis = RGB(150, 154, 162);
 constexpr std::int64_t kWon = 100;  // hundredths
 constexpr std::int64_t kManWon = 10000 * kWon;
 
+// The amount axis: from 0 to top in steps of step (both hundredths of a
+// won, step a whole 1, 2, 2.5 or 5 x 10^n won), so that top is at least
+// the highest bar.
+struct AmountAxis {
+  std::int64_t top;
+  std::int64_t step;
+};
+
+AmountAxis ChooseAxis(std::int64_t highest) {
+  std::int64_t magnitude = kWon;
+  while (magnitude * 10 <= highest / 4) magnitude *= 10;
+  for (;;) {
+    for (const std::int64_t twice : {2, 4, 5, 10}) {  // 1, 2, 2.5, 5 x magnitude, doubled
+      const std::int64_t step = magnitude * twice / 2;
+      if (step * 5 >= highest && step % kWon == 0)
+        return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
+    }
+    magnitude *= 10;
+  }
+}
+
+// Pixels of a bar part of value on an axis drawn plotHeight high; a
+// negative part (a refund) draws nothing.
+int BarPixels(std::int64_t value, const AmountAxis& axis, int plotHeight) {
+  if (value <= 0) return 0;
+  return static_cast<int>((static_cast<__int128>(value) * plotHeight + axis.top / 2) / axis.top);
+}
+
 std::wstring Wide(const CString& text) { return static_cast<LPCTSTR>(text); }
 
 // Amounts from ten thousand won on in 만 (ten thousands), as Korean
@@ -39,9 +73,16 @@ std::wstring ShortAmount(std::int64_t hundredths) {
   return text + L"만";
 }
 
+// Draws on the chart's device context in the chart's three paint.
 class Painter {
  public:
   explicit Painter(CDC& dc) : dc_(dc) {}
+
+  bool CreateFonts() {
+    return title.CreateFont(20, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim") &&
+           label.CreateFont(13, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim") &&
+           small.CreateFont(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim");
+  }
 
   void Fill(int left, int top, int right, int bottom, COLORREF color) {
     const RECT area = {left, top, right, bottom};
@@ -59,51 +100,42 @@ class Painter {
     return dc_.GetTextExtent(text.c_str(), static_cast<int>(text.size())).cx;
   }
 
- private:
-  CDC& dc_;
-};
-
-struct Fonts {
   CFont title;
   CFont label;
   CFont small;
 
-  bool Create() {
-    return title.CreateFont(20, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim") &&
-           label.CreateFont(13, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim") &&
-           small.CreateFont(12, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Gulim");
-  }
+ private:
+  CDC& dc_;
 };
 
-void DrawHeading(Painter& paint, Fonts& fonts, int year, std::int64_t total) {
+void DrawHeading(Painter& paint, int year, std::int64_t total) {
   CString title;
   title.Format(L"%d년 차량 비용", year);
-  paint.Text(Wide(title), {24, 16, 400, 44}, DT_LEFT, fonts.title, kInk);
+  paint.Text(Wide(title), {24, 16, 400, 44}, DT_LEFT, paint.title, kInk);
   paint.Text(L"합계 " + Wide(FormatGrouped(total)) + L"원", {300, 16, kWidth - 24, 44}, DT_RIGHT,
-             fonts.title, kInk);
+             paint.title, kInk);
 
   int x = 24;
   for (const auto& [color, name] :
        {std::pair{kRefuellingColor, L"주유-충전"}, std::pair{kOtherItemsColor, L"정비 및 기타"}}) {
     paint.Fill(x, 58, x + 12, 70, color);
-    paint.Text(name, {x + 18, 54, x + 160, 74}, DT_LEFT, fonts.label, kQuietInk);
-    x += 18 + paint.TextWidth(name, fonts.label) + 24;
+    paint.Text(name, {x + 18, 54, x + 160, 74}, DT_LEFT, paint.label, kQuietInk);
+    x += 18 + paint.TextWidth(name, paint.label) + 24;
   }
-  paint.Text(L"단위: 원", {300, 54, kWidth - 24, 74}, DT_RIGHT, fonts.label, kQuietInk);
+  paint.Text(L"단위: 원", {300, 54, kWidth - 24, 74}, DT_RIGHT, paint.label, kQuietInk);
 }
 
-void DrawAxis(Painter& paint, Fonts& fonts, const AmountAxis& axis) {
+void DrawAxis(Painter& paint, const AmountAxis& axis) {
   const int height = kPlot.bottom - kPlot.top;
   for (std::int64_t value = 0; value <= axis.top; value += axis.step) {
     const int y = kPlot.bottom - BarPixels(value, axis, height);
     if (value > 0) paint.Fill(kPlot.left, y, kPlot.right, y + 1, kGrid);
-    paint.Text(ShortAmount(value), {0, y - 10, kPlot.left - 10, y + 10}, DT_RIGHT, fonts.label,
+    paint.Text(ShortAmount(value), {0, y - 10, kPlot.left - 10, y + 10}, DT_RIGHT, paint.label,
                kQuietInk);
   }
 }
 
-void DrawMonth(Painter& paint, Fonts& fonts, int month, const PeriodSums& sums,
-               const AmountAxis& axis) {
+void DrawMonth(Painter& paint, int month, const PeriodSums& sums, const AmountAxis& axis) {
   const int height = kPlot.bottom - kPlot.top;
   const int left = kPlot.left + (month - 1) * kSlot;
   const int barLeft = left + (kSlot - kBarWidth) / 2;
@@ -115,12 +147,12 @@ void DrawMonth(Painter& paint, Fonts& fonts, int month, const PeriodSums& sums,
   if (sums.records > 0) {
     const int top = kPlot.bottom - fuel - other;
     paint.Text(ShortAmount(sums.cost), {left - 6, top - 18, left + kSlot + 6, top - 2}, DT_CENTER,
-               fonts.small, kInk);
+               paint.small, kInk);
   }
   CString name;
   name.Format(L"%d월", month);
   paint.Text(Wide(name), {left, kPlot.bottom + 6, left + kSlot, kPlot.bottom + 26}, DT_CENTER,
-             fonts.label, kInk);
+             paint.label, kInk);
 }
 
 // The drawing as an image of 0x00RRGGBB pixels.
@@ -138,36 +170,20 @@ res::Image Pixels(const CDC& dc) {
 
 }  // namespace
 
-AmountAxis ChooseAxis(std::int64_t highest) {
-  std::int64_t magnitude = kWon;
-  while (magnitude * 10 <= highest / 4) magnitude *= 10;
-  for (;;) {
-    for (const std::int64_t twice : {2, 4, 5, 10}) {  // 1, 2, 2.5, 5 x magnitude, doubled
-      const std::int64_t step = magnitude * twice / 2;
-      if (step * 5 >= highest && step % kWon == 0)
-        return {std::max<std::int64_t>(1, (highest + step - 1) / step) * step, step};
-    }
-    magnitude *= 10;
-  }
-}
-
-int BarPixels(std::int64_t value, const AmountAxis& axis, int plotHeight) {
-  if (value <= 0) return 0;
-  return static_cast<int>((static_cast<__int128>(value) * plotHeight + axis.top / 2) / axis.top);
-}
-
-std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
+// The chart module's entry point (chart_module.h): the only symbol the
+// module exports.
+extern "C" __attribute__((visibility("default"))) ChartOutcome roadtally_write_year_chart(
+    int year, const YearSums& sums, const char* pngPath) {
   CBitmap bitmap;  // 32 bits a pixel, which text can be drawn on
   CDC dc;
-  Fonts fonts;
+  Painter paint(dc);
   if (!bitmap.CreateBitmap(kWidth, kHeight, 1, 32, nullptr) || !dc.CreateCompatibleDC(nullptr) ||
-      !fonts.Create()) {
-    return std::nullopt;
+      !paint.CreateFonts()) {
+    return ChartOutcome::kNotDrawn;
   }
   CBitmap* original = dc.SelectObject(&bitmap);
   CFont* originalFont = dc.GetCurrentFont();
   dc.SetBkMode(TRANSPARENT);
-  Painter paint(dc);
   paint.Fill(0, 0, kWidth, kHeight, kPaper);
 
   std::int64_t highest = 0;
@@ -177,29 +193,18 @@ std::optional<res::Image> DrawYearChart(int year, const YearSums& sums) {
   }
   const AmountAxis axis =
       ChooseAxis(std::max(highest, kManWon));  // an empty year still has a readable scale
-  DrawHeading(paint, fonts, year, sums.year.cost);
-  DrawAxis(paint, fonts, axis);
-  for (int month = 1; month <= 12; ++month)
-    DrawMonth(paint, fonts, month, sums.months[month - 1], axis);
+  DrawHeading(paint, year, sums.year.cost);
+  DrawAxis(paint, axis);
+  for (int month = 1; month <= 12; ++month) DrawMonth(paint, month, sums.months[month - 1], axis);
   paint.Fill(kPlot.left, kPlot.bottom, kPlot.right, kPlot.bottom + 1, kAxis);
 
   res::Image image = Pixels(dc);
   dc.SelectObject(originalFont);
   dc.SelectObject(original);
-  return image;
+  return res::WritePngFile(pngPath, image.View()) ? ChartOutcome::kWritten
+                                                  : ChartOutcome::kNotWritten;
 }
+
+static_assert(std::is_same_v<decltype(roadtally_write_year_chart), WriteYearChartEntry>);
 
 }  // namespace ledger_tool
-
-// The chart module's entry point (chart_module.h): the only symbol the
-// module exports.
-extern "C" __attribute__((visibility("default"))) ledger_tool::ChartOutcome
-roadtally_write_year_chart(int year, const ledger_tool::YearSums& sums, const char* pngPath) {
-  std::optional<res::Image> chart = ledger_tool::DrawYearChart(year, sums);
-  if (!chart) return ledger_tool::ChartOutcome::kNotDrawn;
-  if (!res::WritePngFile(pngPath, chart->View())) return ledger_tool::ChartOutcome::kNotWritten;
-  return ledger_tool::ChartOutcome::kWritten;
-}
-
-static_assert(
-    std::is_same_v<decltype(roadtally_write_year_chart), ledger_tool::WriteYearChartEntry>);

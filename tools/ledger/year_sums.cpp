@@ -1,6 +1,5 @@
 #include "tools/ledger/year_sums.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "ledger/expense_items.h"
@@ -19,33 +18,15 @@ void PeriodSums::Add(const ExpenseRecord& r) {
   ++records;
 }
 
-void PeriodSums::Add(const PeriodSums& other) {
-  cost += other.cost;
-  refuellingCost += other.refuellingCost;
-  distance += other.distance;
-  fuel += other.fuel;
-  fuelledDistance += other.fuelledDistance;
-  records += other.records;
-}
-
 YearSums SumYear(const CExpenseLedger& ledger, int year) {
   YearSums sums;
   for (int i = 0; i < ledger.m_nCount; ++i) {
     const ExpenseRecord& r = ledger.m_pRecords[i];
-    if (r.year == year && r.month >= 1 && r.month <= 12) sums.months[r.month - 1].Add(r);
+    if (r.year != year || r.month < 1 || r.month > 12) continue;
+    sums.months[r.month - 1].Add(r);
+    sums.year.Add(r);
   }
-  for (const PeriodSums& month : sums.months) sums.year.Add(month);
   return sums;
-}
-
-std::optional<int> LatestYear(const CExpenseLedger& ledger) {
-  if (ledger.m_nCount == 0) return std::nullopt;
-  const ExpenseRecord* begin = ledger.m_pRecords;
-  const ExpenseRecord* end = begin + ledger.m_nCount;
-  return std::max_element(
-             begin, end,
-             [](const ExpenseRecord& a, const ExpenseRecord& b) { return a.year < b.year; })
-      ->year;
 }
 
 }  // namespace ledger_tool

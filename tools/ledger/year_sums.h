@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "ledger/expense_ledger.h"
 
@@ -19,7 +18,6 @@ struct PeriodSums {
   int records = 0;
 
   void Add(const ExpenseRecord& r);
-  void Add(const PeriodSums& other);
 };
 
 struct YearSums {
@@ -29,7 +27,5 @@ struct YearSums {
 
 // One pass over the ledger; records of a month outside 1..12 count nowhere.
 YearSums SumYear(const CExpenseLedger& ledger, int year);
-// The year of the latest record; nothing for an empty ledger.
-std::optional<int> LatestYear(const CExpenseLedger& ledger);
 
 }  // namespace ledger_tool

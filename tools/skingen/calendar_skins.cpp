@@ -2,10 +2,8 @@
 // faces, the pressed pieces cut to the same places, and the marker dots.
 #include <string>
 
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -50,16 +48,10 @@ void DrawWeekdayHeader(Canvas& canvas) {
   }
 }
 
-res::Image DrawBackground() {
-  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
-  Canvas canvas(screen);
-  DrawBackdrop(canvas);
+void DrawCalendar(Canvas& canvas) {
   DrawMonthHeader(canvas);
   DrawWeekdayHeader(canvas);
   DrawDayGrid(canvas);
-  DrawBottomBar(canvas);
-  for (int i : {0, 1, 3}) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
-  return screen;
 }
 
 // Two 12 x 14 cells, a green and a salmon dot; the rest see-through. The
@@ -77,7 +69,7 @@ res::Image DrawMarkers() {
 }  // namespace
 
 ArtworkList DrawCalendarSkins() {
-  return {{IDB_CALENDAR, DrawBackground()},
+  return {{IDB_CALENDAR, DrawScreen(DrawCalendar, {0, 1, 3})},
           {IDB_BUTTON_DOWN, DrawPressedButton()},
           {IDB_PREV_DOWN, DrawPressedArrow(Direction::kLeft)},
           {IDB_NEXT_DOWN, DrawPressedArrow(Direction::kRight)},

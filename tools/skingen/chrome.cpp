@@ -10,43 +10,18 @@ void DrawFace(Canvas& canvas, const RECT& box, const theme::FaceStyle& style, in
   Bevel(canvas, body, style.light, style.dark);
 }
 
-void DrawWell(Canvas& canvas, const RECT& box) {
-  const RoundRect outer{box, theme::kRadius};
-  FillShape(canvas, outer, theme::kWellFrame);
-  const RoundRect inner = outer.Inset(1);
-  FillShape(canvas, inner, theme::kWellFill);
-  Bevel(canvas, inner, theme::kWellShadow, Rgb(22, 32, 52));
-}
-
-void DrawLightField(Canvas& canvas, const RECT& box) {
-  const RoundRect outer{box, 3};
-  FillShape(canvas, outer, theme::kLightFieldFrame);
-  const RoundRect inner = outer.Inset(1);
-  FillShape(canvas, inner, theme::kLightField);
-  Bevel(canvas, inner, Rgb(170, 180, 196), Rgb(255, 255, 255));
-}
-
 void DrawArrowHead(Canvas& canvas, const RECT& box, Direction direction, gdi::Pixel color) {
   const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
   const int w = (box.right - box.left) * 3 / 8, h = (box.bottom - box.top) * 3 / 8;
-  switch (direction) {
-    case Direction::kLeft:
-      FillTriangle(canvas, {cx - w / 2 - 1, cy}, {cx + w / 2, cy - h}, {cx + w / 2, cy + h}, color);
-      break;
-    case Direction::kRight:
-      FillTriangle(canvas, {cx + w / 2 + 1, cy}, {cx - w / 2, cy - h}, {cx - w / 2, cy + h}, color);
-      break;
-    case Direction::kUp:
-      FillTriangle(canvas, {cx, cy - h / 2 - 1}, {cx - w, cy + h / 2}, {cx + w, cy + h / 2}, color);
-      break;
-    case Direction::kDown:
-      FillTriangle(canvas, {cx, cy + h / 2 + 1}, {cx - w, cy - h / 2}, {cx + w, cy - h / 2}, color);
-      break;
+  // The tip one pixel past the half-width, on the side pointed to.
+  const int side = direction == Direction::kLeft || direction == Direction::kUp ? -1 : 1;
+  if (direction == Direction::kLeft || direction == Direction::kRight) {
+    const int base = cx - side * (w / 2);
+    FillTriangle(canvas, {cx + side * (w / 2 + 1), cy}, {base, cy - h}, {base, cy + h}, color);
+  } else {
+    const int base = cy - side * (h / 2);
+    FillTriangle(canvas, {cx, cy + side * (h / 2 + 1)}, {cx - w, base}, {cx + w, base}, color);
   }
-}
-
-void DrawBackdrop(Canvas& canvas) {
-  FillGradient(canvas, {0, 0, canvas.Width(), canvas.Height()}, theme::kBackdrop);
 }
 
 void DrawTitleBar(Canvas& canvas, int height) {
@@ -71,7 +46,17 @@ void DrawMonthHeader(Canvas& canvas) {
   DrawTitleBar(canvas, kTitleBarHeight);
   DrawMonthArrow(canvas, kPrevArrow, Direction::kLeft, false);
   DrawMonthArrow(canvas, kNextArrow, Direction::kRight, false);
-  DrawLightField(canvas, kMonthField);
+  DrawFace(canvas, kMonthField, theme::kLightField, 3);
+}
+
+res::Image DrawScreen(void (*draw)(Canvas&), std::initializer_list<int> buttons) {
+  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
+  Canvas canvas(screen);
+  FillGradient(canvas, {0, 0, kScreenWidth, kScreenHeight}, theme::kBackdrop);
+  draw(canvas);
+  DrawBottomBar(canvas);
+  for (int i : buttons) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
+  return screen;
 }
 
 res::Image DrawPressedArrow(Direction direction) {

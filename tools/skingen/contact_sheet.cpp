@@ -5,7 +5,6 @@
 
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 

@@ -1,10 +1,8 @@
 // The expense entry screen: the date bar, four rows of caption face and
 // value well, the item row's drop-down arrow, unit marks beside the number
 // fields, and the confirm and cancel faces.
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -33,26 +31,22 @@ void DrawUnits(Canvas& canvas) {
   }
 }
 
-res::Image DrawEntryScreen() {
-  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
-  Canvas canvas(screen);
-  DrawBackdrop(canvas);
+void DrawEntryScreen(Canvas& canvas) {
   DrawFace(canvas, kDateBar,
            {theme::kOutline, theme::kTitleBar, Rgb(86, 124, 180), Rgb(10, 22, 44)});
   canvas.HLine(kDateBar.left + 4, kDateBar.right - 4, kDateBar.bottom - 3, theme::kTitleAccent);
   for (int row = 0; row < 4; ++row) {
     DrawFace(canvas, kCaptionBox[row], theme::kCaptionFace);
-    DrawWell(canvas, kValueBox[row]);
+    DrawFace(canvas, kValueBox[row], theme::kWell);
   }
   DrawDropButton(canvas);
   DrawUnits(canvas);
-  DrawBottomBar(canvas);
-  for (int i : {0, 3}) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
-  return screen;
 }
 
 }  // namespace
 
-ArtworkList DrawEntryDialogSkins() { return {{IDB_ENTRY_SCREEN, DrawEntryScreen()}}; }
+ArtworkList DrawEntryDialogSkins() {
+  return {{IDB_ENTRY_SCREEN, DrawScreen(DrawEntryScreen, {0, 3})}};
+}
 
 }  // namespace skingen

@@ -3,10 +3,8 @@
 // strips, whose cells land exactly on the keys of the block.
 #include <string>
 
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -30,8 +28,6 @@ constexpr int kCommandWidth = 77, kCommandHeight = 27;
 constexpr gdi::Pixel kGridLine = Rgb(52, 96, 162);
 constexpr Gradient kGridCell{Rgb(22, 48, 92), Rgb(12, 30, 62)};
 constexpr gdi::Pixel kGridMargin = Rgb(8, 18, 38);
-
-constexpr TextStyle DigitStyle(gdi::Pixel color) { return {18, true, color, Align::kCenter}; }
 
 void DrawGrid(Canvas& canvas, POINT origin) {
   const RECT block{origin.x, origin.y, origin.x + kBlockWidth, origin.y + kBlockHeight};
@@ -64,14 +60,17 @@ res::Image DrawKeyBlock() {
       const int digit = (row * 5 + col + 1) % 10;
       const RECT key{kKeyLefts[col], kKeyTops[row], kKeyLefts[col] + kKeyWidth,
                      kKeyTops[row] + kKeyHeight};
-      DrawKey(canvas, key, theme::kKeyFace, std::to_wstring(digit), DigitStyle(theme::kWhite));
+      DrawKey(canvas, key, theme::kKeyFace, std::to_wstring(digit),
+              {18, true, theme::kWhite, Align::kCenter});
     }
   return block;
 }
 
-// Cells 0..n-1 of a 48 x 25 strip, see-through around each rounded key.
-res::Image DrawKeyStrip(const std::wstring* labels, int count, const theme::FaceStyle& face,
-                        gdi::Pixel color) {
+// Cells 0..n-1 of a 48 x 25 strip (the digits, then minus and clear),
+// see-through around each rounded key.
+res::Image DrawKeyStrip(int count, const theme::FaceStyle& face, gdi::Pixel color) {
+  const std::wstring labels[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
+                                   L"6", L"7", L"8", L"9", L"-", L"지움"};
   res::Image strip = MakeImage(kKeyWidth * count, kKeyHeight, theme::kKey);
   Canvas canvas(strip);
   for (int i = 0; i < count; ++i) {
@@ -79,17 +78,6 @@ res::Image DrawKeyStrip(const std::wstring* labels, int count, const theme::Face
     DrawKey(canvas, {i * kKeyWidth, 0, (i + 1) * kKeyWidth, kKeyHeight}, face, labels[i], style);
   }
   return strip;
-}
-
-res::Image DrawFocusStrip() {
-  const std::wstring labels[12] = {L"0", L"1", L"2", L"3", L"4", L"5",
-                                   L"6", L"7", L"8", L"9", L"-", L"지움"};
-  return DrawKeyStrip(labels, 12, theme::kKeyFocusFace, theme::kBlack);
-}
-
-res::Image DrawDisabledStrip() {
-  const std::wstring labels[10] = {L"0", L"1", L"2", L"3", L"4", L"5", L"6", L"7", L"8", L"9"};
-  return DrawKeyStrip(labels, 10, theme::kKeyOffFace, Rgb(106, 112, 124));
 }
 
 res::Image DrawCommandFace(const theme::FaceStyle& face) {
@@ -107,30 +95,25 @@ void DrawTitleEmblem(Canvas& canvas) {
     }
 }
 
-res::Image DrawKeypadScreen() {
-  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
-  Canvas canvas(screen);
-  DrawBackdrop(canvas);
+void DrawKeypadScreen(Canvas& canvas) {
   DrawTitleBar(canvas, kTitleHeight);
   DrawTitleEmblem(canvas);
-  DrawWell(canvas, kValueWell);
+  DrawFace(canvas, kValueWell, theme::kWell);
   canvas.Frame({kBlockOrigin.x - 2, kBlockOrigin.y - 2, kBlockOrigin.x + kBlockWidth + 2,
                 kBlockOrigin.y + kBlockHeight + 2},
                kGridLine);
   DrawGrid(canvas, kBlockOrigin);
-  DrawBottomBar(canvas);
-  return screen;
 }
 
 }  // namespace
 
 ArtworkList DrawKeypadSkins() {
-  return {{IDB_KEYPAD_SCREEN, DrawKeypadScreen()},
+  return {{IDB_KEYPAD_SCREEN, DrawScreen(DrawKeypadScreen, {})},
           {IDB_KEYPAD_KEYS, DrawKeyBlock()},
           {IDB_KEYPAD_CMD_UP, DrawCommandFace(theme::kBlueFace)},
           {IDB_KEYPAD_CMD_DOWN, DrawCommandFace(theme::kOrangeFace)},
-          {IDB_KEYPAD_DIGIT_FOCUS, DrawFocusStrip()},
-          {IDB_KEYPAD_DIGIT_OFF, DrawDisabledStrip()}};
+          {IDB_KEYPAD_DIGIT_FOCUS, DrawKeyStrip(12, theme::kKeyFocusFace, theme::kBlack)},
+          {IDB_KEYPAD_DIGIT_OFF, DrawKeyStrip(10, theme::kKeyOffFace, Rgb(106, 112, 124))}};
 }
 
 }  // namespace skingen

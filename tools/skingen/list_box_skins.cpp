@@ -2,9 +2,6 @@
 // the normal and selected row bands. Only a row band's left edge is ever
 // seen between columns, so its dark outer and light inner lines start at
 // x = 0 and x = 1.
-#include <functional>
-
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
 
@@ -18,30 +15,27 @@ constexpr gdi::Pixel kRowOutline = Rgb(4, 18, 38);
 constexpr int kArrowSize = 28;
 constexpr int kRowWidth = 380, kRowHeight = 28;
 
-using Region = std::function<bool(int, int)>;
-
-// Fills a region and shades its edges: light where the pixel to the left
-// or above is outside it, dark where the pixel to the right or below is.
-void FillShaded(Canvas& canvas, const RECT& bounds, const Region& inside, gdi::Pixel body,
-                gdi::Pixel light, gdi::Pixel dark) {
-  for (int y = bounds.top; y < bounds.bottom; ++y)
-    for (int x = bounds.left; x < bounds.right; ++x) {
+// Fills the arrow's triangle and shades its edges: light where the pixel
+// to the left is outside it, dark where the pixel to the right or below is.
+void FillArrow(Canvas& canvas, Direction direction, gdi::Pixel body, gdi::Pixel light,
+               gdi::Pixel dark) {
+  res::Image mask = MakeImage(kArrowSize, kArrowSize, 0);
+  Canvas shape(mask);
+  if (direction == Direction::kUp)
+    FillTriangle(shape, {14, 7}, {5, 20}, {23, 20}, 1);
+  else
+    FillTriangle(shape, {14, 21}, {5, 8}, {23, 8}, 1);
+  const auto inside = [&](int x, int y) {
+    return shape.Contains(x, y) && mask.pixels[static_cast<std::size_t>(y) * kArrowSize + x] != 0;
+  };
+  for (int y = 0; y < kArrowSize; ++y)
+    for (int x = 0; x < kArrowSize; ++x) {
       if (!inside(x, y)) continue;
       gdi::Pixel color = body;
       if (!inside(x + 1, y) || !inside(x, y + 1)) color = dark;
       if (!inside(x - 1, y)) color = light;
       canvas.Plot(x, y, color);
     }
-}
-
-Region Triangle(POINT a, POINT b, POINT c) {
-  res::Image mask = MakeImage(kArrowSize, kArrowSize, 0);
-  Canvas canvas(mask);
-  FillTriangle(canvas, a, b, c, 1);
-  return [mask](int x, int y) {
-    return x >= 0 && y >= 0 && x < mask.width && y < mask.height &&
-           mask.pixels[static_cast<std::size_t>(y) * mask.width + x] != 0;
-  };
 }
 
 res::Image DrawThumb() {
@@ -69,28 +63,21 @@ res::Image DrawTrack() {
   return track;
 }
 
-Region ArrowTriangle(Direction direction) {
-  if (direction == Direction::kUp) return Triangle({14, 7}, {5, 20}, {23, 20});
-  return Triangle({14, 21}, {5, 8}, {23, 8});
-}
-
 res::Image DrawArrowButton(Direction direction, bool pressed) {
   res::Image button = MakeImage(kArrowSize, kArrowSize, theme::kBlack);
   Canvas canvas(button);
   const RECT body{1, 1, kArrowSize - 1, kArrowSize - 1};
-  const Region triangle = ArrowTriangle(direction);
-  const RECT all{0, 0, kArrowSize, kArrowSize};
   if (pressed) {
     FillGradient(canvas, body, {Rgb(252, 216, 160), Rgb(240, 174, 88)});
     canvas.Frame(body, kOrange);
-    FillShaded(canvas, all, triangle, Rgb(200, 204, 212), theme::kWhite, Rgb(118, 122, 132));
+    FillArrow(canvas, direction, Rgb(200, 204, 212), theme::kWhite, Rgb(118, 122, 132));
   } else {
     FillGradient(canvas, body, {Rgb(232, 235, 240), Rgb(186, 191, 200)});
     canvas.HLine(1, kArrowSize - 1, 1, theme::kWhite);
     canvas.VLine(1, 1, kArrowSize - 1, theme::kWhite);
     canvas.HLine(2, kArrowSize - 1, kArrowSize - 2, Rgb(128, 132, 142));
     canvas.VLine(kArrowSize - 2, 2, kArrowSize - 1, Rgb(128, 132, 142));
-    FillShaded(canvas, all, triangle, Rgb(232, 122, 8), Rgb(255, 204, 64), kDarkRed);
+    FillArrow(canvas, direction, Rgb(232, 122, 8), Rgb(255, 204, 64), kDarkRed);
   }
   return button;
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/skingen/resource_writer.h"
+#include "tools/skingen/artwork.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,10 +1,8 @@
 // The message box: its frame, the icon strip (warning, question,
 // cross in 53-pixel cells) and the blue and orange button faces, cut from
 // the frame itself so their corners match what lies around them.
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -29,7 +27,7 @@ res::Image DrawFrame() {
   FillGradient(canvas, {body.left, body.top, body.right, kHeaderBottom}, theme::kTitleBar);
   canvas.HLine(body.left, body.right, kHeaderBottom, theme::kTitleAccent);
   FillGradient(canvas, {body.left, kHeaderBottom + 1, body.right, body.bottom}, kBody);
-  DrawWell(canvas, kIconWell);
+  DrawFace(canvas, kIconWell, theme::kWell);
   canvas.HLine(12, kFrameWidth - 12, 104, Rgb(50, 64, 90));
   return frame;
 }

@@ -1,10 +1,8 @@
 // The monthly list screen: month header, the column header lined up
 // with the list's three columns, a car drawn faintly on the light panel
 // behind the list (clear of the totals line), and three bottom faces.
-#include "resources/resource_ids.h"
 #include "tools/skingen/artwork.h"
 #include "tools/skingen/chrome.h"
-#include "tools/skingen/text.h"
 
 namespace skingen {
 
@@ -67,20 +65,16 @@ void DrawPanel(Canvas& canvas) {
     canvas.Frame(Inset(box, -1), Rgb(150, 162, 184));
 }
 
-res::Image DrawMonthListScreen() {
-  res::Image screen = MakeImage(kScreenWidth, kScreenHeight, 0);
-  Canvas canvas(screen);
-  DrawBackdrop(canvas);
+void DrawMonthListScreen(Canvas& canvas) {
   DrawMonthHeader(canvas);
   DrawPanel(canvas);
   DrawColumnHeader(canvas);
-  DrawBottomBar(canvas);
-  for (int i : {0, 1, 3}) DrawFace(canvas, kBottomButton[i], theme::kDarkFace);
-  return screen;
 }
 
 }  // namespace
 
-ArtworkList DrawMonthListSkins() { return {{IDB_MONTH_LIST_SCREEN, DrawMonthListScreen()}}; }
+ArtworkList DrawMonthListSkins() {
+  return {{IDB_MONTH_LIST_SCREEN, DrawScreen(DrawMonthListScreen, {0, 1, 3})}};
+}
 
 }  // namespace skingen

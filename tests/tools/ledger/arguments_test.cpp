@@ -7,7 +7,16 @@
 #include <optional>
 #include <string>
 
-using ledger_tool::ParseScaled;
+namespace {
+
+// The stored value, or nothing when refused.
+std::optional<std::int32_t> ParseScaled(const std::string& text, int scale) {
+  std::int32_t value = 0;
+  return ledger_tool::ReadScaled(text, scale, value) ? std::optional<std::int32_t>(value)
+                                                     : std::nullopt;
+}
+
+}  // namespace
 
 TEST(ToolArguments, ScaledValuesOfEveryLengthAreReadWithoutOverflow) {
   const std::string longFraction = "40." + std::string(40, '3') + "5";

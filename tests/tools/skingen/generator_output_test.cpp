@@ -15,7 +15,6 @@
 #include "platform/res/dialog_template.h"
 #include "platform/res/manifest.h"
 #include "tools/skingen/artwork.h"
-#include "tools/skingen/resource_writer.h"
 
 namespace {
 

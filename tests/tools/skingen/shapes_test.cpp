@@ -2,7 +2,7 @@
 // hand.
 #include <gtest/gtest.h>
 
-#include "tools/skingen/shapes.h"
+#include "tools/skingen/canvas.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/ledger/flags.h"
+#include "tools/ledger/commands.h"
 
 #include <algorithm>
 #include <cstdio>
