@@ -7,7 +7,6 @@
 
 #include "platform/framework/message_map.h"
 #include "platform/framework/cdc.h"
-#include "platform/framework/cpoint.h"
 #include "platform/framework/crect.h"
 
 namespace framework {
