@@ -67,9 +67,6 @@ CBitmap* CBitmap::FromHandle(HBITMAP handle) { return TypedFromHandle<CBitmap>(h
 CFont* CFont::FromHandle(HFONT handle) { return TypedFromHandle<CFont>(handle); }
 CPen* CPen::FromHandle(HPEN handle) { return TypedFromHandle<CPen>(handle); }
 
-// Each creation member creates the object and attaches it; a wrapper that
-// already holds one refuses.
-
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
   return AttachCreated(::CreateCompatibleBitmap(dc ? dc->m_hDC : nullptr, width, height));
 }

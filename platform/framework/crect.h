@@ -1,9 +1,28 @@
-// A rectangle with the framework's members; right and bottom exclusive.
+// Sizes, points, and a rectangle with the framework's members; right and
+// bottom exclusive.
 #pragma once
 
 #include <algorithm>
 
-#include "platform/framework/cpoint.h"
+#include "platform/core/windef.h"
+
+class CSize : public SIZE {
+ public:
+  CSize() : SIZE{0, 0} {}
+  CSize(int x, int y) : SIZE{x, y} {}
+  CSize(SIZE size) : SIZE(size) {}
+
+  bool operator==(SIZE other) const { return cx == other.cx && cy == other.cy; }
+};
+
+class CPoint : public POINT {
+ public:
+  CPoint() : POINT{0, 0} {}
+  CPoint(int x, int y) : POINT{x, y} {}
+  CPoint(POINT point) : POINT(point) {}
+
+  bool operator==(POINT other) const { return x == other.x && y == other.y; }
+};
 
 class CRect : public RECT {
  public:
@@ -15,7 +34,6 @@ class CRect : public RECT {
 
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
-  CSize Size() const { return CSize(Width(), Height()); }
   CPoint TopLeft() const { return CPoint(left, top); }
 
   // Empty: no area (zero or negative width or height).

@@ -19,8 +19,7 @@ class CWinApp : public CCmdTarget {
   virtual BOOL InitInstance();
   virtual int Run();           // returns ExitInstance's result
   virtual int ExitInstance();  // the WM_QUIT exit code
-  // Called for each message before dispatch; walks from the target window up
-  // to its top-level window through CWnd::PreTranslateMessage.
+  // Each message before dispatch: AfxPreTranslateMessage.
   virtual BOOL PreTranslateMessage(MSG* pMsg);
 
   // Records the key only; nothing is ever written.

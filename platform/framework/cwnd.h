@@ -7,7 +7,6 @@
 
 #include "platform/framework/message_map.h"
 #include "platform/framework/cdc.h"
-#include "platform/framework/cpoint.h"
 #include "platform/framework/crect.h"
 
 namespace framework {
@@ -37,7 +36,6 @@ class CWnd : public CCmdTarget {
   virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
   virtual BOOL DestroyWindow();
 
-  // Message handling.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,7 +48,6 @@ class CWnd : public CCmdTarget {
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-  // Window state.
   BOOL ShowWindow(int nCmdShow);
   BOOL IsWindowVisible() const;
   BOOL IsWindowEnabled() const;
@@ -64,13 +61,11 @@ class CWnd : public CCmdTarget {
   CWnd* SetCapture();
   static CWnd* GetCapture();
 
-  // Painting.
   void UpdateWindow();
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void ValidateRect(LPCRECT lpRect);
 
-  // Timers.
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
   BOOL KillTimer(UINT_PTR nIDEvent);
 

@@ -125,8 +125,7 @@ struct AFX_MSGMAP {
   AFX_ENTRY(message, { return AFX_SELF->memberFxn(wParam, lParam); })
 
 // The root of every class with a message table: the application object,
-// windows and dialogs. OnCmdMsg looks a command up in the class's table
-// chain.
+// windows and dialogs.
 class CCmdTarget {
  public:
   CCmdTarget() = default;

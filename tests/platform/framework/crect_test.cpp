@@ -8,7 +8,6 @@ TEST(CRectTest, SizesAndCornersFollowExclusiveEdges) {
   const CRect rect(10, 20, 110, 60);
   EXPECT_EQ(rect.Width(), 100);
   EXPECT_EQ(rect.Height(), 40);
-  EXPECT_EQ(rect.Size(), CSize(100, 40));
   EXPECT_EQ(rect.TopLeft(), CPoint(10, 20));
   EXPECT_TRUE(rect.PtInRect(CPoint(10, 20)));
   EXPECT_TRUE(rect.PtInRect(CPoint(109, 59)));
@@ -40,15 +39,6 @@ TEST(CRectTest, UnionIgnoresEmptyRects) {
   EXPECT_FALSE(result.UnionRect(CRect(1, 1, 1, 1), CRect(3, 3, 2, 2)));
   EXPECT_EQ(result, CRect());
   EXPECT_EQ(CRect(0, 0, 2, 2) | CRect(5, 5, 5, 9), CRect(0, 0, 2, 2));
-}
-
-TEST(CPointTest, ArithmeticWithSizesAndPoints) {
-  CPoint point(3, 4);
-  point += CSize(1, -1);
-  EXPECT_EQ(point, CPoint(4, 3));
-  EXPECT_EQ(point - CPoint(1, 1), CSize(3, 2));
-  point.Offset(-4, -3);
-  EXPECT_EQ(point, CPoint(0, 0));
 }
 
 }  // namespace
