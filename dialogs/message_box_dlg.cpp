@@ -60,9 +60,9 @@ CMessageBoxDlg::CMessageBoxDlg(CWnd* pParent, LPCTSTR text, LPCTSTR, UINT style)
 BOOL CMessageBoxDlg::OnInitDialog() {
   CreateGulimFont(m_font, 15, FW_BOLD);
   CSkinDlg::OnInitDialog();
-  m_bmpFrame.LoadBitmap(IDB_MSGBOX_FRAME);
+  m_bmpSkin.LoadBitmap(IDB_MSGBOX_FRAME);
   BITMAP frame{};
-  m_bmpFrame.GetBitmap(&frame);
+  m_bmpSkin.GetBitmap(&frame);
   MoveWindow((m_rcClient.Width() - frame.bmWidth) / 2, (m_rcClient.Height() - frame.bmHeight) / 2,
              frame.bmWidth, frame.bmHeight, FALSE);
   m_skinIcons.LoadFromResource(IDB_MSGBOX_ICONS, kIconCellWidth, 0, kKeyGreen);
@@ -90,7 +90,7 @@ void CMessageBoxDlg::OnPaint() {
   if (!m_back.Ready()) return;
   CRect client;
   GetClientRect(&client);
-  BlitBitmapToRect(&m_dcBack, &m_bmpFrame, client);
+  BlitBitmapToRect(&m_dcBack, &m_bmpSkin, client);
   m_skinIcons.DrawStripCellTransparent(&m_dcBack, IconForStyle(m_nStyle), kIconAt, 1);
   m_dcBack.SetTextColor(RGB(255, 255, 255));
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);

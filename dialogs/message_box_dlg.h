@@ -42,7 +42,6 @@ class CMessageBoxDlg : public CSkinDlg {
   std::vector<std::string> m_lines;  // code page 949
   CBitmap m_bmpButtonUp;
   CBitmap m_bmpButtonSel;
-  CBitmap m_bmpFrame;
 
   static UINT s_nLastKeyDown;
 

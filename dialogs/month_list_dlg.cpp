@@ -7,7 +7,6 @@
 #include "dialogs/month_list_text.h"
 #include "ledger/expense_ledger.h"
 #include "ledger/ledger_file.h"
-#include "ledger/month_summary.h"
 #include "resources/resource_ids.h"
 #include "skin/fitted_text.h"
 
@@ -63,9 +62,7 @@ BOOL CMonthListDlg::OnInitDialog() {
 void CMonthListDlg::FillList() {
   m_listRecords.ResetContent();
   const CExpenseLedger& ledger = *GetLedger();
-  const MonthTotals totals = SumMonth(ledger, m_nYear, m_nMonth);
-  m_nTotalCost = totals.cost;
-  m_nTotalDistance = totals.distance;
+  m_totals = SumMonth(ledger, m_nYear, m_nMonth);
   ForEachRecordOfMonth(ledger, m_nYear, m_nMonth, [&](const ExpenseRecord& record) {
     const MonthListRow row = FormatMonthListRow(record);
     m_listRecords.AddRow(row.date, row.item, row.cost,
@@ -81,8 +78,8 @@ void CMonthListDlg::DrawContent(CDC* pDC) {
   text.Format(L"%d년 %d월", m_nYear, m_nMonth);
   CRect title(kTitle);
   pDC->DrawText(text, -1, &title, kCentredLine);
-  DrawTotal(pDC, FormatCostTotal(m_nTotalCost), CRect(kCostTotal));
-  DrawTotal(pDC, FormatDistanceTotal(m_nTotalDistance), CRect(kDistanceTotal));
+  DrawTotal(pDC, FormatCostTotal(m_totals.cost), CRect(kCostTotal));
+  DrawTotal(pDC, FormatDistanceTotal(m_totals.distance), CRect(kDistanceTotal));
 }
 
 // --- pen --------------------------------------------------------------------

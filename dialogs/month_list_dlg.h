@@ -4,10 +4,9 @@
 // Every change is saved before the list shows it.
 #pragma once
 
-#include <cstdint>
-
 #include "controls/skin_list_box.h"
 #include "dialogs/skin_dlg.h"
+#include "ledger/month_summary.h"
 
 class CMonthListDlg : public CSkinDlg {
  public:
@@ -31,9 +30,7 @@ class CMonthListDlg : public CSkinDlg {
  public:
   int m_nYear = 0;
   int m_nMonth = 0;
-  // 64 bits: a month of large entries must not wrap.
-  std::int64_t m_nTotalCost = 0;
-  std::int64_t m_nTotalDistance = 0;
+  MonthTotals m_totals;
   CSkinListBox m_listRecords;
   int m_nPressedMonthArrow = -1;
   CBitmap m_bmpMonthArrowDown[2];  // back, on
