@@ -22,7 +22,7 @@ using RowText = std::string (*)(const ExpenseRecord& r);
 
 std::string CsvLine(const ExpenseRecord& r) {
   return IsoDate(r) + "," + std::to_string(r.itemId) + "," + CsvField(ItemName(r.itemId)) + "," +
-         Litres(r) + "," + Amount(r) + "," + Kilometres(r) + "\r\n";
+         Fixed(r.fuel, 2, 2) + "," + Fixed(r.cost, 2, 2) + "," + Fixed(r.distance, 3, 3) + "\r\n";
 }
 
 int List(const std::string& hostPath, const std::string& header, RowText row) {
