@@ -6,20 +6,6 @@
 
 #include "platform/res/png_codec.h"
 
-namespace {
-
-res::Image Enlarged(const res::Image& image, int factor) {
-  res::Image large{image.width * factor, image.height * factor, {}};
-  large.pixels.reserve(static_cast<size_t>(large.width) * large.height);
-  for (int y = 0; y < large.height; ++y)
-    for (int x = 0; x < large.width; ++x)
-      large.pixels.push_back(
-          image.pixels[static_cast<size_t>(y / factor) * image.width + x / factor]);
-  return large;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   int factor = 0;
   const std::string_view text = argc == 4 ? argv[2] : "";
@@ -33,6 +19,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "rt_scale_icon: cannot read %s\n", argv[1]);
     return 1;
   }
-  res::Image large = Enlarged(*icon, factor);
+  res::Image large{icon->width * factor, icon->height * factor, {}};
+  large.pixels.reserve(static_cast<size_t>(large.width) * large.height);
+  for (int y = 0; y < large.height; ++y)
+    for (int x = 0; x < large.width; ++x)
+      large.pixels.push_back(
+          icon->pixels[static_cast<size_t>(y / factor) * icon->width + x / factor]);
   return res::WritePngFile(argv[3], large.View()) ? 0 : 1;
 }

@@ -24,13 +24,6 @@ int DigitsValue(std::string_view text, size_t from, size_t to) {
   return value;
 }
 
-// The value as stored, when it fits 32 bits.
-bool Narrowed(long long wide, std::int32_t& value) {
-  if (wide < -2147483648LL || wide > 2147483647LL) return false;
-  value = static_cast<std::int32_t>(wide);
-  return true;
-}
-
 // What a CSV row and a typed value almost always hold, read in one pass:
 // a minus at most, digits and a point, no more decimals than the scale
 // keeps (nothing to round), a value far from 64 bits. Anything else is
@@ -110,7 +103,9 @@ bool ReadDate(std::string_view text, Date& date) {
 bool ReadScaled(std::string_view text, int scale, std::int32_t& value) {
   std::optional<std::int64_t> scaled = ScaleShort(text, scale);
   if (!scaled) scaled = platform::ScaleDecimal(text, platform::DecimalPlaces(scale));
-  return scaled && Narrowed(*scaled, value);
+  if (!scaled || *scaled < -2147483648LL || *scaled > 2147483647LL) return false;
+  value = static_cast<std::int32_t>(*scaled);
+  return true;
 }
 
 std::variant<ExpenseRecord, RecordProblem> ParseRecord(const RecordText& text) {

@@ -18,21 +18,19 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-using RowWriter = void (*)(std::string& out, const ExpenseRecord& r);
+using RowText = std::string (*)(const ExpenseRecord& r);
 
-void ShowRow(std::string& out, const ExpenseRecord& r) { out += ShowLine(r); }
-
-void CsvRow(std::string& out, const ExpenseRecord& r) {
-  out += IsoDate(r) + "," + std::to_string(r.itemId) + "," + CsvField(ItemName(r.itemId)) + "," +
-         Litres(r) + "," + Amount(r) + "," + Kilometres(r) + "\r\n";
+std::string CsvLine(const ExpenseRecord& r) {
+  return IsoDate(r) + "," + std::to_string(r.itemId) + "," + CsvField(ItemName(r.itemId)) + "," +
+         Fixed(r.fuel, 2, 2) + "," + Fixed(r.cost, 2, 2) + "," + Fixed(r.distance, 3, 3) + "\r\n";
 }
 
-int List(const std::string& hostPath, const std::string& header, RowWriter row) {
+int List(const std::string& hostPath, const std::string& header, RowText row) {
   CExpenseLedger ledger;
   if (!LoadWhole(ledger, hostPath, false)) return kFailed;
   BlockOutput out;
   out.Text() = header;
-  for (int i = 0; i < ledger.m_nCount && out.Spill(); ++i) row(out.Text(), ledger.m_pRecords[i]);
+  for (int i = 0; i < ledger.m_nCount && out.Spill(); ++i) out.Text() += row(ledger.m_pRecords[i]);
   return out.Finish() ? 0 : OutputFailed();
 }
 
@@ -40,7 +38,7 @@ int List(const std::string& hostPath, const std::string& header, RowWriter row) 
 
 int RunShow(const Arguments& args) {
   if (const int misuse = CheckArity("show", args, {"FILE"})) return misuse;
-  return List(args[0], "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n", ShowRow);
+  return List(args[0], "date\titem_id\titem\tfuel_l\tcost\tdistance_km\n", ShowLine);
 }
 
 // Plain, RFC 4180 in UTF-8; for a spreadsheet, with a byte-order mark so
@@ -50,7 +48,7 @@ int RunCsv(const Arguments& given) {
   const bool excel = TakeFlag(args, "--excel");
   if (const int misuse = CheckArity("csv", args, {"FILE"})) return misuse;
   const std::string header = "date,item_id,item,fuel_l,cost,distance_km\r\n";
-  return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvRow);
+  return List(args[0], excel ? "\xEF\xBB\xBF" + header : header, CsvLine);
 }
 
 int RunItems(const Arguments& args) {

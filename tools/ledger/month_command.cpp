@@ -49,7 +49,7 @@ int RunMonth(const Arguments& args) {
   BlockOutput out;
   AppendGrid(out.Text(), cells);
   ForEachRecordOfMonth(ledger, y, m, [&out](const ExpenseRecord& r) {
-    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Amount(r) + "\n";
+    out.Text() += MonthDay(r) + "\t" + ItemName(r.itemId) + "\t" + Fixed(r.cost, 2, 2) + "\n";
     out.Spill();
   });
   const MonthTotals totals = SumMonth(ledger, y, m);

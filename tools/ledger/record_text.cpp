@@ -57,10 +57,6 @@ std::string IsoDate(const ExpenseRecord& r) {
 
 std::string MonthDay(const ExpenseRecord& r) { return Formatted("%d/%02d", r.month, r.day); }
 
-std::string Litres(const ExpenseRecord& r) { return Formatted("%.2f", r.fuel / 100.0); }
-std::string Amount(const ExpenseRecord& r) { return Formatted("%.2f", r.cost / 100.0); }
-std::string Kilometres(const ExpenseRecord& r) { return Formatted("%.3f", r.distance / 1000.0); }
-
 // Converted once: a listing names an item on every row.
 const std::string& ItemName(int itemId) {
   static const std::array<std::pair<int, std::string>, kExpenseItemCount> names = [] {
@@ -79,7 +75,7 @@ const std::string& ItemName(int itemId) {
 
 std::string ShowLine(const ExpenseRecord& r) {
   return IsoDate(r) + "\t" + std::to_string(r.itemId) + "\t" + ItemName(r.itemId) + "\t" +
-         Litres(r) + "\t" + Amount(r) + "\t" + Kilometres(r) + "\n";
+         Fixed(r.fuel, 2, 2) + "\t" + Fixed(r.cost, 2, 2) + "\t" + Fixed(r.distance, 3, 3) + "\n";
 }
 
 std::string Fixed(std::int64_t value, int scaleDigits, int decimals) {
