@@ -31,12 +31,8 @@ int CellHeightFor(LONG lfHeight) {
 }
 
 FontSpec SpecFor(const LOGFONTW& logical) {
-  FontSpec wanted;
-  wanted.face.assign(logical.lfFaceName, wcsnlen(logical.lfFaceName, LF_FACESIZE));
-  wanted.height = CellHeightFor(logical.lfHeight);
-  wanted.weight = logical.lfWeight == FW_DONTCARE ? FW_NORMAL : logical.lfWeight;
-  wanted.italic = logical.lfItalic != 0;
-  return wanted;
+  return {CellHeightFor(logical.lfHeight),
+          logical.lfWeight == FW_DONTCARE ? FW_NORMAL : static_cast<int>(logical.lfWeight)};
 }
 
 }  // namespace

@@ -7,8 +7,6 @@ namespace skingen {
 
 namespace {
 
-constexpr const wchar_t* kFace = L"NanumGothic";
-
 int LeftFor(const RECT& box, int width, Align align) {
   switch (align) {
     case Align::kLeft: return box.left;
@@ -22,8 +20,7 @@ int LeftFor(const RECT& box, int width, Align align) {
 
 void DrawText(Canvas& canvas, const RECT& box, std::wstring_view text, const TextStyle& style) {
   gdi::FontEngine& engine = platform::Context::Get().Use<gdi::FontEngine>();
-  const std::shared_ptr<gdi::Typeface> face =
-      engine.Get({kFace, style.height, style.bold ? 700 : 400, false});
+  const std::shared_ptr<gdi::Typeface> face = engine.Get({style.height, style.bold ? 700 : 400});
   const SIZE extent = face->Measure(text);
   const int x = LeftFor(box, extent.cx, style.align);
   const int y = box.top + (box.bottom - box.top - extent.cy) / 2;

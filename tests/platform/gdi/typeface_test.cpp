@@ -18,7 +18,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 class TypefaceTest : public ::testing::Test {
  protected:
   std::shared_ptr<gdi::Typeface> Face(int height, int weight = 400) {
-    return engine.Get({L"Gulim", height, weight, false});
+    return engine.Get({height, weight});
   }
 
   // The canvas after drawing text once at (x, y), black on white.
@@ -141,7 +141,7 @@ TEST_F(TypefaceTest, TextRunningOffTheSurfaceIsCutNotOverrun) {
 }
 
 TEST(TypefaceWithoutFile, MeasuresZeroAndDrawsNothing) {
-  const auto library = std::make_shared<gdi::FontLibrary>();
+  const auto library = gdi::OpenFontLibrary();
   const gdi::Typeface none(library, std::nullopt, 14);
   std::FILE* junk = std::fopen("not_a_font.ttf", "wb");
   ASSERT_TRUE(junk);
