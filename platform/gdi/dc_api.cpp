@@ -141,8 +141,3 @@ int SetBkMode(HDC hdc, int mode) {
   dc->bkMode = mode;
   return previous;
 }
-
-int GetBkMode(HDC hdc) {
-  DeviceContext* dc = FindDC(hdc);
-  return dc ? dc->bkMode : 0;
-}

@@ -9,14 +9,12 @@ namespace gdi {
 class Pen : public GdiObject {
  public:
   static constexpr ObjectKind kKind = ObjectKind::Pen;
-  // A null pen draws nothing; every other pen draws one pixel wide.
-  Pen(COLORREF color, bool null) : GdiObject(kKind), color_(color), null_(null) {}
+  // Draws one pixel wide.
+  explicit Pen(COLORREF color) : GdiObject(kKind), color_(color) {}
   COLORREF Color() const { return color_; }
-  bool IsNull() const { return null_; }
 
  private:
   COLORREF color_;
-  bool null_;
 };
 
 }  // namespace gdi

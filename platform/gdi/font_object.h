@@ -22,8 +22,9 @@ class Font : public GdiObject {
   const LOGFONTW& Logical() const { return logical_; }
 
   // The typeface, asked of the engine when not yet known or no longer
-  // alive; nullptr only when no face at all could be loaded. Lives with the
-  // text output (text_api.cpp), the one user of the font engine.
+  // alive; never null (an empty typeface when no face could be loaded).
+  // Lives with the text output (text_api.cpp), the one user of the font
+  // engine.
   std::shared_ptr<Typeface> Face();
 
  private:

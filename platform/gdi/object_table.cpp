@@ -91,7 +91,7 @@ void* ObjectTable::AddStock(std::unique_ptr<GdiObject> object) {
 
 void ObjectTable::CreateStockObjects() {
   stock_.assign(SYSTEM_FONT + 1, nullptr);
-  stock_[BLACK_PEN] = AddStock(std::make_unique<Pen>(RGB(0, 0, 0), false));
+  stock_[BLACK_PEN] = AddStock(std::make_unique<Pen>(RGB(0, 0, 0)));
   stock_[SYSTEM_FONT] = AddStock(std::make_unique<Font>(SystemFont()));
   stockBitmap_ = AddStock(std::make_unique<Bitmap>(BitmapFormat::Mono1, 1, 1));
 }

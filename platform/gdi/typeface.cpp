@@ -36,11 +36,6 @@ struct DesignExtent {
   long Total() const { return ascent + descent; }
 };
 
-long AverageWidthUnits(FT_Face face) {
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-  return os2 && os2->version != 0xFFFF ? os2->xAvgCharWidth : 0;
-}
-
 DesignExtent DesignExtentOf(FT_Face face) {
   const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
   if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0)
@@ -148,9 +143,6 @@ Typeface::Typeface(FontLibrary library, const std::optional<FaceFile>& file, int
   metrics_.descent = cell - metrics_.ascent;
   outline->embolden = file->embolden;
   outline_ = std::move(outline);
-  const long averageUnits = AverageWidthUnits(face);
-  metrics_.averageWidth =
-      averageUnits > 0 ? RoundedDivide(1LL * averageUnits * em, 64 * upem) : GlyphFor(L'x').advance;
 }
 
 Typeface::~Typeface() = default;

@@ -28,7 +28,6 @@ struct FontMetrics {
   int height = 0;
   int ascent = 0;
   int descent = 0;
-  int averageWidth = 0;
 };
 
 class Typeface {

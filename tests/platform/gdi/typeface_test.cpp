@@ -40,7 +40,6 @@ TEST_F(TypefaceTest, CellHeightIsExactAndSplitIntoWholeAscentAndDescent) {
     EXPECT_EQ(m.ascent + m.descent, height);
     EXPECT_GT(m.ascent, m.descent) << height;
     EXPECT_GT(m.descent, 0) << height;
-    EXPECT_GT(m.averageWidth, 0) << height;
     EXPECT_EQ(face->Measure(L"주유-충전").cy, height);
     EXPECT_EQ(face->Measure(L"").cy, height);
   }
