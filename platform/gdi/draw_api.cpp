@@ -9,11 +9,10 @@
 #include "platform/gdi/wingdi.h"
 
 using gdi::DeviceContext;
+using gdi::FindDC;
 using gdi::ObjectTable;
 
 namespace {
-
-DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
 
 // Coordinates near the ends of the integer range are pulled in to a range
 // no bitmap reaches, so a one-past-the-end coordinate cannot overflow.
@@ -51,7 +50,8 @@ BOOL LineTo(HDC hdc, int x, int y) {
   if (from.x != x && from.y != y) return FALSE;
   const auto [left, right] = from.y == y ? Span(from.x, x) : std::pair{x + 0LL, x + 1LL};
   const auto [top, bottom] = from.y == y ? std::pair{y + 0LL, y + 1LL} : Span(from.y, y);
-  gdi::FillClipped(*dc, ClampedRect(left, top, right, bottom), dc->CurrentPen()->Color());
+  gdi::FillClipped(dc->Target(), dc->Clip(), ClampedRect(left, top, right, bottom),
+                   dc->CurrentPen()->Color());
   return TRUE;
 }
 

@@ -49,12 +49,11 @@ std::shared_ptr<Typeface> Font::Face() {
 }  // namespace gdi
 
 using gdi::DeviceContext;
+using gdi::FindDC;
 using gdi::ObjectTable;
 using gdi::RectList;
 
 namespace {
-
-DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
 
 // The text of a (text, count) pair; count -1 means terminated.
 std::wstring_view TextOf(LPCWSTR text, int count) {
@@ -95,10 +94,7 @@ void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring
               SIZE extent, std::span<const RECT> clip) {
   if (dc.bkMode == OPAQUE) {
     const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
-    for (const RECT& rect : clip) {
-      const RECT area = gdi::IntersectRects(rect, cell);
-      if (!gdi::IsEmptyRect(area)) gdi::FillArea(dc.Target(), area, dc.bkColor);
-    }
+    gdi::FillClipped(dc.Target(), clip, cell, dc.bkColor);
   }
   const gdi::Surface32 surface = dc.Target().Surface();
   if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
@@ -173,7 +169,8 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
   return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || dx) return FALSE;
-    if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
+    if (rect && (options & ETO_OPAQUE))
+      gdi::FillClipped(dc->Target(), dc->Clip(), *rect, dc->bkColor);
     const std::wstring_view line =
         TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
     if (line.empty()) return TRUE;

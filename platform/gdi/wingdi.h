@@ -63,10 +63,6 @@ constexpr DWORD OBJ_FONT = 6;
 constexpr DWORD OBJ_BITMAP = 7;
 constexpr DWORD OBJ_MEMDC = 10;
 
-// Stock objects: what a new DC starts with.
-constexpr int BLACK_PEN = 7;
-constexpr int SYSTEM_FONT = 13;
-
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 struct LOGFONTW {
@@ -132,10 +128,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 HGDIOBJ GetCurrentObject(HDC hdc, UINT kind);  // kind: OBJ_BITMAP, OBJ_FONT, ...
 BOOL DeleteObject(HGDIOBJ object);
 DWORD GetObjectType(HGDIOBJ object);
-int GetObjectW(HGDIOBJ object, int size, LPVOID buffer);
-inline int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
-  return GetObjectW(object, size, buffer);
-}
+int GetObject(HGDIOBJ object, int size, LPVOID buffer);
 
 // Bitmaps.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
