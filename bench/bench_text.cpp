@@ -14,7 +14,7 @@ constexpr wchar_t kLabel[] = L"지출입력";
 
 void BM_DrawLabelWarm(benchmark::State& state) {
   gdi::FontEngine engine;
-  const auto face = engine.Get({L"Gulim", static_cast<int>(state.range(0)), 700, false});
+  const auto face = engine.Get({static_cast<int>(state.range(0)), 700});
   std::vector<gdi::Pixel> pixels(kWidth * kHeight, 0xFFFFFF);
   const gdi::Surface32 screen{pixels.data(), kWidth, kHeight, kWidth};
   const RECT clip{0, 0, kWidth, kHeight};
@@ -28,7 +28,7 @@ BENCHMARK(BM_DrawLabelWarm)->Arg(14)->Arg(24);
 
 void BM_MeasureLabelWarm(benchmark::State& state) {
   gdi::FontEngine engine;
-  const auto face = engine.Get({L"Gulim", 14, 400, false});
+  const auto face = engine.Get({14, 400});
   benchmark::DoNotOptimize(face->Measure(kLabel));
   for (auto _ : state) benchmark::DoNotOptimize(face->Measure(kLabel));
 }
@@ -36,7 +36,7 @@ BENCHMARK(BM_MeasureLabelWarm);
 
 void BM_GetTypefaceCached(benchmark::State& state) {
   gdi::FontEngine engine;
-  const gdi::FontSpec wanted{L"Gulim", 14, 400, false};
+  const gdi::FontSpec wanted{14, 400};
   engine.Get(wanted);
   for (auto _ : state) benchmark::DoNotOptimize(engine.Get(wanted));
 }

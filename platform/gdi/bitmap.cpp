@@ -19,15 +19,6 @@ int Bitmap::StrideFor(BitmapFormat format, int width) {
   return 0;
 }
 
-int Bitmap::BitsPerPixel() const {
-  switch (format_) {
-    case BitmapFormat::Mono1: return 1;
-    case BitmapFormat::Device32: return 32;
-    case BitmapFormat::Dib24: return 24;
-  }
-  return 0;
-}
-
 Surface32 Bitmap::Surface() {
   if (format_ != BitmapFormat::Device32) return {};
   return Surface32{Row32(0), width_, height_, width_};

@@ -16,6 +16,7 @@ enum class BitmapFormat {
   Device32,  // 0x00RRGGBB words, the screen's format
   Dib24,     // B, G, R bytes, rows padded to 4 bytes, stored bottom-up
 };
+constexpr int kBitsPerPixel[] = {1, 32, 24};  // by BitmapFormat
 
 class Bitmap : public GdiObject {
  public:
@@ -34,7 +35,7 @@ class Bitmap : public GdiObject {
   int Width() const { return width_; }
   int Height() const { return height_; }
   int Stride() const { return stride_; }  // bytes per row
-  int BitsPerPixel() const;
+  int BitsPerPixel() const { return kBitsPerPixel[static_cast<int>(format_)]; }
   bool IsMono() const { return format_ == BitmapFormat::Mono1; }
 
   // The first byte of row y (0 = top).

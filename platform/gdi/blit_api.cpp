@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/gdi/device_context.h"
-#include "platform/gdi/object_table.h"
 #include "platform/gdi/raster.h"
 #include "platform/gdi/wingdi.h"
 
@@ -13,13 +12,12 @@ namespace {
 
 // A transfer of width x height pixels from the source at (sourceX, sourceY)
 // to the destination at (x, y): the part of the destination rectangle
-// inside the destination bitmap whose source pixels exist, and the offset
-// from destination to source.
+// inside the destination bitmap whose source pixels exist (empty when
+// none), and the offset from destination to source.
 struct Transfer {
   RECT wanted{};
   int dx = 0;
   int dy = 0;
-  bool empty = true;
 };
 
 // Worked out wide so no sum can overflow.
@@ -34,21 +32,16 @@ Transfer Bound(const gdi::Bitmap& destBitmap, const gdi::Bitmap& sourceBitmap, i
       std::min({Wide{x} + width, sourceBitmap.Width() - dx, Wide{destBitmap.Width()}});
   const Wide bottom =
       std::min({Wide{y} + height, sourceBitmap.Height() - dy, Wide{destBitmap.Height()}});
-  Transfer transfer;
-  if (width <= 0 || height <= 0 || left >= right || top >= bottom) return transfer;
-  transfer.wanted = RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
-                         static_cast<LONG>(bottom)};
-  transfer.dx = static_cast<int>(dx);
-  transfer.dy = static_cast<int>(dy);
-  transfer.empty = false;
-  return transfer;
+  if (width <= 0 || height <= 0 || left >= right || top >= bottom) return Transfer{};
+  return Transfer{RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                       static_cast<LONG>(bottom)},
+                  static_cast<int>(dx), static_cast<int>(dy)};
 }
 
 // Calls move(area) for each non-empty piece of the transfer inside the
 // destination's clip.
 template <class Move>
 void ForEachClipped(DeviceContext& to, const Transfer& transfer, Move&& move) {
-  if (transfer.empty) return;
   for (const RECT& clip : to.Clip()) {
     const RECT area = gdi::IntersectRects(clip, transfer.wanted);
     if (!gdi::IsEmptyRect(area)) move(area);
@@ -59,9 +52,8 @@ void ForEachClipped(DeviceContext& to, const Transfer& transfer, Move&& move) {
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
             DWORD rop) {
-  gdi::ObjectTable& table = gdi::ObjectTable::Get();
-  DeviceContext* to = table.Find<DeviceContext>(dest);
-  DeviceContext* from = table.Find<DeviceContext>(source);
+  DeviceContext* to = gdi::FindDC(dest);
+  DeviceContext* from = gdi::FindDC(source);
   const std::optional<gdi::Rop> operation = gdi::RopFromCode(rop);
   if (!to || !from || !operation) return FALSE;
 
@@ -78,9 +70,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourc
 
 BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, int sourceX,
                     int sourceY, int sourceWidth, int sourceHeight, UINT transparent) {
-  gdi::ObjectTable& table = gdi::ObjectTable::Get();
-  DeviceContext* to = table.Find<DeviceContext>(dest);
-  DeviceContext* from = table.Find<DeviceContext>(source);
+  DeviceContext* to = gdi::FindDC(dest);
+  DeviceContext* from = gdi::FindDC(source);
   if (!to || !from || width != sourceWidth || height != sourceHeight) return FALSE;
   gdi::Bitmap& destBitmap = to->Target();
   const gdi::Bitmap& sourceBitmap = from->Target();

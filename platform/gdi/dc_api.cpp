@@ -17,16 +17,16 @@ namespace gdi {
 namespace {
 
 template <class T>
-Selection<T> StockSelection(int index) {
-  void* handle = ObjectTable::Get().Stock(index);
+Selection<T> Selected(void* handle) {
   return Selection<T>{handle, ObjectTable::Get().Find<T>(handle)};
 }
 
-// A DC with bitmap selected and the stock font and pen.
-HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
-  return static_cast<HDC>(ObjectTable::Get().Make<DeviceContext>(
-      type, Selection<Bitmap>{bitmapHandle, &bitmap}, StockSelection<Font>(SYSTEM_FONT),
-      StockSelection<Pen>(BLACK_PEN)));
+// A DC with the bitmap selected and the stock font and pen.
+HDC CreateDC(DeviceContext::Type type, void* bitmap) {
+  ObjectTable& table = ObjectTable::Get();
+  return static_cast<HDC>(table.Make<DeviceContext>(type, Selected<Bitmap>(bitmap),
+                                                    Selected<Font>(table.StockFont()),
+                                                    Selected<Pen>(table.StockPen())));
 }
 
 }  // namespace
@@ -34,29 +34,21 @@ HDC CreateDC(DeviceContext::Type type, void* bitmapHandle, Bitmap& bitmap) {
 HDC CreateSurfaceDC(HBITMAP surface) {
   Bitmap* bitmap = ObjectTable::Get().Find<Bitmap>(surface);
   if (!bitmap || bitmap->Format() != BitmapFormat::Device32) return nullptr;
-  return CreateDC(DeviceContext::Type::Surface, surface, *bitmap);
+  return CreateDC(DeviceContext::Type::Surface, surface);
 }
 
 void SetSystemClip(HDC dc, std::vector<RECT> rects) {
-  if (DeviceContext* found = ObjectTable::Get().Find<DeviceContext>(dc))
-    found->SetSystemClip(Normalise(rects));
+  if (DeviceContext* found = FindDC(dc)) found->SetSystemClip(Normalise(rects));
 }
 
 }  // namespace gdi
 
-namespace {
-
-DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
-
-}  // namespace
+using gdi::FindDC;
 
 HDC CreateCompatibleDC(HDC hdc) {
   // Every DC here is 32-bit or a memory DC of it; all are screen-compatible.
   if (hdc && !FindDC(hdc)) return nullptr;
-  ObjectTable& table = ObjectTable::Get();
-  void* stockBitmap = table.StockBitmap();
-  return gdi::CreateDC(DeviceContext::Type::Memory, stockBitmap,
-                       *table.Find<gdi::Bitmap>(stockBitmap));
+  return gdi::CreateDC(DeviceContext::Type::Memory, ObjectTable::Get().StockBitmap());
 }
 
 BOOL DeleteDC(HDC hdc) { return FindDC(hdc) && ObjectTable::Get().Remove(hdc); }
@@ -76,17 +68,10 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
 
 HGDIOBJ GetCurrentObject(HDC hdc, UINT kind) {
   DeviceContext* dc = FindDC(hdc);
-  if (!dc) return nullptr;
-  switch (kind) {
-    case OBJ_BITMAP: return dc->Current(ObjectKind::Bitmap);
-    case OBJ_FONT: return dc->Current(ObjectKind::Font);
-    case OBJ_PEN: return dc->Current(ObjectKind::Pen);
-    default: return nullptr;
-  }
+  return dc ? dc->Current(kind) : nullptr;
 }
 
-// Refuses DCs (DeleteDC deletes those) and selected objects; stock objects
-// stay and report success.
+// DCs are DeleteDC's to delete.
 BOOL DeleteObject(HGDIOBJ object) {
   ObjectTable& table = ObjectTable::Get();
   gdi::GdiObject* found = table.Find(object);
@@ -110,7 +95,6 @@ DWORD GetObjectType(HGDIOBJ object) {
   return 0;
 }
 
-// Replaces one of a DC's colours, giving back the one it had.
 static COLORREF ExchangeColor(HDC hdc, COLORREF DeviceContext::*field, COLORREF color) {
   DeviceContext* dc = FindDC(hdc);
   return dc ? std::exchange(dc->*field, color) : CLR_INVALID;
@@ -140,9 +124,4 @@ int SetBkMode(HDC hdc, int mode) {
   const int previous = dc->bkMode;
   dc->bkMode = mode;
   return previous;
-}
-
-int GetBkMode(HDC hdc) {
-  DeviceContext* dc = FindDC(hdc);
-  return dc ? dc->bkMode : 0;
 }

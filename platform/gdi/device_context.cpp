@@ -1,5 +1,7 @@
 #include "platform/gdi/device_context.h"
 
+#include "platform/gdi/object_table.h"
+
 namespace gdi {
 
 DeviceContext::DeviceContext(Type type, Selection<Bitmap> bitmap, Selection<Font> font,
@@ -16,11 +18,11 @@ DeviceContext::~DeviceContext() {
   pen_.object->RemoveSelection();
 }
 
-void* DeviceContext::Current(ObjectKind kind) const {
+void* DeviceContext::Current(UINT kind) const {
   switch (kind) {
-    case ObjectKind::Bitmap: return bitmap_.handle;
-    case ObjectKind::Font: return font_.handle;
-    case ObjectKind::Pen: return pen_.handle;
+    case OBJ_BITMAP: return bitmap_.handle;
+    case OBJ_FONT: return font_.handle;
+    case OBJ_PEN: return pen_.handle;
     default: return nullptr;
   }
 }
@@ -39,6 +41,8 @@ void DeviceContext::SetSystemClip(std::optional<RectList> rects) {
   systemClip_ = std::move(rects);
   clip_.reset();
 }
+
+DeviceContext* FindDC(const void* handle) { return ObjectTable::Get().Find<DeviceContext>(handle); }
 
 const RectList& DeviceContext::Clip() {
   if (!clip_) {

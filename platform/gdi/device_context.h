@@ -7,7 +7,6 @@
 
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/drawing_tools.h"
-#include "platform/gdi/font_object.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/rect_list.h"
 #include "platform/gdi/wingdi.h"
@@ -36,7 +35,8 @@ class DeviceContext : public GdiObject {
   Bitmap& Target() { return *bitmap_.object; }
   Font* CurrentFont() { return font_.object; }
   Pen* CurrentPen() { return pen_.object; }
-  void* Current(ObjectKind kind) const;
+  // The handle selected of a kind (OBJ_BITMAP, OBJ_FONT, OBJ_PEN); else nullptr.
+  void* Current(UINT kind) const;
 
   // Each returns the previous handle, or nullptr when the object cannot be
   // selected (a bitmap in another DC, any bitmap into a surface DC).
@@ -73,5 +73,8 @@ class DeviceContext : public GdiObject {
   std::optional<RectList> systemClip_;
   std::optional<RectList> clip_;  // cache of Clip(), dropped on any change
 };
+
+// The DC behind a handle, or nullptr if the handle is not a live DC.
+DeviceContext* FindDC(const void* handle);
 
 }  // namespace gdi

@@ -1,7 +1,7 @@
 // Pens, lines and single pixels.
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/object_table.h"
@@ -9,15 +9,10 @@
 #include "platform/gdi/wingdi.h"
 
 using gdi::DeviceContext;
+using gdi::FindDC;
 using gdi::ObjectTable;
 
 namespace {
-
-DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
-
-// Diagonal lines longer than this are not drawn: no screen is that large,
-// and stepping them pixel by pixel would stall.
-constexpr long long kMaxDiagonalSteps = 1 << 16;
 
 // Coordinates near the ends of the integer range are pulled in to a range
 // no bitmap reaches, so a one-past-the-end coordinate cannot overflow.
@@ -27,40 +22,16 @@ RECT ClampedRect(long long left, long long top, long long right, long long botto
   return RECT{clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
-void PlotClipped(DeviceContext& dc, long long x, long long y, COLORREF color) {
-  if (x < 0 || y < 0 || x >= dc.Target().Width() || y >= dc.Target().Height()) return;
-  if (gdi::IsInside(dc.Clip(), static_cast<int>(x), static_cast<int>(y)))
-    gdi::PutPixel(dc.Target(), static_cast<int>(x), static_cast<int>(y), color);
-}
-
-// Bresenham from (x0, y0) towards (x1, y1), the end point left out.
-void DrawDiagonal(DeviceContext& dc, long long x0, long long y0, long long x1, long long y1,
-                  COLORREF color) {
-  const long long dx = std::llabs(x1 - x0);
-  const long long dy = -std::llabs(y1 - y0);
-  if (dx > kMaxDiagonalSteps || -dy > kMaxDiagonalSteps) return;
-  const int sx = x0 < x1 ? 1 : -1;
-  const int sy = y0 < y1 ? 1 : -1;
-  long long error = dx + dy;
-  while (x0 != x1 || y0 != y1) {
-    PlotClipped(dc, x0, y0, color);
-    const long long twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      x0 += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      y0 += sy;
-    }
-  }
+// The pixels from a towards b, b itself left out, as [first, last).
+std::pair<long long, long long> Span(long long a, long long b) {
+  return a < b ? std::pair{a, b} : std::pair{b + 1, a + 1};
 }
 
 }  // namespace
 
 HPEN CreatePen(int style, int width, COLORREF color) {
-  if (style != PS_SOLID && style != PS_NULL) return nullptr;
-  return static_cast<HPEN>(ObjectTable::Get().Make<gdi::Pen>(color, style == PS_NULL));
+  if (style != PS_SOLID) return nullptr;
+  return static_cast<HPEN>(ObjectTable::Get().Make<gdi::Pen>(color));
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
@@ -71,26 +42,16 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
   return TRUE;
 }
 
-// Straight lines fill a one-pixel-wide rectangle; the others step.
 BOOL LineTo(HDC hdc, int x, int y) {
   DeviceContext* dc = FindDC(hdc);
   if (!dc) return FALSE;
   const POINT from = dc->penPosition;
   dc->penPosition = POINT{x, y};
-  const gdi::Pen& pen = *dc->CurrentPen();
-  if (pen.IsNull()) return TRUE;
-  const long long x0 = from.x, y0 = from.y;
-  if (y0 == y) {
-    gdi::FillClipped(
-        *dc, x0 < x ? ClampedRect(x0, y, x, y + 1LL) : ClampedRect(x + 1LL, y, x0 + 1, y + 1LL),
-        pen.Color());
-  } else if (x0 == x) {
-    gdi::FillClipped(
-        *dc, y0 < y ? ClampedRect(x, y0, x + 1LL, y) : ClampedRect(x, y + 1LL, x + 1LL, y0 + 1),
-        pen.Color());
-  } else {
-    DrawDiagonal(*dc, from.x, from.y, x, y, pen.Color());
-  }
+  if (from.x != x && from.y != y) return FALSE;
+  const auto [left, right] = from.y == y ? Span(from.x, x) : std::pair{x + 0LL, x + 1LL};
+  const auto [top, bottom] = from.y == y ? std::pair{y + 0LL, y + 1LL} : Span(from.y, y);
+  gdi::FillClipped(dc->Target(), dc->Clip(), ClampedRect(left, top, right, bottom),
+                   dc->CurrentPen()->Color());
   return TRUE;
 }
 

@@ -1,11 +1,12 @@
 #include "platform/gdi/face_resolver.h"
 
 #include <fontconfig/fontconfig.h>
+#include <unistd.h>
 
 #include <cstdio>
-#include <string_view>
+#include <cstdlib>
+#include <string>
 
-#include "platform/core/utf8.h"
 #include "platform/gdi/font_engine.h"
 
 namespace gdi {
@@ -19,24 +20,16 @@ struct PatternDeleter {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
 
-// A family name fontconfig can read; a name with no UTF-8 form matches nothing.
-std::string Utf8(std::wstring_view text) {
-  return platform::Utf8FromWide(std::wstring(text)).value_or("");
-}
-
-Pattern Request(const std::string& family, const FontSpec& wanted, bool korean) {
+Pattern Request(const FontSpec& wanted) {
   Pattern pattern(FcPatternCreate());
-  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT,
                       wanted.weight >= kBoldFromWeight ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.get(), FC_SLANT, wanted.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
-  if (korean) {
-    FcLangSet* languages = FcLangSetCreate();
-    FcLangSetAdd(languages, kKorean);
-    FcPatternAddLangSet(pattern.get(), FC_LANG, languages);
-    FcLangSetDestroy(languages);
-  }
+  FcLangSet* languages = FcLangSetCreate();
+  FcLangSetAdd(languages, kKorean);
+  FcPatternAddLangSet(pattern.get(), FC_LANG, languages);
+  FcLangSetDestroy(languages);
   return pattern;
 }
 
@@ -44,14 +37,6 @@ bool SpeaksKorean(FcPattern* font) {
   FcLangSet* languages = nullptr;
   return FcPatternGetLangSet(font, FC_LANG, 0, &languages) == FcResultMatch &&
          FcLangSetHasLang(languages, kKorean) == FcLangEqual;
-}
-
-bool HasFamily(FcPattern* font, const std::string& family) {
-  FcChar8* name = nullptr;
-  for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-    if (FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family.c_str())) == 0)
-      return true;
-  return false;
 }
 
 std::optional<FaceFile> FileOf(FcPattern* font) {
@@ -63,12 +48,41 @@ std::optional<FaceFile> FileOf(FcPattern* font) {
   FcBool embolden = FcFalse;
   FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
   file.embolden = embolden == FcTrue;
-  FcMatrix* matrix = nullptr;
-  file.slant = FcPatternGetMatrix(font, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix->xy != 0;
   return file;
 }
 
+constexpr char kRegularFile[] = "/usr/share/fonts/truetype/nanum/NanumGothic.ttf";
+constexpr char kBoldFile[] = "/usr/share/fonts/truetype/nanum/NanumGothicBold.ttf";
+
+bool Exists(const std::string& path) { return ::access(path.c_str(), R_OK) == 0; }
+
+// Fontconfig reads another configuration than the system's when told to by
+// the environment, and the system's reads the user's own files.
+bool FontconfigMayChooseOtherwise() {
+  for (const char* variable : {"FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT"})
+    if (std::getenv(variable)) return true;
+  const char* home = std::getenv("HOME");
+  const char* configHome = std::getenv("XDG_CONFIG_HOME");
+  std::string userConfig;
+  if (configHome && *configHome)
+    userConfig = std::string(configHome) + "/fontconfig";
+  else if (home)
+    userConfig = std::string(home) + "/.config/fontconfig";
+  if (!userConfig.empty() && (Exists(userConfig + "/fonts.conf") || Exists(userConfig + "/conf.d")))
+    return true;
+  return home && (Exists(std::string(home) + "/.fonts.conf") ||
+                  Exists(std::string(home) + "/.fonts.conf.d"));
+}
+
 }  // namespace
+
+std::optional<FaceFile> KnownKoreanFace(const FontSpec& wanted) {
+  if (FontconfigMayChooseOtherwise()) return std::nullopt;
+  FaceFile file;
+  file.path = wanted.weight >= kBoldFromWeight ? kBoldFile : kRegularFile;
+  if (!Exists(file.path)) return std::nullopt;
+  return file;
+}
 
 // Fontconfig's configuration and font list, loaded when first needed.
 struct FaceResolver::State {
@@ -103,19 +117,13 @@ std::optional<FaceFile> FaceResolver::Resolve(const FontSpec& wanted) {
   if (state_->lookup == FaceLookup::kKnownFilesFirst)
     if (std::optional<FaceFile> known = KnownKoreanFace(wanted)) return known;
   if (!state_->Config()) return std::nullopt;
-  if (!IsDeviceFace(wanted.face)) {
-    const std::string family = Utf8(wanted.face);
-    Pattern named = state_->Match(Request(family, wanted, true));
-    if (named && HasFamily(named.get(), family) && SpeaksKorean(named.get()))
-      return FileOf(named.get());
-  }
-  Pattern fallback = state_->Match(Request("sans-serif", wanted, true));
-  if (!fallback) return std::nullopt;
-  if (!SpeaksKorean(fallback.get()) && !state_->warnedNoKorean) {
+  Pattern sans = state_->Match(Request(wanted));
+  if (!sans) return std::nullopt;
+  if (!SpeaksKorean(sans.get()) && !state_->warnedNoKorean) {
     state_->warnedNoKorean = true;
     std::fprintf(stderr, "roadtally: no Korean font installed; Hangul text will not show\n");
   }
-  return FileOf(fallback.get());
+  return FileOf(sans.get());
 }
 
 }  // namespace gdi

@@ -1,30 +1,27 @@
-// Fonts by request: a face found through fontconfig with Korean coverage,
-// sized so its cell is the requested height, shared by every request that
-// names the same face, size, weight and slant.
+// Fonts by request: the Korean sans-serif face, upright, sized so its cell
+// is the requested height, shared by every request of the same size and
+// weight.
 #pragma once
 
+#include <chrono>
+#include <map>
 #include <memory>
-#include <string>
+#include <utility>
 
 #include "platform/core/context.h"
+#include "platform/gdi/face_resolver.h"
 #include "platform/gdi/typeface.h"
 
 namespace gdi {
 
-// height > 0: the cell height in pixels; height < 0: |height| is the em
-// height; 0: the default size.
+// height: the cell height in pixels; none is made for 0 or less.
 struct FontSpec {
-  std::wstring face;
   int height = 0;
   int weight = 400;
-  bool italic = false;
 };
 
 class FontEngine : public platform::Service {
  public:
-  FontEngine();
-  ~FontEngine() override;
-
   // Never null; the same request gives the same typeface while the engine
   // lives. With no face installed at all it measures zero and draws nothing.
   // An empty typeface (its file could not be opened: no descriptor left,
@@ -33,8 +30,14 @@ class FontEngine : public platform::Service {
   std::shared_ptr<Typeface> Get(const FontSpec& wanted);
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  struct Made {
+    std::shared_ptr<Typeface> typeface;
+    std::chrono::steady_clock::time_point at;
+  };
+
+  FontLibrary library_ = OpenFontLibrary();
+  FaceResolver resolver_;
+  std::map<std::pair<int, int>, Made> typefaces_;  // by height and weight
 };
 
 }  // namespace gdi

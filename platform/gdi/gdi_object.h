@@ -21,7 +21,6 @@ class GdiObject {
 
   // How many DCs hold this object selected; deletion waits for zero.
   bool IsSelected() const { return selections_ > 0; }
-  int Selections() const { return selections_; }
   void AddSelection() { ++selections_; }
   void RemoveSelection() { --selections_; }
 

@@ -1,8 +1,9 @@
 #include "platform/gdi/object_table.h"
 
+#include <cwchar>
+
 #include "platform/gdi/bitmap.h"
 #include "platform/gdi/drawing_tools.h"
-#include "platform/gdi/font_object.h"
 #include "platform/gdi/wingdi.h"
 
 namespace gdi {
@@ -20,8 +21,7 @@ LOGFONTW SystemFont() {
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-  const wchar_t face[] = L"System";
-  for (std::size_t i = 0; i < sizeof(face) / sizeof(face[0]); ++i) font.lfFaceName[i] = face[i];
+  std::wcscpy(font.lfFaceName, L"System");
   return font;
 }
 
@@ -35,12 +35,8 @@ ObjectTable::~ObjectTable() {
     if (slot.object && slot.object->Kind() == ObjectKind::DC) slot.object.reset();
 }
 
-std::uint64_t ObjectTable::IdOf(const void* handle) {
-  return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
-}
-
 const ObjectTable::Slot* ObjectTable::SlotOf(const void* handle) const {
-  const std::uint64_t id = IdOf(handle);
+  const auto id = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
   const std::uint64_t index = (id & kSlotMask) - 1;
   if ((id & kSlotMask) == 0 || index >= slots_.size()) return nullptr;
   const Slot& slot = slots_[index];
@@ -79,20 +75,14 @@ bool ObjectTable::Remove(const void* handle) {
   return true;
 }
 
-void* ObjectTable::Stock(int index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= stock_.size()) return nullptr;
-  return stock_[static_cast<std::size_t>(index)];
-}
-
 void* ObjectTable::AddStock(std::unique_ptr<GdiObject> object) {
   object->MarkStock();
   return Add(std::move(object));
 }
 
 void ObjectTable::CreateStockObjects() {
-  stock_.assign(SYSTEM_FONT + 1, nullptr);
-  stock_[BLACK_PEN] = AddStock(std::make_unique<Pen>(RGB(0, 0, 0), false));
-  stock_[SYSTEM_FONT] = AddStock(std::make_unique<Font>(SystemFont()));
+  stockPen_ = AddStock(std::make_unique<Pen>(RGB(0, 0, 0)));
+  stockFont_ = AddStock(std::make_unique<Font>(SystemFont()));
   stockBitmap_ = AddStock(std::make_unique<Bitmap>(BitmapFormat::Mono1, 1, 1));
 }
 

@@ -48,8 +48,9 @@ class ObjectTable : public platform::Service {
   // Destroys the object and retires its handle. False if not live.
   bool Remove(const void* handle);
 
-  // Stock objects, made when the table is.
-  void* Stock(int index) const;
+  // Stock objects, made when the table is: what a new DC starts with.
+  void* StockPen() const { return stockPen_; }
+  void* StockFont() const { return stockFont_; }
   void* StockBitmap() const { return stockBitmap_; }
 
  private:
@@ -57,14 +58,14 @@ class ObjectTable : public platform::Service {
     std::unique_ptr<GdiObject> object;
     std::uint32_t generation = 1;
   };
-  static std::uint64_t IdOf(const void* handle);
   const Slot* SlotOf(const void* handle) const;
   void* AddStock(std::unique_ptr<GdiObject> object);
   void CreateStockObjects();
 
   std::vector<Slot> slots_;
   std::vector<std::uint32_t> freeSlots_;
-  std::vector<void*> stock_;  // by stock index; nullptr where none
+  void* stockPen_ = nullptr;
+  void* stockFont_ = nullptr;
   void* stockBitmap_ = nullptr;
 };
 

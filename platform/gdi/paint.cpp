@@ -48,10 +48,10 @@ COLORREF ReadPixel(const Bitmap& bitmap, int x, int y) {
   return CLR_INVALID;
 }
 
-void FillClipped(DeviceContext& dc, const RECT& rect, COLORREF color) {
-  for (const RECT& clip : dc.Clip()) {
-    const RECT area = IntersectRects(clip, rect);
-    if (!IsEmptyRect(area)) FillArea(dc.Target(), area, color);
+void FillClipped(Bitmap& bitmap, std::span<const RECT> clip, const RECT& rect, COLORREF color) {
+  for (const RECT& piece : clip) {
+    const RECT area = IntersectRects(piece, rect);
+    if (!IsEmptyRect(area)) FillArea(bitmap, area, color);
   }
 }
 

@@ -3,9 +3,11 @@
 // monochrome bitmap takes the nearer of black and white.
 #pragma once
 
-#include "platform/core/windef.h"
+#include <span>
+
 #include "platform/gdi/bitmap.h"
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/rect_list.h"
+#include "platform/gdi/wingdi.h"
 
 namespace gdi {
 
@@ -18,8 +20,8 @@ void FillArea(Bitmap& bitmap, const RECT& area, COLORREF color);
 void PutPixel(Bitmap& bitmap, int x, int y, COLORREF color);
 COLORREF ReadPixel(const Bitmap& bitmap, int x, int y);
 
-// Fills rect within the DC's clip.
-void FillClipped(DeviceContext& dc, const RECT& rect, COLORREF color);
+// Fills rect within clip, disjoint rectangles inside the bitmap.
+void FillClipped(Bitmap& bitmap, std::span<const RECT> clip, const RECT& rect, COLORREF color);
 
 bool IsInside(const RectList& rects, int x, int y);
 

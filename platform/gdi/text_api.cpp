@@ -31,12 +31,8 @@ int CellHeightFor(LONG lfHeight) {
 }
 
 FontSpec SpecFor(const LOGFONTW& logical) {
-  FontSpec wanted;
-  wanted.face.assign(logical.lfFaceName, wcsnlen(logical.lfFaceName, LF_FACESIZE));
-  wanted.height = CellHeightFor(logical.lfHeight);
-  wanted.weight = logical.lfWeight == FW_DONTCARE ? FW_NORMAL : logical.lfWeight;
-  wanted.italic = logical.lfItalic != 0;
-  return wanted;
+  return {CellHeightFor(logical.lfHeight),
+          logical.lfWeight == FW_DONTCARE ? FW_NORMAL : static_cast<int>(logical.lfWeight)};
 }
 
 }  // namespace
@@ -53,12 +49,11 @@ std::shared_ptr<Typeface> Font::Face() {
 }  // namespace gdi
 
 using gdi::DeviceContext;
+using gdi::FindDC;
 using gdi::ObjectTable;
 using gdi::RectList;
 
 namespace {
-
-DeviceContext* FindDC(HDC hdc) { return ObjectTable::Get().Find<DeviceContext>(hdc); }
 
 // The text of a (text, count) pair; count -1 means terminated.
 std::wstring_view TextOf(LPCWSTR text, int count) {
@@ -99,32 +94,10 @@ void DrawLine(DeviceContext& dc, gdi::Typeface& face, int x, int y, std::wstring
               SIZE extent, std::span<const RECT> clip) {
   if (dc.bkMode == OPAQUE) {
     const RECT cell{x, y, x + extent.cx, y + face.Metrics().height};
-    for (const RECT& rect : clip) {
-      const RECT area = gdi::IntersectRects(rect, cell);
-      if (!gdi::IsEmptyRect(area)) gdi::FillArea(dc.Target(), area, dc.bkColor);
-    }
+    gdi::FillClipped(dc.Target(), clip, cell, dc.bkColor);
   }
   const gdi::Surface32 surface = dc.Target().Surface();
   if (surface.pixels && !clip.empty()) face.Draw(surface, x, y, line, dc.textColor, clip);
-}
-
-// Calls visit with each line of text in order; a single line is the text
-// as it is. Nothing is allocated: text is drawn on every paint.
-template <class Visit>
-void ForEachLine(std::wstring_view text, bool singleLine, Visit visit) {
-  if (singleLine) return visit(text);
-  while (true) {
-    const std::size_t end = text.find(L'\n');
-    std::wstring_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
-    visit(line);
-    if (end == std::wstring_view::npos) return;
-    text.remove_prefix(end + 1);
-  }
-}
-
-int LineCount(std::wstring_view text, bool singleLine) {
-  return singleLine ? 1 : 1 + static_cast<int>(std::count(text.begin(), text.end(), L'\n'));
 }
 
 int AlignedX(const RECT& rect, int width, UINT format) {
@@ -134,7 +107,7 @@ int AlignedX(const RECT& rect, int width, UINT format) {
 }
 
 // Vertical placement applies to single lines only, as on the device.
-int FirstLineY(const RECT& rect, int cellHeight, UINT format) {
+int LineY(const RECT& rect, int cellHeight, UINT format) {
   if (!(format & DT_SINGLELINE)) return rect.top;
   if (format & DT_VCENTER) return rect.top + (rect.bottom - rect.top) / 2 - cellHeight / 2;
   if (format & DT_BOTTOM) return rect.bottom - cellHeight;
@@ -175,30 +148,13 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || !rect) return 0;
     const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-    if (!face) return 0;
     const int cellHeight = face->Metrics().height;
-    const std::wstring_view all = TextOf(text, count);
-    const bool singleLine = format & DT_SINGLELINE;
-    const int height = cellHeight * LineCount(all, singleLine);
-    if (format & DT_CALCRECT) {
-      LONG widest = 0;
-      ForEachLine(all, singleLine, [&](std::wstring_view line) {
-        widest = std::max(widest, face->Measure(line).cx);
-      });
-      rect->right = rect->left + widest;
-      rect->bottom = rect->top + height;
-      return height;
-    }
+    const std::wstring_view line = TextOf(text, count);
     const TextClip clip(dc->Clip(), (format & DT_NOCLIP) ? nullptr : rect);
-    const int top = FirstLineY(*rect, cellHeight, format);
-    int y = top;
-    ForEachLine(all, singleLine, [&](std::wstring_view line) {
-      const SIZE extent = face->Measure(line);
-      DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());
-      y += cellHeight;
-    });
-    // Placed lower than the top, the result is how far below it the text ends.
-    return top == rect->top ? height : top + height - rect->top;
+    const int y = LineY(*rect, cellHeight, format);
+    const SIZE extent = face->Measure(line);
+    DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());
+    return y + cellHeight - rect->top;
   });
 }
 
@@ -207,20 +163,19 @@ BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count) {
   return ExtTextOut(hdc, x, y, 0, nullptr, text, static_cast<UINT>(count), nullptr);
 }
 
-// ETO_OPAQUE fills rect with the background colour whatever the mode;
-// ETO_CLIPPED keeps the text inside rect.
+// ETO_OPAQUE fills rect with the background colour whatever the mode.
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
                 const INT* dx) {
   return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || dx) return FALSE;
-    if (rect && (options & ETO_OPAQUE)) gdi::FillClipped(*dc, *rect, dc->bkColor);
+    if (rect && (options & ETO_OPAQUE))
+      gdi::FillClipped(dc->Target(), dc->Clip(), *rect, dc->bkColor);
     const std::wstring_view line =
         TextOf(text, static_cast<int>(std::min<UINT>(count, 0x7FFFFFFF)));
+    if (line.empty()) return TRUE;
     const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-    if (line.empty() || !face) return TRUE;
-    const TextClip clip(dc->Clip(), (options & ETO_CLIPPED) ? rect : nullptr);
-    DrawLine(*dc, *face, x, y, line, face->Measure(line), clip.Rects());
+    DrawLine(*dc, *face, x, y, line, face->Measure(line), dc->Clip());
     return TRUE;
   });
 }
@@ -229,31 +184,7 @@ BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size) {
   return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || !size || count < 0 || (count > 0 && !text)) return FALSE;
-    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-    if (!face) {
-      *size = SIZE{0, 0};
-      return TRUE;
-    }
-    *size = face->Measure(TextOf(text, count));
-    size->cy = face->Metrics().height;
-    return TRUE;
-  });
-}
-
-BOOL GetTextMetrics(HDC hdc, TEXTMETRICW* metrics) {
-  return platform::OrFailure<BOOL>(FALSE, [&]() -> BOOL {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc || !metrics) return FALSE;
-    const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
-    if (!face) return FALSE;
-    const gdi::FontMetrics m = face->Metrics();
-    *metrics = TEXTMETRICW{};
-    metrics->tmHeight = m.height;
-    metrics->tmAscent = m.ascent;
-    metrics->tmDescent = m.descent;
-    metrics->tmAveCharWidth = m.averageWidth;
-    metrics->tmMaxCharWidth = m.averageWidth;
-    metrics->tmWeight = dc->CurrentFont()->Logical().lfWeight;
+    *size = dc->CurrentFont()->Face()->Measure(TextOf(text, count));
     return TRUE;
   });
 }

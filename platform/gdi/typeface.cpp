@@ -8,17 +8,14 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 namespace gdi {
 
-FontLibrary::FontLibrary() {
-  if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
-}
-
-FontLibrary::~FontLibrary() {
-  if (library_) FT_Done_FreeType(library_);
+FontLibrary OpenFontLibrary() {
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0) return nullptr;
+  return FontLibrary(library, FT_Done_FreeType);
 }
 
 namespace {
@@ -45,11 +42,6 @@ DesignExtent DesignExtentOf(FT_Face face) {
     return {os2->usWinAscent, os2->usWinDescent};
   if (face->ascender - face->descender > 0) return {face->ascender, -face->descender};
   return {face->units_per_EM, 0};
-}
-
-long AverageWidthUnits(FT_Face face) {
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-  return os2 && os2->version != 0xFFFF ? os2->xAvgCharWidth : 0;
 }
 
 int RoundedDivide(long long numerator, long long denominator) {
@@ -101,7 +93,6 @@ void BlendGlyph(const Surface32& target, long long left, long long top, const Gl
 struct Typeface::Outline {
   FT_Face face = nullptr;
   bool embolden = false;
-  bool slant = false;
   std::vector<std::uint8_t> scratch;  // one rendered bitmap, packed
 
   ~Outline() {
@@ -116,7 +107,6 @@ struct Typeface::Outline {
     if (FT_Load_Char(face, static_cast<FT_ULong>(code), kLoadFlags) != 0) return glyph;
     FT_GlyphSlot slot = face->glyph;
     if (embolden) FT_GlyphSlot_Embolden(slot);
-    if (slant) FT_GlyphSlot_Oblique(slot);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
@@ -133,12 +123,11 @@ struct Typeface::Outline {
   }
 };
 
-Typeface::Typeface(std::shared_ptr<const FontLibrary> library, const std::optional<FaceFile>& file,
-                   int height)
+Typeface::Typeface(FontLibrary library, const std::optional<FaceFile>& file, int height)
     : library_(std::move(library)) {
-  if (!file || !library_ || !library_->Handle() || height == 0) return;
+  if (!file || !library_ || height <= 0) return;
   auto outline = std::make_unique<Outline>();
-  if (FT_New_Face(library_->Handle(), file->path.c_str(), file->index, &outline->face) != 0) {
+  if (FT_New_Face(library_.get(), file->path.c_str(), file->index, &outline->face) != 0) {
     outline->face = nullptr;
     return;
   }
@@ -146,22 +135,14 @@ Typeface::Typeface(std::shared_ptr<const FontLibrary> library, const std::option
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) return;
   const DesignExtent design = DesignExtentOf(face);
   const long long upem = face->units_per_EM;
-  // A negative height names the em; the cell is then the em's share of the design extent.
-  const long long requested = std::min<long long>(std::llabs(height), kMaxHeight);
-  const int cell =
-      height > 0 ? static_cast<int>(requested) : RoundedDivide(requested * design.Total(), upem);
-  if (cell <= 0) return;
+  const int cell = std::min(height, kMaxHeight);
   const FT_F26Dot6 em = RoundedDivide(64LL * cell * upem, design.Total());
   if (FT_Set_Char_Size(face, 0, std::max<FT_F26Dot6>(em, 1), 72, 72) != 0) return;
   metrics_.height = cell;
   metrics_.ascent = std::min(cell, RoundedDivide(1LL * cell * design.ascent, design.Total()));
   metrics_.descent = cell - metrics_.ascent;
   outline->embolden = file->embolden;
-  outline->slant = file->slant;
   outline_ = std::move(outline);
-  const long averageUnits = AverageWidthUnits(face);
-  metrics_.averageWidth =
-      averageUnits > 0 ? RoundedDivide(1LL * averageUnits * em, 64 * upem) : GlyphFor(L'x').advance;
 }
 
 Typeface::~Typeface() = default;

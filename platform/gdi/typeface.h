@@ -18,26 +18,16 @@ namespace gdi {
 
 // The FreeType library instance. Typefaces share it and keep it alive, so
 // a face is always closed before the library that opened it.
-class FontLibrary {
- public:
-  FontLibrary();
-  ~FontLibrary();
-  FontLibrary(const FontLibrary&) = delete;
-  FontLibrary& operator=(const FontLibrary&) = delete;
+using FontLibrary = std::shared_ptr<FT_LibraryRec_>;
 
-  // nullptr when FreeType could not start; every face then stays empty.
-  FT_LibraryRec_* Handle() const { return library_; }
-
- private:
-  FT_LibraryRec_* library_ = nullptr;
-};
+// nullptr when FreeType could not start; every face then stays empty.
+FontLibrary OpenFontLibrary();
 
 // height = ascent + descent = the character cell height (tmHeight).
 struct FontMetrics {
   int height = 0;
   int ascent = 0;
   int descent = 0;
-  int averageWidth = 0;
 };
 
 class Typeface {
@@ -45,11 +35,8 @@ class Typeface {
   // Sized so that ascent + descent is exactly cellHeight. Without a usable
   // file (none given, unreadable, not a font) the typeface is empty: zero
   // metrics, zero extents, nothing drawn.
-  Typeface(std::shared_ptr<const FontLibrary> library, const std::optional<FaceFile>& file,
-           int cellHeight);
+  Typeface(FontLibrary library, const std::optional<FaceFile>& file, int cellHeight);
   ~Typeface();
-  Typeface(const Typeface&) = delete;
-  Typeface& operator=(const Typeface&) = delete;
 
   const FontMetrics& Metrics() const { return metrics_; }
   // False for an empty typeface.
@@ -69,7 +56,7 @@ class Typeface {
 
   const Glyph& GlyphFor(wchar_t code) const;
 
-  std::shared_ptr<const FontLibrary> library_;
+  FontLibrary library_;
   std::unique_ptr<Outline> outline_;  // null for an empty typeface
   FontMetrics metrics_;
   mutable GlyphCache cache_;

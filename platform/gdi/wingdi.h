@@ -35,12 +35,10 @@ constexpr UINT DT_VCENTER = 0x0004;
 constexpr UINT DT_BOTTOM = 0x0008;
 constexpr UINT DT_SINGLELINE = 0x0020;
 constexpr UINT DT_NOCLIP = 0x0100;
-constexpr UINT DT_CALCRECT = 0x0400;
 constexpr UINT DT_NOPREFIX = 0x0800;
 
-// ExtTextOut options.
+// ExtTextOut option.
 constexpr UINT ETO_OPAQUE = 0x0002;
-constexpr UINT ETO_CLIPPED = 0x0004;
 
 // Font attributes.
 constexpr int FW_DONTCARE = 0;
@@ -51,9 +49,8 @@ constexpr BYTE VARIABLE_PITCH = 2;
 constexpr BYTE FF_SWISS = 0x20;
 constexpr int LF_FACESIZE = 32;
 
-// Pens.
+// Pens: solid only.
 constexpr int PS_SOLID = 0;
-constexpr int PS_NULL = 5;
 
 // DIBs.
 constexpr DWORD BI_RGB = 0;
@@ -65,10 +62,6 @@ constexpr DWORD OBJ_DC = 3;
 constexpr DWORD OBJ_FONT = 6;
 constexpr DWORD OBJ_BITMAP = 7;
 constexpr DWORD OBJ_MEMDC = 10;
-
-// Stock objects: what a new DC starts with.
-constexpr int BLACK_PEN = 7;
-constexpr int SYSTEM_FONT = 13;
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
@@ -89,20 +82,6 @@ struct LOGFONTW {
   WCHAR lfFaceName[LF_FACESIZE];
 };
 using LOGFONT = LOGFONTW;
-
-struct TEXTMETRICW {
-  LONG tmHeight;
-  LONG tmAscent;
-  LONG tmDescent;
-  LONG tmInternalLeading;
-  LONG tmExternalLeading;
-  LONG tmAveCharWidth;
-  LONG tmMaxCharWidth;
-  LONG tmWeight;
-};
-using TEXTMETRIC = TEXTMETRICW;
-using LPTEXTMETRIC = TEXTMETRICW*;
-using LPINT = INT*;
 
 struct BITMAP {
   LONG bmType;
@@ -149,10 +128,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
 HGDIOBJ GetCurrentObject(HDC hdc, UINT kind);  // kind: OBJ_BITMAP, OBJ_FONT, ...
 BOOL DeleteObject(HGDIOBJ object);
 DWORD GetObjectType(HGDIOBJ object);
-int GetObjectW(HGDIOBJ object, int size, LPVOID buffer);
-inline int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
-  return GetObjectW(object, size, buffer);
-}
+int GetObject(HGDIOBJ object, int size, LPVOID buffer);
 
 // Bitmaps.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
@@ -170,7 +146,6 @@ COLORREF GetBkColor(HDC hdc);
 COLORREF SetTextColor(HDC hdc, COLORREF color);
 COLORREF GetTextColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
-int GetBkMode(HDC hdc);
 
 // Block transfer, clipped to the destination's bitmap and system clip, and
 // to the source's bitmap.
@@ -187,7 +162,9 @@ BOOL TransparentBlt(HDC dest, int x, int y, int width, int height, HDC source, i
 // Pens and lines.
 HPEN CreatePen(int style, int width, COLORREF color);  // drawn 1 pixel wide
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
-BOOL LineTo(HDC hdc, int x, int y);  // the end point itself is not drawn
+// Horizontal and vertical lines only, the end point itself not drawn; FALSE,
+// drawing nothing, for any other line.
+BOOL LineTo(HDC hdc, int x, int y);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 
@@ -197,12 +174,12 @@ HFONT CreateFontIndirect(const LOGFONTW* font);
 HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outputPrecision,
                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR face);
-// count -1: text is terminated. Returns the height of the text, or with
-// DT_VCENTER or DT_BOTTOM the distance from rect's top to the text's bottom.
+// count -1: text is terminated. The text is drawn on one line, as all this
+// program's text is; without DT_SINGLELINE it is placed at rect's top.
+// Returns the distance from rect's top to the text's bottom.
 int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
 BOOL TextOut(HDC hdc, int x, int y, LPCWSTR text, int count);
 // dx (per-character advances) is not supported and must be NULL.
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT count,
                 const INT* dx);
 BOOL GetTextExtentPoint32(HDC hdc, LPCWSTR text, int count, LPSIZE size);
-BOOL GetTextMetrics(HDC hdc, TEXTMETRICW* metrics);

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,32 +29,18 @@ std::optional<std::string> ReadFile(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-const char* KindName(res::ResourceKind kind) {
-  switch (kind) {
-    case res::ResourceKind::Bitmap: return "Bitmap";
-    case res::ResourceKind::Icon: return "Icon";
-    case res::ResourceKind::Dialog: return "Dialog";
-  }
-  return "";
-}
+// By res::ResourceKind.
+constexpr const char* kKindNames[] = {"Bitmap", "Icon", "Dialog"};
 
-void AppendBytes(std::string& out, const std::string& bytes) {
-  static const char kHex[] = "0123456789abcdef";
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    out += "0x";
-    out += kHex[byte >> 4];
-    out += kHex[byte & 15];
-    out += (i % 20 == 19) ? ",\n" : ",";
-  }
-}
-
-void AppendWords(std::string& out, const std::vector<std::uint32_t>& words) {
-  char word[16];
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    std::snprintf(word, sizeof word, "0x%x", words[i]);
-    out += word;
-    out += (i % 12 == 11) ? ",\n" : ",";
+// Array elements in hex (by format), perLine to a line.
+template <class Number>
+void AppendHex(std::string& out, std::span<const Number> values, const char* format,
+               std::size_t perLine) {
+  char text[16];
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    std::snprintf(text, sizeof text, format, static_cast<unsigned>(values[i]));
+    out += text;
+    out += (i % perLine == perLine - 1) ? ",\n" : ",";
   }
 }
 
@@ -67,7 +54,8 @@ std::string PixelRunsField(const res::ManifestEntry& entry, const std::string& b
       res::DecodePng({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
   if (!image) return "{}";
   code += "constexpr std::uint32_t " + name + "[] = {\n";
-  AppendWords(code, res::PixelRunsOf(*image));
+  const std::vector<std::uint32_t> runs = res::PixelRunsOf(*image);
+  AppendHex<std::uint32_t>(code, runs, "0x%x", 12);
   code += "};\n\n";
   return name;
 }
@@ -120,11 +108,13 @@ int main(int argc, char** argv) {
     deps += " " + DepPath(file);
     const std::string name = "kData" + std::to_string(i);
     code += "constexpr std::uint8_t " + name + "[] = {\n";
-    AppendBytes(code, *bytes);
+    AppendHex<unsigned char>(
+        code, {reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size()}, "0x%02x", 20);
     code += "};\n\n";
     const std::string runs = PixelRunsField(entry, *bytes, "kRuns" + std::to_string(i), code);
-    table += "    {res::ResourceKind::" + std::string(KindName(entry.kind)) + ", " +
-             std::to_string(entry.id) + ", " + name + ", sizeof(" + name + "), " + runs + "},\n";
+    table += "    {res::ResourceKind::" + std::string(kKindNames[static_cast<int>(entry.kind)]) +
+             ", " + std::to_string(entry.id) + ", " + name + ", sizeof(" + name + "), " + runs +
+             "},\n";
   }
   if (table.empty()) {
     code +=

@@ -1,4 +1,4 @@
-// LoadBitmap and LoadIcon over the embedded resources.
+// LoadBitmap, LoadIcon and DrawIcon over the embedded resources.
 #include "platform/core/or_failure.h"
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
@@ -17,18 +17,10 @@ std::optional<WORD> IdOf(LPCWSTR name) {
   return static_cast<WORD>(reinterpret_cast<std::uintptr_t>(name));
 }
 
-std::optional<WORD> IconIdOf(HICON icon) {
-  const auto value = reinterpret_cast<std::uintptr_t>(icon);
-  if ((value & ~std::uintptr_t{0xFFFF}) != kIconTag) return std::nullopt;
-  const auto id = static_cast<WORD>(value & 0xFFFF);
-  if (res::FindResource(res::ResourceKind::Icon, id).empty()) return std::nullopt;
-  return id;
-}
-
 // A new device bitmap with the runs' pixels written straight into it.
 HBITMAP BitmapFromRuns(std::span<const std::uint32_t> runs) {
-  const std::optional<res::RunsSize> size = res::PixelRunsSize(runs);
-  HBITMAP bitmap = size ? gdi::CreateDeviceBitmap(size->width, size->height) : nullptr;
+  const std::optional<SIZE> size = res::PixelRunsSize(runs);
+  HBITMAP bitmap = size ? gdi::CreateDeviceBitmap(size->cx, size->cy) : nullptr;
   if (bitmap && !res::DrawPixelRuns(runs, gdi::BitmapSurface(bitmap))) {
     DeleteObject(bitmap);
     return nullptr;
@@ -67,14 +59,28 @@ HICON LoadIcon(HINSTANCE, LPCWSTR name) {
 namespace res {
 
 std::optional<Image> LoadIconImage(WORD id) {
-  const std::span<const std::uint8_t> bytes = FindResource(ResourceKind::Icon, id);
-  if (bytes.empty()) return std::nullopt;
-  return DecodePng(bytes);
+  return DecodePng(FindResource(ResourceKind::Icon, id));
 }
 
 std::optional<Image> IconImage(HICON icon) {
-  const std::optional<WORD> id = IconIdOf(icon);
-  return id ? LoadIconImage(*id) : std::nullopt;
+  const auto value = reinterpret_cast<std::uintptr_t>(icon);
+  if ((value & ~std::uintptr_t{0xFFFF}) != kIconTag) return std::nullopt;
+  return LoadIconImage(static_cast<WORD>(value & 0xFFFF));
 }
 
 }  // namespace res
+
+// Icons come from PNG resources whose decoding drops alpha, so every pixel
+// is drawn.
+BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
+  const std::optional<res::Image> image = res::IconImage(icon);
+  if (!image || GetObjectType(hdc) == 0) return FALSE;
+  HBITMAP pixels = CreateBitmap(image->width, image->height, 1, 32, image->pixels.data());
+  HDC memory = CreateCompatibleDC(hdc);
+  HGDIOBJ previous = SelectObject(memory, pixels);
+  const BOOL drawn = BitBlt(hdc, x, y, image->width, image->height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  DeleteObject(pixels);
+  return drawn;
+}

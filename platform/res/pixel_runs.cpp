@@ -23,17 +23,17 @@ std::vector<std::uint32_t> PixelRunsOf(const Image& image) {
   return words;
 }
 
-std::optional<RunsSize> PixelRunsSize(std::span<const std::uint32_t> words) {
+std::optional<SIZE> PixelRunsSize(std::span<const std::uint32_t> words) {
   if (words.size() < kHeaderWords || (words.size() - kHeaderWords) % 2 != 0) return std::nullopt;
   const std::size_t count = std::size_t{words[0]} * words[1];
   if (count == 0 || count > kMaxImagePixels) return std::nullopt;
-  return RunsSize{static_cast<int>(words[0]), static_cast<int>(words[1])};
+  return SIZE{static_cast<LONG>(words[0]), static_cast<LONG>(words[1])};
 }
 
 // Runs continue across rows, so a long one is cut at each row's end.
 bool DrawPixelRuns(std::span<const std::uint32_t> words, const gdi::Surface32& into) {
-  const std::optional<RunsSize> size = PixelRunsSize(words);
-  if (!size || size->width != into.width || size->height != into.height) return false;
+  const std::optional<SIZE> size = PixelRunsSize(words);
+  if (!size || size->cx != into.width || size->cy != into.height) return false;
   int x = 0;
   int y = 0;
   for (std::size_t i = kHeaderWords; i < words.size(); i += 2) {
@@ -52,17 +52,6 @@ bool DrawPixelRuns(std::span<const std::uint32_t> words, const gdi::Surface32& i
     }
   }
   return y == into.height;
-}
-
-std::optional<Image> ImageFromPixelRuns(std::span<const std::uint32_t> words) {
-  const std::optional<RunsSize> size = PixelRunsSize(words);
-  if (!size) return std::nullopt;
-  Image image;
-  image.width = size->width;
-  image.height = size->height;
-  image.pixels.resize(std::size_t{words[0]} * words[1]);
-  if (!DrawPixelRuns(words, image.View())) return std::nullopt;
-  return image;
 }
 
 }  // namespace res

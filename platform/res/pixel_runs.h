@@ -15,21 +15,13 @@ namespace res {
 
 std::vector<std::uint32_t> PixelRunsOf(const Image& image);
 
-struct RunsSize {
-  int width = 0;
-  int height = 0;
-};
-
-// The size the runs say they fill; nullopt when it is absent, empty or
-// larger than any image accepted.
-std::optional<RunsSize> PixelRunsSize(std::span<const std::uint32_t> words);
+// The size the runs say they fill (cx by cy); nullopt when it is absent,
+// empty or larger than any image accepted.
+std::optional<SIZE> PixelRunsSize(std::span<const std::uint32_t> words);
 
 // Writes the runs into a surface of their size, straight into a bitmap's
 // rows; false (the surface then partly written) unless the runs fill it
 // exactly.
 bool DrawPixelRuns(std::span<const std::uint32_t> words, const gdi::Surface32& into);
-
-// nullopt unless the runs fill exactly width x height pixels.
-std::optional<Image> ImageFromPixelRuns(std::span<const std::uint32_t> words);
 
 }  // namespace res

@@ -17,7 +17,7 @@ constexpr int kRgbBytes = 3;
 // composite onto black instead of dropping the alpha.
 constexpr int kRgbaBytes = 4;
 
-// Frees libpng's decoder state on every path out of DecodePng.
+// Frees libpng's decoder state (and the file it reads) on every path out.
 struct ImageReader {
   png_image image{};
   ImageReader() { image.version = PNG_IMAGE_VERSION; }
@@ -48,18 +48,6 @@ std::vector<std::uint8_t> UnpackRgb(const gdi::Surface32& image) {
   return rgb;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!file) return std::nullopt;
-  std::vector<std::uint8_t> bytes;
-  std::uint8_t chunk[1 << 14];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  if (std::ferror(file.get())) return std::nullopt;
-  return bytes;
-}
-
 bool Encodable(const gdi::Surface32& image) {
   return image.pixels && image.width > 0 && image.height > 0 && image.stride >= image.width &&
          std::size_t{static_cast<unsigned>(image.width)} * image.height <= kMaxImagePixels;
@@ -77,13 +65,8 @@ png_image WriteHeader(const gdi::Surface32& image, PngEncoding encoding) {
   return header;
 }
 
-}  // namespace
-
-std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return std::nullopt;
-  ImageReader reader;
-  if (!png_image_begin_read_from_memory(&reader.image, bytes.data(), bytes.size()))
-    return std::nullopt;
+// The pixels of a PNG whose header the reader has read.
+std::optional<Image> FinishDecode(ImageReader& reader) {
   const std::size_t count = std::size_t{reader.image.width} * reader.image.height;
   if (count == 0 || count > kMaxImagePixels) return std::nullopt;
   reader.image.format = PNG_FORMAT_RGBA;
@@ -100,10 +83,20 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
   return result;
 }
 
+}  // namespace
+
+std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
+  if (bytes.empty()) return std::nullopt;
+  ImageReader reader;
+  if (!png_image_begin_read_from_memory(&reader.image, bytes.data(), bytes.size()))
+    return std::nullopt;
+  return FinishDecode(reader);
+}
+
 std::optional<Image> ReadPngFile(const std::string& path) {
-  const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  return DecodePng(*bytes);
+  ImageReader reader;
+  if (!png_image_begin_read_from_file(&reader.image, path.c_str())) return std::nullopt;
+  return FinishDecode(reader);
 }
 
 std::vector<std::uint8_t> EncodePng(const gdi::Surface32& image, PngEncoding encoding) {

@@ -39,8 +39,6 @@ void FillWhere(Canvas& canvas, double left, double top, double right, double bot
       if (inside(x + 0.5, y + 0.5)) canvas.Plot(x, y, color);
 }
 
-constexpr const wchar_t* kFace = L"NanumGothic";
-
 int LeftFor(const RECT& box, int width, Align align) {
   switch (align) {
     case Align::kLeft: return box.left;
@@ -196,8 +194,7 @@ void FillArc(Canvas& canvas, double cx, double cy, double inner, double outer, d
 
 void DrawText(Canvas& canvas, const RECT& box, std::wstring_view text, const TextStyle& style) {
   gdi::FontEngine& engine = platform::Context::Get().Use<gdi::FontEngine>();
-  const std::shared_ptr<gdi::Typeface> face =
-      engine.Get({kFace, style.height, style.bold ? 700 : 400, false});
+  const std::shared_ptr<gdi::Typeface> face = engine.Get({style.height, style.bold ? 700 : 400});
   const SIZE extent = face->Measure(text);
   const int x = LeftFor(box, extent.cx, style.align);
   const int y = box.top + (box.bottom - box.top - extent.cy) / 2;

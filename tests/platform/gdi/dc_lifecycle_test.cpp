@@ -17,7 +17,6 @@ TEST_F(DcLifecycleTest, MemoryDCStartsWithOneMonoPixelAndDefaultState) {
   EXPECT_EQ(info.bmBitsPixel, 1);
   EXPECT_EQ(GetBkColor(dc), kWhite);
   EXPECT_EQ(GetTextColor(dc), kBlack);
-  EXPECT_EQ(GetBkMode(dc), OPAQUE);
   EXPECT_EQ(GetObjectType(dc), OBJ_MEMDC);
   DeleteDC(dc);
 }

@@ -18,7 +18,7 @@ TEST(KoreanSample, LinesAtThirteenToFifteenPixelsRegularAndBold) {
   int y = 4;
   for (int height : {13, 14, 15})
     for (int weight : {400, 700}) {
-      const auto face = engine.Get({L"Gulim", height, weight, false});
+      const auto face = engine.Get({height, weight});
       Canvas band(320, height, kPaper);
       const RECT bandAll = band.Whole();
       face->Draw(band.View(), 4, 0, L"지출입력 주유-충전 와이퍼 블레이드 12,500원",

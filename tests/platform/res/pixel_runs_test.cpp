@@ -9,6 +9,18 @@
 
 namespace {
 
+// nullopt unless the runs fill exactly width x height pixels.
+std::optional<res::Image> ImageFromPixelRuns(std::span<const std::uint32_t> words) {
+  const std::optional<SIZE> size = res::PixelRunsSize(words);
+  if (!size) return std::nullopt;
+  res::Image image;
+  image.width = size->cx;
+  image.height = size->cy;
+  image.pixels.resize(std::size_t{words[0]} * words[1]);
+  if (!res::DrawPixelRuns(words, image.View())) return std::nullopt;
+  return image;
+}
+
 res::Image ImageOf(int width, int height, std::vector<gdi::Pixel> pixels) {
   return {width, height, std::move(pixels)};
 }
@@ -22,7 +34,7 @@ TEST(PixelRuns, EveryImageComesBackPixelForPixel) {
       ImageOf(3, 3, {1, 1, 1, 1, 2, 2, 2, 2, 2}),
   };
   for (const res::Image& image : images) {
-    const std::optional<res::Image> back = res::ImageFromPixelRuns(res::PixelRunsOf(image));
+    const std::optional<res::Image> back = ImageFromPixelRuns(res::PixelRunsOf(image));
     ASSERT_TRUE(back) << image.width << "x" << image.height;
     EXPECT_EQ(back->width, image.width);
     EXPECT_EQ(back->height, image.height);
@@ -43,7 +55,7 @@ TEST(PixelRuns, RunsThatDoNotFillTheImageExactlyAreRefused) {
       {1u << 16, 1u << 16, 0xFFFFFFFF, 0},  // absurdly large
   };
   for (const std::vector<std::uint32_t>& words : refused)
-    EXPECT_FALSE(res::ImageFromPixelRuns(words)) << words.size() << " words";
+    EXPECT_FALSE(ImageFromPixelRuns(words)) << words.size() << " words";
 }
 
 // What the build embedded for each bitmap is what its PNG decodes to; a
@@ -55,7 +67,7 @@ TEST(PixelRuns, EmbeddedRunsHoldTheirPngsPixels) {
     const std::optional<res::Image> png = res::DecodePng({resource.bytes, resource.size});
     ASSERT_EQ(png.has_value(), !resource.pixelRuns.empty()) << resource.id;
     if (!png) continue;
-    const std::optional<res::Image> runs = res::ImageFromPixelRuns(resource.pixelRuns);
+    const std::optional<res::Image> runs = ImageFromPixelRuns(resource.pixelRuns);
     ASSERT_TRUE(runs) << resource.id;
     EXPECT_EQ(runs->pixels, png->pixels) << resource.id;
     ++compared;
