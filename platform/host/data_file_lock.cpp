@@ -91,13 +91,10 @@ std::optional<InstanceLock> InstanceLock::TryAcquire(const std::string& path,
   return InstanceLock(std::move(fd), path);
 }
 
-InstanceLock::InstanceLock(InstanceLock&& other) noexcept
-    : fd_(std::move(other.fd_)), path_(std::exchange(other.path_, {})) {}
-
 // Removed while still held, so that no one can lock it in between and
 // believe it theirs.
 InstanceLock::~InstanceLock() {
-  if (!path_.empty() && fd_.Valid() && StillAtPath(fd_.Get(), path_)) ::unlink(path_.c_str());
+  if (fd_.Valid() && StillAtPath(fd_.Get(), path_)) ::unlink(path_.c_str());
 }
 
 std::string InstanceLock::HolderLabel(const std::string& path) {

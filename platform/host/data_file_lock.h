@@ -33,14 +33,14 @@ class InstanceLock {
   // The label the holder wrote; empty when there is none (yet).
   static std::string HolderLabel(const std::string& path);
 
-  InstanceLock(InstanceLock&& other) noexcept;
+  InstanceLock(InstanceLock&& other) noexcept = default;
   InstanceLock& operator=(InstanceLock&& other) = delete;
   ~InstanceLock();
 
  private:
   InstanceLock(UniqueFd fd, std::string path) : fd_(std::move(fd)), path_(std::move(path)) {}
   UniqueFd fd_;
-  std::string path_;  // empty once moved from
+  std::string path_;
 };
 
 enum class LockHolder { kProgram, kTool };

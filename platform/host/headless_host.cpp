@@ -28,15 +28,9 @@ HeadlessHost::HeadlessHost(std::unique_ptr<std::istream> script,
       writeShot_(std::move(writeShot)),
       diagnostics_(diagnostics) {}
 
-DWORD HeadlessHost::TickCount() { return static_cast<DWORD>(now_); }
-
 SYSTEMTIME HeadlessHost::LocalTime() {
   return SystemTimeAt(date_, kStartOfDay + std::chrono::milliseconds(now_));
 }
-
-void HeadlessHost::Sleep(DWORD ms) { now_ += ms; }
-
-void HeadlessHost::Present(const gdi::Surface32& screen) { screen_ = screen; }
 
 std::optional<InputEvent> HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
   if (failed_) return QuitEvent(kScriptErrorStatus);

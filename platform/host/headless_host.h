@@ -27,13 +27,13 @@ class HeadlessHost final : public Host {
   HeadlessHost(std::unique_ptr<std::istream> script, std::optional<std::chrono::sys_days> today,
                ScreenshotWriter writeShot, std::ostream& diagnostics);
 
-  DWORD TickCount() override;
+  DWORD TickCount() override { return static_cast<DWORD>(now_); }
   SYSTEMTIME LocalTime() override;
-  void Sleep(DWORD ms) override;
+  void Sleep(DWORD ms) override { now_ += ms; }
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   // A script's next line is read only when the program asks for input.
   void DropPenPresses() override {}
-  void Present(const gdi::Surface32& screen) override;
+  void Present(const gdi::Surface32& screen) override { screen_ = screen; }
   void RaiseWindow() override {}  // there is no window to raise
 
   // Once the program has ended with `exitCode`: says on diagnostics where an
