@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/host/civil_time.h"
 #include "platform/host/screen_placement.h"
@@ -209,14 +210,10 @@ std::optional<InputEvent> SdlHost::WaitForInput(std::optional<DWORD> deadline) {
 // program: the window stays responsive, and a tap made during a button's
 // pressed look is seen as made then (DropPenPresses).
 void SdlHost::Sleep(DWORD ms) {
-  const Uint32 end = SDL_GetTicks() + ms;
-  for (;;) {
-    const auto left = static_cast<std::int32_t>(end - SDL_GetTicks());
-    SDL_Event event;
-    if (left <= 0) return;
-    if (!SDL_WaitEventTimeout(&event, left)) continue;
-    if (std::optional<InputEvent> input = Handle(event)) held_.push_back(*input);
-  }
+  std::deque<InputEvent> held = std::exchange(held_, {});
+  const DWORD end = TickCount() + ms;
+  while (std::optional<InputEvent> input = WaitForInput(end)) held.push_back(*input);
+  held_ = std::move(held);
 }
 
 // Everything SDL has is translated now, as it came, so the pen's state
