@@ -71,7 +71,7 @@ void FreeZeroed(void* block) noexcept {
 }
 
 ZeroedMemory::ZeroedMemory(std::size_t bytes)
-    : data_(static_cast<std::byte*>(AllocateZeroed(bytes))), size_(bytes) {
+    : data_(static_cast<std::byte*>(AllocateZeroed(bytes))) {
   if (!data_) throw std::bad_alloc();
 }
 

@@ -24,11 +24,9 @@ class ZeroedMemory {
   ZeroedMemory& operator=(const ZeroedMemory&) = delete;
 
   std::byte* Data() const { return data_; }
-  std::size_t Size() const { return size_; }
 
  private:
   std::byte* data_ = nullptr;
-  std::size_t size_ = 0;
 };
 
 }  // namespace core

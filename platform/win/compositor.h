@@ -26,7 +26,6 @@ class Compositor {
   // Recomposes and presents if anything changed since the last call.
   void PresentIfChanged(WindowManager& manager);
 
-  const gdi::Surface32& Screen() const { return screen_; }
   HBITMAP ScreenBitmap() const { return bitmap_; }
 
  private:
