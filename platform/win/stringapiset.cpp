@@ -128,9 +128,6 @@ int ResultCount(std::optional<std::size_t> bytes, std::size_t unit) {
   return static_cast<int>(*bytes / unit);
 }
 
-// What rejected multibyte input becomes, in the converter's output bytes.
-constexpr wchar_t kWideReplacement = L'?';
-
 // The caller's default character, a single byte.
 std::string_view DefaultCharOf(LPCSTR defaultChar) {
   return defaultChar ? std::string_view(defaultChar, 1) : "?";
@@ -138,16 +135,12 @@ std::string_view DefaultCharOf(LPCSTR defaultChar) {
 
 }  // namespace
 
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR src, int srcBytes, LPWSTR dst,
-                        int dstChars) {
+int MultiByteToWideChar(UINT codePage, DWORD, LPCSTR src, int srcBytes, LPWSTR dst, int dstChars) {
   const std::optional<std::size_t> length = SourceLength(src, srcBytes);
   if (!IsKorean(codePage) || !length || dstChars < 0 || (dstChars > 0 && !dst)) return 0;
-  Substitution substitution;
-  if (!(flags & MB_ERR_INVALID_CHARS))
-    substitution.replacement = {reinterpret_cast<const char*>(&kWideReplacement), sizeof(wchar_t)};
   char* out = dstChars > 0 ? reinterpret_cast<char*>(dst) : nullptr;
   return ResultCount(
-      Run(Converters().toWide, {src, *length}, out, dstChars * sizeof(wchar_t), substitution),
+      Run(Converters().toWide, {src, *length}, out, dstChars * sizeof(wchar_t), Substitution{}),
       sizeof(wchar_t));
 }
 

@@ -7,7 +7,8 @@
 constexpr UINT CP_ACP = 0;
 constexpr UINT kCodePageKorean = 949;
 
-// Fail instead of substituting when the source holds an invalid sequence.
+// The flag callers pass: an invalid multibyte sequence fails the call. It
+// always does here, as no caller wants a replacement character instead.
 constexpr DWORD MB_ERR_INVALID_CHARS = 0x00000008;
 
 // srcBytes / srcChars -1: the source runs up to and including its
