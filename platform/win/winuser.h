@@ -176,7 +176,6 @@ void SetCreationHook(CreationHook hook, void* context);
 HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
                      int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                      LPVOID param);
-inline constexpr auto& CreateWindowEx = CreateWindowExW;
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 HWND FindWindowW(LPCWSTR className, LPCWSTR windowName);
