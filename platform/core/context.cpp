@@ -9,8 +9,6 @@ Context& Context::Get() {
   return context;
 }
 
-Context::~Context() { Reset(); }
-
 std::size_t Context::NewSlot() {
   static std::atomic<std::size_t> next{0};
   return next++;

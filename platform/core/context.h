@@ -48,7 +48,7 @@ class Context {
   // Destroys every service, newest first. Tests use it to start afresh.
   void Reset();
 
-  ~Context();
+  ~Context() { Reset(); }
 
  private:
   Context() = default;

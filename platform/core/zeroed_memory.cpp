@@ -75,6 +75,4 @@ ZeroedMemory::ZeroedMemory(std::size_t bytes)
   if (!data_) throw std::bad_alloc();
 }
 
-ZeroedMemory::~ZeroedMemory() { FreeZeroed(data_); }
-
 }  // namespace core

@@ -19,7 +19,7 @@ class ZeroedMemory {
  public:
   ZeroedMemory() = default;
   explicit ZeroedMemory(std::size_t bytes);
-  ~ZeroedMemory();
+  ~ZeroedMemory() { FreeZeroed(data_); }
   ZeroedMemory(const ZeroedMemory&) = delete;
   ZeroedMemory& operator=(const ZeroedMemory&) = delete;
 

@@ -27,8 +27,6 @@ LOGFONTW SystemFont() {
 
 }  // namespace
 
-ObjectTable::ObjectTable() { CreateStockObjects(); }
-
 ObjectTable::~ObjectTable() {
   // DCs first: they hold selections of the other objects.
   for (Slot& slot : slots_)

@@ -19,7 +19,7 @@ class Bitmap;
 
 class ObjectTable : public platform::Service {
  public:
-  ObjectTable();
+  ObjectTable() { CreateStockObjects(); }
   ~ObjectTable() override;
 
   static ObjectTable& Get() { return platform::Context::Get().Use<ObjectTable>(); }
