@@ -9,7 +9,7 @@
 #include "platform/framework/cwinapp.h"
 #include "platform/host/launcher.h"
 #include "platform/res/png_codec.h"
-#include "platform/res/resource_images.h"
+#include "platform/res/resources.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include "platform/gdi/surface_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/res/pixel_runs.h"
-#include "platform/res/resource_images.h"
 #include "platform/res/resources.h"
 #include "platform/res/winresource.h"
 

@@ -7,6 +7,7 @@
 
 #include "platform/res/dialog_template.h"
 #include "platform/res/embedded.h"
+#include "platform/res/png_codec.h"
 
 namespace res {
 
@@ -19,5 +20,12 @@ std::span<const std::uint32_t> FindBitmapPixelRuns(WORD id);
 
 // A dialog template; nullopt when missing or malformed.
 std::optional<DialogTemplate> FindDialogTemplate(WORD id);
+
+// An icon resource's pixels (icons are PNG images), for the host's window
+// icon and for DrawIcon; nullopt when the icon is missing or unreadable.
+std::optional<Image> LoadIconImage(WORD id);
+
+// The pixels of an icon handle from LoadIcon; nullopt for any other value.
+std::optional<Image> IconImage(HICON icon);
 
 }  // namespace res

@@ -19,7 +19,7 @@ inline bool IS_INTRESOURCE(LPCWSTR name) {
 HBITMAP LoadBitmap(HINSTANCE instance, LPCWSTR name);
 
 // The icon resource's handle; NULL when there is none. The handle names
-// the resource; its pixels come from res::IconImage (resource_images.h).
+// the resource; its pixels come from res::IconImage (resources.h).
 HICON LoadIcon(HINSTANCE instance, LPCWSTR name);
 
 // Draws the icon with its top-left corner at (x, y), every pixel opaque.

@@ -1,4 +1,4 @@
-#include "platform/res/resource_images.h"
+#include "platform/res/resources.h"
 
 #include <gtest/gtest.h>
 
