@@ -3,7 +3,6 @@
 #include <poll.h>
 
 #include <ostream>
-#include <thread>
 #include <utility>
 
 #include "platform/host/civil_time.h"
@@ -59,10 +58,6 @@ DWORD FramebufferHost::TickCount() {
 
 SYSTEMTIME FramebufferHost::LocalTime() { return OnDate(RealLocalTime(), today_); }
 
-void FramebufferHost::Sleep(DWORD ms) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 void FramebufferHost::Present(const gdi::Surface32& screen) {
   if (!console_) console_.emplace();
   writer_.Write(screen);
@@ -70,11 +65,7 @@ void FramebufferHost::Present(const gdi::Surface32& screen) {
 
 std::optional<InputEvent> FramebufferHost::WaitForInput(std::optional<DWORD> deadline) {
   for (;;) {
-    if (!pending_.empty()) {
-      const InputEvent event = pending_.front();
-      pending_.pop_front();
-      return event;
-    }
+    if (std::optional<InputEvent> event = TakeHeld(pending_)) return event;
     if (hadInput_ && inputs_.empty()) return InputEnded();
     int timeout = -1;
     if (deadline) {

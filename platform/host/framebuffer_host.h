@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/host/command_line.h"
@@ -92,7 +93,7 @@ class FramebufferHost final : public Host {
 
   DWORD TickCount() override;
   SYSTEMTIME LocalTime() override;
-  void Sleep(DWORD ms) override;
+  void Sleep(DWORD ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;
   void Present(const gdi::Surface32& screen) override;

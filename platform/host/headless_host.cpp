@@ -35,7 +35,7 @@ SYSTEMTIME HeadlessHost::LocalTime() {
 std::optional<InputEvent> HeadlessHost::WaitForInput(std::optional<DWORD> deadline) {
   if (failed_) return QuitEvent(kScriptErrorStatus);
   if (waitUntil_ && AdvanceToTimer(deadline)) return std::nullopt;
-  if (!pending_.empty()) return TakePending();
+  if (std::optional<InputEvent> event = TakeHeld(pending_)) return event;
   return EventFromScript(deadline);
 }
 
@@ -73,7 +73,7 @@ std::optional<InputEvent> HeadlessHost::EventFromScript(std::optional<DWORD> dea
       case ScriptCommand::Kind::Shot:
         if (!TakeShot(command.file)) return Fail("cannot write '" + command.file + "'");
         break;
-      default: QueueEvents(command); return TakePending();
+      default: QueueEvents(command); return TakeHeld(pending_);
     }
   }
 }
@@ -99,12 +99,6 @@ void HeadlessHost::QueueEvents(const ScriptCommand& command) {
     case Command::Wait:
     case Command::Shot: break;
   }
-}
-
-InputEvent HeadlessHost::TakePending() {
-  InputEvent event = pending_.front();
-  pending_.pop_front();
-  return event;
 }
 
 // Before anything was presented the screen is black.

@@ -44,7 +44,6 @@ class HeadlessHost final : public Host {
   bool AdvanceToTimer(std::optional<DWORD> deadline);
   std::optional<InputEvent> EventFromScript(std::optional<DWORD> deadline);
   void QueueEvents(const ScriptCommand& command);
-  InputEvent TakePending();
   bool TakeShot(const std::string& path);
   InputEvent Fail(const std::string& message);
   InputEvent CloseAtEnd();

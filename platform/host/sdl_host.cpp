@@ -175,7 +175,6 @@ std::optional<InputEvent> SdlHost::Handle(const SDL_Event& event) {
   return TranslateSdlEvent(event, pen_);
 }
 
-DWORD SdlHost::TickCount() { return SDL_GetTicks(); }
 SYSTEMTIME SdlHost::LocalTime() { return OnDate(RealLocalTime(), today_); }
 
 void SdlHost::PostRaiseRequest() {
@@ -185,13 +184,8 @@ void SdlHost::PostRaiseRequest() {
   SDL_PushEvent(&event);
 }
 
-// Sleeps in SDL until an event comes or the deadline passes.
 std::optional<InputEvent> SdlHost::WaitForInput(std::optional<DWORD> deadline) {
-  if (!held_.empty()) {
-    const InputEvent event = held_.front();
-    held_.pop_front();
-    return event;
-  }
+  if (std::optional<InputEvent> event = TakeHeld(held_)) return event;
   for (;;) {
     SDL_Event event;
     if (deadline) {

@@ -44,7 +44,7 @@ class SdlHost final : public WindowHost {
   static std::unique_ptr<SdlHost> Open(const Options& options, std::string& error);
   ~SdlHost() override;
 
-  DWORD TickCount() override;
+  DWORD TickCount() override { return SDL_GetTicks(); }
   SYSTEMTIME LocalTime() override;
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;

@@ -54,6 +54,14 @@ inline void DropPenEventsFromFirstPress(std::deque<InputEvent>& held) {
   held.erase(std::remove_if(from, held.end(), isPen), held.end());
 }
 
+// For the same hosts: the first event read ahead, taken; nothing when none is.
+inline std::optional<InputEvent> TakeHeld(std::deque<InputEvent>& held) {
+  if (held.empty()) return std::nullopt;
+  const InputEvent event = held.front();
+  held.pop_front();
+  return event;
+}
+
 // Installed into the platform context by main(): Context::Install<host::Host>.
 class Host : public platform::Service {
  public:
