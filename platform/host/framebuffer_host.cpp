@@ -5,8 +5,6 @@
 #include <ostream>
 #include <utility>
 
-#include "platform/host/civil_time.h"
-
 namespace host {
 namespace {
 
@@ -55,8 +53,6 @@ DWORD FramebufferHost::TickCount() {
   return static_cast<DWORD>(
       duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
-
-SYSTEMTIME FramebufferHost::LocalTime() { return OnDate(RealLocalTime(), today_); }
 
 void FramebufferHost::Present(const gdi::Surface32& screen) {
   if (!console_) console_.emplace();

@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/host/civil_time.h"
 #include "platform/host/command_line.h"
 #include "platform/host/evdev_translator.h"
 #include "platform/host/frame_writer.h"
@@ -92,7 +93,7 @@ class FramebufferHost final : public Host {
                                                std::ostream& diagnostics);
 
   DWORD TickCount() override;
-  SYSTEMTIME LocalTime() override;
+  SYSTEMTIME LocalTime() override { return OnDate(RealLocalTime(), today_); }
   void Sleep(DWORD ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;

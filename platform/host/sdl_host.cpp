@@ -4,7 +4,6 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/host/civil_time.h"
 #include "platform/host/screen_placement.h"
 
 namespace host {
@@ -174,8 +173,6 @@ std::optional<InputEvent> SdlHost::Handle(const SDL_Event& event) {
   }
   return TranslateSdlEvent(event, pen_);
 }
-
-SYSTEMTIME SdlHost::LocalTime() { return OnDate(RealLocalTime(), today_); }
 
 void SdlHost::PostRaiseRequest() {
   if (raiseEvent_ == static_cast<Uint32>(-1)) return;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/host/civil_time.h"
 #include "platform/host/window_host.h"
 
 namespace host {
@@ -45,7 +46,7 @@ class SdlHost final : public WindowHost {
   ~SdlHost() override;
 
   DWORD TickCount() override { return SDL_GetTicks(); }
-  SYSTEMTIME LocalTime() override;
+  SYSTEMTIME LocalTime() override { return OnDate(RealLocalTime(), today_); }
   void Sleep(DWORD ms) override;
   std::optional<InputEvent> WaitForInput(std::optional<DWORD> deadline) override;
   void DropPenPresses() override;
