@@ -102,15 +102,14 @@ BOOL IsWindow(HWND hwnd) {
   return manager.Find(hwnd) != nullptr || manager.RemoteClass(hwnd) != nullptr;
 }
 
-// This process's top-level windows first; then another process using the
-// same data file, through the broker.
-HWND FindWindowW(LPCWSTR className, LPCWSTR windowName) {
+// By class alone (no caller names a window): this process's top-level
+// windows first; then, through the broker, a process on the same data file.
+HWND FindWindowW(LPCWSTR className, LPCWSTR) {
   WindowManager& manager = WindowManager::Get();
   for (HWND hwnd : manager.TopLevels()) {
     Window* w = manager.Find(hwnd);
     if (w->destroying) continue;
     if (className && !win::SameClassName(w->className, className)) continue;
-    if (windowName && w->text != windowName) continue;
     return hwnd;
   }
   host::InstanceBroker* broker = Broker();
