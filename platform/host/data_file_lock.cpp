@@ -47,11 +47,9 @@ constexpr std::chrono::milliseconds kRetryEvery{5};
 
 const char* Label(LockHolder holder) { return holder == LockHolder::kProgram ? "program" : "tool"; }
 
-// ".<name>.lock" in the directory of the file the data path leads to
-// (symbolic links followed, a file not there yet included). The directory
-// decides, not the environment: every writer, whatever its user, session,
-// working directory or path to the file, meets at this one file. Empty,
-// with errno's code in error, when the path's links cannot be followed.
+// ".<name>.lock" beside the file the data path leads to (links followed, a
+// file not there yet included); empty, with errno's code in error, when the
+// path's links cannot be followed.
 std::string DataLockPath(const std::string& dataPath, int& error) {
   const std::optional<std::string> target = FollowLinks(dataPath, error);
   if (!target || target->empty()) return {};

@@ -95,10 +95,8 @@ int RunInWindow(const CommandLine& options, const std::string& dataPath,
       std::move(window), [&host] { host.PostRaiseRequest(); }, dataPath, parts);
 }
 
-// The data file's host path, decided here once: --data PATH, else the
-// program's file beside the executable when one is there, else the user's
-// data directory. The program opens it under the device path of its own
-// rule, bound to the chosen file, and computes none of its own.
+// The data file's host path (ChooseDataFile), decided here once and bound
+// to the device path of the program's own rule.
 DataFileChoice DataPath(const CommandLine& options, const ProgramParts& parts) {
   const std::wstring module = ModulePath();
   if (!parts.dataPathFor) {

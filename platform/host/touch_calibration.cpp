@@ -18,7 +18,6 @@ std::optional<AxisRange> ParseRange(std::string_view text) {
   return AxisRange{*first, *last};
 }
 
-// Applies one item; false if it is not one.
 bool ApplyItem(std::string_view item, TouchCalibration& calibration) {
   if (item == "swap") return calibration.swapAxes = true;
   if (item == "invert-x") return calibration.invertX = true;
