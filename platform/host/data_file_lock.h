@@ -34,7 +34,6 @@ class InstanceLock {
   static std::string HolderLabel(const std::string& path);
 
   InstanceLock(InstanceLock&& other) noexcept = default;
-  InstanceLock& operator=(InstanceLock&& other) = delete;
   ~InstanceLock();
 
  private:

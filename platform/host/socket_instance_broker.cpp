@@ -180,10 +180,6 @@ SocketInstanceBroker::SocketInstanceBroker(const std::string& dataPath,
       onRaise_(std::move(onRaise)),
       lock_(DataFileLock::Acquire(dataPath_, LockHolder::kProgram, kToolWait)) {}
 
-bool SocketInstanceBroker::IsRunningElsewhere(std::wstring_view) {
-  return lock_.state() == DataFileLock::State::kProgramRuns;
-}
-
 void SocketInstanceBroker::RaiseElsewhere(std::wstring_view className) {
   if (!directory_) return;
   SendRaiseRequest(SocketFor(className));

@@ -38,7 +38,9 @@ class SocketInstanceBroker final : public InstanceBroker {
   ~SocketInstanceBroker() override;
 
   // Another program holds the data file, whatever its window class.
-  bool IsRunningElsewhere(std::wstring_view className) override;
+  bool IsRunningElsewhere(std::wstring_view) override {
+    return lock_.state() == DataFileLock::State::kProgramRuns;
+  }
   void RaiseElsewhere(std::wstring_view className) override;
   void Announce(std::wstring_view className) override;
 

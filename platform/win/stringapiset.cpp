@@ -128,7 +128,6 @@ int ResultCount(std::optional<std::size_t> bytes, std::size_t unit) {
   return static_cast<int>(*bytes / unit);
 }
 
-// The caller's default character, a single byte.
 std::string_view DefaultCharOf(LPCSTR defaultChar) {
   return defaultChar ? std::string_view(defaultChar, 1) : "?";
 }
