@@ -62,17 +62,19 @@ std::wstring_view TextOf(LPCWSTR text, int count) {
                      : std::wstring_view(text, static_cast<std::size_t>(count));
 }
 
-// Where one text call may draw: the DC's clip within a bound. A clip of one
-// rectangle, as in nearly every paint, is bounded without allocating.
+// Where one text call may draw: the DC's clip, within a bound when one is
+// given. A clip of one rectangle, as in nearly every paint, is bounded
+// without allocating.
 class TextClip {
  public:
-  TextClip(const RectList& clip, const RECT& bound) {
+  TextClip(const RectList& clip, const RECT* bound) : rects_(clip) {
+    if (!bound) return;
     if (clip.size() == 1) {
-      single_ = gdi::IntersectRects(clip.front(), bound);
+      single_ = gdi::IntersectRects(clip.front(), *bound);
       rects_ = gdi::IsEmptyRect(single_) ? std::span<const RECT>() : std::span(&single_, 1);
       return;
     }
-    bounded_ = gdi::Intersect(clip, bound);
+    bounded_ = gdi::Intersect(clip, *bound);
     rects_ = bounded_;
   }
   TextClip(const TextClip&) = delete;
@@ -108,6 +110,7 @@ int AlignedX(const RECT& rect, int width, UINT format) {
 int LineY(const RECT& rect, int cellHeight, UINT format) {
   if (!(format & DT_SINGLELINE)) return rect.top;
   if (format & DT_VCENTER) return rect.top + (rect.bottom - rect.top) / 2 - cellHeight / 2;
+  if (format & DT_BOTTOM) return rect.bottom - cellHeight;
   return rect.top;
 }
 
@@ -147,7 +150,7 @@ int DrawText(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     const std::shared_ptr<gdi::Typeface> face = dc->CurrentFont()->Face();
     const int cellHeight = face->Metrics().height;
     const std::wstring_view line = TextOf(text, count);
-    const TextClip clip(dc->Clip(), *rect);
+    const TextClip clip(dc->Clip(), (format & DT_NOCLIP) ? nullptr : rect);
     const int y = LineY(*rect, cellHeight, format);
     const SIZE extent = face->Measure(line);
     DrawLine(*dc, *face, AlignedX(*rect, extent.cx, format), y, line, extent, clip.Rects());

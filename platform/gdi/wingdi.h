@@ -32,7 +32,9 @@ constexpr UINT DT_LEFT = 0x0000;
 constexpr UINT DT_CENTER = 0x0001;
 constexpr UINT DT_RIGHT = 0x0002;
 constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_BOTTOM = 0x0008;
 constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_NOPREFIX = 0x0800;
 
 // ExtTextOut option.

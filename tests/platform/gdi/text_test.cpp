@@ -77,6 +77,7 @@ TEST_F(TextTest, SingleLineAlignmentPlacesTheCellByTheRules) {
       {DT_RIGHT | DT_TOP, 140 - size.cx, 10},
       {DT_LEFT | DT_VCENTER, 10, 10 + 50 / 2 - size.cy / 2},
       {DT_CENTER | DT_VCENTER, (10 + 140 - size.cx) / 2, 10 + 50 / 2 - size.cy / 2},
+      {DT_RIGHT | DT_BOTTOM, 140 - size.cx, 60 - size.cy},
   };
   for (const auto& c : cases) {
     Fill(dc, {0, 0, 160, 80}, kRed);
@@ -88,10 +89,14 @@ TEST_F(TextTest, SingleLineAlignmentPlacesTheCellByTheRules) {
   }
 }
 
-TEST_F(TextTest, OutputIsClippedToTheRectangle) {
+TEST_F(TextTest, OutputIsClippedToTheRectangleUnlessNoClip) {
+  const SIZE size = Extent(kLabel);
   RECT small{20, 20, 40, 26};
   DrawText(dc, kLabel, -1, &small, DT_LEFT | DT_SINGLELINE);
   ExpectRect(Touched(), small);
+  Fill(dc, {0, 0, 160, 80}, kRed);
+  DrawText(dc, kLabel, -1, &small, DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+  ExpectRect(Touched(), {20, 20, 20 + size.cx, 20 + size.cy});
 }
 
 TEST_F(TextTest, SystemClipAlsoLimitsText) {
