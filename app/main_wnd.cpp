@@ -77,8 +77,6 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
 
-// --- painting ---------------------------------------------------------------
-
 BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CMainWnd::OnPaint() {
@@ -154,8 +152,6 @@ void CMainWnd::PaintLabels() {
   m_dcBack.DrawText(L"월별보기", -1, &m_rcButton[kMonthList], kCentred);
   m_dcBack.DrawText(L"종   료", -1, &m_rcButton[kExit], kCentred);
 }
-
-// --- input ------------------------------------------------------------------
 
 int CMainWnd::HitTestButton(CPoint point) const {
   for (int i = kPrev; i <= kExit; ++i)

@@ -100,8 +100,6 @@ void CSkinListBox::SetPosition(int x, int y, int cx, int cy, BOOL bRepaint) {
   MoveWindow(x, y, cx, cy, bRepaint);
 }
 
-// --- the rows ---------------------------------------------------------------
-
 CSkinListBox::RowNode* CSkinListBox::AddString(LPCTSTR text, int data) {
   return AppendRow(text, nullptr, nullptr, data);
 }
@@ -130,8 +128,6 @@ void CSkinListBox::ResetContent() {
   Repaint();
 }
 
-// --- the selection and paging -----------------------------------------------
-
 int CSkinListBox::GetCurSel() const { return GetCount() == 0 ? -1 : m_nCurSel; }
 
 BOOL CSkinListBox::SetCurSel(int index) {
@@ -159,8 +155,6 @@ void CSkinListBox::Repaint() {
   Invalidate(FALSE);
   UpdateWindow();
 }
-
-// --- layout and painting ----------------------------------------------------
 
 void CSkinListBox::OnSize(UINT nType, int cx, int cy) {
   CWnd::OnSize(nType, cx, cy);
@@ -231,8 +225,6 @@ void CSkinListBox::PaintScrollBar(CDC& dc) {
   const CPoint thumb = ThumbPosition(m_layout, m_nTopIndex, GetCount(), m_nVisibleRows);
   m_skinThumb.DrawStripCell(&dc, 0, thumb, kKeyed);
 }
-
-// --- the pen ----------------------------------------------------------------
 
 void CSkinListBox::OnLButtonDown(UINT, CPoint point) {
   s_bPenDown = true;

@@ -110,8 +110,6 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
   }
 }
 
-// --- pen --------------------------------------------------------------------
-
 // While the drop-down is open, a tap anywhere else only closes it.
 void CExpenseEntryDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   if (m_listItems.IsWindowVisible()) {
@@ -172,8 +170,6 @@ LRESULT CExpenseEntryDlg::OnItemChosen(WPARAM, LPARAM) {
   Invalidate(FALSE);
   return 0;
 }
-
-// --- saving -----------------------------------------------------------------
 
 void CExpenseEntryDlg::SaveEntry() {
   const std::optional<ExpenseRecord> record = BuildRecord();

@@ -92,8 +92,6 @@ void CKeypadDlg::DrawContent(CDC* pDC) {
   m_panelCommands.Paint(pDC);
 }
 
-// --- keys -------------------------------------------------------------------
-
 // Every key event stops the hold-to-clear timer first, so the text clears
 // only after "<-" was held a whole second with nothing else happening.
 BOOL CKeypadDlg::PreTranslateMessage(MSG* pMsg) {
@@ -158,8 +156,6 @@ void CKeypadDlg::EndKeepingCallersText(int result) {
   EndDialog(result);
 }
 
-// --- pen --------------------------------------------------------------------
-
 void CKeypadDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   m_bPenDown = 1;
   m_panelDigits.OnPenDown(point.x, point.y);
@@ -182,8 +178,6 @@ void CKeypadDlg::OnLButtonUp(UINT nFlags, CPoint point) {
   else
     CSkinDlg::OnLButtonUp(nFlags, point);
 }
-
-// --- the text ---------------------------------------------------------------
 
 void CKeypadDlg::OnKeypadCommand(UINT nID) {
   const std::wstring text(static_cast<LPCTSTR>(m_strValue));
