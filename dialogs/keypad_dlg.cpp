@@ -159,11 +159,7 @@ void CKeypadDlg::EndKeepingCallersText(int result) {
 void CKeypadDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   m_bPenDown = 1;
   m_panelDigits.OnPenDown(point.x, point.y);
-  const int command = PanelButtonAt(m_panelCommands, point);
-  if (command >= 0)
-    SendPanelKey(m_panelCommands, command, WM_KEYDOWN);
-  else
-    CSkinDlg::OnLButtonDown(nFlags, point);
+  if (!SendPanelKeyAt(m_panelCommands, point, WM_KEYDOWN)) CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
 // A command key acts only when the pen goes down and up on it: a release on
@@ -172,11 +168,7 @@ void CKeypadDlg::OnLButtonUp(UINT nFlags, CPoint point) {
   if (!m_bPenDown) return;
   m_bPenDown = 0;
   m_panelDigits.OnPenUp(point.x, point.y);
-  const int command = PanelButtonAt(m_panelCommands, point);
-  if (command >= 0)
-    SendPanelKey(m_panelCommands, command, WM_KEYUP);
-  else
-    CSkinDlg::OnLButtonUp(nFlags, point);
+  if (!SendPanelKeyAt(m_panelCommands, point, WM_KEYUP)) CSkinDlg::OnLButtonUp(nFlags, point);
 }
 
 void CKeypadDlg::OnKeypadCommand(UINT nID) {

@@ -152,8 +152,6 @@ void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
 
 // The release alone decides which button acts.
 void CMessageBoxDlg::OnLButtonUp(UINT, CPoint point) {
-  const int index = PanelButtonAt(m_panelButtons, point);
-  if (index < 0) return;
-  SendPanelKey(m_panelButtons, index, WM_KEYDOWN);
-  SendPanelKey(m_panelButtons, index, WM_KEYUP);
+  if (SendPanelKeyAt(m_panelButtons, point, WM_KEYDOWN))
+    SendPanelKeyAt(m_panelButtons, point, WM_KEYUP);
 }

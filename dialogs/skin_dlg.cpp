@@ -62,11 +62,14 @@ void CSkinDlg::SelectPanelButton(CButtonPanel& panel, int index) {
   Invalidate(FALSE);
 }
 
-void CSkinDlg::SendPanelKey(CButtonPanel& panel, int index, UINT message) {
+bool CSkinDlg::SendPanelKeyAt(CButtonPanel& panel, CPoint point, UINT message) {
+  const int index = PanelButtonAt(panel, point);
+  if (index < 0) return false;
   MSG key{};
   key.message = message;
   key.wParam = static_cast<WPARAM>(panel.GetButton(index)->id);
   PreTranslateMessage(&key);
+  return true;
 }
 
 void CSkinDlg::OnPaint() {

@@ -42,9 +42,10 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   static int PanelButtonAt(CButtonPanel& panel, CPoint point);
   // Selects only the panel's button at index (-1: none) and repaints.
   void SelectPanelButton(CButtonPanel& panel, int index);
-  // The key message of the panel's button at index, handed to
-  // PreTranslateMessage, so a tap and a key press run one path.
-  void SendPanelKey(CButtonPanel& panel, int index, UINT message);
+  // The key message of the panel's button under the point (PanelButtonAt),
+  // handed to PreTranslateMessage, so a tap and a key press run one path;
+  // false when no button is there.
+  bool SendPanelKeyAt(CButtonPanel& panel, CPoint point, UINT message);
 
   // The common paint: skin, the dialog's content (DrawContent, with the
   // font selected and a transparent text background), the bottom buttons,
