@@ -68,8 +68,6 @@ END_MESSAGE_MAP()
 
 CSkinListBox::CSkinListBox() : m_rows(kNodesPerBlock) {}
 
-CSkinListBox::~CSkinListBox() = default;
-
 int CSkinListBox::Create(CWnd* pParent, int nWidth, int nHeight, BYTE bSkinned) {
   DetachInputMethod(m_hWnd);
   if (!m_hWnd) {
@@ -275,12 +273,9 @@ void CSkinListBox::NotifyParent(UINT message) {
   if (CWnd* parent = GetParent()) parent->SendMessage(message);
 }
 
-const CRect& CSkinListBox::HeldArrowRect() const {
-  return m_nPressedArrow == kArrowTop ? m_layout.rcTopArrow : m_layout.rcBottomArrow;
-}
-
 void CSkinListBox::OnMouseMove(UINT, CPoint point) {
-  if (m_nPressedArrow != kArrowNone && !HeldArrowRect().PtInRect(point)) ReleaseArrow();
+  const CRect& held = m_nPressedArrow == kArrowTop ? m_layout.rcTopArrow : m_layout.rcBottomArrow;
+  if (m_nPressedArrow != kArrowNone && !held.PtInRect(point)) ReleaseArrow();
 }
 
 // The pen lifted on the row it selected is a click; lifted anywhere on the

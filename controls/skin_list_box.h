@@ -30,7 +30,6 @@ class CSkinListBox : public CWnd {
   enum Arrow { kArrowNone, kArrowTop, kArrowBottom };
 
   CSkinListBox();
-  ~CSkinListBox() override;
 
   // Makes the child window, empty until SetPosition places it, and loads
   // the skins; a second call only stores the flag. The size cuts the row
@@ -97,7 +96,6 @@ class CSkinListBox : public CWnd {
   void HoldArrow(int arrow);
   void ReleaseArrow();
   void StartRepeat();
-  const CRect& HeldArrowRect() const;
 
   void PaintPageBackgrounds(CDC& dc);
   void PaintRows(CDC& dc);
