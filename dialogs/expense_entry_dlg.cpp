@@ -29,7 +29,6 @@ constexpr RowLayout kRows[CExpenseEntryDlg::kRowCount] = {
     {L"주행거리", {11, 164, 95, 198}, {102, 164, 309, 198}, {108, 169, 258, 192}},
 };
 
-// The drop-down covers (108, 52, 303, 192): five rows of 28.
 constexpr POINT kListAt{108, 52};
 constexpr int kListWidth = 195, kListRowHeight = 28, kListRows = 5;
 constexpr int kListHeight = kListRowHeight * kListRows;
