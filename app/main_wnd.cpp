@@ -52,8 +52,6 @@ BOOL CMainWnd::PreCreateWindow(CREATESTRUCT& cs) {
   return result;
 }
 
-void CMainWnd::PostNcDestroy() { delete this; }
-
 int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
   // The launcher decided the data file once, by the program's rule.
@@ -76,8 +74,6 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
-
-BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CMainWnd::OnPaint() {
   PrepareBackBuffer();

@@ -163,8 +163,6 @@ void CSkinListBox::OnSize(UINT nType, int cx, int cy) {
   m_back.Prepare(this, m_rcClient);
 }
 
-BOOL CSkinListBox::OnEraseBkgnd(CDC*) { return TRUE; }
-
 // The whole client area is composed off screen and copied in one block.
 // The surface is exactly the client area, so drawing into it needs no clip.
 void CSkinListBox::OnPaint() {

@@ -80,7 +80,7 @@ class CSkinListBox : public CWnd {
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnPaint();
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
   afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnTimer(UINT_PTR nIDEvent);

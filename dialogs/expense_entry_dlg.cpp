@@ -61,8 +61,6 @@ CExpenseEntryDlg::CExpenseEntryDlg(CWnd* pParent) : CSkinDlg(IDD_ENTRY, pParent)
   for (int row = kFuelRow; row < kRowCount; ++row) m_strRowValue[row] = L"0.00";
 }
 
-void CExpenseEntryDlg::OnCancel() {}
-
 BOOL CExpenseEntryDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
   m_bmpSkin.LoadBitmap(IDB_ENTRY_SCREEN);

@@ -34,9 +34,6 @@ BOOL CSkinDlg::DestroyWindow() {
   return CDialog::DestroyWindow();
 }
 
-void CSkinDlg::OnOK() {}
-BOOL CSkinDlg::OnEraseBkgnd(CDC*) { return TRUE; }
-
 bool CSkinDlg::PressButtonAt(CPoint point) {
   for (int i = 0; i < kButtonCount; ++i) {
     const CRect rect(kButtonRects[i]);
@@ -48,8 +45,6 @@ bool CSkinDlg::PressButtonAt(CPoint point) {
   }
   return false;
 }
-
-void CSkinDlg::RunButtonAction(int) {}
 
 int CSkinDlg::PanelButtonAt(CButtonPanel& panel, CPoint point) {
   for (int i = 0; i < panel.GetButtonCount(); ++i)
@@ -95,5 +90,3 @@ void CSkinDlg::OnPaint() {
   m_dcBack.SelectObject(pOldFont);
   dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
 }
-
-void CSkinDlg::DrawContent(CDC*) {}

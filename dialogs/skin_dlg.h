@@ -27,15 +27,15 @@ class CSkinDlg : public CSkinPainted<CDialog> {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override;
+  void OnOK() override {}
 
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
 
   // A pen-down on a labelled bottom button: shown pressed, the pause, then
   // RunButtonAction with it still pressed, then released. False when the
   // point hits no button.
   bool PressButtonAt(CPoint point);
-  virtual void RunButtonAction(int index);
+  virtual void RunButtonAction(int index) {}
 
   // A panel's button under the point, by its rectangle alone, shown or not;
   // -1 for none.
@@ -51,7 +51,7 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   // font selected and a transparent text background), the bottom buttons,
   // one copy to the window.
   afx_msg void OnPaint();
-  virtual void DrawContent(CDC* pDC);
+  virtual void DrawContent(CDC* pDC) {}
 
  public:
   CBitmap m_bmpSkin;
