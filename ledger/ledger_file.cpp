@@ -54,10 +54,6 @@ std::string Records(long long count) {
 
 }  // namespace
 
-std::wstring ProgramDataPath(const std::wstring& modulePath) {
-  return modulePath.substr(0, modulePath.rfind(L'\\')) + L'\\' + kDataFileName;
-}
-
 LedgerHeader EncodeLedgerHeader(int count) {
   LedgerHeader header{};
   std::memcpy(header.data(), kMagic, sizeof kMagic);

@@ -13,18 +13,6 @@
 
 #include "ledger/expense_record.h"
 
-// The data file's name, the one spelling of it.
-constexpr wchar_t kDataFileName[] = L"Roadtally.dat";
-
-// The program's rule for its data file: the module path's directory
-// (everything before its last backslash, or the whole path when it has
-// none), a backslash and kDataFileName: for both device paths,
-// "\bin\roadtally" gives "\bin\Roadtally.dat". No length limit: a
-// shortened path would name some other file. The launcher applies it once
-// at start and hands the program the result (ProgramDataFile); main()
-// declares it, as it names AfxWinMain.
-std::wstring ProgramDataPath(const std::wstring& modulePath);
-
 constexpr std::size_t kHeaderSize = 24;
 
 using LedgerHeader = std::array<unsigned char, kHeaderSize>;

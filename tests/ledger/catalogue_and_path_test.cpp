@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ledger/ledger_file.h"
+#include "ledger/data_path.h"
 #include "ledger/expense_items.h"
 
 TEST(ItemCatalogue, NamesByIdAndEmptyForUnknownIds) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "ledger/ledger_file.h"
+#include "ledger/data_path.h"
 #include "platform/core/utf8.h"
 #include "platform/win/files.h"
 
