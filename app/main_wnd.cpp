@@ -52,8 +52,6 @@ BOOL CMainWnd::PreCreateWindow(CREATESTRUCT& cs) {
   return result;
 }
 
-void CMainWnd::PostNcDestroy() { delete this; }
-
 int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
   // The launcher decided the data file once, by the program's rule.
@@ -76,10 +74,6 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
-
-// --- painting ---------------------------------------------------------------
-
-BOOL CMainWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CMainWnd::OnPaint() {
   PrepareBackBuffer();
@@ -154,8 +148,6 @@ void CMainWnd::PaintLabels() {
   m_dcBack.DrawText(L"월별보기", -1, &m_rcButton[kMonthList], kCentred);
   m_dcBack.DrawText(L"종   료", -1, &m_rcButton[kExit], kCentred);
 }
-
-// --- input ------------------------------------------------------------------
 
 int CMainWnd::HitTestButton(CPoint point) const {
   for (int i = kPrev; i <= kExit; ++i)

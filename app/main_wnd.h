@@ -11,11 +11,11 @@
 class CMainWnd : public CSkinPainted<CWnd> {
  protected:
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-  void PostNcDestroy() override;
+  void PostNcDestroy() override { delete this; }
 
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg void OnPaint();
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
   afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -47,8 +47,6 @@ void CButtonPanel::SetTextStyle(int fontHeight, int textMargin, COLORREF textSel
   m_crTextNormal = textNormal;
 }
 
-// --- the records ------------------------------------------------------------
-
 // Room for ten more records; false, with nothing changed, without memory.
 bool CButtonPanel::Grow() {
   std::unique_ptr<PanelButton[]> grown;
@@ -136,8 +134,6 @@ int CButtonPanel::GetIdAt(int index) const {
   return index >= 0 && index < m_nCount ? m_pButtons[index].id : -1;
 }
 
-// --- the selection ----------------------------------------------------------
-
 int CButtonPanel::GetFocusIndex() const {
   return IndexWhere([](const PanelButton& button) { return button.selected != 0; });
 }
@@ -176,8 +172,6 @@ bool CButtonPanel::MoveFocus(int direction) {
   return true;
 }
 
-// --- the pen ----------------------------------------------------------------
-
 int CButtonPanel::HitTest(int x, int y) {
   const int index = FindButtonAt(Buttons(), CPoint(x, y));
   if (index >= 0) SetFocusId(m_pButtons[index].id);
@@ -210,8 +204,6 @@ void CButtonPanel::OnPenUp(int x, int y) {
   m_pOwner->Invalidate(TRUE);
   if (tapped) m_pOwner->SendMessage(WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
-
-// --- painting ---------------------------------------------------------------
 
 bool CButtonPanel::Paint(CDC* pDC) {
   if (m_nCount == 0) return false;

@@ -68,8 +68,6 @@ END_MESSAGE_MAP()
 
 CSkinListBox::CSkinListBox() : m_rows(kNodesPerBlock) {}
 
-CSkinListBox::~CSkinListBox() = default;
-
 int CSkinListBox::Create(CWnd* pParent, int nWidth, int nHeight, BYTE bSkinned) {
   DetachInputMethod(m_hWnd);
   if (!m_hWnd) {
@@ -100,8 +98,6 @@ void CSkinListBox::SetPosition(int x, int y, int cx, int cy, BOOL bRepaint) {
   MoveWindow(x, y, cx, cy, bRepaint);
 }
 
-// --- the rows ---------------------------------------------------------------
-
 CSkinListBox::RowNode* CSkinListBox::AddString(LPCTSTR text, int data) {
   return AppendRow(text, nullptr, nullptr, data);
 }
@@ -129,8 +125,6 @@ void CSkinListBox::ResetContent() {
   m_nTopIndex = 0;
   Repaint();
 }
-
-// --- the selection and paging -----------------------------------------------
 
 int CSkinListBox::GetCurSel() const { return GetCount() == 0 ? -1 : m_nCurSel; }
 
@@ -160,8 +154,6 @@ void CSkinListBox::Repaint() {
   UpdateWindow();
 }
 
-// --- layout and painting ----------------------------------------------------
-
 void CSkinListBox::OnSize(UINT nType, int cx, int cy) {
   CWnd::OnSize(nType, cx, cy);
   if (cx == 0 && cy == 0) return;
@@ -170,8 +162,6 @@ void CSkinListBox::OnSize(UINT nType, int cx, int cy) {
   m_back.Release();
   m_back.Prepare(this, m_rcClient);
 }
-
-BOOL CSkinListBox::OnEraseBkgnd(CDC*) { return TRUE; }
 
 // The whole client area is composed off screen and copied in one block.
 // The surface is exactly the client area, so drawing into it needs no clip.
@@ -232,8 +222,6 @@ void CSkinListBox::PaintScrollBar(CDC& dc) {
   m_skinThumb.DrawStripCell(&dc, 0, thumb, kKeyed);
 }
 
-// --- the pen ----------------------------------------------------------------
-
 void CSkinListBox::OnLButtonDown(UINT, CPoint point) {
   s_bPenDown = true;
   SetCapture();
@@ -283,12 +271,9 @@ void CSkinListBox::NotifyParent(UINT message) {
   if (CWnd* parent = GetParent()) parent->SendMessage(message);
 }
 
-const CRect& CSkinListBox::HeldArrowRect() const {
-  return m_nPressedArrow == kArrowTop ? m_layout.rcTopArrow : m_layout.rcBottomArrow;
-}
-
 void CSkinListBox::OnMouseMove(UINT, CPoint point) {
-  if (m_nPressedArrow != kArrowNone && !HeldArrowRect().PtInRect(point)) ReleaseArrow();
+  const CRect& held = m_nPressedArrow == kArrowTop ? m_layout.rcTopArrow : m_layout.rcBottomArrow;
+  if (m_nPressedArrow != kArrowNone && !held.PtInRect(point)) ReleaseArrow();
 }
 
 // The pen lifted on the row it selected is a click; lifted anywhere on the

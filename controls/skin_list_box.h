@@ -30,7 +30,6 @@ class CSkinListBox : public CWnd {
   enum Arrow { kArrowNone, kArrowTop, kArrowBottom };
 
   CSkinListBox();
-  ~CSkinListBox() override;
 
   // Makes the child window, empty until SetPosition places it, and loads
   // the skins; a second call only stores the flag. The size cuts the row
@@ -81,7 +80,7 @@ class CSkinListBox : public CWnd {
   afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnPaint();
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
   afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
   afx_msg void OnSize(UINT nType, int cx, int cy);
   afx_msg void OnTimer(UINT_PTR nIDEvent);
@@ -97,7 +96,6 @@ class CSkinListBox : public CWnd {
   void HoldArrow(int arrow);
   void ReleaseArrow();
   void StartRepeat();
-  const CRect& HeldArrowRect() const;
 
   void PaintPageBackgrounds(CDC& dc);
   void PaintRows(CDC& dc);

@@ -29,7 +29,6 @@ constexpr RowLayout kRows[CExpenseEntryDlg::kRowCount] = {
     {L"주행거리", {11, 164, 95, 198}, {102, 164, 309, 198}, {108, 169, 258, 192}},
 };
 
-// The drop-down covers (108, 52, 303, 192): five rows of 28.
 constexpr POINT kListAt{108, 52};
 constexpr int kListWidth = 195, kListRowHeight = 28, kListRows = 5;
 constexpr int kListHeight = kListRowHeight * kListRows;
@@ -61,8 +60,6 @@ END_MESSAGE_MAP()
 CExpenseEntryDlg::CExpenseEntryDlg(CWnd* pParent) : CSkinDlg(IDD_ENTRY, pParent) {
   for (int row = kFuelRow; row < kRowCount; ++row) m_strRowValue[row] = L"0.00";
 }
-
-void CExpenseEntryDlg::OnCancel() {}
 
 BOOL CExpenseEntryDlg::OnInitDialog() {
   CSkinDlg::OnInitDialog();
@@ -109,8 +106,6 @@ void CExpenseEntryDlg::DrawContent(CDC* pDC) {
       DrawNumberToFit(pDC, value, CRect(kRows[row].valueText), kRightLine);
   }
 }
-
-// --- pen --------------------------------------------------------------------
 
 // While the drop-down is open, a tap anywhere else only closes it.
 void CExpenseEntryDlg::OnLButtonDown(UINT nFlags, CPoint point) {
@@ -172,8 +167,6 @@ LRESULT CExpenseEntryDlg::OnItemChosen(WPARAM, LPARAM) {
   Invalidate(FALSE);
   return 0;
 }
-
-// --- saving -----------------------------------------------------------------
 
 void CExpenseEntryDlg::SaveEntry() {
   const std::optional<ExpenseRecord> record = BuildRecord();

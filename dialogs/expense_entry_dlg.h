@@ -25,7 +25,7 @@ class CExpenseEntryDlg : public CSkinDlg {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnCancel() override;
+  void OnCancel() override {}
   virtual void SaveEntry();
 
   void RunButtonAction(int index) override;

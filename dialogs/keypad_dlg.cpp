@@ -92,8 +92,6 @@ void CKeypadDlg::DrawContent(CDC* pDC) {
   m_panelCommands.Paint(pDC);
 }
 
-// --- keys -------------------------------------------------------------------
-
 // Every key event stops the hold-to-clear timer first, so the text clears
 // only after "<-" was held a whole second with nothing else happening.
 BOOL CKeypadDlg::PreTranslateMessage(MSG* pMsg) {
@@ -158,16 +156,10 @@ void CKeypadDlg::EndKeepingCallersText(int result) {
   EndDialog(result);
 }
 
-// --- pen --------------------------------------------------------------------
-
 void CKeypadDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   m_bPenDown = 1;
   m_panelDigits.OnPenDown(point.x, point.y);
-  const int command = PanelButtonAt(m_panelCommands, point);
-  if (command >= 0)
-    SendPanelKey(m_panelCommands, command, WM_KEYDOWN);
-  else
-    CSkinDlg::OnLButtonDown(nFlags, point);
+  if (!SendPanelKeyAt(m_panelCommands, point, WM_KEYDOWN)) CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
 // A command key acts only when the pen goes down and up on it: a release on
@@ -176,14 +168,8 @@ void CKeypadDlg::OnLButtonUp(UINT nFlags, CPoint point) {
   if (!m_bPenDown) return;
   m_bPenDown = 0;
   m_panelDigits.OnPenUp(point.x, point.y);
-  const int command = PanelButtonAt(m_panelCommands, point);
-  if (command >= 0)
-    SendPanelKey(m_panelCommands, command, WM_KEYUP);
-  else
-    CSkinDlg::OnLButtonUp(nFlags, point);
+  if (!SendPanelKeyAt(m_panelCommands, point, WM_KEYUP)) CSkinDlg::OnLButtonUp(nFlags, point);
 }
-
-// --- the text ---------------------------------------------------------------
 
 void CKeypadDlg::OnKeypadCommand(UINT nID) {
   const std::wstring text(static_cast<LPCTSTR>(m_strValue));

@@ -81,8 +81,6 @@ BOOL CMessageBoxDlg::OnInitDialog() {
   return TRUE;
 }
 
-// --- painting ---------------------------------------------------------------
-
 void CMessageBoxDlg::OnPaint() {
   PrepareBackBuffer();
   if (m_back.Ready()) m_dcBack.SetBkMode(TRANSPARENT);
@@ -105,8 +103,6 @@ void CMessageBoxDlg::OnPaint() {
   m_panelButtons.Paint(&m_dcBack);
   dc.BitBlt(0, 0, client.Width(), client.Height(), &m_dcBack, 0, 0, SRCCOPY);
 }
-
-// --- keys -------------------------------------------------------------------
 
 BOOL CMessageBoxDlg::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message == WM_KEYDOWN) return OnKeyPressed(pMsg);
@@ -144,8 +140,7 @@ BOOL CMessageBoxDlg::OnKeyReleased(MSG* pMsg) {
   }
 }
 
-// --- pen: by the buttons' rectangles alone, shown or not --------------------
-
+// The pen finds the buttons by their rectangles alone, shown or not.
 void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
   const int index = PanelButtonAt(m_panelButtons, point);
   if (index < 0) return;
@@ -157,8 +152,6 @@ void CMessageBoxDlg::OnLButtonDown(UINT, CPoint point) {
 
 // The release alone decides which button acts.
 void CMessageBoxDlg::OnLButtonUp(UINT, CPoint point) {
-  const int index = PanelButtonAt(m_panelButtons, point);
-  if (index < 0) return;
-  SendPanelKey(m_panelButtons, index, WM_KEYDOWN);
-  SendPanelKey(m_panelButtons, index, WM_KEYUP);
+  if (SendPanelKeyAt(m_panelButtons, point, WM_KEYDOWN))
+    SendPanelKeyAt(m_panelButtons, point, WM_KEYUP);
 }

@@ -82,8 +82,6 @@ void CMonthListDlg::DrawContent(CDC* pDC) {
   DrawTotal(pDC, FormatDistanceTotal(m_totals.distance), CRect(kDistanceTotal));
 }
 
-// --- pen --------------------------------------------------------------------
-
 void CMonthListDlg::OnLButtonDown(UINT nFlags, CPoint point) {
   if (CRect(kMonthArrows[kPrevArrow]).PtInRect(point))
     PressMonthArrow(kPrevArrow);
@@ -112,8 +110,6 @@ void CMonthListDlg::RunButtonAction(int index) {
   else if (index == kCloseButton)
     EndDialog(IDCANCEL);
 }
-
-// --- editing and deleting ----------------------------------------------------
 
 void CMonthListDlg::ShowDetails() {
   const int row = m_listRecords.GetCurSel();

@@ -34,9 +34,6 @@ BOOL CSkinDlg::DestroyWindow() {
   return CDialog::DestroyWindow();
 }
 
-void CSkinDlg::OnOK() {}
-BOOL CSkinDlg::OnEraseBkgnd(CDC*) { return TRUE; }
-
 bool CSkinDlg::PressButtonAt(CPoint point) {
   for (int i = 0; i < kButtonCount; ++i) {
     const CRect rect(kButtonRects[i]);
@@ -49,8 +46,6 @@ bool CSkinDlg::PressButtonAt(CPoint point) {
   return false;
 }
 
-void CSkinDlg::RunButtonAction(int) {}
-
 int CSkinDlg::PanelButtonAt(CButtonPanel& panel, CPoint point) {
   for (int i = 0; i < panel.GetButtonCount(); ++i)
     if (CRect(panel.GetButton(i)->rect).PtInRect(point)) return i;
@@ -62,11 +57,14 @@ void CSkinDlg::SelectPanelButton(CButtonPanel& panel, int index) {
   Invalidate(FALSE);
 }
 
-void CSkinDlg::SendPanelKey(CButtonPanel& panel, int index, UINT message) {
+bool CSkinDlg::SendPanelKeyAt(CButtonPanel& panel, CPoint point, UINT message) {
+  const int index = PanelButtonAt(panel, point);
+  if (index < 0) return false;
   MSG key{};
   key.message = message;
   key.wParam = static_cast<WPARAM>(panel.GetButton(index)->id);
   PreTranslateMessage(&key);
+  return true;
 }
 
 void CSkinDlg::OnPaint() {
@@ -92,5 +90,3 @@ void CSkinDlg::OnPaint() {
   m_dcBack.SelectObject(pOldFont);
   dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
 }
-
-void CSkinDlg::DrawContent(CDC*) {}

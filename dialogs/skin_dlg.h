@@ -27,30 +27,31 @@ class CSkinDlg : public CSkinPainted<CDialog> {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override;
+  void OnOK() override {}
 
-  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
 
   // A pen-down on a labelled bottom button: shown pressed, the pause, then
   // RunButtonAction with it still pressed, then released. False when the
   // point hits no button.
   bool PressButtonAt(CPoint point);
-  virtual void RunButtonAction(int index);
+  virtual void RunButtonAction(int index) {}
 
   // A panel's button under the point, by its rectangle alone, shown or not;
   // -1 for none.
   static int PanelButtonAt(CButtonPanel& panel, CPoint point);
   // Selects only the panel's button at index (-1: none) and repaints.
   void SelectPanelButton(CButtonPanel& panel, int index);
-  // The key message of the panel's button at index, handed to
-  // PreTranslateMessage, so a tap and a key press run one path.
-  void SendPanelKey(CButtonPanel& panel, int index, UINT message);
+  // The key message of the panel's button under the point (PanelButtonAt),
+  // handed to PreTranslateMessage, so a tap and a key press run one path;
+  // false when no button is there.
+  bool SendPanelKeyAt(CButtonPanel& panel, CPoint point, UINT message);
 
   // The common paint: skin, the dialog's content (DrawContent, with the
   // font selected and a transparent text background), the bottom buttons,
   // one copy to the window.
   afx_msg void OnPaint();
-  virtual void DrawContent(CDC* pDC);
+  virtual void DrawContent(CDC* pDC) {}
 
  public:
   CBitmap m_bmpSkin;

@@ -6,7 +6,6 @@
 #include "platform/framework/cdialog.h"
 #include "platform/framework/cwinapp.h"
 #include "platform/framework/cwnd.h"
-#include "platform/framework/window_dc.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/winuser.h"
 

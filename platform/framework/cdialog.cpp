@@ -1,12 +1,16 @@
-// CDialog: creation from a template, the modal loop and the dialog keys.
+// CDialog: creation from a template, the modal loop and the dialog keys;
+// and the few standard controls a template may hold (an About box's icon,
+// text and button), as minimal child windows of their own classes.
 #include "platform/framework/cdialog.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/framework/cwinapp.h"
-#include "platform/framework/dialog_controls.h"
 #include "platform/framework/window_state.h"
+#include "platform/gdi/wingdi.h"
 #include "platform/res/resources.h"
+#include "platform/res/winresource.h"
 
 namespace {
 
@@ -23,6 +27,96 @@ struct DialogUnits {
   int X(int units) const { return units * baseX / 4; }
   int Y(int units) const { return units * baseY / 8; }
 };
+
+constexpr COLORREF kFace = RGB(255, 255, 255);
+constexpr COLORREF kInk = RGB(0, 0, 0);
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t buffer[256];
+  int length = GetWindowTextW(hwnd, buffer, 256);
+  return std::wstring(buffer, length);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+  SetBkColor(dc, color);
+  ExtTextOut(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+// Clears the client area and draws the text in it with `format`.
+void PaintText(HWND hwnd, UINT format, bool framed) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd, &paint);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillSolid(dc, client, kFace);
+  if (framed) {
+    for (RECT edge :
+         {RECT{0, 0, client.right, 1}, RECT{0, client.bottom - 1, client.right, client.bottom},
+          RECT{0, 0, 1, client.bottom}, RECT{client.right - 1, 0, client.right, client.bottom}})
+      FillSolid(dc, edge, kInk);
+  }
+  SetTextColor(dc, kInk);
+  SetBkMode(dc, TRANSPARENT);
+  std::wstring text = TextOf(hwnd);
+  DrawText(dc, text.c_str(), static_cast<int>(text.size()), &client, format);
+  EndPaint(hwnd, &paint);
+}
+
+LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+  PaintText(hwnd, DT_LEFT | DT_SINGLELINE, false);
+  return 0;
+}
+
+LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: PaintText(hwnd, DT_CENTER | DT_VCENTER | DT_SINGLELINE, true); return 0;
+    case WM_LBUTTONDOWN: SetCapture(hwnd); return 0;
+    case WM_LBUTTONUP: {
+      bool pressed = GetCapture() == hwnd;
+      ReleaseCapture();
+      RECT client;
+      GetClientRect(hwnd, &client);
+      POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      bool inside = p.x >= 0 && p.y >= 0 && p.x < client.right && p.y < client.bottom;
+      if (pressed && inside)
+        SendMessageW(GetParent(hwnd), WM_COMMAND,
+                     MAKELONG(static_cast<WORD>(GetDlgCtrlID(hwnd)), 0),
+                     reinterpret_cast<LPARAM>(hwnd));
+      return 0;
+    }
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT IconProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd, &paint);
+  std::wstring text = TextOf(hwnd);
+  WORD id = static_cast<WORD>(std::wcstoul(text.c_str(), nullptr, 10));
+  if (HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(id))) DrawIcon(dc, 0, 0, icon);
+  EndPaint(hwnd, &paint);
+  return 0;
+}
+
+void Register(LPCWSTR name, WNDPROC proc) {
+  WNDCLASSW wc;
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+}
+
+// Registers "STATIC", "BUTTON" and "ICON" once. A STATIC shows its text, an
+// ICON the icon resource its text names by number, and a BUTTON its text in
+// a frame, sending WM_COMMAND with its id to its parent when tapped.
+void RegisterDialogControls() {
+  WNDCLASSW existing;
+  if (GetClassInfoW(nullptr, L"STATIC", &existing)) return;
+  Register(L"STATIC", StaticProc);
+  Register(L"BUTTON", ButtonProc);
+  Register(L"ICON", IconProc);
+}
 
 }  // namespace
 
@@ -44,7 +138,7 @@ BOOL CDialog::CreateFromTemplate() {
                 units.X(found->x), units.Y(found->y), units.X(found->cx), units.Y(found->cy),
                 parent ? parent->m_hWnd : nullptr, nullptr))
     return FALSE;
-  framework::RegisterDialogControls();
+  RegisterDialogControls();
   for (const res::DialogItem& item : found->items) {
     DWORD itemStyle = (item.style & ~WS_POPUP) | WS_CHILD;
     ::CreateWindowExW(

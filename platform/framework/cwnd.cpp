@@ -188,3 +188,18 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) {
   return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps{}, m_hWnd(pWnd->m_hWnd) {
+  Attach(::BeginPaint(m_hWnd, &m_ps));
+}
+
+CPaintDC::~CPaintDC() {
+  Detach();
+  ::EndPaint(m_hWnd, &m_ps);
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
+  Attach(::GetDC(m_hWnd));
+}
+
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }

@@ -2,7 +2,9 @@
 // lives: messages reach WindowProc, which looks them up in the message table
 // chain and falls back to the window's previous procedure (DefWindowProc).
 // A CWnd that deletes itself does so in PostNcDestroy, after the window is
-// gone.
+// gone. CPaintDC draws onto a window in a WM_PAINT handler
+// (BeginPaint/EndPaint, clipped to the update region), CClientDC outside a
+// paint (GetDC/ReleaseDC).
 #pragma once
 
 #include "platform/framework/message_map.h"
@@ -94,4 +96,24 @@ class CWnd : public CCmdTarget {
   friend class framework::HandleMap<CWnd>;
   friend struct CWndAttachment;
   static void ForgetHandle(CWnd& temporary) { temporary.m_hWnd = nullptr; }
+};
+
+class CPaintDC : public CDC {
+ public:
+  explicit CPaintDC(CWnd* pWnd);
+  ~CPaintDC() override;
+
+  PAINTSTRUCT m_ps;
+
+ protected:
+  HWND m_hWnd;
+};
+
+class CClientDC : public CDC {
+ public:
+  explicit CClientDC(CWnd* pWnd);  // NULL: a DC compatible with the screen
+  ~CClientDC() override;
+
+ protected:
+  HWND m_hWnd;
 };
