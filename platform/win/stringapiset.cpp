@@ -70,11 +70,10 @@ bool IsKorean(UINT codePage) { return codePage == CP_ACP || codePage == kCodePag
 
 CodeConverters& Converters() { return platform::Context::Get().Use<CodeConverters>(); }
 
-// What replaces input the converter rejects: fail when replacement is
-// empty, else emit it and skip `skip` input bytes.
+// What replaces a wide character the converter rejects: fail when
+// replacement is empty, else emit it and skip that character.
 struct Substitution {
   std::string_view replacement;
-  std::size_t skip = 1;
   BOOL* used = nullptr;  // set when a replacement was emitted
 };
 
@@ -108,7 +107,7 @@ std::optional<std::size_t> Run(CodeConverter& converter, std::span<const char> i
       std::memcpy(out + produced, replacement.data(), replacement.size());
     }
     produced += replacement.size();
-    input = input.subspan(std::min(substitution.skip, input.size()));
+    input = input.subspan(std::min(sizeof(wchar_t), input.size()));
     if (substitution.used) *substitution.used = TRUE;
     converter.Reset();
   }
@@ -148,7 +147,7 @@ int WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR src, int srcChars, LPSTR d
   const std::optional<std::size_t> length = SourceLength(src, srcChars);
   if (!IsKorean(codePage) || !length || dstBytes < 0 || (dstBytes > 0 && !dst)) return 0;
   if (usedDefault) *usedDefault = FALSE;
-  const Substitution substitution{DefaultCharOf(defaultChar), sizeof(wchar_t), usedDefault};
+  const Substitution substitution{DefaultCharOf(defaultChar), usedDefault};
   const std::span<const char> input(reinterpret_cast<const char*>(src), *length * sizeof(wchar_t));
   return ResultCount(Run(Converters().fromWide, input, dstBytes > 0 ? dst : nullptr,
                          static_cast<std::size_t>(dstBytes), substitution),
