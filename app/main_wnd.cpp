@@ -64,13 +64,16 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   m_bmpPressedButton.LoadBitmap(IDB_BUTTON_DOWN);
   m_bmpArrowPressed[0].LoadBitmap(IDB_PREV_DOWN);
   m_bmpArrowPressed[1].LoadBitmap(IDB_NEXT_DOWN);
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  m_nYear = now.wYear;
-  m_nMonth = now.wMonth;
-  m_nDay = now.wDay;
-  BuildMonthGrid();
+  SetToday();
   return 0;
+}
+
+void CMainWnd::SetToday() {
+  GetLocalTime(&m_timeNow);
+  m_nYear = m_timeNow.wYear;
+  m_nMonth = m_timeNow.wMonth;
+  m_nDay = m_timeNow.wDay;
+  BuildMonthGrid();
 }
 
 void CMainWnd::BuildMonthGrid() { ::BuildMonthGrid(m_nYear, m_nMonth, *GetLedger(), m_cells); }
@@ -175,12 +178,18 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
   CWnd::OnLButtonDown(nFlags, point);
 }
 
+void CMainWnd::PrevMonth() {
+  if (StepMonth(m_nYear, m_nMonth, -1)) ShowSteppedMonth();
+}
+
+void CMainWnd::NextMonth() {
+  if (StepMonth(m_nYear, m_nMonth, 1)) ShowSteppedMonth();
+}
+
 void CMainWnd::RunButtonAction(int button) {
   switch (button) {
-    case kPrev:
-    case kNext:
-      if (StepMonth(m_nYear, m_nMonth, button == kPrev ? -1 : 1)) ShowSteppedMonth();
-      break;
+    case kPrev: PrevMonth(); break;
+    case kNext: NextMonth(); break;
     case kEntry: OpenEntryDialog(); break;
     case kMonthList: OpenMonthList(); break;
     case kExit: PostMessage(WM_CLOSE, 0, 0); break;

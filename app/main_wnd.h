@@ -22,8 +22,11 @@ class CMainWnd : public CSkinPainted<CWnd> {
   afx_msg void OnTimer(UINT_PTR nIDEvent);
   afx_msg void OnAppExit();
 
+  void SetToday();
   void BuildMonthGrid();
   void InvalidateCell(int column, int row);
+  void PrevMonth();
+  void NextMonth();
   void ShowSteppedMonth();
   void RunButtonAction(int button);
   void OpenEntryDialog();
@@ -43,6 +46,7 @@ class CMainWnd : public CSkinPainted<CWnd> {
   CBitmap m_bmpPressedButton;
   CBitmap m_bmpArrowPressed[2];  // kPrev, kNext
   CSkinBitmap m_skinMarks;
+  SYSTEMTIME m_timeNow{};
   int m_nYear = 0;
   int m_nMonth = 0;
   int m_nDay = 0;

@@ -91,13 +91,24 @@ void CMonthListDlg::OnLButtonDown(UINT nFlags, CPoint point) {
     CSkinDlg::OnLButtonDown(nFlags, point);
 }
 
+void CMonthListDlg::PrevMonth() {
+  if (StepMonth(m_nYear, m_nMonth, -1)) FillList();
+}
+
+void CMonthListDlg::NextMonth() {
+  if (StepMonth(m_nYear, m_nMonth, 1)) FillList();
+}
+
 void CMonthListDlg::PressMonthArrow(int arrow) {
   m_nPressedMonthArrow = arrow;
   const CRect rect(kMonthArrows[arrow]);
   // Repainted whatever happens: the released arrow must show again.
   ShowPressedThenRun(this, rect, [this, arrow] {
     m_nPressedMonthArrow = -1;
-    if (StepMonth(m_nYear, m_nMonth, arrow == kPrevArrow ? -1 : 1)) FillList();
+    if (arrow == kPrevArrow)
+      PrevMonth();
+    else
+      NextMonth();
     ShowChangedRecords();
   });
 }

@@ -13,6 +13,8 @@ class CMonthListDlg : public CSkinDlg {
   explicit CMonthListDlg(CWnd* pParent);
 
   void FillList();
+  void PrevMonth();
+  void NextMonth();
   void ShowDetails();
   void DeleteSelected();
 

@@ -21,8 +21,11 @@ BOOL CSkinDlg::OnInitDialog() {
   m_rcClient = g_rcScreen;
   MoveWindow(0, 0, m_rcClient.Width(), m_rcClient.Height(), TRUE);
   m_nPressedButton = -1;
-  for (CString& label : m_strButton) label.Empty();
-  m_bmpButtonDown.LoadBitmap(IDB_BUTTON_DOWN);
+  for (int i = 0; i < kButtonCount; ++i) {
+    m_strButton[i].Empty();
+    m_rcButton[i] = kButtonRects[i];
+  }
+  LoadBitmapResource(m_bmpButtonDown, IDB_BUTTON_DOWN);
   if (!m_font.GetSafeHandle()) CreateGulimFont(m_font, 14, FW_BOLD);
   return TRUE;
 }
@@ -34,16 +37,19 @@ BOOL CSkinDlg::DestroyWindow() {
   return CDialog::DestroyWindow();
 }
 
+int CSkinDlg::HitTestButton(CPoint point) const {
+  for (int i = 0; i < kButtonCount; ++i)
+    if (!m_strButton[i].IsEmpty() && m_rcButton[i].PtInRect(point)) return i;
+  return -1;
+}
+
 bool CSkinDlg::PressButtonAt(CPoint point) {
-  for (int i = 0; i < kButtonCount; ++i) {
-    const CRect rect(kButtonRects[i]);
-    if (m_strButton[i].IsEmpty() || !rect.PtInRect(point)) continue;
-    m_nPressedButton = i;
-    ShowPressedThenRun(this, rect, [this, i] { RunButtonAction(i); });
-    m_nPressedButton = -1;
-    return true;
-  }
-  return false;
+  const int pressed = HitTestButton(point);
+  if (pressed == -1) return false;
+  m_nPressedButton = pressed;
+  ShowPressedThenRun(this, m_rcButton[pressed], [this, pressed] { RunButtonAction(pressed); });
+  m_nPressedButton = -1;
+  return true;
 }
 
 int CSkinDlg::PanelButtonAt(CButtonPanel& panel, CPoint point) {
@@ -75,18 +81,20 @@ void CSkinDlg::OnPaint() {
   m_dcBack.SetBkMode(TRANSPARENT);
   CFont* pOldFont = m_dcBack.SelectObject(&m_font);
   DrawContent(&m_dcBack);
-  // Every label of a paint with a pressed button is black; only the pressed
-  // button's rectangle reaches the screen then, so the others stay white.
-  if (m_nPressedButton == -1) {
-    m_dcBack.SetTextColor(RGB(255, 255, 255));
-  } else {
-    m_dcBack.SetTextColor(RGB(0, 0, 0));
-    BlitBitmapToRect(&m_dcBack, &m_bmpButtonDown, CRect(kButtonRects[m_nPressedButton]));
-  }
-  for (int i = 0; i < kButtonCount; ++i) {
-    CRect rect(kButtonRects[i]);
-    if (!m_strButton[i].IsEmpty()) m_dcBack.DrawText(m_strButton[i], -1, &rect, kCentredLine);
-  }
+  DrawButtons(&m_dcBack);
   m_dcBack.SelectObject(pOldFont);
   dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcBack, 0, 0, SRCCOPY);
+}
+
+// Every label of a paint with a pressed button is black; only the pressed
+// button's rectangle reaches the screen then, so the others stay white.
+void CSkinDlg::DrawButtons(CDC* pDC) {
+  if (m_nPressedButton == -1) {
+    pDC->SetTextColor(RGB(255, 255, 255));
+  } else {
+    pDC->SetTextColor(RGB(0, 0, 0));
+    BlitBitmapToRect(pDC, &m_bmpButtonDown, m_rcButton[m_nPressedButton]);
+  }
+  for (int i = 0; i < kButtonCount; ++i)
+    if (!m_strButton[i].IsEmpty()) pDC->DrawText(m_strButton[i], -1, &m_rcButton[i], kCentredLine);
 }

@@ -31,6 +31,12 @@ class CSkinDlg : public CSkinPainted<CDialog> {
 
   afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
 
+  static BOOL LoadBitmapResource(CBitmap& bitmap, UINT id) { return bitmap.LoadBitmap(id); }
+  // The labelled bottom button under the point, or -1.
+  int HitTestButton(CPoint point) const;
+  // The pressed face and the labels of the bottom buttons.
+  void DrawButtons(CDC* pDC);
+
   // A pen-down on a labelled bottom button: shown pressed, the pause, then
   // RunButtonAction with it still pressed, then released. False when the
   // point hits no button.
@@ -58,6 +64,7 @@ class CSkinDlg : public CSkinPainted<CDialog> {
   CBitmap m_bmpButtonDown;
   int m_nPressedButton = -1;
   CString m_strButton[kButtonCount];
+  CRect m_rcButton[kButtonCount];
 
   DECLARE_MESSAGE_MAP()
 };
