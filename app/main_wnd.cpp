@@ -59,6 +59,8 @@ int CMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
   ReportLoadProblem(*GetLedger(), stderr);
   m_bmpBackground.LoadBitmap(IDB_CALENDAR);
   m_skinMarks.LoadFromResource(IDB_DAY_MARKERS, 12, 14, kKeyGreen);
+  m_rcGrid = kGrid;
+  m_sizeCell = kCell;
   m_rcTitle.SetRect(95, 8, 226, 30);
   std::copy(std::begin(kButtonRects), std::end(kButtonRects), m_rcButton);
   m_bmpPressedButton.LoadBitmap(IDB_BUTTON_DOWN);
@@ -165,9 +167,9 @@ void CMainWnd::OnLButtonDown(UINT nFlags, CPoint point) {
     m_nPressed = 0;
     return;
   }
-  if (CRect(kGrid).PtInRect(point)) {
-    const int column = (point.x - kGrid.left) / kCell.cx;
-    const int row = (point.y - kGrid.top) / kCell.cy;
+  if (m_rcGrid.PtInRect(point)) {
+    const int column = (point.x - m_rcGrid.left) / m_sizeCell.cx;
+    const int row = (point.y - m_rcGrid.top) / m_sizeCell.cy;
     const DayCell& cell = m_cells[column * 7 + row];
     if (cell.nDay != 0) {
       if (m_nSelRow >= 0) InvalidateCell(m_nSelCol, m_nSelRow);
@@ -221,8 +223,9 @@ void CMainWnd::OpenMonthList() {
 }
 
 CRect CMainWnd::CellRect(int column, int row) const {
-  const int left = kGrid.left + kCell.cx * column, top = kGrid.top + kCell.cy * row;
-  return CRect(left, top, left + kCell.cx, top + kCell.cy);
+  const int left = m_rcGrid.left + m_sizeCell.cx * column;
+  const int top = m_rcGrid.top + m_sizeCell.cy * row;
+  return CRect(left, top, left + m_sizeCell.cx, top + m_sizeCell.cy);
 }
 
 void CMainWnd::InvalidateCell(int column, int row) {

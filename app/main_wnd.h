@@ -53,6 +53,8 @@ class CMainWnd : public CSkinPainted<CWnd> {
   int m_nSelCol = -1;
   int m_nSelRow = -1;
   DayCell m_cells[49]{};
+  CRect m_rcGrid;
+  CSize m_sizeCell;
   CRect m_rcTitle;
 
   DECLARE_MESSAGE_MAP()
